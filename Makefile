@@ -6,7 +6,7 @@ TSAN    ?= build-tsan
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps build run test test-normal test-sanitizers demo fuzz screenshots bench clean
+.PHONY: all deps build run test test-normal test-sanitizers cross-windows demo fuzz screenshots bench clean
 
 all: build
 
@@ -24,11 +24,33 @@ run: build
 	  else echo "No display found: starting Brenvox on a virtual display (xvfb-run)."; xvfb-run -a $(BUILD)/gui/Brenvox; fi; \
 	else $(BUILD)/cli/brenvox-cli --help; fi
 
-test: test-normal
+# The normal build and its tests, then the same tests under AddressSanitizer +
+# UndefinedBehaviorSanitizer, the transfer tests under ThreadSanitizer, and the Windows cross build.
+test: test-normal test-sanitizers cross-windows
 
 test-normal: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	@if [ -x ../shared/checks/cli-contract ]; then ../shared/checks/cli-contract $(BUILD)/cli/brenvox-cli; fi
+
+# Sanitizer builds leave the GUI out of the ThreadSanitizer run: only the transfer runs threads.
+test-sanitizers: deps
+	cmake -S . -B $(ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRENVOX_SANITIZE=ON
+	cmake --build $(ASAN) -j $(JOBS)
+	cd $(ASAN) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS) -E 'cups|bench'
+	cmake -S . -B $(TSAN) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRENVOX_TSAN=ON -DBRENVOX_GUI=OFF
+	cmake --build $(TSAN) -j $(JOBS) --target brenvox_link_tests
+	cd $(TSAN) && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -R '^(Transfer|Link|Serial|Fault)'
+
+cross-windows: deps
+	@if [ -x scripts/cross-windows.sh ]; then bash scripts/cross-windows.sh; fi
+
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DBRENVOX_FUZZ=ON -DBRENVOX_GUI=OFF -DBRENVOX_TESTS=OFF
+	cmake --build build-fuzz -j $(JOBS)
+	bash scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS)
 
 demo: build
 	$(BUILD)/cli/brenvox-cli demo
