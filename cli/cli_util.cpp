@@ -1,0 +1,52 @@
+#include "cli_util.h"
+
+#include <cstdio>
+#include <iostream>
+
+#include "settings/cp1250.h"
+#include "settings/messages.h"
+#include "settings/settings_file.h"
+
+namespace brenvox::cli {
+
+bool loadSettingsOrReport(const std::string& path, ModuleSettings& s) {
+    switch (ReadSettingsFile(path, s)) {
+        case ReadOutcome::Ok:
+            return true;
+        case ReadOutcome::OpenFailed:
+            std::cerr << msg::kOpenFailed << " (" << path << ")\n";
+            return false;
+        case ReadOutcome::ReadError:
+            std::cerr << msg::kReadError << " (" << path << ")\n";
+            return false;
+    }
+    return false;
+}
+
+bool saveSettingsOrReport(const std::string& path, const ModuleSettings& s) {
+    if (WriteSettingsFile(path, s)) return true;
+    std::cerr << msg::kSaveFailed << " (" << path << ")\n";
+    return false;
+}
+
+void printValidationFailure(const ValidationFailure& f) {
+    std::cout << f.caption << '\n' << f.line1 << '\n';
+    if (!f.line2.empty()) std::cout << f.line2 << '\n';
+}
+
+std::string escapedUtf8(const std::string& cp1250) {
+    std::string out;
+    for (char c : cp1250) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b == '\\') {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\x%02X", b);
+            out += buf;
+        } else {
+            out += cp1250ToUtf8(std::string_view(&c, 1));
+        }
+    }
+    return out;
+}
+
+}  // namespace brenvox::cli

@@ -1,0 +1,25 @@
+#pragma once
+// Helpers shared by the command groups of brenvox-cli.
+#include <string>
+
+#include "settings/module_settings.h"
+#include "settings/validation.h"
+
+namespace brenvox::cli {
+
+// Reads a settings file into `s` (which should hold the defaults). On failure prints the
+// program's message and the path to stderr and returns false; the caller exits with 2.
+bool loadSettingsOrReport(const std::string& path, ModuleSettings& s);
+
+// Writes `s` to `path`. On failure prints "Problem z utworzeniem pliku na dysku!" and the path
+// to stderr and returns false; the caller exits with 2.
+bool saveSettingsOrReport(const std::string& path, const ModuleSettings& s);
+
+// Caption, first line and (when not empty) second line, one per line on stdout.
+void printValidationFailure(const ValidationFailure& f);
+
+// A settings string (code page 1250 bytes) as UTF-8 for one output line: bytes below 0x20 and
+// the backslash become \xHH.
+std::string escapedUtf8(const std::string& cp1250);
+
+}  // namespace brenvox::cli

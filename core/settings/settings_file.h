@@ -1,0 +1,114 @@
+#pragma once
+// The scrambled line-oriented text format of settings files and of the port configuration file.
+//
+//   [BEG]
+//   KEY NN VVVV...      (NN: scrambled byte count, VV..: scrambled value bytes, upper-case hex)
+//   [END]
+//
+// Lines end in CR LF. Every length and value byte is XORed with a running key that starts at
+// ScrambleSeed when a file is opened and grows by ScrambleStep after each byte, through the whole
+// file. Keys and marker lines are plain text and do not advance the key.
+//
+// One SettingsFile object handles one open file at a time. Reading is strict: anything the writer
+// never produces (a line without a blank, an empty line, a missing "[END]", bad or missing hex
+// digits, an integer that is not 4 bytes, a boolean that is not 1 byte, an overlong line) ends the
+// read with -1 and the file closed. Writing goes to a temporary file beside the target that is only
+// renamed over it once everything was written and flushed, so a failed save never damages the file
+// that was there before.
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "settings/module_settings.h"
+
+namespace brenvox {
+
+// Fixed for all time: files written by any version of the program must stay readable.
+inline constexpr uint8_t ScrambleSeed = 0x5A;
+inline constexpr uint8_t ScrambleStep = 0x27;
+
+// The longest value line the writer can produce is a key plus "  " plus 2 + 2*255 digits; keys
+// are short. Anything longer is not one of our files and is refused without reading it whole.
+inline constexpr std::size_t kMaxLineLength = 4096;
+
+enum class ConfigFileState { Closed = 0, Writing = 1, Reading = 2 };
+
+class SettingsFile {
+public:
+    SettingsFile() = default;
+    // An unfinished write is abandoned (the temporary file is removed, the target untouched).
+    ~SettingsFile();
+    SettingsFile(const SettingsFile&) = delete;
+    SettingsFile& operator=(const SettingsFile&) = delete;
+
+    ConfigFileState state() const { return state_; }
+    uint8_t scrambleKey() const { return key_; }
+
+    // False when this object already has a file open or the temporary file cannot be created.
+    bool OpenForWriting(const std::string& path);
+    // False when this object already has a file open or the path cannot be opened as a file.
+    bool OpenForReading(const std::string& path);
+
+    // Writing: appends "[END]", flushes to disk and renames the temporary file over the target.
+    // Returns false (and leaves the target as it was) when any line, the flush or the rename
+    // failed. Reading: closes the file, returns true. Closed: returns true.
+    bool CloseConfigFile();
+
+    // Each returns true when the line was written. Refused: a key that is empty or holds a blank,
+    // CR or LF; more than 255 bytes of value (the count is a single byte). A refused or failed
+    // line makes the whole write fail at CloseConfigFile.
+    bool WriteStringValue(std::string_view key, std::string_view text);
+    bool WriteBytesValue(std::string_view key, const uint8_t* bytes, std::size_t count);
+    bool WriteIntegerValue(std::string_view key, int32_t value);
+    bool WriteBooleanValue(std::string_view key, bool value);
+
+    // -1: read error or not reading (the file is closed); 0: "[END]" reached (the file stays open
+    // until CloseConfigFile); 1: `key` holds the next key and its value is pending. A pending
+    // value that is not read is skipped in step with the scramble key.
+    int NextKey(std::string& key);
+
+    // Decode the value of the key NextKey returned last; false when no value is pending. A value
+    // of the wrong size for the kind (an integer that is not 4 bytes, a boolean that is not 1) is
+    // a read error: the file is closed and NextKey returns -1 from then on.
+    bool ReadStringValue(std::string& out);
+    bool ReadIntegerValue(int32_t& out);
+    bool ReadBooleanValue(bool& out);
+    // Copies the pending value's bytes (any count) into `out`.
+    bool ReadBytesValue(std::vector<uint8_t>& out);
+
+private:
+    enum class LineResult { Ok, Eof, Error };
+    LineResult readLine();
+    void putHexByte(uint8_t b);
+    bool decodeValueLine();
+    void fail();
+    void abandonWrite();
+
+    ConfigFileState state_ = ConfigFileState::Closed;
+    std::FILE* file_ = nullptr;
+    uint8_t key_ = ScrambleSeed;
+    std::string line_;                // the value line being built, or the line last read
+    std::vector<uint8_t> value_;      // descrambled bytes of the pending value
+    bool valuePending_ = false;
+    bool writeFailed_ = false;
+    bool failed_ = false;             // a read error happened; NextKey keeps returning -1
+    bool ended_ = false;              // "[END]" was read; nothing after it is read
+    std::string target_, temp_;       // writing: final path and the temporary file beside it
+};
+
+// Messages the caller shows for the outcomes below are in settings/messages.h.
+
+// Writes all 123 keys in file order. False when the file could not be written completely; a file
+// that was at `path` before is then unchanged.
+bool WriteSettingsFile(const std::string& path, const ModuleSettings& s);
+
+enum class ReadOutcome { Ok, OpenFailed, ReadError };
+
+// Applies the keys of the file as they are read: any order, the last of a repeated key wins,
+// unknown keys are skipped, missing keys keep their values. OpenFailed leaves `s` unchanged;
+// ReadError puts the default settings into `s`.
+ReadOutcome ReadSettingsFile(const std::string& path, ModuleSettings& s);
+
+}  // namespace brenvox
