@@ -1,0 +1,67 @@
+#pragma once
+// The lines of the transfer's progress log and the texts of its information dialogs, in UTF-8.
+// The GUI's progress window and the CLI show the same lines from here.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "link/transfer.h"
+
+namespace brenvox::progress {
+
+// Preparation, in the order they appear.
+inline constexpr std::string_view kCheckingPort = "Kontrola portu transmisji...";
+inline constexpr std::string_view kPortReady = "Port komunikacyjny gotowy.";
+inline constexpr std::string_view kPortError = "Błąd - problem z portem transmisji!";
+inline constexpr std::string_view kPreparingData = "Przygotowanie danych do przesłania...";
+inline constexpr std::string_view kDataReady = "Dane gotowe.";
+inline constexpr std::string_view kReadingVersion = "Odczyt wersji modułu...";
+
+// Phases.
+inline constexpr std::string_view kProgramming = "Programowanie...";
+inline constexpr std::string_view kVerifying = "Weryfikacja...";
+inline constexpr std::string_view kComparing = "Porównanie...";
+inline constexpr std::string_view kReading = "Odczyt...";
+inline constexpr std::string_view kRestarting = "Reset modułu...";
+
+// After a successful transfer, the last line in every mode.
+inline constexpr std::string_view kModuleReady = "Moduł gotowy do pracy.";
+
+// Information dialogs (caption "Informacja").
+inline constexpr std::string_view kInfoCaption = "Informacja";
+inline constexpr std::string_view kCompareEqual = "Ustawienia w programie i module jednakowe.";
+inline constexpr std::string_view kReadDecoded = "Ustawienia z modułu odczytane i zdekodowane.";
+inline constexpr std::string_view kWrongModulePin = "Niepoprawny kod PIN modułu!";
+
+// The module PIN dialog.
+inline constexpr std::string_view kPinDialogCaption = "PIN modułu";
+inline constexpr std::string_view kPinDialogText = "Wprowadź 4-ro cyfrowy kod dostępu do modułu";
+
+// "  Moduł:  Kavrex V1.1" and the phone type line; none for a module type other than 1 or 2.
+std::vector<std::string> ModuleLines(const ModuleInfo& info);
+
+// The lines a transfer event adds to the log, in order. Done gives the empty line and the
+// outcome line (the dialogs and "Moduł gotowy do pracy." after Success are the caller's, because
+// they come after the dialogs have been closed).
+std::vector<std::string> EventLines(LinkEvent event, OperationMode mode, const ModuleInfo& info,
+                                    LinkOutcome outcome);
+
+// The outcome line of a finished transfer.
+std::string_view OutcomeLine(LinkOutcome outcome, OperationMode mode);
+
+}  // namespace brenvox::progress
+
+namespace brenvox {
+
+// Offset of the module PIN (four bytes, one character each; all 0 when none is set).
+inline constexpr size_t kModulePinOffset = 2000;
+
+// True when the read image carries a module PIN, so the PIN dialog must be shown.
+bool ModuleHasPin(const ModuleImage& image);
+
+// Whether a read image may be decoded: always when it carries no PIN; otherwise only when the
+// dialog was accepted and the entered text (code page 1250 bytes) is exactly the four PIN bytes.
+bool ModulePinAccepted(const ModuleImage& image, bool dialogAccepted,
+                       std::string_view enteredCp1250);
+
+}  // namespace brenvox

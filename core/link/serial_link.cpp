@@ -1,0 +1,20 @@
+// The platform-independent part of SerialLink: the Port interface on top of the port calls.
+#include <limits>
+
+#include "link/serial_link.h"
+
+namespace brenvox {
+
+void SerialLink::Write(const uint8_t* data, size_t count) {
+    // Frames are at most a few dozen bytes; anything larger than an int32 is not ours to send.
+    if (count > static_cast<size_t>(std::numeric_limits<int32_t>::max())) return;
+    WritePort(data, static_cast<int32_t>(count));
+}
+
+size_t SerialLink::Read(uint8_t* buf, size_t cap) {
+    const size_t limited = std::min<size_t>(cap, std::numeric_limits<int32_t>::max());
+    const int32_t got = ReadPort(buf, static_cast<int32_t>(limited));
+    return got > 0 ? static_cast<size_t>(got) : 0;
+}
+
+}  // namespace brenvox

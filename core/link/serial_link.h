@@ -1,0 +1,75 @@
+#pragma once
+// The serial port the link speaks through: one port per object, opened and configured for raw
+// 8N1 without flow control, DTR and RTS raised while open. POSIX (termios) and Win32 each have
+// their own source file with the same behaviour.
+//
+// Threads: OpenPort/ClosePort run on the GUI thread while a transfer's worker may be inside
+// ReadPort/WritePort/PurgePort. Closing interrupts a waiting read at once; a read, write or purge
+// that finds the port closed does nothing (a read returns 0), so a worker that outlives its port
+// just sees no replies and ends with an error outcome.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "link/port.h"
+
+namespace brenvox {
+
+// Port types of the main window's list: "COM", "USB", "IrDA".
+enum PortType : int { PortTypeCom = 0, PortTypeUsb = 1, PortTypeIrda = 2 };
+
+// The device a port type and number stand for. POSIX: "COM" n -> /dev/ttyS(n-1), "USB" n ->
+// /dev/ttyUSB(n-1), "IrDA" n -> /dev/ircomm(n-1). Windows: every type is "COM" n. Empty for a
+// number below 1 or an unknown type.
+std::string PortDevicePath(int portType, int portNumber);
+
+struct SerialDeviceInfo {
+    std::string path;    // what OpenDevice takes
+    int portType = -1;   // PortType when the device maps back to a type and number, else -1
+    int portNumber = 0;  // 1-based, 0 when it does not map back
+};
+// The serial devices present on this computer (for `brenvox-cli ports`).
+std::vector<SerialDeviceInfo> ListSerialDevices();
+
+class SerialLink final : public Port {
+public:
+    SerialLink();
+    ~SerialLink() override;  // closes the port when open
+    SerialLink(const SerialLink&) = delete;
+    SerialLink& operator=(const SerialLink&) = delete;
+
+    // Opens port `portNumber` (1..8) of the given type. Refused (false, nothing changed) when a
+    // port is already open, the number is outside 1..8, the baud rate outside 110..256000 or a
+    // time-out negative; false too when the device cannot be opened, is no character device, is
+    // in use by someone else, or cannot be configured (never a half-open port).
+    bool OpenPort(int32_t portNumber, int32_t baud, int32_t readTotalMs, int32_t readIntervalMs,
+                  int portType = PortTypeCom);
+    // The same with an explicit device path (a pseudo-terminal, /dev/ttyACM0, "COM12"...); the
+    // port number check does not apply.
+    bool OpenDevice(const std::string& path, int32_t baud, int32_t readTotalMs,
+                    int32_t readIntervalMs);
+
+    // Drops DTR and RTS, purges and closes. False when no port is open.
+    bool ClosePort();
+    bool IsOpen() const;
+
+    // Both queues emptied, pending output discarded.
+    void PurgePort();
+    // Sends all bytes (no time-out of its own; a close ends it).
+    void WritePort(const uint8_t* data, int32_t count);
+    // See Port::Read: returns at `cap` bytes, after the interval time-out following a received
+    // byte, or after the total time-out; 0 when nothing came or the port is closed.
+    int32_t ReadPort(uint8_t* buf, int32_t cap);
+
+    void Purge() override { PurgePort(); }
+    void Write(const uint8_t* data, size_t count) override;
+    size_t Read(uint8_t* buf, size_t cap) override;
+
+    struct Impl;  // platform part
+
+private:
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace brenvox

@@ -1,0 +1,305 @@
+// SerialLink on POSIX: termios for the line settings, poll() with millisecond deadlines for the
+// read time-outs (VTIME counts in tenths of a second, too coarse for the 10 ms interval), a wake
+// pipe so that a close interrupts a waiting read at once.
+#include <dirent.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <condition_variable>
+#include <mutex>
+
+#include "link/deadline.h"
+#include "link/serial_link.h"
+#include "link/serial_link_detail.h"
+
+namespace brenvox {
+
+namespace {
+
+// A driver that never drains its output would otherwise hold the worker (and a close waiting
+// for it) for ever; no frame of ours needs more than a few milliseconds on the wire.
+constexpr int kWriteLimitMs = 2000;
+
+speed_t StandardSpeed(int32_t baud) {
+    switch (baud) {
+    case 110: return B110;
+    case 300: return B300;
+    case 600: return B600;
+    case 1200: return B1200;
+    case 2400: return B2400;
+    case 4800: return B4800;
+    case 9600: return B9600;
+    case 19200: return B19200;
+    case 38400: return B38400;
+    case 57600: return B57600;
+    case 115200: return B115200;
+    case 230400: return B230400;
+    default: return B0;
+    }
+}
+
+void CloseFd(int& fd) {
+    if (fd >= 0) ::close(fd);
+    fd = -1;
+}
+
+}  // namespace
+
+struct SerialLink::Impl {
+    std::mutex mutex;
+    std::condition_variable idle;
+    int fd = -1;
+    int wakeRead = -1;
+    int wakeWrite = -1;
+    int users = 0;         // reads, writes and purges in progress
+    bool closing = false;  // a close waits for the users to leave
+    int32_t totalMs = 200;
+    int32_t intervalMs = 10;
+
+    // An operation's hold on the port: the descriptor stays valid (not closed and reused)
+    // while it is held.
+    struct Use {
+        Impl& impl;
+        int fd = -1, wake = -1;
+        int32_t totalMs = 0, intervalMs = 0;
+        explicit Use(Impl& i) : impl(i) {
+            std::lock_guard lock(impl.mutex);
+            if (impl.fd < 0 || impl.closing) return;
+            ++impl.users;
+            fd = impl.fd;
+            wake = impl.wakeRead;
+            totalMs = impl.totalMs;
+            intervalMs = impl.intervalMs;
+        }
+        ~Use() {
+            if (fd < 0) return;
+            std::lock_guard lock(impl.mutex);
+            if (--impl.users == 0) impl.idle.notify_all();
+        }
+        explicit operator bool() const { return fd >= 0; }
+    };
+};
+
+std::string PortDevicePath(int portType, int portNumber) {
+    if (portNumber < 1) return {};
+    const std::string index = std::to_string(portNumber - 1);
+    switch (portType) {
+    case PortTypeCom: return "/dev/ttyS" + index;
+    case PortTypeUsb: return "/dev/ttyUSB" + index;
+    case PortTypeIrda: return "/dev/ircomm" + index;
+    default: return {};
+    }
+}
+
+std::vector<SerialDeviceInfo> ListSerialDevices() {
+    // /sys/class/tty lists every tty; the ones backed by hardware have a "device" link. Built-in
+    // UART slots that exist without a chip behind them report no UART type and are left out.
+    std::vector<SerialDeviceInfo> out;
+    DIR* dir = ::opendir("/sys/class/tty");
+    if (!dir) return out;
+    while (dirent* e = ::readdir(dir)) {
+        const std::string name = e->d_name;
+        struct Prefix { const char* text; int type; };
+        static const Prefix prefixes[] = {{"ttyS", PortTypeCom}, {"ttyUSB", PortTypeUsb},
+                                          {"ircomm", PortTypeIrda}, {"ttyACM", -1}};
+        for (const Prefix& p : prefixes) {
+            const std::string prefix = p.text;
+            if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0 ||
+                !std::all_of(name.begin() + prefix.size(), name.end(), ::isdigit))
+                continue;
+            struct stat st{};
+            if (::stat(("/sys/class/tty/" + name + "/device").c_str(), &st) != 0) break;
+            if (p.type == PortTypeCom) {
+                const std::string typeFile = "/sys/class/tty/" + name + "/type";
+                int fd = ::open(typeFile.c_str(), O_RDONLY | O_CLOEXEC);
+                char buf[16] = {};
+                const ssize_t n = fd >= 0 ? ::read(fd, buf, sizeof buf - 1) : -1;
+                CloseFd(fd);
+                if (n > 0 && std::atoi(buf) == 0) break;  // PORT_UNKNOWN: no UART there
+            }
+            SerialDeviceInfo info;
+            info.path = "/dev/" + name;
+            const int index = std::atoi(name.c_str() + prefix.size());
+            if (p.type >= 0 && index < 8) {
+                info.portType = p.type;
+                info.portNumber = index + 1;
+            }
+            out.push_back(info);
+            break;
+        }
+    }
+    ::closedir(dir);
+    std::sort(out.begin(), out.end(),
+              [](const SerialDeviceInfo& a, const SerialDeviceInfo& b) { return a.path < b.path; });
+    return out;
+}
+
+SerialLink::SerialLink() : impl_(std::make_unique<Impl>()) {}
+
+SerialLink::~SerialLink() { ClosePort(); }
+
+bool SerialLink::IsOpen() const {
+    std::lock_guard lock(impl_->mutex);
+    return impl_->fd >= 0 && !impl_->closing;
+}
+
+bool SerialLink::OpenPort(int32_t portNumber, int32_t baud, int32_t readTotalMs,
+                          int32_t readIntervalMs, int portType) {
+    if (!detail::PortNumberValid(portNumber)) return false;
+    const std::string path = PortDevicePath(portType, portNumber);
+    if (path.empty()) return false;
+    return OpenDevice(path, baud, readTotalMs, readIntervalMs);
+}
+
+bool SerialLink::OpenDevice(const std::string& path, int32_t baud, int32_t readTotalMs,
+                            int32_t readIntervalMs) {
+    if (!detail::OpenArgumentsValid(baud, readTotalMs, readIntervalMs)) return false;
+    std::lock_guard lock(impl_->mutex);
+    if (impl_->fd >= 0 || impl_->closing) return false;
+
+    int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st{};
+    if (::fstat(fd, &st) != 0 || !S_ISCHR(st.st_mode)) {
+        CloseFd(fd);
+        return false;
+    }
+    // No sharing: the flock refuses a second opener whoever it is; TIOCEXCL also keeps out
+    // programs that do not take the lock (it does not bind root).
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        CloseFd(fd);
+        return false;
+    }
+    termios tio{};
+    if (::tcgetattr(fd, &tio) != 0) {  // a character device that is no terminal
+        CloseFd(fd);
+        return false;
+    }
+    ::ioctl(fd, TIOCEXCL);
+
+    ::cfmakeraw(&tio);
+    tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB | CRTSCTS | HUPCL);
+    tio.c_cflag |= CS8 | CREAD | CLOCAL;
+    tio.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY | INPCK | ISTRIP | IGNBRK |
+                                          BRKINT | PARMRK | IGNPAR);
+    tio.c_cc[VMIN] = 0;
+    tio.c_cc[VTIME] = 0;
+    const speed_t speed = StandardSpeed(baud);
+    bool customSpeed = false;
+    if (speed != B0) {
+        ::cfsetispeed(&tio, speed);
+        ::cfsetospeed(&tio, speed);
+    } else {
+        customSpeed = true;  // set after the rest, through the driver's free-rate interface
+    }
+    if (::tcsetattr(fd, TCSANOW, &tio) != 0 ||
+        (customSpeed && !detail::SetCustomBaud(fd, baud))) {
+        ::ioctl(fd, TIOCNXCL);
+        CloseFd(fd);
+        return false;
+    }
+    int pipeFds[2];
+    if (::pipe2(pipeFds, O_CLOEXEC | O_NONBLOCK) != 0) {
+        ::ioctl(fd, TIOCNXCL);
+        CloseFd(fd);
+        return false;
+    }
+    // Raised for the module's level converter; a pseudo-terminal has no such lines, so the
+    // results are not looked at.
+    int lines = TIOCM_DTR | TIOCM_RTS;
+    ::ioctl(fd, TIOCMBIS, &lines);
+
+    impl_->fd = fd;
+    impl_->wakeRead = pipeFds[0];
+    impl_->wakeWrite = pipeFds[1];
+    impl_->totalMs = readTotalMs;
+    impl_->intervalMs = readIntervalMs;
+    return true;
+}
+
+bool SerialLink::ClosePort() {
+    std::unique_lock lock(impl_->mutex);
+    if (impl_->fd < 0 || impl_->closing) return false;
+    impl_->closing = true;
+    const char wake = 1;
+    [[maybe_unused]] ssize_t ignored = ::write(impl_->wakeWrite, &wake, 1);
+    impl_->idle.wait(lock, [&] { return impl_->users == 0; });
+
+    int lines = TIOCM_DTR | TIOCM_RTS;
+    ::ioctl(impl_->fd, TIOCMBIC, &lines);
+    ::tcflush(impl_->fd, TCIOFLUSH);
+    ::ioctl(impl_->fd, TIOCNXCL);
+    CloseFd(impl_->fd);
+    CloseFd(impl_->wakeRead);
+    CloseFd(impl_->wakeWrite);
+    impl_->closing = false;
+    return true;
+}
+
+void SerialLink::PurgePort() {
+    Impl::Use use(*impl_);
+    if (use) ::tcflush(use.fd, TCIOFLUSH);
+}
+
+void SerialLink::WritePort(const uint8_t* data, int32_t count) {
+    if (!data || count < 1) return;
+    Impl::Use use(*impl_);
+    if (!use) return;
+    const int64_t end = MonotonicMs() + kWriteLimitMs;
+    int32_t done = 0;
+    while (done < count) {
+        const ssize_t n = ::write(use.fd, data + done, static_cast<size_t>(count - done));
+        if (n > 0) {
+            done += static_cast<int32_t>(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno != EAGAIN) return;  // device gone
+        const int64_t left = end - MonotonicMs();
+        if (left <= 0) return;
+        pollfd fds[2] = {{use.fd, POLLOUT, 0}, {use.wake, POLLIN, 0}};
+        if (::poll(fds, 2, static_cast<int>(left)) < 0 && errno != EINTR) return;
+        if (fds[1].revents) return;  // closing
+        if (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)) return;
+    }
+}
+
+int32_t SerialLink::ReadPort(uint8_t* buf, int32_t cap) {
+    if (!buf || cap < 1) return 0;
+    Impl::Use use(*impl_);
+    if (!use) return 0;
+    ReadDeadline deadline(MonotonicMs(), use.totalMs, use.intervalMs);
+    int32_t got = 0;
+    while (got < cap) {
+        const int wait = deadline.WaitMs(MonotonicMs());
+        if (wait == 0) break;
+        pollfd fds[2] = {{use.fd, POLLIN, 0}, {use.wake, POLLIN, 0}};
+        const int r = ::poll(fds, 2, wait);
+        if (r < 0) {
+            if (errno == EINTR) continue;
+            break;
+        }
+        if (fds[1].revents) break;  // the port is being closed
+        if (fds[0].revents & POLLIN) {
+            const ssize_t n = ::read(use.fd, buf + got, static_cast<size_t>(cap - got));
+            if (n > 0) {
+                got += static_cast<int32_t>(n);
+                deadline.BytesArrived(MonotonicMs());
+                continue;
+            }
+            if (n < 0 && (errno == EAGAIN || errno == EINTR)) continue;
+            break;  // end of file or error: the device went away
+        }
+        if (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)) break;
+    }
+    return got;
+}
+
+}  // namespace brenvox
