@@ -1,5 +1,214 @@
+// Settings commands: new, show, export, import, validate, print, diff.
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <limits>
+#include <memory>
+#include <nlohmann/json.hpp>
+
+#include "cli_util.h"
 #include "commands.h"
+#include "settings/cp1250.h"
+#include "settings/printout.h"
+#include "settings/settings_file.h"
+#include "settings/validation.h"
 
 namespace brenvox::cli {
-void addSettingsCommands(CLI::App&, int&) {}
+namespace {
+
+using ordered_json = nlohmann::ordered_json;
+
+// The value of one key as `show` and `diff` print it.
+std::string shownValue(const ModuleSettings& s, const SettingKey& k) {
+    switch (k.kind) {
+        case ValueKind::String: return escapedUtf8(getString(s, k));
+        case ValueKind::Integer: return std::to_string(getInt(s, k));
+        case ValueKind::Boolean: return getBool(s, k) ? "1" : "0";
+    }
+    return {};
+}
+
+int cmdNew(const std::string& file) {
+    ModuleSettings s;
+    return saveSettingsOrReport(file, s) ? 0 : 2;
+}
+
+int cmdShow(const std::string& file) {
+    ModuleSettings s;
+    if (!loadSettingsOrReport(file, s)) return 2;
+    for (const SettingKey& k : settingKeys()) std::cout << k.name << '=' << shownValue(s, k) << '\n';
+    return 0;
+}
+
+int cmdExport(const std::string& file) {
+    ModuleSettings s;
+    if (!loadSettingsOrReport(file, s)) return 2;
+    ordered_json j = ordered_json::object();
+    for (const SettingKey& k : settingKeys()) {
+        switch (k.kind) {
+            case ValueKind::String: j[k.name] = cp1250ToUtf8(getString(s, k)); break;
+            case ValueKind::Integer: j[k.name] = getInt(s, k); break;
+            case ValueKind::Boolean: j[k.name] = getBool(s, k); break;
+        }
+    }
+    std::cout << j.dump(2) << '\n';
+    return 0;
+}
+
+// Applies one JSON member to `s`; on refusal returns the reason.
+std::optional<std::string> applyMember(ModuleSettings& s, const std::string& name, const ordered_json& v) {
+    const SettingKey* k = findSettingKey(name);
+    if (!k) return "unknown settings key";
+    switch (k->kind) {
+        case ValueKind::String: {
+            if (!v.is_string()) return "expected a string";
+            const Cp1250Result r = utf8ToCp1250(v.get<std::string>());
+            if (!r.ok) return "a character that code page 1250 cannot hold (at byte " + std::to_string(r.badOffset) + ")";
+            // The settings file stores a string's length in one byte.
+            if (r.bytes.size() > 255) return "longer than 255 characters";
+            setString(s, *k, r.bytes);
+            return std::nullopt;
+        }
+        case ValueKind::Integer: {
+            if (!v.is_number_integer()) return "expected an integer number";
+            bool inRange;
+            int64_t x = 0;
+            if (v.is_number_unsigned()) {
+                const auto u = v.get<uint64_t>();
+                inRange = u <= static_cast<uint64_t>(std::numeric_limits<int32_t>::max());
+                x = static_cast<int64_t>(inRange ? u : 0);
+            } else {
+                x = v.get<int64_t>();
+                inRange = x >= std::numeric_limits<int32_t>::min() && x <= std::numeric_limits<int32_t>::max();
+            }
+            if (!inRange) return "outside the 32-bit integer range";
+            setInt(s, *k, x);
+            return std::nullopt;
+        }
+        case ValueKind::Boolean:
+            if (!v.is_boolean()) return "expected true or false";
+            setBool(s, *k, v.get<bool>());
+            return std::nullopt;
+    }
+    return "unsupported";
+}
+
+int cmdImport(const std::string& jsonPath, const std::string& out) {
+    std::ifstream in(jsonPath, std::ios::binary);
+    if (!in) {
+        std::cerr << "cannot open " << jsonPath << '\n';
+        return 2;
+    }
+    ordered_json j;
+    try {
+        j = ordered_json::parse(in);
+    } catch (const nlohmann::json::exception& e) {
+        std::cerr << jsonPath << ": not valid JSON: " << e.what() << '\n';
+        return 2;
+    }
+    if (!j.is_object()) {
+        std::cerr << jsonPath << ": expected a JSON object of settings keys\n";
+        return 2;
+    }
+    ModuleSettings s;  // the defaults, as reading a settings file starts from what is there
+    for (const auto& [name, value] : j.items()) {
+        if (auto why = applyMember(s, name, value)) {
+            std::cerr << jsonPath << ": key \"" << name << "\": " << *why << '\n';
+            return 2;
+        }
+    }
+    return saveSettingsOrReport(out, s) ? 0 : 2;
+}
+
+int cmdValidate(const std::string& file) {
+    ModuleSettings s;
+    if (!loadSettingsOrReport(file, s)) return 2;
+    if (auto f = ValidateSettings(s)) {
+        printValidationFailure(*f);
+        return 1;
+    }
+    return 0;
+}
+
+bool validDate(const std::string& d) {
+    if (d.size() != 10 || d[2] != '-' || d[5] != '-') return false;
+    for (std::size_t i : {0u, 1u, 3u, 4u, 6u, 7u, 8u, 9u})
+        if (d[i] < '0' || d[i] > '9') return false;
+    const int day = std::stoi(d.substr(0, 2));
+    const int month = std::stoi(d.substr(3, 2));
+    return day >= 1 && day <= 31 && month >= 1 && month <= 12;
+}
+
+int cmdPrint(const std::string& file, const std::string& date, const std::string& name) {
+    if (!date.empty() && !validDate(date)) {
+        std::cerr << "--date: expected DD-MM-YYYY, got \"" << date << "\"\n";
+        return 2;
+    }
+    ModuleSettings s;
+    if (!loadSettingsOrReport(file, s)) return 2;
+    const std::string shownName = name.empty() ? std::filesystem::path(file).filename().string() : name;
+    for (const std::string& line : PrintoutLines(s, shownName, date.empty() ? PrintDate() : date))
+        std::cout << line << '\n';
+    return 0;
+}
+
+int cmdDiff(const std::string& a, const std::string& b) {
+    ModuleSettings sa, sb;
+    if (!loadSettingsOrReport(a, sa) || !loadSettingsOrReport(b, sb)) return 2;
+    bool differ = false;
+    for (const SettingKey& k : settingKeys()) {
+        const std::string va = shownValue(sa, k), vb = shownValue(sb, k);
+        if (va != vb) {
+            std::cout << k.name << ": " << va << " -> " << vb << '\n';
+            differ = true;
+        }
+    }
+    return differ ? 1 : 0;
+}
+
+}  // namespace
+
+void addSettingsCommands(CLI::App& app, int& exitCode) {
+    // CLI11 keeps references to the option targets; they live as long as the app.
+    struct Args {
+        std::string file, file2, json, out, date, name;
+    };
+    auto args = std::make_shared<Args>();
+
+    auto* cNew = app.add_subcommand("new", "Write the default settings to FILE.");
+    cNew->add_option("FILE", args->file, "settings file to write")->required();
+    cNew->callback([&exitCode, args] { exitCode = cmdNew(args->file); });
+
+    auto* cShow = app.add_subcommand("show", "Print one KEY=value line per settings key, in file order.");
+    cShow->add_option("FILE", args->file, "settings file")->required();
+    cShow->callback([&exitCode, args] { exitCode = cmdShow(args->file); });
+
+    auto* cExport = app.add_subcommand("export", "Print the settings as a JSON object of settings keys.");
+    cExport->add_option("FILE", args->file, "settings file")->required();
+    cExport->callback([&exitCode, args] { exitCode = cmdExport(args->file); });
+
+    auto* cImport = app.add_subcommand(
+        "import", "Write a settings file from a JSON object: the defaults with the members present applied.");
+    cImport->add_option("JSON", args->json, "JSON file")->required();
+    cImport->add_option("-o,--output", args->out, "settings file to write")->required();
+    cImport->callback([&exitCode, args] { exitCode = cmdImport(args->json, args->out); });
+
+    auto* cValidate = app.add_subcommand(
+        "validate", "Run the checks made before a transfer; print the first failure and exit 1.");
+    cValidate->add_option("FILE", args->file, "settings file")->required();
+    cValidate->callback([&exitCode, args] { exitCode = cmdValidate(args->file); });
+
+    auto* cPrint = app.add_subcommand("print", "Print the settings printout lines.");
+    cPrint->add_option("FILE", args->file, "settings file")->required();
+    cPrint->add_option("--date", args->date, "date printed, DD-MM-YYYY (default: today)");
+    cPrint->add_option("--name", args->name, "settings name printed (default: the file name)");
+    cPrint->callback([&exitCode, args] { exitCode = cmdPrint(args->file, args->date, args->name); });
+
+    auto* cDiff = app.add_subcommand("diff", "List the keys whose values differ as 'KEY: a -> b'; exit 1 if any.");
+    cDiff->add_option("A", args->file, "first settings file")->required();
+    cDiff->add_option("B", args->file2, "second settings file")->required();
+    cDiff->callback([&exitCode, args] { exitCode = cmdDiff(args->file, args->file2); });
+}
+
 }  // namespace brenvox::cli

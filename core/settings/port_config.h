@@ -1,0 +1,26 @@
+#pragma once
+// The remembered port selection: "System/Conf" beside the program, in the settings file format,
+// with the integer entries PORTTYPE (index of the port type box) and PORTNUM (index of the port
+// number box, 0..7 for ports 1..8).
+#include <cstdint>
+#include <string>
+
+namespace brenvox {
+
+struct PortConfig {
+    int32_t portType = 0;  // 0 "COM", 1 "USB", 2 "IrDA"
+    int32_t portNum = 0;   // port number - 1
+
+    bool operator==(const PortConfig&) const = default;
+};
+
+// A missing, unreadable or malformed file gives the defaults, or keeps the entries read before
+// the fault. Values come back as stored; the GUI leaves a box without selection when an index
+// lies outside its list.
+PortConfig ReadPortConfig(const std::string& path);
+
+// Writes both entries safely (a failed write leaves a previous file as it was). The folder is
+// never created. The result is only for tests and callers that care: the GUI stays silent.
+bool WritePortConfig(const std::string& path, int32_t portType, int32_t portNum);
+
+}  // namespace brenvox
