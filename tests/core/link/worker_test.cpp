@@ -1,0 +1,192 @@
+// The worker thread (TMainTask) and reply validation with hand-made replies.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+
+#include "fake_module_port.h"
+#include "link/transfer.h"
+
+namespace brenvox {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Holds the first read until the test opens the gate (bounded, so a broken test cannot hang).
+class GatedPort : public test::FakeModulePort {
+public:
+    void Open() {
+        std::lock_guard lock(m_);
+        open_ = true;
+        cv_.notify_all();
+    }
+    size_t Read(uint8_t* buf, size_t cap) override {
+        {
+            std::unique_lock lock(m_);
+            cv_.wait_for(lock, 10s, [&] { return open_; });
+        }
+        return FakeModulePort::Read(buf, cap);
+    }
+
+private:
+    std::mutex m_;
+    std::condition_variable cv_;
+    bool open_ = false;
+};
+
+// Counts events from the worker; the test waits on Join, so no lock is needed for reading after.
+struct CountingObserver : TransferObserver {
+    std::atomic<int> done{0}, total{0};
+    std::atomic<bool> doneWasLast{true};
+    void OnLinkEvent(LinkEvent e) override {
+        if (done.load() > 0) doneWasLast = false;
+        ++total;
+        if (e == LinkEvent::Done) ++done;
+    }
+};
+
+TEST(TMainTaskTest, RunsOneTransferAtATimeOnItsOwnThread) {
+    GatedPort port;
+    TransferState state;
+    state.CurrentMode = OperationMode::Read;
+    CountingObserver observer;
+    TMainTask task;
+    ASSERT_TRUE(task.Start(port, state, observer));
+    EXPECT_TRUE(task.Running());
+    EXPECT_FALSE(task.Start(port, state, observer)) << "a second transfer beside the first";
+    port.Open();
+    task.Join();
+    EXPECT_FALSE(task.Running());
+    EXPECT_EQ(state.TransferOutcome.load(), LinkOutcome::Success);
+    EXPECT_EQ(observer.done.load(), 1);
+    EXPECT_EQ(observer.total.load(), 4);
+    EXPECT_TRUE(observer.doneWasLast.load());
+    // Once ended, the same task object starts the next transfer.
+    ASSERT_TRUE(task.Start(port, state, observer));
+    task.Join();
+    EXPECT_EQ(observer.done.load(), 2);
+}
+
+TEST(TMainTaskTest, DestructorWaitsForTheTransfer) {
+    GatedPort port;
+    TransferState state;
+    CountingObserver observer;
+    {
+        TMainTask task;
+        ASSERT_TRUE(task.Start(port, state, observer));
+        port.Open();
+    }
+    EXPECT_EQ(observer.done.load(), 1);
+}
+
+TEST(TMainTaskTest, AbortFromAnotherThreadEndsTheTransfer) {
+    GatedPort port;
+    TransferState state;
+    state.CurrentMode = OperationMode::Program;
+    CountingObserver observer;
+    TMainTask task;
+    ASSERT_TRUE(task.Start(port, state, observer));
+    state.AbortRequested = true;  // set while the worker waits inside identify
+    port.Open();
+    task.Join();
+    EXPECT_EQ(state.TransferOutcome.load(), LinkOutcome::Aborted);
+    EXPECT_EQ(state.WritePos.load(), 0);
+}
+
+// A port that answers every request with the next reply of a script (nothing when it runs out).
+class ScriptedPort : public Port {
+public:
+    std::vector<std::vector<uint8_t>> replies;
+    std::vector<std::vector<uint8_t>> sent;
+    void Purge() override { pending_.clear(); }
+    void Write(const uint8_t* d, size_t n) override {
+        sent.emplace_back(d, d + n);
+        if (n == 2 && d[0] == 0xCA) return;  // wake pair: no reply
+        if (next_ < replies.size()) pending_ = replies[next_++];
+    }
+    size_t Read(uint8_t* buf, size_t cap) override {
+        const size_t n = std::min(cap, pending_.size());
+        std::copy_n(pending_.begin(), n, buf);
+        pending_.clear();
+        return n;
+    }
+    void Pause(int) override {}
+
+private:
+    std::vector<uint8_t> pending_;
+    size_t next_ = 0;
+};
+
+std::vector<uint8_t> WithChecksum(std::vector<uint8_t> f) {
+    f.push_back(link::Checksum(f.data(), f.size()));
+    return f;
+}
+
+struct NullObserver : TransferObserver {
+    void OnLinkEvent(LinkEvent) override {}
+};
+
+TEST(ReplyValidation, IdentifyRepliesThatFailTheAttempt) {
+    const std::vector<std::vector<uint8_t>> bad = {
+        WithChecksum({0x03, 1, 1, 1}),     // right length and checksum, wrong code
+        WithChecksum({0x02, 1, 1, 1, 0}),  // body longer than three bytes
+        WithChecksum({0x02, 1, 1}),        // body shorter
+        {0x02, 1, 1, 1, 0x00},             // checksum wrong
+        {0x02},                            // a single byte
+    };
+    for (const auto& reply : bad) {
+        ScriptedPort port;
+        port.replies.assign(5, reply);
+        TransferState state;
+        NullObserver obs;
+        EXPECT_EQ(RunTransfer(port, state, obs), LinkOutcome::NoResponse);
+        EXPECT_EQ(port.sent.size(), 5u + 5u);
+    }
+}
+
+TEST(ReplyValidation, FifthIdentifyAttemptStillCounts) {
+    ScriptedPort port;
+    port.replies.assign(4, std::vector<uint8_t>{});
+    port.replies.push_back(WithChecksum({0x02, 2, 1, 7}));  // version 1.7: unsupported
+    TransferState state;
+    NullObserver obs;
+    EXPECT_EQ(RunTransfer(port, state, obs), LinkOutcome::UnsupportedModule);
+    const ModuleInfo info = state.ModuleInfo.load();
+    EXPECT_EQ(info.ModuleType, 2);
+    EXPECT_EQ(info.VersionMajor, 1);
+    EXPECT_EQ(info.VersionMinor, 7);
+}
+
+TEST(ReplyValidation, WriteReplyMustBeExactlyTheAcknowledgement) {
+    // Identify OK (1.0), then for block 0 five attempts whose write reply is wrong each time.
+    ScriptedPort port;
+    port.replies.push_back(WithChecksum({0x02, 1, 1, 0}));
+    for (int i = 0; i < 5; ++i) port.replies.push_back(WithChecksum({0x04, 0x00}));  // too long
+    TransferState state;
+    state.CurrentMode = OperationMode::Program;
+    NullObserver obs;
+    EXPECT_EQ(RunTransfer(port, state, obs), LinkOutcome::WriteError);
+    // After each bad acknowledgement the attempt ends without a read-back.
+    for (size_t i = 6; i < port.sent.size(); ++i) EXPECT_EQ(port.sent[i][0], 0x03);
+}
+
+TEST(ReplyValidation, RestartSignNeedsItsFirstThreeBytes) {
+    // A module that answers the restart with a two-byte start of the sign only.
+    ScriptedPort port;
+    port.replies.push_back(WithChecksum({0x02, 1, 1, 1}));
+    TransferState state;
+    state.CurrentMode = OperationMode::Read;
+    for (size_t pos = 0; pos < 2048; pos += link::BlockSize(pos)) {
+        std::vector<uint8_t> r = {0x02, 0, 0, 0};
+        r.resize(4 + link::BlockSize(pos), 0x11);
+        port.replies.push_back(WithChecksum(r));
+    }
+    port.replies.push_back({0x1E, 0x00});
+    NullObserver obs;
+    EXPECT_EQ(RunTransfer(port, state, obs), LinkOutcome::RestartError);
+    EXPECT_EQ(state.ReadImage[2047], 0x11);
+}
+
+}  // namespace
+}  // namespace brenvox
