@@ -1,5 +1,140 @@
+// Codec commands: encode (settings file -> module image or hex dump), decode (image -> settings).
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <memory>
+#include <optional>
+#include <system_error>
+
+#include "cli_util.h"
+#include "codec/image_codec.h"
 #include "commands.h"
+#include "settings/settings_file.h"
+#include "settings/validation.h"
 
 namespace brenvox::cli {
-void addCodecCommands(CLI::App&, int&) {}
+namespace {
+
+struct CodecArgs {
+    std::string file;
+    std::string version;
+    std::string output;
+    bool hex = false;
+};
+
+std::optional<ModuleVersion> parseVersion(const std::string& text) {
+    if (text == "1.0") return ModuleVersion::V10;
+    if (text == "1.1") return ModuleVersion::V11;
+    std::cerr << "Unknown module version '" << text << "' (expected 1.0 or 1.1)\n";
+    return std::nullopt;
+}
+
+// Same safety as settings files: the image goes to a temporary file beside the target and is only
+// renamed over it once completely written, so a failed write leaves no half image behind.
+bool writeImage(const std::string& path, const ModuleImage& img) {
+    const std::string temp = path + ".part";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(img.data()), static_cast<std::streamsize>(img.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            std::error_code ec;
+            std::filesystem::remove(temp, ec);
+            std::cerr << "Cannot write the image: " << path << "\n";
+            return false;
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(temp, path, ec);
+    if (ec) {
+        std::filesystem::remove(temp, ec);
+        std::cerr << "Cannot write the image: " << path << "\n";
+        return false;
+    }
+    return true;
+}
+
+void printHexDump(const ModuleImage& img) {
+    char line[8 + 16 * 3 + 1];
+    for (int row = 0; row < kImageSize; row += 16) {
+        int n = std::snprintf(line, sizeof line, "%04X:", row);
+        for (int i = 0; i < 16; ++i)
+            n += std::snprintf(line + n, sizeof line - static_cast<std::size_t>(n), " %02X", img[row + i]);
+        std::cout << line << '\n';
+    }
+}
+
+int cmdEncode(const CodecArgs& a) {
+    const auto version = parseVersion(a.version);
+    if (!version) return 2;
+    if (a.output.empty() && !a.hex) {
+        std::cerr << "encode: give -o IMAGE or --hex\n";
+        return 2;
+    }
+    ModuleSettings s;
+    if (!loadSettingsOrReport(a.file, s)) return 2;
+    // The module only ever gets settings that pass the checks made before a transfer.
+    if (auto failure = ValidateSettings(s)) {
+        printValidationFailure(*failure);
+        return 1;
+    }
+    const ModuleImage img = EncodeImage(s, *version);
+    if (a.hex) {
+        printHexDump(img);
+        return 0;
+    }
+    return writeImage(a.output, img) ? 0 : 2;
+}
+
+std::optional<ModuleImage> readImage(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        std::cerr << "Cannot open the image: " << path << "\n";
+        return std::nullopt;
+    }
+    ModuleImage img{};
+    in.read(reinterpret_cast<char*>(img.data()), kImageSize);
+    const bool full = in.gcount() == kImageSize;
+    // Exactly 2048 bytes: a longer file is not a picture of the module's memory either.
+    const bool atEnd = full && in.peek() == std::char_traits<char>::eof();
+    if (!full || !atEnd) {
+        std::cerr << "Not a module image (must be exactly " << kImageSize << " bytes): " << path << "\n";
+        return std::nullopt;
+    }
+    return img;
+}
+
+int cmdDecode(const CodecArgs& a) {
+    const auto version = parseVersion(a.version);
+    if (!version) return 2;
+    const auto img = readImage(a.file);
+    if (!img) return 2;
+    ModuleSettings s;  // the defaults, then everything the image holds
+    DecodeImage(*img, *version, s);
+    return saveSettingsOrReport(a.output, s) ? 0 : 2;
+}
+
+}  // namespace
+
+void addCodecCommands(CLI::App& app, int& exitCode) {
+    auto args = std::make_shared<CodecArgs>();
+
+    auto* enc = app.add_subcommand(
+        "encode", "Check a settings file and build the module image of one version (2048 bytes).");
+    enc->add_option("FILE", args->file, "settings file")->required();
+    enc->add_option("--version", args->version, "module version: 1.0 or 1.1")->required();
+    enc->add_option("-o,--output", args->output, "image file to write");
+    enc->add_flag("--hex", args->hex, "print a hex dump (address, 16 bytes a row) instead of writing");
+    enc->callback([&exitCode, args] { exitCode = cmdEncode(*args); });
+
+    auto* dec = app.add_subcommand("decode", "Turn a module image (2048 bytes) into a settings file.");
+    dec->add_option("IMAGE", args->file, "image file")->required();
+    dec->add_option("--version", args->version, "module version: 1.0 or 1.1")->required();
+    dec->add_option("-o,--output", args->output, "settings file to write")->required();
+    dec->callback([&exitCode, args] { exitCode = cmdDecode(*args); });
+}
+
 }  // namespace brenvox::cli
