@@ -1,0 +1,276 @@
+// SerialLink over a real pseudo-terminal with the simulated module on the other end.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <future>
+#include <thread>
+
+#include "link/deadline.h"
+#include "link/serial_link.h"
+#include "link/transfer.h"
+#include "pty_simulator.h"
+
+namespace brenvox {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Generous bounds: these catch a read that never ends, not a slow machine.
+constexpr int64_t kLongMs = 3000;
+
+struct PtyFixture : ::testing::Test {
+    sim::PtySimulator sim;
+    SerialLink link;
+    void SetUp() override {
+        std::string error;
+        ASSERT_TRUE(sim.start(&error)) << error;
+    }
+    void Open(int32_t total = 200, int32_t interval = 10) {
+        ASSERT_TRUE(link.OpenDevice(sim.devicePath(), 115200, total, interval));
+    }
+    // Sends a read request for n bytes at address 0: the module answers with n + 5 bytes.
+    void RequestRead(uint8_t n) {
+        uint8_t f[5] = {0x01, n, 0x00, 0x00, 0};
+        f[4] = link::Checksum(f, 4);
+        link.WritePort(f, 5);
+    }
+};
+
+// ---- Opening and closing ----
+
+using SerialOpen = PtyFixture;
+
+TEST_F(SerialOpen, RefusesBadArgumentsWithoutTouchingAnyDevice) {
+    EXPECT_FALSE(link.OpenPort(0, 115200, 200, 10));
+    EXPECT_FALSE(link.OpenPort(9, 115200, 200, 10));
+    EXPECT_FALSE(link.OpenDevice(sim.devicePath(), 109, 200, 10));
+    EXPECT_FALSE(link.OpenDevice(sim.devicePath(), 256001, 200, 10));
+    EXPECT_FALSE(link.OpenDevice(sim.devicePath(), 115200, -1, 10));
+    EXPECT_FALSE(link.OpenDevice(sim.devicePath(), 115200, 200, -1));
+    EXPECT_FALSE(link.IsOpen());
+}
+
+TEST_F(SerialOpen, AcceptsTheBaudRateLimits) {
+    for (int32_t baud : {110, 256000, 115200}) {
+        EXPECT_TRUE(link.OpenDevice(sim.devicePath(), baud, 200, 10)) << baud;
+        EXPECT_TRUE(link.ClosePort());
+    }
+}
+
+TEST_F(SerialOpen, SecondOpenIsRefusedWhileOpenAndAllowedAfterClose) {
+    Open();
+    EXPECT_FALSE(link.OpenDevice(sim.devicePath(), 115200, 200, 10)) << "already open";
+    SerialLink other;
+    EXPECT_FALSE(other.OpenDevice(sim.devicePath(), 115200, 200, 10)) << "device in use";
+    EXPECT_TRUE(link.ClosePort());
+    EXPECT_FALSE(link.ClosePort()) << "closing a closed port";
+    EXPECT_TRUE(other.OpenDevice(sim.devicePath(), 115200, 200, 10));
+}
+
+TEST(SerialOpenDevices, RefusesWhatIsNoSerialDevice) {
+    SerialLink link;
+    char dir[] = "/tmp/brenvox-link-XXXXXX";
+    ASSERT_NE(mkdtemp(dir), nullptr);
+    const std::string file = std::string(dir) + "/plain";
+    std::ofstream(file) << "x";
+    EXPECT_FALSE(link.OpenDevice(file, 115200, 200, 10)) << "regular file";
+    EXPECT_FALSE(link.OpenDevice(dir, 115200, 200, 10)) << "directory";
+    EXPECT_FALSE(link.OpenDevice("/dev/null", 115200, 200, 10)) << "character device, no tty";
+    EXPECT_FALSE(link.OpenDevice(std::string(dir) + "/missing", 115200, 200, 10));
+    EXPECT_FALSE(link.IsOpen());
+    std::remove(file.c_str());
+    rmdir(dir);
+}
+
+TEST(SerialPaths, PortTypesMapToDevices) {
+    EXPECT_EQ(PortDevicePath(PortTypeCom, 1), "/dev/ttyS0");
+    EXPECT_EQ(PortDevicePath(PortTypeUsb, 3), "/dev/ttyUSB2");
+    EXPECT_EQ(PortDevicePath(PortTypeIrda, 8), "/dev/ircomm7");
+    EXPECT_EQ(PortDevicePath(PortTypeCom, 0), "");
+    EXPECT_EQ(PortDevicePath(7, 1), "");
+}
+
+TEST(SerialClosed, OperationsOnAClosedPortDoNothing) {
+    SerialLink link;
+    uint8_t buf[8] = {};
+    const uint8_t out[2] = {1, 2};
+    link.PurgePort();
+    link.WritePort(out, 2);
+    EXPECT_EQ(link.ReadPort(buf, 8), 0);
+    EXPECT_FALSE(link.ClosePort());
+}
+
+// ---- Read time-outs ----
+
+using SerialRead = PtyFixture;
+
+TEST_F(SerialRead, SilenceReturnsZeroAfterTheTotalTimeOut) {
+    Open();
+    uint8_t buf[256];
+    const int64_t t0 = MonotonicMs();
+    EXPECT_EQ(link.ReadPort(buf, 256), 0);
+    const int64_t elapsed = MonotonicMs() - t0;
+    EXPECT_GE(elapsed, 150);
+    EXPECT_LT(elapsed, kLongMs);
+}
+
+TEST_F(SerialRead, ReplyEndsByTheIntervalAfterItsLastByte) {
+    // Total time-out far away: only the 10 ms of silence after the reply can end the read.
+    Open(/*total=*/10000, /*interval=*/10);
+    RequestRead(2);  // the reply is 7 bytes
+    uint8_t buf[256];
+    const int64_t t0 = MonotonicMs();
+    EXPECT_EQ(link.ReadPort(buf, 256), 7);
+    EXPECT_LT(MonotonicMs() - t0, kLongMs);
+    EXPECT_EQ(buf[0], 0x02);
+}
+
+TEST_F(SerialRead, IntervalStartsOnlyWithTheFirstByte) {
+    // The module waits 60 ms before answering, far more than the 10 ms interval.
+    sim::Faults f;
+    f.replyDelayMs = 60;
+    sim.setFaults(f);
+    Open(/*total=*/10000, 10);
+    RequestRead(2);
+    uint8_t buf[256];
+    EXPECT_EQ(link.ReadPort(buf, 256), 7);
+}
+
+TEST_F(SerialRead, GapsLongerThanTheIntervalSplitAReply) {
+    sim::Faults f;
+    f.gapMs = 40;
+    sim.setFaults(f);
+    Open(/*total=*/10000, 10);
+    RequestRead(2);
+    uint8_t buf[256];
+    EXPECT_EQ(link.ReadPort(buf, 256), 1);
+    EXPECT_EQ(link.ReadPort(buf, 256), 1);
+}
+
+TEST_F(SerialRead, StopsAtTheCapacity) {
+    Open(10000, 10);
+    RequestRead(26);  // 31 bytes
+    uint8_t buf[256];
+    EXPECT_EQ(link.ReadPort(buf, 4), 4);
+    EXPECT_EQ(link.ReadPort(buf, 256), 27);
+    EXPECT_EQ(link.ReadPort(nullptr, 10), 0);
+    EXPECT_EQ(link.ReadPort(buf, 0), 0);
+}
+
+TEST_F(SerialRead, PurgeDropsWhatHasArrived) {
+    Open();
+    RequestRead(2);
+    std::this_thread::sleep_for(100ms);  // let the reply arrive
+    link.PurgePort();
+    uint8_t buf[256];
+    EXPECT_EQ(link.ReadPort(buf, 256), 0);
+}
+
+// ---- Closing from another thread ----
+
+TEST_F(SerialRead, CloseInterruptsAWaitingReadAtOnce) {
+    Open(/*total=*/60000, 10);
+    auto reader = std::async(std::launch::async, [&] {
+        uint8_t buf[256];
+        return link.ReadPort(buf, 256);
+    });
+    std::this_thread::sleep_for(50ms);
+    const int64_t t0 = MonotonicMs();
+    EXPECT_TRUE(link.ClosePort());
+    ASSERT_EQ(reader.wait_for(std::chrono::milliseconds(kLongMs)), std::future_status::ready);
+    EXPECT_EQ(reader.get(), 0);
+    EXPECT_LT(MonotonicMs() - t0, kLongMs);
+    uint8_t buf[4];
+    EXPECT_EQ(link.ReadPort(buf, 4), 0);
+}
+
+TEST_F(SerialRead, VanishedDeviceEndsReadsWithoutWaiting) {
+    Open(/*total=*/60000, 10);
+    sim.stop();
+    uint8_t buf[256];
+    const int64_t t0 = MonotonicMs();
+    EXPECT_EQ(link.ReadPort(buf, 256), 0);
+    EXPECT_LT(MonotonicMs() - t0, kLongMs);
+    const uint8_t frame[2] = {0x06, 0xFA};
+    link.WritePort(frame, 2);  // must not block or crash
+    link.PurgePort();
+    EXPECT_TRUE(link.ClosePort());
+}
+
+// ---- Whole transfers over the pseudo-terminal ----
+
+struct Observer : TransferObserver {
+    std::vector<LinkEvent> events;
+    std::function<void(LinkEvent)> hook;
+    void OnLinkEvent(LinkEvent e) override {
+        events.push_back(e);
+        if (hook) hook(e);
+    }
+};
+
+ModuleImage Pattern(uint8_t seed) {
+    ModuleImage img{};
+    for (size_t i = 0; i < img.size(); ++i) img[i] = static_cast<uint8_t>(i * 13 + seed);
+    return img;
+}
+
+using SerialTransfer = PtyFixture;
+
+TEST_F(SerialTransfer, ProgramCompareAndReadAgainstTheSimulator) {
+    sim.setIdentity({1, 1, 0});
+    Open();
+    TransferState state;
+    state.ImageV10 = Pattern(3);
+    state.ImageV11 = Pattern(4);
+    Observer obs;
+    TMainTask task;
+    for (OperationMode mode : {OperationMode::Program, OperationMode::Compare, OperationMode::Read}) {
+        state.CurrentMode = mode;
+        obs.events.clear();
+        ASSERT_TRUE(task.Start(link, state, obs));
+        task.Join();
+        EXPECT_EQ(state.TransferOutcome.load(), LinkOutcome::Success) << int(mode);
+        EXPECT_EQ(obs.events.size(), 4u);
+    }
+    EXPECT_EQ(state.ReadImage, state.ImageV10);
+    const sim::Memory mem = sim.memory();
+    EXPECT_TRUE(std::equal(mem.begin(), mem.end(), state.ImageV10.begin()));
+    EXPECT_EQ(state.ModuleInfo.load().VersionMinor, 0);
+}
+
+TEST_F(SerialTransfer, SimulatorStoppedMidTransferEndsInAnError) {
+    Open();
+    TransferState state;
+    state.CurrentMode = OperationMode::Program;
+    Observer obs;
+    TMainTask task;
+    ASSERT_TRUE(task.Start(link, state, obs));
+    // Wait (bounded) until a few blocks are written, then pull the plug.
+    for (int i = 0; i < 500 && state.WritePos.load() < 26 * 5; ++i) std::this_thread::sleep_for(10ms);
+    sim.stop();
+    task.Join();
+    const LinkOutcome o = state.TransferOutcome.load();
+    EXPECT_NE(o, LinkOutcome::Success);
+    EXPECT_TRUE(o == LinkOutcome::WriteError || o == LinkOutcome::CheckError) << int(o);
+    ASSERT_FALSE(obs.events.empty());
+    EXPECT_EQ(obs.events.back(), LinkEvent::Done);
+}
+
+TEST_F(SerialTransfer, PortClosedUnderTheWorkerEndsInAnError) {
+    Open();
+    TransferState state;
+    state.CurrentMode = OperationMode::Read;
+    Observer obs;
+    TMainTask task;
+    ASSERT_TRUE(task.Start(link, state, obs));
+    for (int i = 0; i < 500 && state.CheckPos.load() < 26 * 5; ++i) std::this_thread::sleep_for(10ms);
+    EXPECT_TRUE(link.ClosePort());
+    task.Join();
+    EXPECT_EQ(state.TransferOutcome.load(), LinkOutcome::CheckError);
+}
+
+}  // namespace
+}  // namespace brenvox
