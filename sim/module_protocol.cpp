@@ -66,7 +66,6 @@ void ModuleProtocol::feed(const std::uint8_t* data, std::size_t size, std::int64
 
 void ModuleProtocol::feed(const std::uint8_t* data, std::size_t size) {
     if (data == nullptr || size == 0) return;
-    if (!rx_.empty() && nowMs_ - lastRxMs_ >= kStaleFrameMs) dropJunk(rx_.size());
     rx_.insert(rx_.end(), data, data + size);
     lastRxMs_ = nowMs_;
     for (;;) {

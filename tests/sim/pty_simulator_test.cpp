@@ -48,6 +48,8 @@ TEST_F(PtyTest, AnswersIdentifyWriteAndRead) {
     startAndOpen();
     EXPECT_EQ(sim.devicePath().rfind("/dev/", 0), 0u);
     sendFrame(fd, {0xCA, 0x53});
+    // The next request purges the port first, as the PC does; give the pair time to arrive.
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
     sendFrame(fd, {0x06, 0xFA});
     EXPECT_EQ(readFor(fd, 5, kLimitMs).bytes, (Bytes{0x02, 0x02, 0x01, 0x00, 0xFB}));
 
