@@ -1,0 +1,62 @@
+#include "settings/port_config.h"
+
+#include <gtest/gtest.h>
+
+#include "test_files.h"
+
+namespace brenvox {
+namespace {
+
+using testing_files::joinCrLf;
+using testing_files::readRaw;
+using testing_files::Scrambler;
+using testing_files::ScratchDir;
+using testing_files::writeRaw;
+
+TEST(PortConfig, WrittenInTheSettingsFormatAndReadBack) {
+    ScratchDir dir;
+    const std::string path = dir.file("Conf");
+    ASSERT_TRUE(WritePortConfig(path, 0, 4));  // port "5"
+    Scrambler sc;
+    EXPECT_EQ(readRaw(path), joinCrLf({"[BEG]", sc.integer("PORTTYPE", 0), sc.integer("PORTNUM", 4), "[END]"}));
+    EXPECT_EQ(ReadPortConfig(path), (PortConfig{0, 4}));
+    ASSERT_TRUE(WritePortConfig(path, 2, 7));
+    EXPECT_EQ(ReadPortConfig(path), (PortConfig{2, 7}));
+}
+
+TEST(PortConfig, MissingFolderOrFileGivesDefaultsAndAFailedWriteIsHarmless) {
+    ScratchDir dir;
+    const std::string path = dir.file("System/Conf");
+    EXPECT_EQ(ReadPortConfig(path), PortConfig{});
+    EXPECT_FALSE(WritePortConfig(path, 1, 3));
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "System"));  // the folder is never created
+}
+
+TEST(PortConfig, PartialUnknownAndOutOfRangeEntries) {
+    ScratchDir dir;
+    const std::string path = dir.file("Conf");
+    {
+        Scrambler sc;
+        writeRaw(path, joinCrLf({"[BEG]", sc.integer("PORTNUM", 3), "[END]"}));
+        EXPECT_EQ(ReadPortConfig(path), (PortConfig{0, 3}));
+    }
+    {
+        // Values come back as stored; an unknown key is skipped in step.
+        Scrambler sc;
+        writeRaw(path, joinCrLf({"[BEG]", sc.str("COLOR", "blue"), sc.integer("PORTTYPE", 9),
+                                 sc.integer("PORTNUM", -1), "[END]"}));
+        EXPECT_EQ(ReadPortConfig(path), (PortConfig{9, -1}));
+    }
+    {
+        // A fault keeps what was read before it.
+        Scrambler sc;
+        writeRaw(path, joinCrLf({"[BEG]", sc.integer("PORTTYPE", 1), sc.line("PORTNUM", {1, 2}), "[END]"}));
+        EXPECT_EQ(ReadPortConfig(path), (PortConfig{1, 0}));
+        Scrambler sc2;
+        writeRaw(path, joinCrLf({"[BEG]", sc2.integer("PORTNUM", 6), "garbage"}));
+        EXPECT_EQ(ReadPortConfig(path), (PortConfig{0, 6}));
+    }
+}
+
+}  // namespace
+}  // namespace brenvox
