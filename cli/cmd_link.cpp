@@ -1,5 +1,476 @@
+// Link commands: program, compare, read, ports, demo. They print the lines of the GUI's progress
+// window in the same order, so a script and an installer at the GUI see the same transfer.
+#include <unistd.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+
+#include "cli_util.h"
+#include "codec/image_codec.h"
 #include "commands.h"
+#include "link/deadline.h"
+#include "link/progress_log.h"
+#include "link/serial_link.h"
+#include "link/transfer.h"
+#include "settings/cp1250.h"
+#include "settings/settings_file.h"
+#include "settings/validation.h"
+
+#ifdef BRENVOX_HAVE_SIM
+#include "pty_simulator.h"
+#endif
 
 namespace brenvox::cli {
-void addLinkCommands(CLI::App&, int&) {}
+namespace {
+
+// The link's fixed port settings: 115200 baud, a read ends 200 ms after it began or 10 ms after
+// the last byte.
+constexpr int32_t kBaud = 115200;
+constexpr int32_t kReadTotalMs = 200;
+constexpr int32_t kReadIntervalMs = 10;
+constexpr int kProgressMax = 4094;
+
+struct LinkArgs {
+    std::string device;
+    int port = 0;
+    std::string type = "COM";
+    std::string trace;
+};
+
+struct OperationArgs {
+    std::string settingsFile;  // program, compare
+    std::string output;        // read: settings file to write
+    std::string image;         // read: raw image to write
+    std::string backup;        // program: raw image of the module before writing
+    std::string pin;           // read, compare --report: module PIN, UTF-8
+    bool pinGiven = false;
+    bool report = false;       // compare: list differing settings on a mismatch
+};
+
+int PortTypeFromName(const std::string& name) {
+    if (name == "USB") return PortTypeUsb;
+    if (name == "IrDA") return PortTypeIrda;
+    return PortTypeCom;
+}
+
+// stdout, with a progress bar drawn on the last line when stdout is a terminal.
+class Console {
+public:
+    Console() : tty_(::isatty(STDOUT_FILENO) == 1) {}
+
+    void Line(std::string_view text) {
+        ClearBar();
+        std::cout << text << '\n' << std::flush;
+    }
+    void Bar(int position) {
+        if (!tty_) return;
+        const int pos = std::clamp(position, 0, kProgressMax);
+        constexpr int kWidth = 40;
+        const int filled = pos * kWidth / kProgressMax;
+        std::cout << "\r[" << std::string(static_cast<size_t>(filled), '#')
+                  << std::string(static_cast<size_t>(kWidth - filled), '.') << "] "
+                  << pos * 100 / kProgressMax << "%" << std::flush;
+        barShown_ = true;
+    }
+    void ClearBar() {
+        if (!barShown_) return;
+        std::cout << "\r\033[K" << std::flush;
+        barShown_ = false;
+    }
+
+private:
+    bool tty_;
+    bool barShown_ = false;
+};
+
+// Hands the worker's events to the main thread, which prints them.
+class EventQueue : public TransferObserver {
+public:
+    void OnLinkEvent(LinkEvent e) override {
+        std::lock_guard lock(mutex_);
+        events_.push_back(e);
+        cv_.notify_one();
+    }
+    // The next event, or nothing after `ms` milliseconds.
+    std::optional<LinkEvent> Wait(int ms) {
+        std::unique_lock lock(mutex_);
+        if (!cv_.wait_for(lock, std::chrono::milliseconds(ms), [&] { return !events_.empty(); }))
+            return std::nullopt;
+        const LinkEvent e = events_.front();
+        events_.pop_front();
+        return e;
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable cv_;
+    std::deque<LinkEvent> events_;
+};
+
+// Writes every frame sent and every read's bytes with milliseconds since the trace began.
+class FrameTrace {
+public:
+    bool Open(const std::string& path) {
+        file_.reset(std::fopen(path.c_str(), "w"));
+        start_ = MonotonicMs();
+        return file_ != nullptr;
+    }
+    void Attach(TransferState& state) {
+        if (!file_) return;
+        state.Trace = [this](FrameDirection dir, const uint8_t* data, size_t count) {
+            std::fprintf(file_.get(), "%lld %s", static_cast<long long>(MonotonicMs() - start_),
+                         dir == FrameDirection::Sent ? "tx" : "rx");
+            if (count == 0) std::fputs(" -", file_.get());
+            for (size_t i = 0; i < count; ++i) std::fprintf(file_.get(), " %02X", data[i]);
+            std::fputc('\n', file_.get());
+        };
+    }
+    bool Close() {
+        if (!file_) return true;
+        const bool ok = std::fflush(file_.get()) == 0;
+        return std::fclose(file_.release()) == 0 && ok;
+    }
+
+private:
+    struct Closer {
+        void operator()(std::FILE* f) const { std::fclose(f); }
+    };
+    std::unique_ptr<std::FILE, Closer> file_;
+    int64_t start_ = 0;
+};
+
+// Runs one transfer on the open link, printing its log lines as the events come and the bar
+// between them. Ends with the empty line and the outcome line.
+LinkOutcome RunLogged(SerialLink& link, TransferState& state, OperationMode mode, Console& out) {
+    out.Line("");
+    out.Line(progress::kReadingVersion);
+    state.CurrentMode = mode;
+    state.AbortRequested = false;
+    EventQueue events;
+    TMainTask task;
+    if (!task.Start(link, state, events)) return LinkOutcome::NoResponse;  // cannot happen: fresh task
+    for (;;) {
+        const std::optional<LinkEvent> e = events.Wait(250);
+        if (!e) {
+            const int pos = mode == OperationMode::Program ? state.WritePos + state.CheckPos
+                                                           : 2 * state.CheckPos;
+            out.Bar(pos);
+            continue;
+        }
+        for (const std::string& line : progress::EventLines(*e, mode, state.ModuleInfo.load(),
+                                                            state.TransferOutcome.load()))
+            out.Line(line);
+        if (*e == LinkEvent::Done) break;
+    }
+    task.Join();
+    return state.TransferOutcome.load();
+}
+
+bool WriteRaw(const std::string& path, const ModuleImage& img) {
+    // Beside the target first, then renamed over it: a failed write leaves no half image.
+    const std::string temp = path + ".part";
+    {
+        std::ofstream f(temp, std::ios::binary | std::ios::trunc);
+        f.write(reinterpret_cast<const char*>(img.data()), static_cast<std::streamsize>(img.size()));
+        f.flush();
+        if (!f) {
+            std::filesystem::remove(temp);
+            std::cerr << "Cannot write the image: " << path << '\n';
+            return false;
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(temp, path, ec);
+    if (ec) {
+        std::filesystem::remove(temp, ec);
+        std::cerr << "Cannot write the image: " << path << '\n';
+        return false;
+    }
+    return true;
+}
+
+std::optional<ModuleVersion> VersionOf(const ModuleInfo& info) {
+    if (info.VersionMajor == 1 && info.VersionMinor == 0) return ModuleVersion::V10;
+    if (info.VersionMajor == 1 && info.VersionMinor == 1) return ModuleVersion::V11;
+    return std::nullopt;
+}
+
+std::string ShownValue(const ModuleSettings& s, const SettingKey& k) {
+    switch (k.kind) {
+    case ValueKind::String: return escapedUtf8(getString(s, k));
+    case ValueKind::Integer: return std::to_string(getInt(s, k));
+    case ValueKind::Boolean: return getBool(s, k) ? "1" : "0";
+    }
+    return {};
+}
+
+// The module PIN check after a read: true when the image may be decoded. The entered PIN is
+// typed in UTF-8 and compared as the module's code page 1250 bytes.
+bool PinAccepted(const ModuleImage& img, const OperationArgs& op) {
+    if (!ModuleHasPin(img)) return true;
+    const Cp1250Result pin = utf8ToCp1250(op.pin);
+    return ModulePinAccepted(img, op.pinGiven && pin.ok, pin.bytes);
+}
+
+struct Session {
+    Console out;
+    SerialLink link;
+    TransferState state;
+    FrameTrace trace;
+};
+
+// Opens the port and prepares both images, printing the preparation lines. Returns the exit
+// status to end with, or nothing when the transfer may start.
+std::optional<int> Prepare(Session& ss, const LinkArgs& a, const ModuleSettings& s) {
+    if (!a.trace.empty()) {
+        if (!ss.trace.Open(a.trace)) {
+            std::cerr << "Cannot create the trace file: " << a.trace << '\n';
+            return 2;
+        }
+        ss.trace.Attach(ss.state);
+    }
+    ss.out.Line(progress::kCheckingPort);
+    const bool opened =
+        a.device.empty() ? ss.link.OpenPort(a.port, kBaud, kReadTotalMs, kReadIntervalMs,
+                                            PortTypeFromName(a.type))
+                         : ss.link.OpenDevice(a.device, kBaud, kReadTotalMs, kReadIntervalMs);
+    if (!opened) {
+        ss.out.Line(progress::kPortError);
+        if (a.device.empty() && a.port == 0) std::cerr << "No port given: use --device or --port.\n";
+        return 1;
+    }
+    ss.out.Line(progress::kPortReady);
+    ss.out.Line(progress::kPreparingData);
+    ss.state.ImageV10 = EncodeImageV10(s);
+    ss.state.ImageV11 = EncodeImageV11(s);
+    ss.out.Line(progress::kDataReady);
+    return std::nullopt;
+}
+
+// After a successful read: PIN check, decode with the module's version, write the outputs.
+int FinishRead(Session& ss, const OperationArgs& op) {
+    const ModuleImage& img = ss.state.ReadImage;
+    if (!PinAccepted(img, op)) {
+        ss.out.Line(progress::kWrongModulePin);
+        ss.out.Line(progress::kModuleReady);
+        return 1;
+    }
+    const std::optional<ModuleVersion> version = VersionOf(ss.state.ModuleInfo.load());
+    if (!version) return 1;  // a successful read always comes from version 1.0 or 1.1
+    ModuleSettings s;
+    DecodeImage(img, *version, s);
+    if (!op.image.empty() && !WriteRaw(op.image, img)) return 2;
+    if (!op.output.empty() && !saveSettingsOrReport(op.output, s)) return 2;
+    ss.out.Line(progress::kReadDecoded);
+    ss.out.Line(progress::kModuleReady);
+    return 0;
+}
+
+// compare --report after a mismatch: reads the module and lists the settings that differ,
+// "KEY: in the file -> in the module".
+void ReportDifferences(Session& ss, const ModuleSettings& fileSettings, const OperationArgs& op) {
+    if (RunLogged(ss.link, ss.state, OperationMode::Read, ss.out) != LinkOutcome::Success) return;
+    if (!PinAccepted(ss.state.ReadImage, op)) {
+        ss.out.Line(progress::kWrongModulePin);
+        return;
+    }
+    const std::optional<ModuleVersion> version = VersionOf(ss.state.ModuleInfo.load());
+    if (!version) return;
+    ModuleSettings moduleSettings;
+    DecodeImage(ss.state.ReadImage, *version, moduleSettings);
+    ss.out.Line("");
+    for (const SettingKey& k : settingKeys()) {
+        const std::string a = ShownValue(fileSettings, k), b = ShownValue(moduleSettings, k);
+        if (a != b) ss.out.Line(k.name + ": " + a + " -> " + b);
+    }
+}
+
+int RunOperation(OperationMode mode, const ModuleSettings& s, const LinkArgs& a,
+                 const OperationArgs& op) {
+    Session ss;
+    if (auto exit = Prepare(ss, a, s)) return *exit;
+
+    int status = 1;
+    if (mode == OperationMode::Program && !op.backup.empty()) {
+        // The installer's undo: the whole memory as it was, saved before anything is written.
+        if (RunLogged(ss.link, ss.state, OperationMode::Read, ss.out) != LinkOutcome::Success) {
+            std::cerr << "The module could not be read; nothing was written to it.\n";
+            ss.trace.Close();
+            return 1;
+        }
+        if (!WriteRaw(op.backup, ss.state.ReadImage)) return 2;
+        std::cerr << "Module memory saved to " << op.backup << '\n';
+    }
+
+    const LinkOutcome outcome = RunLogged(ss.link, ss.state, mode, ss.out);
+    if (outcome == LinkOutcome::Success) {
+        switch (mode) {
+        case OperationMode::Program:
+            ss.out.Line(progress::kModuleReady);
+            status = 0;
+            break;
+        case OperationMode::Compare:
+            ss.out.Line(progress::kCompareEqual);
+            ss.out.Line(progress::kModuleReady);
+            status = 0;
+            break;
+        case OperationMode::Read: status = FinishRead(ss, op); break;
+        }
+    } else if (mode == OperationMode::Compare && outcome == LinkOutcome::CheckError && op.report) {
+        ReportDifferences(ss, s, op);
+    }
+    ss.link.ClosePort();
+    if (!ss.trace.Close()) {
+        std::cerr << "Cannot write the trace file: " << a.trace << '\n';
+        if (status == 0) status = 2;
+    }
+    return status;
+}
+
+// program / compare: the settings file, then the checks made before any transfer.
+int RunWithSettingsFile(OperationMode mode, const LinkArgs& a, const OperationArgs& op) {
+    ModuleSettings s;
+    if (!loadSettingsOrReport(op.settingsFile, s)) return 2;
+    if (auto failure = ValidateSettings(s)) {
+        printValidationFailure(*failure);
+        return 1;
+    }
+    return RunOperation(mode, s, a, op);
+}
+
+int CmdPorts() {
+    for (const SerialDeviceInfo& d : ListSerialDevices()) {
+        static const char* const kTypes[] = {"COM", "USB", "IrDA"};
+        std::cout << d.path;
+        if (d.portType >= 0)
+            std::cout << "  (" << kTypes[d.portType] << ' ' << d.portNumber << ')';
+        std::cout << '\n';
+    }
+    return 0;
+}
+
+int CmdDemo() {
+#ifdef BRENVOX_HAVE_SIM
+    sim::PtySimulator module;
+    std::string error;
+    if (!module.start(&error)) {
+        std::cerr << "Cannot start the simulated module: " << error << '\n';
+        return 2;
+    }
+    std::cout << "Simulated module (version 1.1) on " << module.devicePath() << "\n\n";
+    const ModuleSettings defaults;
+    LinkArgs a;
+    a.device = module.devicePath();
+    OperationArgs op;
+    op.pin = cp1250ToUtf8(defaults.MODPIN);
+    op.pinGiven = true;
+
+    char dir[] = "/tmp/brenvox-demo-XXXXXX";
+    if (!::mkdtemp(dir)) {
+        std::cerr << "Cannot create a temporary directory\n";
+        return 2;
+    }
+    op.output = std::string(dir) + "/read-back";
+    int status = 0;
+    const struct {
+        const char* title;
+        OperationMode mode;
+    } steps[] = {{"brenvox-cli program (the default settings)", OperationMode::Program},
+                 {"brenvox-cli compare", OperationMode::Compare},
+                 {"brenvox-cli read", OperationMode::Read}};
+    for (const auto& step : steps) {
+        std::cout << "== " << step.title << '\n';
+        const int r = RunOperation(step.mode, defaults, a, op);
+        std::cout << '\n';
+        if (r != 0) {
+            status = 1;
+            break;
+        }
+    }
+    if (status == 0) {
+        // What came back out of the module must give the same image as what went in.
+        ModuleSettings readBack;
+        const bool same = ReadSettingsFile(op.output, readBack) == ReadOutcome::Ok &&
+                          EncodeImageV11(readBack) == EncodeImageV11(defaults);
+        std::cout << (same ? "The settings read back encode to the image that was programmed.\n"
+                           : "The settings read back differ from those programmed!\n");
+        if (!same) status = 1;
+    }
+    std::filesystem::remove_all(dir);
+    return status;
+#else
+    std::cerr << "demo needs the module simulator, which is not built on this platform\n";
+    return 2;
+#endif
+}
+
+void AddPortOptions(CLI::App* cmd, LinkArgs& a) {
+    auto* dev = cmd->add_option("--device", a.device, "serial device path (e.g. /dev/ttyUSB0)");
+    auto* port = cmd->add_option("--port", a.port, "port number 1..8 (with --type)");
+    cmd->add_option("--type", a.type, "port type of --port (default COM)")
+        ->check(CLI::IsMember({"COM", "USB", "IrDA"}))
+        ->needs(port);
+    dev->excludes(port);
+    cmd->add_option("--trace", a.trace, "write every frame sent and received to FILE, with times");
+}
+
+}  // namespace
+
+void addLinkCommands(CLI::App& app, int& exitCode) {
+    struct Args {
+        LinkArgs link;
+        OperationArgs op;
+    };
+    auto args = std::make_shared<Args>();
+
+    auto* cProgram = app.add_subcommand(
+        "program", "Check the settings, then write them into the module and verify (exit 0 on success).");
+    cProgram->add_option("FILE", args->op.settingsFile, "settings file")->required();
+    cProgram->add_option("--backup", args->op.backup,
+                         "read the module's whole memory into RAW before writing");
+    AddPortOptions(cProgram, args->link);
+    cProgram->callback([&exitCode, args] {
+        exitCode = RunWithSettingsFile(OperationMode::Program, args->link, args->op);
+    });
+
+    auto* cCompare = app.add_subcommand(
+        "compare", "Compare the module's memory with the settings (exit 0 when equal).");
+    cCompare->add_option("FILE", args->op.settingsFile, "settings file")->required();
+    cCompare->add_flag("--report", args->op.report,
+                       "on a mismatch read the module and list the settings that differ");
+    cCompare->add_option("--pin", args->op.pin, "module PIN, needed by --report when one is set");
+    AddPortOptions(cCompare, args->link);
+    cCompare->callback([&exitCode, args] {
+        args->op.pinGiven = args->op.pinGiven || !args->op.pin.empty();
+        exitCode = RunWithSettingsFile(OperationMode::Compare, args->link, args->op);
+    });
+
+    auto* cRead = app.add_subcommand(
+        "read", "Read the settings out of the module into a settings file (exit 0 on success).");
+    cRead->add_option("-o,--output", args->op.output, "settings file to write")->required();
+    auto* pin = cRead->add_option("--pin", args->op.pin, "module PIN, when the module has one");
+    cRead->add_option("--image", args->op.image, "also write the raw 2048-byte memory to RAW");
+    AddPortOptions(cRead, args->link);
+    cRead->callback([&exitCode, args, pin] {
+        args->op.pinGiven = pin->count() > 0;
+        exitCode = RunOperation(OperationMode::Read, ModuleSettings{}, args->link, args->op);
+    });
+
+    auto* cPorts = app.add_subcommand("ports", "List the serial devices present.");
+    cPorts->callback([&exitCode] { exitCode = CmdPorts(); });
+
+    auto* cDemo = app.add_subcommand(
+        "demo", "Program, compare and read a simulated module with the default settings.");
+    cDemo->callback([&exitCode] { exitCode = CmdDemo(); });
+}
+
 }  // namespace brenvox::cli
