@@ -1,0 +1,42 @@
+#include "cp1250_text.h"
+
+#include <QLineEdit>
+
+#include "settings/cp1250.h"
+
+namespace brenvox::gui {
+
+QString fromCp1250(const std::string& bytes) {
+    return QString::fromStdString(cp1250ToUtf8(bytes));
+}
+
+std::string toCp1250(const QString& text) {
+    std::string out;
+    out.reserve(static_cast<std::size_t>(text.size()));
+    for (const char32_t cp : text.toUcs4()) {
+        const auto b = unicodeToCp1250(cp);
+        out.push_back(b ? static_cast<char>(*b) : '?');
+    }
+    return out;
+}
+
+Cp1250Validator::Cp1250Validator(QLineEdit* edit, int maxChars)
+    : QValidator(edit), edit_(edit), maxChars_(maxChars) {}
+
+QValidator::State Cp1250Validator::validate(QString& input, int&) const {
+    for (const char32_t cp : input.toUcs4())
+        if (!unicodeToCp1250(cp)) return Invalid;
+    if (maxChars_ > 0) {
+        const qsizetype now = edit_->text().size();
+        if (input.size() > maxChars_ && input.size() > now) return Invalid;
+    }
+    return Acceptable;
+}
+
+Cp1250Validator* limitTyping(QLineEdit* edit, int maxChars) {
+    auto* v = new Cp1250Validator(edit, maxChars);
+    edit->setValidator(v);
+    return v;
+}
+
+}  // namespace brenvox::gui

@@ -1,0 +1,36 @@
+#pragma once
+// The GUI boundary of settings texts: the model keeps code page 1250 bytes, the widgets QStrings.
+// The validator keeps out what the code page cannot hold and limits what the user types.
+#include <QString>
+#include <QValidator>
+#include <string>
+
+class QLineEdit;
+
+namespace brenvox::gui {
+
+QString fromCp1250(const std::string& bytes);
+// Characters the code page cannot hold become '?' (the validator keeps them out of the edit
+// boxes, so this only matters for text that did not come from the user).
+std::string toCp1250(const QString& text);
+
+// Refuses any character code page 1250 cannot hold, and refuses growing the text beyond
+// `maxChars` characters. A longer text the program put into the box stays whole and can still be
+// shortened: the limit only stops the text from growing past it, as a length limit on typing does.
+class Cp1250Validator : public QValidator {
+    Q_OBJECT
+
+public:
+    Cp1250Validator(QLineEdit* edit, int maxChars);  // maxChars 0: no limit
+    State validate(QString& input, int& pos) const override;
+    int maxChars() const { return maxChars_; }
+
+private:
+    QLineEdit* edit_;
+    int maxChars_;
+};
+
+// Installs the validator on the edit box; returns it.
+Cp1250Validator* limitTyping(QLineEdit* edit, int maxChars);
+
+}  // namespace brenvox::gui

@@ -1,0 +1,25 @@
+#pragma once
+// The look every window of the program shares: the grey dialog background and the small
+// Central-European sans font.
+#include <QColor>
+#include <QFont>
+
+class QWidget;
+
+namespace brenvox::gui {
+
+inline const QColor kWindowColour{212, 208, 200};
+inline const QColor kGroupColour{236, 233, 216};
+inline const QColor kOptionColour{224, 224, 224};
+
+// Tahoma 8 pt where it exists; elsewhere a condensed DejaVu Sans of the same pixel height, so the
+// captions fit the fixed layouts.
+QFont windowFont();
+
+// Background colour and font of a top-level window.
+void applyWindowLook(QWidget* window);
+
+// Fills the widget's background with the given colour.
+void setBackground(QWidget* widget, const QColor& colour);
+
+}  // namespace brenvox::gui

@@ -1,0 +1,63 @@
+#include "label3d.h"
+
+#include <QPainter>
+
+TLabel3D::TLabel3D(QWidget* parent) : QLabel(parent) {}
+
+TLabel3D::~TLabel3D() = default;
+
+void TLabel3D::setFrontColor(const QColor& c) {
+    frontColor_ = c;
+    update();
+}
+
+void TLabel3D::setBackColor(const QColor& c) {
+    backColor_ = c;
+    update();
+}
+
+void TLabel3D::setStyle3D(int style) {
+    style3D_ = style;
+    update();
+}
+
+void TLabel3D::setTransparent(bool on) {
+    transparent_ = on;
+    update();
+}
+
+void TLabel3D::setCaption(const QString& text) {
+    setText(text);
+    adjustSize();
+}
+
+void TLabel3D::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (!transparent_) p.fillRect(rect(), palette().color(backgroundRole()));
+    p.setFont(font());
+    // One line at fixed offsets: no alignment, wrapping or mnemonic handling, whatever the
+    // base label is set to, so the copies land exactly where the style puts them.
+    const QFontMetrics fm(font());
+    const QString caption = text();
+    auto draw = [&](const QColor& colour, int dx, int dy) {
+        p.setPen(colour);
+        p.drawText(dx, dy + fm.ascent(), caption);
+    };
+    const QColor fontColour = palette().color(foregroundRole());
+    switch (style3D_) {
+        case 0:
+            draw(fontColour, 0, 0);
+            break;
+        case 1:
+            draw(backColor_, 1, 1);
+            draw(fontColour, 0, 0);
+            break;
+        case 2:
+            draw(backColor_, 2, 2);
+            draw(frontColor_, 0, 0);
+            draw(fontColour, 1, 1);
+            break;
+        default:
+            break;
+    }
+}

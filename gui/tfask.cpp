@@ -1,0 +1,143 @@
+#include "tfask.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+#include "gui_style.h"
+#include "ui_tfask.h"
+
+namespace {
+constexpr int kMinWidth = 282;
+constexpr int kWidthExtra = 41;
+constexpr int kPanelInset = 22;
+constexpr int kButtonWidth = 81;
+constexpr int kLabelHeight = 13;
+}  // namespace
+
+TFAsk::TFAsk(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFAsk>()) {
+    ui->setupUi(this);
+    // A fixed border and a title without any buttons: the only ways out are the buttons (and
+    // Esc or the window manager, which count as "Anuluj").
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setModal(true);
+    brenvox::gui::applyWindowLook(this);
+
+    QPalette panel = ui->Panel1->palette();
+    panel.setColor(QPalette::Window, QColor(1, 36, 106));
+    panel.setColor(QPalette::WindowText, Qt::white);
+    ui->Panel1->setPalette(panel);
+    ui->Panel1->setAutoFillBackground(true);
+
+    ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    ui->BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogNoButton));
+    ui->BitBtn3->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    connect(ui->BitBtn1, &QPushButton::clicked, this, [this] { done(AskYes); });
+    connect(ui->BitBtn2, &QPushButton::clicked, this, [this] { done(AskNo); });
+    connect(ui->BitBtn3, &QPushButton::clicked, this, [this] { done(AskCancel); });
+    setFixedSize(width(), height());
+}
+
+TFAsk::~TFAsk() = default;
+
+int TFAsk::widthFor(int line1Width, int line2Width) {
+    const int w = std::max(line1Width, line2Width) + kWidthExtra;
+    return w < kMinWidth ? kMinWidth : w;
+}
+
+void TFAsk::prepare(int buttons, int focus, const QString& caption, const QString& line1,
+                    const QString& line2) {
+    QPushButton* ok = ui->BitBtn1;
+    QPushButton* no = ui->BitBtn2;
+    QPushButton* cancel = ui->BitBtn3;
+    switch (buttons) {
+        case 1: ok->setVisible(true), no->setVisible(false), cancel->setVisible(false); break;
+        case 2: ok->setVisible(false), no->setVisible(true), cancel->setVisible(false); break;
+        case 3: ok->setVisible(false), no->setVisible(false), cancel->setVisible(true); break;
+        case 4: ok->setVisible(true), no->setVisible(true), cancel->setVisible(false); break;
+        case 5: ok->setVisible(true), no->setVisible(true), cancel->setVisible(true); break;
+        default: break;
+    }
+    focus_ = focus;
+
+    setWindowTitle(caption);
+    ui->Label1->setText(line1);
+    ui->Label2->setText(line2);
+    // Each label as wide as its text.
+    const QFontMetrics fm1(ui->Label1->font());
+    const QFontMetrics fm2(ui->Label2->font());
+    const int w1 = fm1.horizontalAdvance(line1);
+    const int w2 = fm2.horizontalAdvance(line2);
+    const int h = std::max(kLabelHeight, fm1.height());
+    ui->Label1->resize(w1, h);
+    ui->Label2->resize(w2, h);
+
+    const int W = widthFor(w1, w2);
+    setFixedSize(W, height());
+    const int P = W - kPanelInset;
+    ui->Panel1->resize(P, ui->Panel1->height());
+
+    if (!line2.isEmpty()) {
+        ui->Label2->setVisible(true);
+        ui->Label1->move((P - w1) / 2, 8);
+        ui->Label2->move((P - w2) / 2, 24);
+    } else {
+        ui->Label2->setVisible(false);
+        ui->Label1->move((P - w1) / 2, 16);
+    }
+
+    const int top = ok->y();
+    switch (buttons) {
+        case 1: ok->move((W - kButtonWidth) / 2, top); break;
+        case 2: no->move((W - kButtonWidth) / 2, top); break;
+        case 3: cancel->move((W - kButtonWidth) / 2, top); break;
+        case 4:
+            ok->move(8, top);
+            no->move(W - 95, top);
+            break;
+        case 5: {
+            ok->move(8, top);
+            cancel->move(W - 95, top);
+            // "Nie" centred in the gap; C++ division truncates towards zero as required.
+            const int gap = cancel->x() - ok->x() - ok->width() - no->width();
+            no->move(ok->x() + ok->width() + gap / 2, top);
+            break;
+        }
+        default: break;
+    }
+}
+
+void TFAsk::reject() { done(AskCancel); }
+
+void TFAsk::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - rect().center());
+    }
+    QPushButton* target = nullptr;
+    switch (focus_) {
+        case 1: target = ui->BitBtn1; break;
+        case 2: target = ui->BitBtn2; break;
+        case 3: target = ui->BitBtn3; break;
+        default: break;
+    }
+    if (target && target->isVisible()) {
+        target->setDefault(true);
+        target->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+TFAsk* askDialog() {
+    static TFAsk* dialog = nullptr;
+    if (!dialog) dialog = new TFAsk();  // lives until the program ends, like the other windows
+    return dialog;
+}
+
+int Ask(int buttons, int focus, const QString& caption, const QString& line1, const QString& line2) {
+    TFAsk* dialog = askDialog();
+    dialog->prepare(buttons, focus, caption, line1, line2);
+    return dialog->exec();
+}

@@ -1,0 +1,112 @@
+#pragma once
+// The main window: eight pages that edit every setting of a module, the slot editor, the file
+// commands and the port selection. It owns the one ModuleSettings store; the controls show it.
+#include <QMainWindow>
+#include <QString>
+#include <memory>
+
+#include "settings/module_settings.h"
+
+namespace Ui {
+class TFMain;
+}
+class QFileDialog;
+class QLabel;
+class QTimer;
+
+class TFMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    struct Options {
+        // The program directory the settings and port folders hang off; empty: the directory
+        // of the executable (tests point it at a scratch folder).
+        QString appDir;
+        // When set, the window saves a picture of every page and of a few messages there after
+        // start-up and quits (used by scripts/screenshots.sh).
+        QString screenshotDir;
+    };
+
+    explicit TFMain(QWidget* parent = nullptr);
+    explicit TFMain(const Options& options, QWidget* parent = nullptr);
+    ~TFMain() override;
+
+    Ui::TFMain& form() { return *ui; }
+
+    brenvox::ModuleSettings& settings() { return settings_; }
+    const brenvox::ModuleSettings& settings() const { return settings_; }
+    QString settingsName() const { return settingsName_; }
+    // Sets the name of the current settings and the status bar text.
+    void setSettingsName(const QString& name);
+    QString appDir() const { return appDir_; }
+    // Folder of the settings files: AppDir + "Nastawy/".
+    QString settingsDir() const { return appDir_ + QStringLiteral("Nastawy/"); }
+    QString portConfigPath() const { return appDir_ + QStringLiteral("System/Conf"); }
+    int portTypeIndex() const;    // ComboBox2, -1 without selection
+    int portNumberIndex() const;  // ComboBox3, -1 without selection
+    bool startedUp() const { return startedUp_; }
+    bool loadingGuard() const { return loadingGuard_; }
+    QString statusText() const;
+
+    QFileDialog* openDialog() const { return openDialog_; }
+    QFileDialog* saveDialog() const { return saveDialog_; }
+
+    // Shows the model in every control (under the loading guard, so nothing is stored back),
+    // then the selected slot in the slot editor. Used after a file load and a module read.
+    void refreshControls();
+    // Shows the selected slot of ListBox1 in the slot editor (nothing while the guard is set).
+    void LoadSlotEditor();
+    // Stores the slot editor's six fields into the selected slot.
+    void Store();
+    // Default settings under the name "Nowy", dialogs pointed at the settings folder.
+    void ResetSettings();
+
+    // File commands of page "1.Pliki".
+    void NewCommand();     // "Nowy"
+    void OpenCommand();    // "Odczytaj"
+    void SaveCommand();    // "Zapisz"
+    void SaveAsCommand();  // "Zapisz jako"
+
+    // Module commands of page "8.Moduł" (1 Program, 2 Compare, 3 Read) and printing; they live
+    // in tfmain_operations.cpp.
+    void StartOperation(int mode);
+    void PrintSettings();
+
+    // Writes the port configuration file (silent when it cannot be written).
+    void SaveConfig();
+
+    static QString caption();  // "Kavrex V1.1"
+
+Q_SIGNALS:
+    void startUpFinished();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void setUpControls();
+    void bindScalars();
+    void StartUp();
+    void restorePortConfig();
+    void updatePortTooltip();
+    void TabSheet3Show();
+    void presetSmsc(const char* number);
+    void pointDialogsAt(const QString& path);
+    void takeScreenshots();
+
+    std::unique_ptr<Ui::TFMain> ui;
+    Options options_;
+    brenvox::ModuleSettings settings_;
+    QString settingsName_ = QStringLiteral("Nowy");
+    QString appDir_;
+    bool loadingGuard_ = false;
+    bool restoringPorts_ = false;
+    bool startedUp_ = false;
+    bool shownOnce_ = false;
+    QTimer* timer1_ = nullptr;
+    QLabel* statusPanel_ = nullptr;
+    QFileDialog* openDialog_ = nullptr;
+    QFileDialog* saveDialog_ = nullptr;
+};

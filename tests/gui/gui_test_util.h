@@ -1,0 +1,154 @@
+#pragma once
+// Helpers for driving the program's real modal dialogs from Qt tests.
+//
+// A ModalScript holds the answers for the modal windows a command will open, in order. Start it
+// before the command; while the command's dialogs run their own event loops, the script's timer
+// finds each new modal window (QApplication::activeModalWidget), records what it showed and
+// answers it. A modal window that appears when no answer is left is recorded as unexpected and
+// closed, so a wrong extra question fails the test instead of hanging it.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "tfask.h"
+#include "tfmain.h"
+
+namespace guitest {
+
+// What a question dialog showed.
+struct AskSeen {
+    QString caption;
+    QString line1;
+    QString line2;  // empty when the second line was hidden
+};
+
+inline AskSeen readAsk(QWidget* dialog) {
+    AskSeen seen;
+    seen.caption = dialog->windowTitle();
+    if (auto* l1 = dialog->findChild<QLabel*>(QStringLiteral("Label1"))) seen.line1 = l1->text();
+    if (auto* l2 = dialog->findChild<QLabel*>(QStringLiteral("Label2")))
+        if (l2->isVisible()) seen.line2 = l2->text();
+    return seen;
+}
+
+// Clicks the button of that objectName inside the window; false when there is none.
+inline bool clickButton(QWidget* window, const char* objectName) {
+    auto* button = window->findChild<QAbstractButton*>(QString::fromLatin1(objectName));
+    if (!button || !button->isVisible()) return false;
+    button->click();
+    return true;
+}
+
+// Button names of the question dialog by result.
+inline const char* askButtonFor(int result) {
+    switch (result) {
+        case AskYes: return "BitBtn1";
+        case AskNo: return "BitBtn2";
+        default: return "BitBtn3";
+    }
+}
+
+class ModalScript {
+public:
+    using Step = std::function<void(QWidget*)>;
+
+    ModalScript() {
+        timer_.setInterval(10);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
+    }
+    ~ModalScript() { timer_.stop(); }
+
+    // Answers the next question dialog with `result` (AskYes, AskNo, AskCancel; any other value
+    // closes it as the window manager would).
+    ModalScript& ask(int result) {
+        steps_.push_back([this, result](QWidget* w) {
+            asks.push_back(readAsk(w));
+            if (result == AskYes || result == AskNo || result == AskCancel) {
+                if (!clickButton(w, askButtonFor(result))) failures.push_back(QStringLiteral("button not shown"));
+            } else {
+                w->close();
+            }
+        });
+        return *this;
+    }
+
+    // Answers the next file dialog: records the folder and the proposed name it opened with,
+    // then accepts `path` (absolute) or cancels when `path` is empty.
+    ModalScript& file(const QString& path) {
+        steps_.push_back([this, path](QWidget* w) {
+            auto* dialog = qobject_cast<QFileDialog*>(w);
+            if (!dialog) {
+                failures.push_back(QStringLiteral("expected a file dialog, got ") + w->objectName());
+                w->close();
+                return;
+            }
+            fileDialogs.push_back(dialog->objectName());
+            fileDirs.push_back(dialog->directory().absolutePath());
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            fileNames.push_back(name ? name->text() : QString());
+            if (path.isEmpty()) {
+                dialog->reject();
+            } else {
+                dialog->selectFile(path);
+                dialog->accept();
+            }
+        });
+        return *this;
+    }
+
+    // Any other handling of the next modal window.
+    ModalScript& then(Step step) {
+        steps_.push_back(std::move(step));
+        return *this;
+    }
+
+    void start() { timer_.start(); }
+    bool finished() const { return next_ == steps_.size(); }
+    std::size_t handled() const { return next_; }
+
+    std::vector<AskSeen> asks;
+    QStringList fileDialogs, fileDirs, fileNames;
+    QStringList failures;    // problems while answering
+    QStringList unexpected;  // modal windows nobody expected
+
+private:
+    void poll() {
+        if (last_ && !last_->isVisible()) last_ = nullptr;
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w || !w->isVisible() || w == last_) return;
+        last_ = w;
+        if (next_ < steps_.size()) {
+            Step step = steps_[next_++];
+            step(w);
+        } else {
+            unexpected.push_back(w->windowTitle() + QStringLiteral(" / ") + w->objectName());
+            if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
+            else w->close();
+        }
+    }
+
+    QTimer timer_;
+    std::vector<Step> steps_;
+    std::size_t next_ = 0;
+    QPointer<QWidget> last_;
+};
+
+// Creates the main window on a program folder and waits for its start-up (bounded generously:
+// a busy machine only makes the wait longer, never the test fail).
+inline bool startMainWindow(TFMain& window) {
+    window.show();
+    return QTest::qWaitFor([&] { return window.startedUp(); }, 30000);
+}
+
+}  // namespace guitest
