@@ -1,0 +1,302 @@
+// The settings commands of brenvox-cli, run as the built program.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <random>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+#include "settings/cp1250.h"
+#include "settings/settings_file.h"
+
+namespace brenvox {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string slurp(const fs::path& p) {
+    std::ifstream i(p, std::ios::binary);
+    std::ostringstream ss;
+    ss << i.rdbuf();
+    return ss.str();
+}
+
+std::vector<std::string> splitLines(const std::string& s) {
+    std::vector<std::string> v;
+    std::istringstream in(s);
+    for (std::string l; std::getline(in, l);) v.push_back(l);
+    return v;
+}
+
+std::string shellQuote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+struct CliResult {
+    int rc = -1;
+    std::string out, err;
+    std::vector<std::string> lines() const { return splitLines(out); }
+};
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::random_device rd;
+        dir_ = fs::temp_directory_path() / ("brenvox-cli-test-" + std::to_string(rd()) + std::to_string(rd()));
+        fs::create_directories(dir_);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(dir_, ec);
+    }
+    std::string file(const std::string& name) const { return (dir_ / name).string(); }
+
+    CliResult run(const std::vector<std::string>& args) {
+        std::string cmd = shellQuote(BRENVOX_CLI_PATH);
+        for (const auto& a : args) cmd += " " + shellQuote(a);
+        cmd += " >" + shellQuote(file(".out")) + " 2>" + shellQuote(file(".err"));
+        CliResult r;
+        const int st = std::system(cmd.c_str());
+        r.rc = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+        r.out = slurp(file(".out"));
+        r.err = slurp(file(".err"));
+        fs::remove(file(".out"));
+        fs::remove(file(".err"));
+        return r;
+    }
+    std::string writeJson(const std::string& name, const std::string& text) {
+        std::ofstream(file(name), std::ios::binary) << text;
+        return file(name);
+    }
+    std::string saved(const std::string& name, const ModuleSettings& s) {
+        EXPECT_TRUE(WriteSettingsFile(file(name), s));
+        return file(name);
+    }
+
+    fs::path dir_;
+};
+
+std::string cp(const char* utf8) { return utf8ToCp1250(utf8).bytes; }
+
+TEST_F(Cli, NewWritesTheDefaultsOrFailsWithTheSaveMessage) {
+    const CliResult r = run({"new", file("Nowy")});
+    EXPECT_EQ(r.rc, 0) << r.err;
+    EXPECT_EQ(slurp(file("Nowy")), slurp(saved("ref", ModuleSettings{})));
+
+    const CliResult bad = run({"new", file("missing/Nowy")});
+    EXPECT_EQ(bad.rc, 2);
+    EXPECT_NE(bad.err.find("Problem z utworzeniem pliku na dysku!"), std::string::npos) << bad.err;
+
+    EXPECT_EQ(run({"new"}).rc, 2);
+    EXPECT_EQ(run({"nosuchcommand"}).rc, 2);
+    EXPECT_EQ(run({}).rc, 2);
+}
+
+TEST_F(Cli, ShowListsEveryKeyInFileOrderWithEscapes) {
+    ModuleSettings s;
+    s.PIN = "12\\4";
+    s.SMSC = std::string("a\x01\x1F\r\nb", 6);
+    s.slots[7].setSmsText(cp("Włamanie!"));
+    s.slots[7].Function = -7;
+    s.slots[7].Locked = true;
+    s.set(IntSetting::TEST1TYPE, 9);
+    const CliResult r = run({"show", saved("s", s)});
+    ASSERT_EQ(r.rc, 0) << r.err;
+    const auto lines = r.lines();
+    ASSERT_EQ(lines.size(), 123u);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i].substr(0, lines[i].find('=')), settingKeys()[i].name);
+    EXPECT_EQ(lines[0], "PIN=12\\x5C4");
+    EXPECT_EQ(lines[1], "MODPIN=8361");
+    EXPECT_EQ(lines[2], "SMSC=a\\x01\\x1F\\x0D\\x0Ab");
+    EXPECT_EQ(lines[3], "INP11C=Wejście 1 - Blokada");
+    EXPECT_EQ(lines[3 + 6 * 7 + 1], "INP34F=-7");
+    EXPECT_EQ(lines[3 + 6 * 7 + 4], "INP34S=Włamanie!");
+    EXPECT_EQ(lines[3 + 6 * 7 + 5], "INP34L=1");
+    EXPECT_EQ(lines[3 + 96 + 2], "ONALARM=0");
+    EXPECT_EQ(lines[3 + 96 + 4], "OFFRING=1");
+    EXPECT_EQ(lines[3 + 96 + 6], "OFFTIMEVAL=60");
+    EXPECT_EQ(lines[3 + 96 + 18], "TEST1TYPE=-1");
+}
+
+TEST_F(Cli, UnreadableFilesExitWith2AndTheProgramsMessage) {
+    for (const char* cmd : {"show", "export", "validate", "print"}) {
+        const CliResult missing = run({cmd, file("missing")});
+        EXPECT_EQ(missing.rc, 2) << cmd;
+        EXPECT_NE(missing.err.find("Problem z otwarciem pliku!"), std::string::npos) << cmd << ": " << missing.err;
+        EXPECT_TRUE(missing.out.empty()) << cmd;
+    }
+    std::ofstream(file("broken"), std::ios::binary) << "[BEG]\r\nPIN 5A\r\n[END]\r\n";
+    const CliResult broken = run({"show", file("broken")});
+    EXPECT_EQ(broken.rc, 2);
+    EXPECT_NE(broken.err.find("Błąd odczytu ustawień!"), std::string::npos) << broken.err;
+    EXPECT_EQ(run({"diff", file("broken"), saved("ok", ModuleSettings{})}).rc, 2);
+    EXPECT_EQ(run({"diff", file("ok"), file("missing")}).rc, 2);
+}
+
+TEST_F(Cli, ExportAndImportRoundTrip) {
+    ModuleSettings s;
+    s.PIN = "1234";
+    s.SMSC = std::string("+48\x01\\", 5);
+    s.slots[0].setComment(cp("Zażółć gęślą jaźń"));
+    s.slots[3].Function = SendSms;
+    s.slots[3].Reaction = 7;
+    s.slots[15].Locked = true;
+    s.set(IntSetting::SMSTIME, 42);
+    s.set(IntSetting::TEST2TYPE, 9);  // -1
+    s.RINGCUT = false;
+    const std::string src = saved("src", s);
+    const CliResult e = run({"export", src});
+    ASSERT_EQ(e.rc, 0) << e.err;
+    const auto j = nlohmann::ordered_json::parse(e.out);
+    ASSERT_TRUE(j.is_object());
+    ASSERT_EQ(j.size(), 123u);
+    std::size_t i = 0;
+    for (const auto& [key, value] : j.items()) EXPECT_EQ(key, settingKeys()[i++].name);
+    EXPECT_EQ(j["INP11C"], "Zażółć gęślą jaźń");
+    EXPECT_EQ(j["SMSC"], "+48\x01\\");
+    EXPECT_EQ(j["INP22R"], 7);
+    EXPECT_EQ(j["INP72L"], true);
+    EXPECT_EQ(j["RINGCUT"], false);
+    EXPECT_EQ(j["TEST2TYPE"], -1);
+
+    const CliResult im = run({"import", writeJson("s.json", e.out), "-o", file("back")});
+    ASSERT_EQ(im.rc, 0) << im.err;
+    EXPECT_EQ(slurp(file("back")), slurp(src));
+    EXPECT_EQ(run({"diff", src, file("back")}).rc, 0);
+}
+
+TEST_F(Cli, ImportStartsFromTheDefaultsAndClampsLikeAFileRead) {
+    const CliResult r = run({"import", writeJson("p.json", R"({"SMSTIME": 50, "INP11P": "12345678901234567890",
+                                                        "TESTMSB": -3, "PIN": "123456"})"),
+                       "-o", file("out")});
+    ASSERT_EQ(r.rc, 0) << r.err;
+    ModuleSettings want;
+    want.set(IntSetting::SMSTIME, 42);
+    want.set(IntSetting::TESTMSB, 0);
+    want.slots[0].setPhone("123456789012");
+    want.PIN = "123456";
+    ModuleSettings got;
+    ASSERT_EQ(ReadSettingsFile(file("out"), got), ReadOutcome::Ok);
+    EXPECT_EQ(got, want);
+}
+
+TEST_F(Cli, ImportRefusesBadMembersNamingTheKeyAndWritesNothing) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {R"({"PIN": "1234", "NOSUCHKEY": 1})", "NOSUCHKEY"},
+        {R"({"SMSMAX": "20"})", "SMSMAX"},
+        {R"({"SMSMAX": 2.5})", "SMSMAX"},
+        {R"({"SMSMAX": true})", "SMSMAX"},
+        {R"({"INP11F": 4294967297})", "INP11F"},
+        {R"({"INP11F": -2147483649})", "INP11F"},
+        {R"({"PIN": 1234})", "PIN"},
+        {R"({"ONALARM": 1})", "ONALARM"},
+        {R"({"OFFRING": "true"})", "OFFRING"},
+        {R"({"INP21C": "señor"})", "INP21C"},
+        {R"({"TEST1SMS": null})", "TEST1SMS"},
+        {"{\"SMSC\": \"" + std::string(256, '1') + "\"}", "SMSC"},
+    };
+    for (const auto& [json, key] : cases) {
+        const CliResult r = run({"import", writeJson("bad.json", json), "-o", file("out")});
+        EXPECT_EQ(r.rc, 2) << json;
+        EXPECT_NE(r.err.find("\"" + key + "\""), std::string::npos) << json << " -> " << r.err;
+        EXPECT_FALSE(fs::exists(file("out"))) << json;
+    }
+    for (const std::string json : {"[1, 2]", "{\"PIN\": ", "", "\"PIN\""}) {
+        const CliResult r = run({"import", writeJson("bad.json", json), "-o", file("out")});
+        EXPECT_EQ(r.rc, 2) << json;
+        EXPECT_FALSE(r.err.empty());
+        EXPECT_FALSE(fs::exists(file("out"))) << json;
+    }
+    EXPECT_EQ(run({"import", file("none.json"), "-o", file("out")}).rc, 2);
+    EXPECT_EQ(run({"import", writeJson("ok.json", "{}")}).rc, 2);  // -o is required
+    // The limits themselves are accepted.
+    EXPECT_EQ(run({"import", writeJson("edge.json", "{\"INP11F\": -2147483648, \"INP11R\": 2147483647, \"SMSC\": \"" +
+                                                         std::string(255, '1') + "\"}"),
+                   "-o", file("out")})
+                  .rc,
+              0);
+}
+
+TEST_F(Cli, ValidatePrintsTheFirstFailure) {
+    const CliResult ok = run({"validate", saved("ok", ModuleSettings{})});
+    EXPECT_EQ(ok.rc, 0);
+    EXPECT_TRUE(ok.out.empty());
+
+    ModuleSettings pin;
+    pin.PIN = "123";
+    pin.OUTCODE = "1";
+    const CliResult p = run({"validate", saved("pin", pin)});
+    EXPECT_EQ(p.rc, 1);
+    EXPECT_EQ(p.lines(), (std::vector<std::string>{"Potwierdź", "Niewłaściwy kod PIN karty SIM.",
+                                                   "Kod PIN powinien składać się z 4 cyfr."}));
+
+    ModuleSettings smsc;
+    smsc.slots[4].Function = SendSms;
+    const CliResult c = run({"validate", saved("smsc", smsc)});
+    EXPECT_EQ(c.rc, 1);
+    EXPECT_EQ(c.lines(), (std::vector<std::string>{"Potwierdź", "Brak numeru centrum SMS."}));  // no empty line 2
+
+    ModuleSettings slot;
+    slot.SMSC = "+48601";
+    slot.slots[5].Function = SendSms;
+    slot.slots[5].Phone = "600";
+    slot.slots[5].SmsText = std::string(61, 'x');
+    const CliResult s = run({"validate", saved("slot", slot)});
+    EXPECT_EQ(s.rc, 1);
+    EXPECT_EQ(s.lines(), (std::vector<std::string>{"Informacja", "Błędne parametry dla wejścia nr 3.",
+                                                   "Zbyt długa treść wiadomości SMS (maks. 60 znaków)."}));
+}
+
+TEST_F(Cli, PrintUsesTheGivenDateAndNameOrTheFileNameAndToday) {
+    const std::string path = saved("Moje ustawienia", ModuleSettings{});
+    const CliResult r = run({"print", path, "--date", "06-12-2026", "--name", "Zażółć"});
+    ASSERT_EQ(r.rc, 0) << r.err;
+    const auto lines = r.lines();
+    ASSERT_EQ(lines.size(), 104u);
+    EXPECT_EQ(lines[0], "Data wydruku: 06-12-2026");
+    EXPECT_EQ(lines[1], "Nazwa ustawień: Zażółć");
+    EXPECT_EQ(lines.back(), "Koniec wydruku.");
+
+    const CliResult d = run({"print", path});
+    ASSERT_EQ(d.rc, 0) << d.err;
+    const auto dl = d.lines();
+    ASSERT_EQ(dl.size(), 104u);
+    EXPECT_EQ(dl[1], "Nazwa ustawień: Moje ustawienia");
+    ASSERT_EQ(dl[0].size(), std::string("Data wydruku: 06-12-2026").size());
+    EXPECT_EQ(dl[0].substr(0, 14), "Data wydruku: ");
+
+    for (const char* bad : {"6-12-2026", "2026-12-06", "06-13-2026", "aa-bb-cccc", "06/12/2026"})
+        EXPECT_EQ(run({"print", path, "--date", bad}).rc, 2) << bad;
+}
+
+TEST_F(Cli, DiffListsTheKeysThatDiffer) {
+    const std::string a = saved("a", ModuleSettings{});
+    ModuleSettings b;
+    b.PIN = "1234";
+    b.slots[2].Function = Ring;
+    b.slots[2].setComment(cp("Wejście\\2"));
+    b.OFFRING = false;
+    const std::string bp = saved("b", b);
+    const CliResult r = run({"diff", a, bp});
+    EXPECT_EQ(r.rc, 1);
+    EXPECT_EQ(r.lines(), (std::vector<std::string>{
+                             "PIN:  -> 1234",
+                             "INP21C: Wejście 2 - Akumulator -> Wejście\\x5C2",
+                             "INP21F: 0 -> 2",
+                             "OFFRING: 1 -> 0",
+                         }));
+    const CliResult same = run({"diff", a, a});
+    EXPECT_EQ(same.rc, 0);
+    EXPECT_TRUE(same.out.empty());
+}
+
+}  // namespace
+}  // namespace brenvox
