@@ -1,0 +1,298 @@
+// brenvox-cli program / compare / read against the brenvox-modsim program on a pseudo-terminal:
+// two real processes, as an installer would run them.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <thread>
+
+#include "codec/image_codec.h"
+#include "link/deadline.h"
+#include "settings/module_settings.h"
+#include "settings/settings_file.h"
+
+#if defined(BRENVOX_MODSIM_PATH) && defined(BRENVOX_CLI_PATH)
+
+namespace brenvox {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+// Waits (bounded) for a child and returns its exit status; a child still running after the
+// bound is ended and the test fails rather than hangs.
+int WaitExit(pid_t pid, int64_t limitMs) {
+    const int64_t end = MonotonicMs() + limitMs;
+    int status = 0;
+    for (;;) {
+        const pid_t r = ::waitpid(pid, &status, WNOHANG);
+        if (r == pid) break;
+        if (r < 0) return -1;
+        if (MonotonicMs() > end) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, &status, 0);
+            ADD_FAILURE() << "child " << pid << " did not end in time";
+            return -1;
+        }
+        std::this_thread::sleep_for(5ms);
+    }
+    if (WIFSIGNALED(status)) return 128 + WTERMSIG(status);
+    return WEXITSTATUS(status);
+}
+
+struct RunResult {
+    int exit = -1;
+    std::string out;
+    std::vector<std::string> lines;
+};
+
+RunResult RunCli(const std::vector<std::string>& args) {
+    int pipeFds[2];
+    if (::pipe(pipeFds) != 0) return {};
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(pipeFds[1], STDOUT_FILENO);
+        ::close(pipeFds[0]);
+        ::close(pipeFds[1]);
+        std::vector<char*> argv;
+        std::string cli = BRENVOX_CLI_PATH;
+        argv.push_back(cli.data());
+        std::vector<std::string> copy = args;
+        for (auto& a : copy) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    ::close(pipeFds[1]);
+    RunResult r;
+    char buf[4096];
+    ssize_t n;
+    while ((n = ::read(pipeFds[0], buf, sizeof buf)) > 0) r.out.append(buf, static_cast<size_t>(n));
+    ::close(pipeFds[0]);
+    r.exit = WaitExit(pid, 120000);
+    std::istringstream in(r.out);
+    for (std::string line; std::getline(in, line);) r.lines.push_back(line);
+    return r;
+}
+
+// brenvox-modsim as a child process; ended by its PID.
+class Modsim {
+public:
+    bool Start(const std::vector<std::string>& args) {
+        int pipeFds[2];
+        if (::pipe(pipeFds) != 0) return false;
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            ::dup2(pipeFds[1], STDOUT_FILENO);
+            ::close(pipeFds[0]);
+            ::close(pipeFds[1]);
+            std::vector<char*> argv;
+            std::string path = BRENVOX_MODSIM_PATH;
+            argv.push_back(path.data());
+            std::vector<std::string> copy = args;
+            for (auto& a : copy) argv.push_back(a.data());
+            argv.push_back(nullptr);
+            ::execv(argv[0], argv.data());
+            ::_exit(127);
+        }
+        ::close(pipeFds[1]);
+        // The first line is the device path.
+        std::string line;
+        char c;
+        while (::read(pipeFds[0], &c, 1) == 1 && c != '\n') line += c;
+        ::close(pipeFds[0]);
+        device_ = line;
+        return !device_.empty();
+    }
+    void Kill(int sig) {
+        if (pid_ <= 0) return;
+        ::kill(pid_, sig);
+        WaitExit(pid_, 10000);
+        pid_ = -1;
+    }
+    ~Modsim() { Kill(SIGTERM); }
+    const std::string& device() const { return device_; }
+    pid_t pid() const { return pid_; }
+
+private:
+    pid_t pid_ = -1;
+    std::string device_;
+};
+
+std::vector<uint8_t> ReadBytes(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+struct CliLink : ::testing::Test {
+    fs::path dir;
+    Modsim sim;
+    void SetUp() override {
+        char tmpl[] = "/tmp/brenvox-cli-link-XXXXXX";
+        ASSERT_NE(::mkdtemp(tmpl), nullptr);
+        dir = tmpl;
+    }
+    void TearDown() override {
+        sim.Kill(SIGTERM);
+        fs::remove_all(dir);
+    }
+    std::string Path(const char* name) const { return (dir / name).string(); }
+    std::string SettingsFile(const ModuleSettings& s, const char* name = "settings") {
+        const std::string p = Path(name);
+        EXPECT_TRUE(WriteSettingsFile(p, s));
+        return p;
+    }
+    void StartSim(std::vector<std::string> extra = {}) {
+        extra.push_back("--dump");
+        extra.push_back(Path("dump"));
+        ASSERT_TRUE(sim.Start(extra));
+    }
+};
+
+TEST_F(CliLink, ProgramPrintsTheLogAndLeavesTheImageInTheModule) {
+    StartSim({"--version", "1.0", "--type", "2"});
+    const ModuleSettings s;
+    const RunResult r = RunCli({"program", SettingsFile(s), "--device", sim.device()});
+    EXPECT_EQ(r.exit, 0) << r.out;
+    const std::vector<std::string> expected = {
+        "Kontrola portu transmisji...", "Port komunikacyjny gotowy.",
+        "Przygotowanie danych do przesłania...", "Dane gotowe.", "", "Odczyt wersji modułu...",
+        "  Moduł:  Kavrex V1.0", "  Typ: Nokia5110", "Programowanie...", "Weryfikacja...",
+        "Reset modułu...", "", "Programowanie zakończone pozytywnie.", "Moduł gotowy do pracy."};
+    EXPECT_EQ(r.lines, expected);
+    EXPECT_EQ(r.out.find('\r'), std::string::npos) << "no progress bar when not on a terminal";
+    const ModuleImage img = EncodeImageV10(s);
+    EXPECT_EQ(ReadBytes(Path("dump")), std::vector<uint8_t>(img.begin(), img.end()));
+}
+
+TEST_F(CliLink, CompareEqualAndDifferentWithReport) {
+    StartSim();
+    ModuleSettings s;
+    const std::string file = SettingsFile(s);
+    ASSERT_EQ(RunCli({"program", file, "--device", sim.device()}).exit, 0);
+
+    const RunResult same = RunCli({"compare", file, "--device", sim.device()});
+    EXPECT_EQ(same.exit, 0) << same.out;
+    ASSERT_GE(same.lines.size(), 3u);
+    EXPECT_EQ(same.lines[same.lines.size() - 3], "Porównanie poprawne.");
+    EXPECT_EQ(same.lines[same.lines.size() - 2], "Ustawienia w programie i module jednakowe.");
+    EXPECT_EQ(same.lines.back(), "Moduł gotowy do pracy.");
+
+    s.set(IntSetting::RINGCNT, s.get(IntSetting::RINGCNT) + 1);
+    const std::string changed = SettingsFile(s, "changed");
+    const RunResult diff = RunCli({"compare", changed, "--report", "--pin", s.MODPIN,
+                                   "--device", sim.device()});
+    EXPECT_EQ(diff.exit, 1);
+    EXPECT_NE(diff.out.find("Moduł zaprogramowany innymi ustawieniami!"), std::string::npos);
+    EXPECT_NE(diff.out.find("RINGCNT: " + std::to_string(s.get(IntSetting::RINGCNT)) + " -> " +
+                            std::to_string(s.get(IntSetting::RINGCNT) - 1)),
+              std::string::npos)
+        << diff.out;
+}
+
+TEST_F(CliLink, ReadChecksTheModulePinAndDecodes) {
+    StartSim();
+    ModuleSettings s;
+    s.MODPIN = "4711";
+    ASSERT_EQ(RunCli({"program", SettingsFile(s), "--device", sim.device()}).exit, 0);
+
+    const RunResult wrong = RunCli({"read", "-o", Path("out"), "--pin", "4712", "--device",
+                                    sim.device(), "--image", Path("raw")});
+    EXPECT_EQ(wrong.exit, 1);
+    ASSERT_GE(wrong.lines.size(), 2u);
+    EXPECT_EQ(wrong.lines[wrong.lines.size() - 2], "Niepoprawny kod PIN modułu!");
+    EXPECT_FALSE(fs::exists(Path("out")));
+    EXPECT_FALSE(fs::exists(Path("raw")));
+    EXPECT_EQ(RunCli({"read", "-o", Path("out"), "--device", sim.device()}).exit, 1)
+        << "a module PIN set and none given";
+
+    const RunResult ok = RunCli({"read", "-o", Path("out"), "--pin", "4711", "--device",
+                                 sim.device(), "--image", Path("raw")});
+    EXPECT_EQ(ok.exit, 0) << ok.out;
+    ModuleSettings back;
+    ASSERT_EQ(ReadSettingsFile(Path("out"), back), ReadOutcome::Ok);
+    EXPECT_EQ(back.MODPIN, "4711");
+    EXPECT_EQ(EncodeImageV11(back), EncodeImageV11(s));
+    EXPECT_EQ(ReadBytes(Path("raw")), ReadBytes(Path("dump")));
+}
+
+TEST_F(CliLink, FailedChecksSendNothing) {
+    StartSim({"--trace", Path("trace")});
+    ModuleSettings s;
+    s.PIN = "12";
+    const RunResult r = RunCli({"program", SettingsFile(s), "--device", sim.device()});
+    EXPECT_EQ(r.exit, 1);
+    ASSERT_FALSE(r.lines.empty());
+    EXPECT_EQ(r.lines[0], "Potwierdź");
+    EXPECT_EQ(r.out.find("Kontrola portu"), std::string::npos);
+    std::this_thread::sleep_for(100ms);
+    EXPECT_EQ(fs::file_size(Path("trace")), 0u) << "a frame went out";
+}
+
+TEST_F(CliLink, PortErrorsAndSilentModule) {
+    const ModuleSettings s;
+    const std::string file = SettingsFile(s);
+    const RunResult noPort = RunCli({"program", file});
+    EXPECT_EQ(noPort.exit, 1);
+    EXPECT_EQ(noPort.lines.back(), "Błąd - problem z portem transmisji!");
+    const RunResult badDevice = RunCli({"compare", file, "--device", Path("missing")});
+    EXPECT_EQ(badDevice.exit, 1);
+    EXPECT_EQ(badDevice.lines.back(), "Błąd - problem z portem transmisji!");
+
+    StartSim({"--silent"});
+    const RunResult silent = RunCli({"read", "-o", Path("out"), "--device", sim.device(),
+                                     "--trace", Path("pctrace")});
+    EXPECT_EQ(silent.exit, 1);
+    EXPECT_EQ(silent.lines.back(), "Brak łączności z modułem!");
+    std::ifstream trace(Path("pctrace"));
+    const std::string text{std::istreambuf_iterator<char>(trace), std::istreambuf_iterator<char>()};
+    EXPECT_NE(text.find("tx CA 53"), std::string::npos);
+    EXPECT_NE(text.find("tx 06 FA"), std::string::npos);
+    EXPECT_NE(text.find("rx -"), std::string::npos);
+}
+
+TEST_F(CliLink, BackupSavesTheOldMemoryBeforeProgramming) {
+    std::vector<char> old(2048);
+    for (size_t i = 0; i < old.size(); ++i) old[i] = static_cast<char>(i % 251);
+    std::ofstream(Path("old"), std::ios::binary).write(old.data(), 2048);
+    StartSim({"--memory", Path("old")});
+    const ModuleSettings s;
+    const RunResult r =
+        RunCli({"program", SettingsFile(s), "--backup", Path("backup"), "--device", sim.device()});
+    EXPECT_EQ(r.exit, 0) << r.out;
+    EXPECT_EQ(ReadBytes(Path("backup")), ReadBytes(Path("old")));
+    const ModuleImage img = EncodeImageV11(s);
+    EXPECT_EQ(ReadBytes(Path("dump")), std::vector<uint8_t>(img.begin(), img.end()));
+}
+
+TEST_F(CliLink, ModuleKilledMidTransferEndsInAnErrorLine) {
+    StartSim();
+    const ModuleSettings s;
+    const std::string file = SettingsFile(s);
+    std::thread killer([&] {
+        std::this_thread::sleep_for(800ms);  // into the write phase
+        sim.Kill(SIGKILL);
+    });
+    const RunResult r = RunCli({"program", file, "--device", sim.device()});
+    killer.join();
+    EXPECT_EQ(r.exit, 1) << r.out;
+    ASSERT_FALSE(r.lines.empty());
+    const std::string& last = r.lines.back();
+    EXPECT_TRUE(last == "Błąd programowania modułu!" ||
+                last == "Błąd weryfikacji programowania modułu!" ||
+                last == "Błąd restartu modułu - powtórz programowanie!" ||
+                last == "Brak łączności z modułem!")
+        << last;
+}
+
+}  // namespace
+}  // namespace brenvox
+
+#endif
