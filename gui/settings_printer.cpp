@@ -53,6 +53,18 @@ bool UseDefaultPrinter(QPrinter& printer) {
     return printer.isValid();
 }
 
+DefaultPrintRun PrintSettingsOnDefaultPrinter(const ModuleSettings& settings,
+                                              const std::string& settingsNameUtf8) {
+    DefaultPrintRun result;
+    QPrinter printer(QPrinter::HighResolution);
+    if (!UseDefaultPrinter(printer)) return result;
+    result.hasPrinter = true;
+    result.printerName = printer.printerName().toStdString();
+    printer.setDocName(QStringLiteral("Brenvox"));
+    result.run = PrintSettingsOn(printer, settings, settingsNameUtf8);
+    return result;
+}
+
 void UsePdfFile(QPrinter& printer, const std::string& pdfPath) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(pdfPath));

@@ -29,6 +29,16 @@ PrintRun PrintLinesOn(QPrinter& printer, const std::vector<std::string>& utf8Lin
 PrintRun PrintSettingsOn(QPrinter& printer, const ModuleSettings& settings,
                          const std::string& settingsNameUtf8);
 
+// What "Drukuj" does: the listing on the default printer, without a dialog. ok is false and
+// pages 0 when there is no usable default printer; printerName names the queue used.
+struct DefaultPrintRun {
+    PrintRun run;
+    bool hasPrinter = false;
+    std::string printerName;
+};
+DefaultPrintRun PrintSettingsOnDefaultPrinter(const ModuleSettings& settings,
+                                              const std::string& settingsNameUtf8);
+
 // Points the printer at the system's default printer. False when there is none that can be
 // used; the printer is left untouched then.
 bool UseDefaultPrinter(QPrinter& printer);

@@ -1,0 +1,76 @@
+#pragma once
+// Answers the program's modal dialogs while a test runs: the question dialog (Ask) and the
+// module PIN dialog. A timer looks for them every few milliseconds, which also works inside the
+// nested event loop of a modal dialog, records what each showed and answers as scripted.
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <QTimer>
+#include <functional>
+
+#include "tfask.h"
+#include "tfinput.h"
+
+class DialogDriver : public QObject {
+public:
+    struct Seen {
+        QString caption, line1, line2;
+        QStringList logAtThatTime;  // the progress log when the dialog came up
+    };
+
+    DialogDriver() {
+        timer_.setInterval(15);
+        QObject::connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
+        timer_.start();
+    }
+
+    // Button for questions (Buttons 4): AskYes clicks "OK", anything else "Nie".
+    int questionAnswer = AskNo;
+    // The PIN dialog: typed text, then OK, or cancel.
+    QString pinToType;
+    bool cancelPin = false;
+    // Where to take the log snapshot from (the progress window's Memo1), if anywhere.
+    QPlainTextEdit* log = nullptr;
+
+    QList<Seen> asks;
+    int pinDialogs = 0;
+
+    QStringList askLines() const {
+        QStringList out;
+        for (const Seen& s : asks) out << s.line1;
+        return out;
+    }
+
+private:
+    void poll() {
+        TFAsk* ask = askDialog();
+        if (ask->isVisible()) {
+            Seen s;
+            s.caption = ask->windowTitle();
+            s.line1 = ask->findChild<QLabel*>(QStringLiteral("Label1"))->text();
+            auto* l2 = ask->findChild<QLabel*>(QStringLiteral("Label2"));
+            s.line2 = l2->isVisible() ? l2->text() : QString();
+            if (log) s.logAtThatTime = log->toPlainText().split(QChar('\n'));
+            asks << s;
+            auto* ok = ask->findChild<QPushButton*>(QStringLiteral("BitBtn1"));
+            auto* no = ask->findChild<QPushButton*>(QStringLiteral("BitBtn2"));
+            (no->isVisible() && questionAnswer != AskYes ? no : ok)->click();
+            return;
+        }
+        TFInput* pin = pinDialog();
+        if (pin->isVisible()) {
+            ++pinDialogs;
+            if (cancelPin) {
+                pin->findChild<QPushButton*>(QStringLiteral("BitBtn3"))->click();
+            } else {
+                pin->edit()->setText(pinToType);
+                pin->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+            }
+        }
+    }
+
+    QTimer timer_;
+};

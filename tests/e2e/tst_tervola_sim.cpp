@@ -1,0 +1,373 @@
+// The progress window against the module simulator on a real pseudo-terminal: what reaches the
+// module, the log lines, the buttons, the dialogs and the settings after a read.
+#include "codec/image_codec.h"
+#include "link/transfer.h"
+#include "pty_simulator.h"
+#include "settings/module_settings.h"
+
+namespace {
+// Defined before the Qt headers, which take the member's name for a keyword.
+brenvox::InputSlot& slotOf(brenvox::ModuleSettings& s, int i) { return s.slots[size_t(i)]; }
+}  // namespace
+
+#include "tftervola.h"
+
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "e2e_util.h"
+
+using namespace brenvox;
+
+Q_DECLARE_METATYPE(brenvox::LinkOutcome)
+
+namespace {
+
+constexpr int kTransferWaitMs = 90000;  // generous: the machine may be busy
+
+ModuleSettings editedSettings() {
+    ModuleSettings s;
+    s.SMSC = "+48602951111";
+    s.PIN = "1357";
+    s.OUTCODE = "on";
+    s.set(IntSetting::SMSMAX, 7);
+    slotOf(s, 0).Function = SendSms;
+    slotOf(s, 0).setPhone("+48601000001");
+    slotOf(s, 0).setSmsText("Blokada zdjeta");
+    slotOf(s, 6).Function = Ring;
+    slotOf(s, 6).setPhone("601000002");
+    return s;
+}
+
+sim::Memory toMemory(const ModuleImage& img) {
+    sim::Memory m{};
+    std::copy(img.begin(), img.end(), m.begin());
+    return m;
+}
+
+const QStringList kPreparation = {
+    QStringLiteral("Kontrola portu transmisji..."), QStringLiteral("Port komunikacyjny gotowy."),
+    QStringLiteral("Przygotowanie danych do przesłania..."), QStringLiteral("Dane gotowe."),
+    QString(), QStringLiteral("Odczyt wersji modułu...")};
+
+}  // namespace
+
+class TstTervolaSim : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void programWritesTheEncodedImage_data();
+    void programWritesTheEncodedImage();
+    void compareEqualThenAfterAnEdit();
+    void readWithModulePin();
+    void readWithoutPinAsksNothing();
+    void silentModule();
+    void abortStopsTheTransfer();
+    void closeDuringTransferThenShowAgain();
+    void portThatCannotBeOpened();
+    void unsupportedModules_data();
+    void unsupportedModules();
+
+private:
+    // Shows the window in `mode` and waits for the end of the transfer it starts.
+    bool runOnce(OperationMode mode);
+    bool waitForEnd(QSignalSpy& spy);
+
+    std::unique_ptr<sim::PtySimulator> sim_;
+    std::unique_ptr<TFTervola> w_;
+    std::unique_ptr<DialogDriver> dialogs_;
+    ModuleSettings settings_;
+};
+
+void TstTervolaSim::init() {
+    qRegisterMetaType<brenvox::LinkOutcome>();
+    sim_ = std::make_unique<sim::PtySimulator>();
+    std::string error;
+    QVERIFY2(sim_->start(&error), error.c_str());
+    sim::Memory blank;
+    blank.fill(0xFF);
+    sim_->setMemory(blank);
+    TFTervola::setPortDeviceOverride(QString::fromStdString(sim_->devicePath()));
+    w_ = std::make_unique<TFTervola>();
+    settings_ = editedSettings();
+    w_->setSettings(&settings_);
+    dialogs_ = std::make_unique<DialogDriver>();
+    dialogs_->log = w_->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+}
+
+void TstTervolaSim::cleanup() {
+    dialogs_.reset();
+    w_.reset();  // closes the port and waits for its worker
+    sim_.reset();
+    TFTervola::setPortDeviceOverride(QString());
+}
+
+bool TstTervolaSim::waitForEnd(QSignalSpy& spy) {
+    return spy.count() > 0 || spy.wait(kTransferWaitMs);
+}
+
+bool TstTervolaSim::runOnce(OperationMode mode) {
+    QSignalSpy done(w_.get(), &TFTervola::transferFinished);
+    w_->setMode(mode);
+    w_->show();
+    return waitForEnd(done);
+}
+
+void TstTervolaSim::programWritesTheEncodedImage_data() {
+    QTest::addColumn<int>("minor");
+    QTest::newRow("module 1.1") << 1;
+    QTest::newRow("module 1.0") << 0;
+}
+
+void TstTervolaSim::programWritesTheEncodedImage() {
+    QFETCH(int, minor);
+    sim_->setIdentity({2, 1, uint8_t(minor)});
+    QVERIFY(runOnce(OperationMode::Program));
+
+    const ModuleImage want = minor == 0 ? EncodeImageV10(settings_) : EncodeImageV11(settings_);
+    QVERIFY(sim_->memory() == toMemory(want));
+    QVERIFY(EncodeImageV10(settings_) != EncodeImageV11(settings_));
+
+    QStringList expected = kPreparation;
+    expected << QStringLiteral("  Moduł:  Kavrex V1.%1").arg(minor)
+             << QStringLiteral("  Typ: Nokia5110") << QStringLiteral("Programowanie...")
+             << QStringLiteral("Weryfikacja...") << QStringLiteral("Reset modułu...") << QString()
+             << QStringLiteral("Programowanie zakończone pozytywnie.")
+             << QStringLiteral("Moduł gotowy do pracy.");
+    QCOMPARE(w_->logLines(), expected);
+    QVERIFY(dialogs_->asks.isEmpty());
+
+    auto* repeat = w_->findChild<QPushButton*>(QStringLiteral("BitBtn1"));
+    auto* abort = w_->findChild<QPushButton*>(QStringLiteral("BitBtn2"));
+    QVERIFY(repeat->isVisible() && repeat->isEnabled());
+    QVERIFY(!abort->isVisible() && !abort->isEnabled());
+    auto* bar = w_->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
+    QCOMPARE(bar->maximum(), 4094);
+    QTRY_COMPARE(bar->value(), 4094);
+    QCOMPARE(w_->state().WritePos.load(), 2048);
+    QCOMPARE(w_->state().CheckPos.load(), 2048);
+
+    // "Powtórz" runs again over the same port and images, starting with an empty log.
+    sim_->setMemory(sim::Memory{});
+    QSignalSpy again(w_.get(), &TFTervola::transferFinished);
+    repeat->click();
+    QVERIFY(waitForEnd(again));
+    QCOMPARE(w_->logLines().value(0), QStringLiteral("Odczyt wersji modułu..."));
+    QCOMPARE(w_->logLines().last(), QStringLiteral("Moduł gotowy do pracy."));
+    QVERIFY(sim_->memory() == toMemory(want));
+}
+
+void TstTervolaSim::compareEqualThenAfterAnEdit() {
+    sim_->setMemory(toMemory(EncodeImageV11(settings_)));
+    QVERIFY(runOnce(OperationMode::Compare));
+    const QStringList log = w_->logLines();
+    QCOMPARE(log.mid(log.size() - 6),
+             (QStringList{QStringLiteral("  Typ: Nokia3330, 3410"), QStringLiteral("Porównanie..."),
+                          QStringLiteral("Reset modułu..."), QString(),
+                          QStringLiteral("Porównanie poprawne."), QStringLiteral("Moduł gotowy do pracy.")}));
+    QCOMPARE(dialogs_->asks.size(), 1);
+    QCOMPARE(dialogs_->asks[0].caption, QStringLiteral("Informacja"));
+    QCOMPARE(dialogs_->asks[0].line1, QStringLiteral("Ustawienia w programie i module jednakowe."));
+    QCOMPARE(dialogs_->asks[0].line2, QString());
+    // The dialog came before the closing line.
+    QCOMPARE(dialogs_->asks[0].logAtThatTime.last(), QStringLiteral("Porównanie poprawne."));
+    const sim::FrameCounts before = sim_->counts();
+    QCOMPARE(before.write, 0);
+
+    // The user edits the settings and compares again: a new show encodes afresh.
+    w_->close();
+    settings_.set(IntSetting::SMSMAX, 8);
+    QVERIFY(runOnce(OperationMode::Compare));
+    QCOMPARE(w_->logLines().last(), QStringLiteral("Moduł zaprogramowany innymi ustawieniami!"));
+    QCOMPARE(dialogs_->asks.size(), 1);
+    QCOMPARE(sim_->counts().write, 0);
+}
+
+void TstTervolaSim::readWithModulePin() {
+    ModuleSettings inModule = editedSettings();
+    inModule.MODPIN = "4711";
+    inModule.set(IntSetting::RINGCNT, 3);
+    sim_->setMemory(toMemory(EncodeImageV11(inModule)));
+    ModuleSettings expected = settings_;
+    DecodeImageV11(EncodeImageV11(inModule), expected);
+
+    settings_ = ModuleSettings();  // the editor holds the defaults
+    const ModuleSettings untouched = settings_;
+    QSignalSpy decoded(w_.get(), &TFTervola::settingsDecoded);
+
+    // A wrong PIN: refused, the settings stay as they were.
+    dialogs_->pinToType = QStringLiteral("4712");
+    QVERIFY(runOnce(OperationMode::Read));
+    QCOMPARE(dialogs_->pinDialogs, 1);
+    QCOMPARE(dialogs_->askLines(), QStringList{QStringLiteral("Niepoprawny kod PIN modułu!")});
+    QVERIFY(settings_ == untouched);
+    QCOMPARE(decoded.count(), 0);
+    QStringList log = w_->logLines();
+    QCOMPARE(log.mid(log.size() - 3), (QStringList{QString(), QStringLiteral("Odczyt zakończony pozytywnie."),
+                                                   QStringLiteral("Moduł gotowy do pracy.")}));
+    QVERIFY(log.contains(QStringLiteral("Odczyt...")));
+
+    // Cancelled, and a PIN of three right characters: refused too.
+    for (const QString& pin : {QString(), QStringLiteral("471")}) {
+        dialogs_->cancelPin = pin.isEmpty();
+        dialogs_->pinToType = pin;
+        QSignalSpy again(w_.get(), &TFTervola::transferFinished);
+        w_->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+        QVERIFY(waitForEnd(again));
+        QCOMPARE(dialogs_->asks.last().line1, QStringLiteral("Niepoprawny kod PIN modułu!"));
+        QVERIFY(settings_ == untouched);
+    }
+
+    // The right one: the module's settings are in the editor.
+    dialogs_->cancelPin = false;
+    dialogs_->pinToType = QStringLiteral("4711");
+    QSignalSpy last(w_.get(), &TFTervola::transferFinished);
+    w_->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+    QVERIFY(waitForEnd(last));
+    QCOMPARE(dialogs_->pinDialogs, 4);
+    QCOMPARE(dialogs_->asks.last().line1, QStringLiteral("Ustawienia z modułu odczytane i zdekodowane."));
+    QCOMPARE(dialogs_->asks.last().caption, QStringLiteral("Informacja"));
+    QCOMPARE(decoded.count(), 1);
+    QVERIFY(settings_ == expected);
+    QCOMPARE(settings_.MODPIN, std::string("4711"));
+    QCOMPARE(settings_.get(IntSetting::RINGCNT), 3);
+    QCOMPARE(w_->logLines().last(), QStringLiteral("Moduł gotowy do pracy."));
+    QCOMPARE(sim_->counts().write, 0);
+}
+
+void TstTervolaSim::readWithoutPinAsksNothing() {
+    // A version 1.0 module: decoded with the 1.0 decoder (the output code pair of 1.0 holds one code).
+    ModuleSettings inModule = editedSettings();
+    inModule.MODPIN.clear();  // the four PIN bytes of the image are 0
+    inModule.OUTCODE = "xy";
+    sim_->setIdentity({1, 1, 0});
+    sim_->setMemory(toMemory(EncodeImageV10(inModule)));
+    ModuleSettings expected;
+    DecodeImageV10(EncodeImageV10(inModule), expected);
+    settings_ = ModuleSettings();
+    QVERIFY(runOnce(OperationMode::Read));
+    QCOMPARE(dialogs_->pinDialogs, 0);
+    QCOMPARE(dialogs_->askLines(), QStringList{QStringLiteral("Ustawienia z modułu odczytane i zdekodowane.")});
+    QVERIFY(settings_ == expected);
+    QCOMPARE(settings_.OUTCODE, std::string("xy"));
+    QVERIFY(settings_.RINGCUT);
+}
+
+void TstTervolaSim::silentModule() {
+    sim::Faults f;
+    f.silent = true;
+    sim_->setFaults(f);
+    QVERIFY(runOnce(OperationMode::Program));
+    QStringList expected = kPreparation;
+    expected << QString() << QStringLiteral("Brak łączności z modułem!");
+    QCOMPARE(w_->logLines(), expected);
+    auto* repeat = w_->findChild<QPushButton*>(QStringLiteral("BitBtn1"));
+    QVERIFY(repeat->isVisible() && repeat->isEnabled());
+}
+
+void TstTervolaSim::abortStopsTheTransfer() {
+    // Slow replies, so the user has time to press "Przerwij" in the write phase.
+    sim::Faults f;
+    f.replyDelayMs = 20;
+    sim_->setFaults(f);
+    QSignalSpy done(w_.get(), &TFTervola::transferFinished);
+    w_->setMode(OperationMode::Program);
+    w_->show();
+    QTRY_VERIFY_WITH_TIMEOUT(w_->logLines().contains(QStringLiteral("Programowanie...")), kTransferWaitMs);
+    auto* repeat = w_->findChild<QPushButton*>(QStringLiteral("BitBtn1"));
+    auto* abort = w_->findChild<QPushButton*>(QStringLiteral("BitBtn2"));
+    QVERIFY(abort->isVisible() && abort->isEnabled() && !repeat->isVisible());
+    abort->click();
+    QVERIFY(abort->isVisible() && !abort->isEnabled());
+    QVERIFY(!repeat->isVisible() && !repeat->isEnabled());
+    QVERIFY(waitForEnd(done));
+    QCOMPARE(done.at(0).at(0).value<LinkOutcome>(), LinkOutcome::Aborted);
+    const QStringList log = w_->logLines();
+    QCOMPARE(log.mid(log.size() - 2), (QStringList{QString(), QStringLiteral("Programowanie przerwane!")}));
+    QVERIFY(!log.contains(QStringLiteral("Weryfikacja...")));
+    QVERIFY(w_->state().WritePos.load() < 2048);
+    QCOMPARE(sim_->counts().restart, 0);
+}
+
+void TstTervolaSim::closeDuringTransferThenShowAgain() {
+    sim::Faults slow;
+    slow.replyDelayMs = 20;
+    sim_->setFaults(slow);
+    QSignalSpy done(w_.get(), &TFTervola::transferFinished);
+    w_->setMode(OperationMode::Program);
+    w_->show();
+    QTRY_VERIFY_WITH_TIMEOUT(w_->logLines().contains(QStringLiteral("Programowanie...")), kTransferWaitMs);
+    w_->close();
+    QVERIFY(!w_->portOpened());
+
+    // Opened again at once: it waits for the old worker, then runs a whole transfer of its own.
+    sim_->setFaults(sim::Faults{});
+    sim_->setMemory(sim::Memory{});
+    settings_.set(IntSetting::SMSMAX, 9);
+    w_->show();
+    QTRY_VERIFY_WITH_TIMEOUT(done.count() >= 1 && w_->logLines().contains(QStringLiteral("Moduł gotowy do pracy.")),
+                             kTransferWaitMs);
+    QTest::qWait(300);  // room for a stray event of the old transfer to show up (it must not)
+    QCOMPARE(done.count(), 1);
+    QStringList expected = kPreparation;
+    expected << QStringLiteral("  Moduł:  Kavrex V1.1") << QStringLiteral("  Typ: Nokia3330, 3410")
+             << QStringLiteral("Programowanie...") << QStringLiteral("Weryfikacja...")
+             << QStringLiteral("Reset modułu...") << QString()
+             << QStringLiteral("Programowanie zakończone pozytywnie.")
+             << QStringLiteral("Moduł gotowy do pracy.");
+    QCOMPARE(w_->logLines(), expected);
+    QVERIFY(sim_->memory() == toMemory(EncodeImageV11(settings_)));
+}
+
+void TstTervolaSim::portThatCannotBeOpened() {
+    TFTervola::setPortDeviceOverride(QString());
+    w_->setPortSelection(0, -1);  // no port number chosen: port 0
+    w_->setMode(OperationMode::Program);
+    w_->show();
+    QCOMPARE(w_->logLines(), (QStringList{QStringLiteral("Kontrola portu transmisji..."),
+                                          QStringLiteral("Błąd - problem z portem transmisji!")}));
+    auto* repeat = w_->findChild<QPushButton*>(QStringLiteral("BitBtn1"));
+    auto* abort = w_->findChild<QPushButton*>(QStringLiteral("BitBtn2"));
+    QVERIFY(repeat->isVisible() && !repeat->isEnabled());
+    QVERIFY(!abort->isVisible() && !abort->isEnabled());
+    QVERIFY(!w_->portOpened());
+    QVERIFY(!w_->workerRunning());
+    w_->close();
+
+    // A device that does not exist: the same line.
+    TFTervola::setPortDeviceOverride(QStringLiteral("/dev/brenvox-no-such-device"));
+    w_->show();
+    QCOMPARE(w_->logLines().last(), QStringLiteral("Błąd - problem z portem transmisji!"));
+}
+
+void TstTervolaSim::unsupportedModules_data() {
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("major");
+    QTest::addColumn<QStringList>("moduleLines");
+    QTest::newRow("type 1, version 2.0")
+        << 1 << 2
+        << QStringList{QStringLiteral("  Moduł:  Kavrex V2.0"), QStringLiteral("  Typ: Nokia3330, 3410"),
+                       QStringLiteral("Programowanie...")};
+    QTest::newRow("type 3") << 3 << 1 << QStringList{QStringLiteral("Programowanie...")};
+}
+
+void TstTervolaSim::unsupportedModules() {
+    QFETCH(int, type);
+    QFETCH(int, major);
+    QFETCH(QStringList, moduleLines);
+    sim_->setIdentity({uint8_t(type), uint8_t(major), 0});
+    QVERIFY(runOnce(OperationMode::Program));
+    QStringList expected = kPreparation + moduleLines;
+    expected << QString() << QStringLiteral("Program nie obsługuje tej wersji modułu!");
+    QCOMPARE(w_->logLines(), expected);
+    QCOMPARE(sim_->counts().write, 0);
+    QCOMPARE(sim_->counts().restart, 0);
+}
+
+QTEST_MAIN(TstTervolaSim)
+#include "tst_tervola_sim.moc"
