@@ -275,13 +275,15 @@ int32_t SerialLink::ReadPort(uint8_t* buf, int32_t cap) {
     if (!buf || cap < 1) return 0;
     Impl::Use use(*impl_);
     if (!use) return 0;
-    ReadDeadline deadline(MonotonicMs(), use.totalMs, use.intervalMs);
+    ReadDeadline deadline(MonotonicUs(), use.totalMs, use.intervalMs);
     int32_t got = 0;
     while (got < cap) {
-        const int wait = deadline.WaitMs(MonotonicMs());
+        const int64_t wait = deadline.WaitUs(MonotonicUs());
         if (wait == 0) break;
         pollfd fds[2] = {{use.fd, POLLIN, 0}, {use.wake, POLLIN, 0}};
-        const int r = ::poll(fds, 2, wait);
+        // ppoll: a microsecond time-out, where poll would round every wait up to whole ms.
+        timespec ts{static_cast<time_t>(wait / 1000000), static_cast<long>(wait % 1000000) * 1000};
+        const int r = ::ppoll(fds, 2, wait < 0 ? nullptr : &ts, nullptr);
         if (r < 0) {
             if (errno == EINTR) continue;
             break;
@@ -291,7 +293,7 @@ int32_t SerialLink::ReadPort(uint8_t* buf, int32_t cap) {
             const ssize_t n = ::read(use.fd, buf + got, static_cast<size_t>(cap - got));
             if (n > 0) {
                 got += static_cast<int32_t>(n);
-                deadline.BytesArrived(MonotonicMs());
+                deadline.BytesArrived(MonotonicUs());
                 continue;
             }
             if (n < 0 && (errno == EAGAIN || errno == EINTR)) continue;

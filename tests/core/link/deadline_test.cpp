@@ -1,4 +1,4 @@
-// The read deadline arithmetic on made-up clock values.
+// The read deadline arithmetic on made-up clock values (microseconds; time-outs in ms).
 #include <gtest/gtest.h>
 
 #include "link/deadline.h"
@@ -6,51 +6,59 @@
 namespace brenvox {
 namespace {
 
+constexpr int64_t ms = 1000;
+
 TEST(ReadDeadlineTest, TotalTimeOutCountsFromTheStart) {
-    ReadDeadline d(1000, 200, 10);
-    EXPECT_EQ(d.WaitMs(1000), 200);
-    EXPECT_EQ(d.WaitMs(1150), 50);
-    EXPECT_FALSE(d.Expired(1199));
-    EXPECT_TRUE(d.Expired(1200));
-    EXPECT_EQ(d.WaitMs(5000), 0);
+    ReadDeadline d(1000 * ms, 200, 10);
+    EXPECT_EQ(d.WaitUs(1000 * ms), 200 * ms);
+    EXPECT_EQ(d.WaitUs(1150 * ms + 1), 50 * ms - 1);
+    EXPECT_FALSE(d.Expired(1200 * ms - 1));
+    EXPECT_TRUE(d.Expired(1200 * ms));
+    EXPECT_EQ(d.WaitUs(5000 * ms), 0);
 }
 
-TEST(ReadDeadlineTest, IntervalRunsOnlyAfterABytesAndRestartsWithEachByte) {
+TEST(ReadDeadlineTest, IntervalRunsOnlyAfterAByteAndRestartsWithEachByte) {
     ReadDeadline d(0, 200, 10);
-    EXPECT_EQ(d.WaitMs(50), 150);  // no byte yet: only the total counts
-    d.BytesArrived(50);
-    EXPECT_EQ(d.WaitMs(50), 10);
-    EXPECT_EQ(d.WaitMs(55), 5);
-    d.BytesArrived(58);
-    EXPECT_FALSE(d.Expired(67));
-    EXPECT_TRUE(d.Expired(68));
+    EXPECT_EQ(d.WaitUs(50 * ms), 150 * ms);  // no byte yet: only the total counts
+    d.BytesArrived(50 * ms + 300);
+    EXPECT_EQ(d.WaitUs(50 * ms + 300), 10 * ms);
+    EXPECT_EQ(d.WaitUs(55 * ms + 300), 5 * ms);
+    d.BytesArrived(58 * ms);
+    EXPECT_FALSE(d.Expired(68 * ms - 1));
+    EXPECT_TRUE(d.Expired(68 * ms));
 }
 
 TEST(ReadDeadlineTest, TotalStillEndsAReplyThatKeepsComing) {
     ReadDeadline d(0, 200, 10);
-    for (int t = 0; t < 195; t += 5) d.BytesArrived(t);
-    EXPECT_EQ(d.WaitMs(196), 4);
-    d.BytesArrived(198);
-    EXPECT_EQ(d.WaitMs(198), 2);
+    for (int64_t t = 0; t < 195 * ms; t += 5 * ms) d.BytesArrived(t);
+    EXPECT_EQ(d.WaitUs(196 * ms), 4 * ms);
+    d.BytesArrived(198 * ms);
+    EXPECT_EQ(d.WaitUs(198 * ms), 2 * ms);
 }
 
 TEST(ReadDeadlineTest, ZeroTimeOutsAreNotUsed) {
     ReadDeadline none(0, 0, 0);
-    EXPECT_EQ(none.WaitMs(1000000), -1);
-    EXPECT_FALSE(none.Expired(1000000));
+    EXPECT_EQ(none.WaitUs(1000000 * ms), -1);
+    EXPECT_FALSE(none.Expired(1000000 * ms));
     ReadDeadline intervalOnly(0, 0, 10);
-    EXPECT_EQ(intervalOnly.WaitMs(500), -1);
-    intervalOnly.BytesArrived(500);
-    EXPECT_EQ(intervalOnly.WaitMs(503), 7);
+    EXPECT_EQ(intervalOnly.WaitUs(500 * ms), -1);
+    intervalOnly.BytesArrived(500 * ms);
+    EXPECT_EQ(intervalOnly.WaitUs(503 * ms), 7 * ms);
     ReadDeadline totalOnly(0, 100, 0);
-    totalOnly.BytesArrived(10);
-    EXPECT_EQ(totalOnly.WaitMs(10), 90);
+    totalOnly.BytesArrived(10 * ms);
+    EXPECT_EQ(totalOnly.WaitUs(10 * ms), 90 * ms);
 }
 
-TEST(ReadDeadlineTest, MonotonicClockNeverGoesBack) {
-    const int64_t a = MonotonicMs();
-    const int64_t b = MonotonicMs();
-    EXPECT_GE(b, a);
+TEST(ReadDeadlineTest, LongTimeOutsDoNotOverflow) {
+    ReadDeadline d(0, INT32_MAX, 0);
+    EXPECT_EQ(d.WaitUs(0), int64_t{INT32_MAX} * ms);
+}
+
+TEST(ReadDeadlineTest, ClocksAgree) {
+    const int64_t us = MonotonicUs();
+    const int64_t msNow = MonotonicMs();
+    EXPECT_GE(msNow, us / 1000);
+    EXPECT_GE(MonotonicUs(), us);
 }
 
 }  // namespace
