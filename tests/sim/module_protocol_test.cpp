@@ -207,19 +207,6 @@ TEST_F(ProtocolTest, ClockNeverRunsBackwards) {
     EXPECT_EQ(mod.nextDueMs(), 500 + ModuleProtocol::kRestartSignDelayMs);
 }
 
-TEST_F(ProtocolTest, TraceRecordsBothDirectionsWithTime) {
-    send({0x06, 0xFA}, 42);
-    ASSERT_EQ(mod.trace().size(), 2u);
-    EXPECT_EQ(mod.trace()[0].direction, TraceDirection::Rx);
-    EXPECT_EQ(mod.trace()[0].bytes, (Bytes{0x06, 0xFA}));
-    EXPECT_EQ(mod.trace()[1].direction, TraceDirection::Tx);
-    EXPECT_EQ(mod.trace()[1].ms, 42);
-    int sinkCalls = 0;
-    mod.setTraceSink([&](const TraceEntry&) { ++sinkCalls; });
-    send({0xCA, 0x53});
-    EXPECT_EQ(sinkCalls, 1);
-}
-
 TEST(ModuleMemory, SetMemoryRefusesWrongSize) {
     ModuleProtocol mod;
     Bytes small(100, 0x00);
