@@ -35,21 +35,6 @@ TEST(EncodeImage, DefaultsGiveTheKnownHeadersAndNothingElseButTheModulePin) {
     EXPECT_TRUE(AllZero(EncodeImageV11(noPins), 1900, 2048));
 }
 
-TEST(EncodeImage, HeaderChecksumAndCountHoldForBothVersions) {
-    ModuleSettings s;
-    s.ONALARM = s.ON47 = s.OFFTIME = true;
-    s.OUTCODE = "AB";
-    s.slots[3].Function = Ring;
-    s.slots[3].Phone = "123";
-    for (auto [img, last] : {std::pair{EncodeImageV10(s), 24}, std::pair{EncodeImageV11(s), 27}}) {
-        EXPECT_EQ(img[1], last - 3);
-        EXPECT_EQ(img[2], (last - 3) ^ 0xFF);
-        unsigned sum = 0;
-        for (int a = 3; a <= last; ++a) sum += img[a];
-        EXPECT_EQ(sum % 256, 0xFFu);
-    }
-}
-
 TEST(EncodeImage, ScaledValuesAndOptionFlags) {
     ModuleSettings s;
     s.set(IntSetting::SMSTIME, 42);
@@ -314,20 +299,6 @@ TEST(DecodeImage, CentreNumberIsTheFirstMetInSlotOrder) {
     ModuleSettings d;
     DecodeImageV11(img, d);
     EXPECT_EQ(d.SMSC, "+222");
-}
-
-TEST(DecodeImage, Version10CodeChoiceAndIncomingCall) {
-    ModuleSettings s;
-    s.OFFCODE = "A1";
-    s.RINGCUT = false;
-    ModuleSettings d;
-    d.OUTCODE = "ZZ";
-    DecodeImageV10(EncodeImageV10(s), d);
-    EXPECT_EQ(d.OFFCODE, "A1");
-    EXPECT_EQ(d.OUTCODE, "");
-    EXPECT_TRUE(d.RINGCUT);
-    DecodeImageV11(EncodeImageV11(s), d);
-    EXPECT_FALSE(d.RINGCUT);
 }
 
 TEST(DecodeImage, SlotStringsAreCutToTheirFields) {

@@ -61,15 +61,6 @@ TEST(SmsRecord, OverlongNumbersStayInsideTheirFields) {
     EXPECT_EQ(r.text, "hi");
 }
 
-TEST(SmsRecord, ReadsBackPhoneTextAndCentre) {
-    ModuleImage img{};
-    PutSmsRecord(img, 1200, "0601234567", "Alarm w domu!", "+48602951111");
-    const DecodedRecord r = GetSmsRecord(img, 1200);
-    EXPECT_EQ(r.phone, "0601234567");
-    EXPECT_EQ(r.text, "Alarm w domu!");
-    EXPECT_EQ(r.smsc, "+48602951111");
-}
-
 TEST(RingRecord, ExampleKeepsThePlusAsACharacter) {
     ModuleImage img{};
     EXPECT_EQ(PutRingRecord(img, 100, "+4812"), 24);
