@@ -23,6 +23,7 @@ PrintRun PrintLinesOn(QPrinter& printer, const std::vector<std::string>& utf8Lin
     run.lineHeight = pager.LineHeight();
     run.pageLimit = pager.PageLimit();
     run.pages = 1;
+    run.drawnLines.push_back(0);
     for (const std::string& line : utf8Lines) {
         const PrintPlacement at = pager.PrintLine(line);
         if (at.newPageBefore) {
@@ -31,10 +32,13 @@ PrintRun PrintLinesOn(QPrinter& printer, const std::vector<std::string>& utf8Lin
                 return run;
             }
             ++run.pages;
+            run.drawnLines.push_back(0);
         }
-        if (at.draw)
+        if (at.draw) {
+            ++run.drawnLines.back();
             painter.drawText(0, at.y + fm.ascent(), QString::fromUtf8(line.data(),
                                                                        static_cast<qsizetype>(line.size())));
+        }
     }
     run.ok = painter.end();
     return run;

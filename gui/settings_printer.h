@@ -18,6 +18,7 @@ struct PrintRun {
     int pages = 0;     // pages started (1 for any listing that was printed)
     int lineHeight = 0;  // the line height used, in printer device units
     int pageLimit = 0;   // printable page height minus the line height, in device units
+    std::vector<int> drawnLines;  // lines with text drawn on each page
 };
 
 // Prints the UTF-8 lines, one per line, from the top-left corner of the printable area, in the

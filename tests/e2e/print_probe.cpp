@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <string>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -15,7 +16,10 @@ int main(int argc, char** argv) {
         std::printf("no default printer\n");
         return 2;
     }
-    std::printf("pages=%d printer=%s lineHeight=%d pageLimit=%d\n", result.run.pages,
-                result.printerName.c_str(), result.run.lineHeight, result.run.pageLimit);
+    std::string lines;
+    for (int n : result.run.drawnLines) lines += (lines.empty() ? "" : ",") + std::to_string(n);
+    std::printf("pages=%d printer=%s lines=%s lineHeight=%d pageLimit=%d\n", result.run.pages,
+                result.printerName.c_str(), lines.c_str(), result.run.lineHeight,
+                result.run.pageLimit);
     return result.run.ok ? 0 : 1;
 }
