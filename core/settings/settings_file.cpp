@@ -67,6 +67,17 @@ void SettingsFile::abandonWrite() {
 
 bool SettingsFile::OpenForWriting(const std::string& path) {
     if (state_ != ConfigFileState::Closed || path.empty()) return false;
+    // Renaming would replace a file the user made read-only, which opening it for writing never
+    // could; such a file is refused like one that cannot be created. (Checked by the permission
+    // bits, so that it holds for every user, root included.)
+    std::error_code ec;
+    const auto st = std::filesystem::status(path, ec);
+    if (!ec && std::filesystem::is_directory(st)) return false;
+    if (!ec && std::filesystem::is_regular_file(st)) {
+        using std::filesystem::perms;
+        if ((st.permissions() & (perms::owner_write | perms::group_write | perms::others_write)) == perms::none)
+            return false;
+    }
     std::FILE* f = nullptr;
     std::string temp;
     for (unsigned attempt = 0; attempt < 16 && !f; ++attempt) {

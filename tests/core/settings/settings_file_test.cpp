@@ -460,6 +460,16 @@ TEST_F(FailedSave, AFolderAsTarget) {
     EXPECT_EQ(names, (std::vector<std::string>{"folder", "old"}));
 }
 
+TEST_F(FailedSave, AReadOnlyFileIsNotReplaced) {
+    namespace stdfs = std::filesystem;
+    stdfs::permissions(dir_.file("old"), stdfs::perms::owner_read | stdfs::perms::group_read);
+    EXPECT_FALSE(WriteSettingsFile(dir_.file("old"), ModuleSettings{}));
+    EXPECT_EQ(readRaw(dir_.file("old")), oldBytes_);
+    EXPECT_EQ(dir_.entries(), std::vector<std::string>{"old"});
+    stdfs::permissions(dir_.file("old"), stdfs::perms::owner_write, stdfs::perm_options::add);
+    EXPECT_TRUE(WriteSettingsFile(dir_.file("old"), ModuleSettings{}));
+}
+
 // A small tmpfs stands in for a full disk and for a read-only folder.
 class TinyFs {
 public:
