@@ -1,0 +1,198 @@
+// SerialLink on Windows: the communications calls on a synchronous file handle. The driver's own
+// time-outs (interval and total constant) give the read its semantics.
+#include <windows.h>
+
+#include <condition_variable>
+#include <mutex>
+
+#include "link/serial_link.h"
+#include "link/serial_link_detail.h"
+
+namespace brenvox {
+
+namespace {
+
+constexpr DWORD kQueueLimit = 1024;
+
+DWORD LimitQueue(DWORD size) { return size == 0 || size > kQueueLimit ? kQueueLimit : size; }
+
+// CreateFileA with no sharing; anything that is not a character device is closed again.
+HANDLE OpenHandle(const std::string& name) {
+    HANDLE h = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                           0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return INVALID_HANDLE_VALUE;
+    if (GetFileType(h) != FILE_TYPE_CHAR) {
+        CloseHandle(h);
+        return INVALID_HANDLE_VALUE;
+    }
+    return h;
+}
+
+bool Configure(HANDLE h, int32_t baud, int32_t totalMs, int32_t intervalMs) {
+    COMMPROP props{};
+    if (!GetCommProperties(h, &props)) return false;
+    if (!SetupComm(h, LimitQueue(props.dwMaxRxQueue), LimitQueue(props.dwMaxTxQueue))) return false;
+
+    DCB dcb{};
+    dcb.DCBlength = sizeof dcb;
+    if (!GetCommState(h, &dcb)) return false;
+    dcb.BaudRate = static_cast<DWORD>(baud);
+    // Only fBinary on: no parity check, no CTS/DSR flow control, DTR and RTS control disabled
+    // (raised explicitly below), no XON/XOFF, no error character, no null stripping, no abort.
+    dcb.fBinary = TRUE;
+    dcb.fParity = FALSE;
+    dcb.fOutxCtsFlow = FALSE;
+    dcb.fOutxDsrFlow = FALSE;
+    dcb.fDtrControl = DTR_CONTROL_DISABLE;
+    dcb.fDsrSensitivity = FALSE;
+    dcb.fTXContinueOnXoff = FALSE;
+    dcb.fOutX = FALSE;
+    dcb.fInX = FALSE;
+    dcb.fErrorChar = FALSE;
+    dcb.fNull = FALSE;
+    dcb.fRtsControl = RTS_CONTROL_DISABLE;
+    dcb.fAbortOnError = FALSE;
+    dcb.ByteSize = 8;
+    dcb.Parity = NOPARITY;
+    dcb.StopBits = ONESTOPBIT;
+    if (!SetCommState(h, &dcb)) return false;
+
+    COMMTIMEOUTS t{};
+    if (!GetCommTimeouts(h, &t)) return false;
+    t.ReadIntervalTimeout = static_cast<DWORD>(intervalMs);
+    t.ReadTotalTimeoutMultiplier = 0;
+    t.ReadTotalTimeoutConstant = static_cast<DWORD>(totalMs);
+    t.WriteTotalTimeoutMultiplier = 0;
+    t.WriteTotalTimeoutConstant = 0;
+    if (!SetCommTimeouts(h, &t)) return false;
+    return SetCommMask(h, 0) != 0;
+}
+
+}  // namespace
+
+struct SerialLink::Impl {
+    std::mutex mutex;
+    std::condition_variable idle;
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    int users = 0;
+    bool closing = false;
+
+    // An operation's hold on the handle: it is not closed (and its value not reused) while held.
+    struct Use {
+        Impl& impl;
+        HANDLE handle = INVALID_HANDLE_VALUE;
+        explicit Use(Impl& i) : impl(i) {
+            std::lock_guard lock(impl.mutex);
+            if (impl.handle == INVALID_HANDLE_VALUE || impl.closing) return;
+            ++impl.users;
+            handle = impl.handle;
+        }
+        ~Use() {
+            if (handle == INVALID_HANDLE_VALUE) return;
+            std::lock_guard lock(impl.mutex);
+            if (--impl.users == 0) impl.idle.notify_all();
+        }
+        explicit operator bool() const { return handle != INVALID_HANDLE_VALUE; }
+    };
+};
+
+std::string PortDevicePath(int portType, int portNumber) {
+    // Every port type is reached by its COM number on Windows.
+    if (portNumber < 1 || portType < PortTypeCom || portType > PortTypeIrda) return {};
+    return "COM" + std::to_string(portNumber);
+}
+
+std::vector<SerialDeviceInfo> ListSerialDevices() {
+    std::vector<SerialDeviceInfo> out;
+    char target[512];
+    for (int n = 1; n <= 256; ++n) {
+        const std::string name = "COM" + std::to_string(n);
+        if (QueryDosDeviceA(name.c_str(), target, sizeof target) == 0) continue;
+        SerialDeviceInfo info;
+        info.path = name;
+        if (n <= 8) {
+            info.portType = PortTypeCom;
+            info.portNumber = n;
+        }
+        out.push_back(info);
+    }
+    return out;
+}
+
+SerialLink::SerialLink() : impl_(std::make_unique<Impl>()) {}
+
+SerialLink::~SerialLink() { ClosePort(); }
+
+bool SerialLink::IsOpen() const {
+    std::lock_guard lock(impl_->mutex);
+    return impl_->handle != INVALID_HANDLE_VALUE && !impl_->closing;
+}
+
+bool SerialLink::OpenPort(int32_t portNumber, int32_t baud, int32_t readTotalMs,
+                          int32_t readIntervalMs, int portType) {
+    if (!detail::PortNumberValid(portNumber)) return false;
+    const std::string path = PortDevicePath(portType, portNumber);
+    if (path.empty()) return false;
+    return OpenDevice(path, baud, readTotalMs, readIntervalMs);
+}
+
+bool SerialLink::OpenDevice(const std::string& path, int32_t baud, int32_t readTotalMs,
+                            int32_t readIntervalMs) {
+    if (!detail::OpenArgumentsValid(baud, readTotalMs, readIntervalMs)) return false;
+    std::lock_guard lock(impl_->mutex);
+    if (impl_->handle != INVALID_HANDLE_VALUE || impl_->closing) return false;
+
+    // The plain name first, then the device-prefixed one (ports above 9 only open that way).
+    HANDLE h = OpenHandle(path);
+    if (h == INVALID_HANDLE_VALUE && path.rfind("\\\\.\\", 0) != 0) h = OpenHandle("\\\\.\\" + path);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    if (!Configure(h, baud, readTotalMs, readIntervalMs)) {
+        CloseHandle(h);
+        return false;
+    }
+    // The results are not looked at: some adapters have no such lines.
+    EscapeCommFunction(h, SETDTR);
+    EscapeCommFunction(h, SETRTS);
+    impl_->handle = h;
+    return true;
+}
+
+bool SerialLink::ClosePort() {
+    std::unique_lock lock(impl_->mutex);
+    if (impl_->handle == INVALID_HANDLE_VALUE || impl_->closing) return false;
+    impl_->closing = true;
+    // A read under way ends within its total time-out; new operations are refused meanwhile.
+    impl_->idle.wait(lock, [&] { return impl_->users == 0; });
+    HANDLE h = impl_->handle;
+    EscapeCommFunction(h, CLRDTR);
+    EscapeCommFunction(h, CLRRTS);
+    PurgeComm(h, PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR);
+    CloseHandle(h);
+    impl_->handle = INVALID_HANDLE_VALUE;
+    impl_->closing = false;
+    return true;
+}
+
+void SerialLink::PurgePort() {
+    Impl::Use use(*impl_);
+    if (use) PurgeComm(use.handle, PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR);
+}
+
+void SerialLink::WritePort(const uint8_t* data, int32_t count) {
+    if (!data || count < 1) return;
+    Impl::Use use(*impl_);
+    if (!use) return;
+    DWORD written = 0;
+    WriteFile(use.handle, data, static_cast<DWORD>(count), &written, nullptr);
+}
+
+int32_t SerialLink::ReadPort(uint8_t* buf, int32_t cap) {
+    if (!buf || cap < 1) return 0;
+    Impl::Use use(*impl_);
+    if (!use) return 0;
+    DWORD got = 0;
+    if (!ReadFile(use.handle, buf, static_cast<DWORD>(cap), &got, nullptr)) return 0;
+    return static_cast<int32_t>(got);
+}
+
+}  // namespace brenvox
