@@ -5,19 +5,18 @@
 #include <iostream>
 #include <limits>
 #include <memory>
-#include <nlohmann/json.hpp>
+#include <iterator>
 
 #include "cli_util.h"
 #include "commands.h"
 #include "settings/cp1250.h"
 #include "settings/printout.h"
 #include "settings/settings_file.h"
+#include "settings/settings_json.h"
 #include "settings/validation.h"
 
 namespace brenvox::cli {
 namespace {
-
-using ordered_json = nlohmann::ordered_json;
 
 // The value of one key as `show` and `diff` print it.
 std::string shownValue(const ModuleSettings& s, const SettingKey& k) {
@@ -44,54 +43,8 @@ int cmdShow(const std::string& file) {
 int cmdExport(const std::string& file) {
     ModuleSettings s;
     if (!loadSettingsOrReport(file, s)) return 2;
-    ordered_json j = ordered_json::object();
-    for (const SettingKey& k : settingKeys()) {
-        switch (k.kind) {
-            case ValueKind::String: j[k.name] = cp1250ToUtf8(getString(s, k)); break;
-            case ValueKind::Integer: j[k.name] = getInt(s, k); break;
-            case ValueKind::Boolean: j[k.name] = getBool(s, k); break;
-        }
-    }
-    std::cout << j.dump(2) << '\n';
+    std::cout << SettingsToJson(s) << '\n';
     return 0;
-}
-
-// Applies one JSON member to `s`; on refusal returns the reason.
-std::optional<std::string> applyMember(ModuleSettings& s, const std::string& name, const ordered_json& v) {
-    const SettingKey* k = findSettingKey(name);
-    if (!k) return "unknown settings key";
-    switch (k->kind) {
-        case ValueKind::String: {
-            if (!v.is_string()) return "expected a string";
-            const Cp1250Result r = utf8ToCp1250(v.get<std::string>());
-            if (!r.ok) return "a character that code page 1250 cannot hold (at byte " + std::to_string(r.badOffset) + ")";
-            // The settings file stores a string's length in one byte.
-            if (r.bytes.size() > 255) return "longer than 255 characters";
-            setString(s, *k, r.bytes);
-            return std::nullopt;
-        }
-        case ValueKind::Integer: {
-            if (!v.is_number_integer()) return "expected an integer number";
-            bool inRange;
-            int64_t x = 0;
-            if (v.is_number_unsigned()) {
-                const auto u = v.get<uint64_t>();
-                inRange = u <= static_cast<uint64_t>(std::numeric_limits<int32_t>::max());
-                x = static_cast<int64_t>(inRange ? u : 0);
-            } else {
-                x = v.get<int64_t>();
-                inRange = x >= std::numeric_limits<int32_t>::min() && x <= std::numeric_limits<int32_t>::max();
-            }
-            if (!inRange) return "outside the 32-bit integer range";
-            setInt(s, *k, x);
-            return std::nullopt;
-        }
-        case ValueKind::Boolean:
-            if (!v.is_boolean()) return "expected true or false";
-            setBool(s, *k, v.get<bool>());
-            return std::nullopt;
-    }
-    return "unsupported";
 }
 
 int cmdImport(const std::string& jsonPath, const std::string& out) {
@@ -100,23 +53,13 @@ int cmdImport(const std::string& jsonPath, const std::string& out) {
         std::cerr << "cannot open " << jsonPath << '\n';
         return 2;
     }
-    ordered_json j;
-    try {
-        j = ordered_json::parse(in);
-    } catch (const nlohmann::json::exception& e) {
-        std::cerr << jsonPath << ": not valid JSON: " << e.what() << '\n';
-        return 2;
-    }
-    if (!j.is_object()) {
-        std::cerr << jsonPath << ": expected a JSON object of settings keys\n";
-        return 2;
-    }
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     ModuleSettings s;  // the defaults, as reading a settings file starts from what is there
-    for (const auto& [name, value] : j.items()) {
-        if (auto why = applyMember(s, name, value)) {
-            std::cerr << jsonPath << ": key \"" << name << "\": " << *why << '\n';
-            return 2;
-        }
+    const JsonImportResult r = ApplySettingsJson(text, s);
+    if (!r.ok) {
+        if (r.key.empty()) std::cerr << jsonPath << ": " << r.error << '\n';
+        else std::cerr << jsonPath << ": key \"" << r.key << "\": " << r.error << '\n';
+        return 2;
     }
     return saveSettingsOrReport(out, s) ? 0 : 2;
 }

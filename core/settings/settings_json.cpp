@@ -1,0 +1,91 @@
+#include "settings/settings_json.h"
+
+#include <cstdint>
+#include <limits>
+#include <nlohmann/json.hpp>
+#include <optional>
+
+#include "settings/cp1250.h"
+
+namespace brenvox {
+namespace {
+
+using ordered_json = nlohmann::ordered_json;
+
+// Applies one JSON member to `s`; on refusal returns the reason.
+std::optional<std::string> applyMember(ModuleSettings& s, const std::string& name, const ordered_json& v) {
+    const SettingKey* k = findSettingKey(name);
+    if (!k) return "unknown settings key";
+    switch (k->kind) {
+        case ValueKind::String: {
+            if (!v.is_string()) return "expected a string";
+            const Cp1250Result r = utf8ToCp1250(v.get<std::string>());
+            if (!r.ok) return "a character that code page 1250 cannot hold (at byte " + std::to_string(r.badOffset) + ")";
+            // The settings file stores a string's length in one byte.
+            if (r.bytes.size() > 255) return "longer than 255 characters";
+            setString(s, *k, r.bytes);
+            return std::nullopt;
+        }
+        case ValueKind::Integer: {
+            if (!v.is_number_integer()) return "expected an integer number";
+            bool inRange;
+            int64_t x = 0;
+            if (v.is_number_unsigned()) {
+                const auto u = v.get<uint64_t>();
+                inRange = u <= static_cast<uint64_t>(std::numeric_limits<int32_t>::max());
+                x = static_cast<int64_t>(inRange ? u : 0);
+            } else {
+                x = v.get<int64_t>();
+                inRange = x >= std::numeric_limits<int32_t>::min() && x <= std::numeric_limits<int32_t>::max();
+            }
+            if (!inRange) return "outside the 32-bit integer range";
+            setInt(s, *k, x);
+            return std::nullopt;
+        }
+        case ValueKind::Boolean:
+            if (!v.is_boolean()) return "expected true or false";
+            setBool(s, *k, v.get<bool>());
+            return std::nullopt;
+    }
+    return "unsupported";
+}
+
+}  // namespace
+
+std::string SettingsToJson(const ModuleSettings& s) {
+    ordered_json j = ordered_json::object();
+    for (const SettingKey& k : settingKeys()) {
+        switch (k.kind) {
+            case ValueKind::String: j[k.name] = cp1250ToUtf8(getString(s, k)); break;
+            case ValueKind::Integer: j[k.name] = getInt(s, k); break;
+            case ValueKind::Boolean: j[k.name] = getBool(s, k); break;
+        }
+    }
+    // Strings are valid UTF-8 by construction (every code page 1250 byte has a character).
+    return j.dump(2);
+}
+
+JsonImportResult ApplySettingsJson(std::string_view jsonText, ModuleSettings& s) {
+    JsonImportResult r;
+    // Parsing without exceptions: a parse error yields a discarded value.
+    const ordered_json j = ordered_json::parse(jsonText.begin(), jsonText.end(), nullptr, false);
+    if (j.is_discarded()) {
+        r.error = "not valid JSON";
+        return r;
+    }
+    if (!j.is_object()) {
+        r.error = "expected a JSON object of settings keys";
+        return r;
+    }
+    for (const auto& [name, value] : j.items()) {
+        if (auto why = applyMember(s, name, value)) {
+            r.key = name;
+            r.error = *why;
+            return r;
+        }
+    }
+    r.ok = true;
+    return r;
+}
+
+}  // namespace brenvox
