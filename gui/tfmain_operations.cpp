@@ -1,18 +1,73 @@
-// Module commands of page "8.Moduł" and printing of the settings.
+// Module commands of page "8.Moduł" (StartOperation) and printing of the settings.
+//
+// The settings model has a member named like one of Qt's keywords, so the core headers come
+// before any Qt header.
+#include "link/transfer.h"
+#include "settings/module_settings.h"
+#include "settings/validation.h"
+
 #include <QString>
 
-#include "settings/validation.h"
+#include "settings_printer.h"
 #include "tfask.h"
 #include "tfmain.h"
+#include "tftervola.h"
+
+namespace {
+
+const QString kConfirm = QStringLiteral("Potwierdź");
+
+// The progress window is made once and kept as a child of the main window, as every window of
+// the program lives until the end.
+TFTervola* progressWindow(TFMain* main) {
+    auto* w = main->findChild<TFTervola*>(QStringLiteral("TFTervola"), Qt::FindDirectChildrenOnly);
+    if (w) return w;
+    w = new TFTervola(main);
+    // After a read the editor's settings were replaced: show them in every control and the
+    // selected slot in the slot editor.
+    QObject::connect(w, &TFTervola::settingsDecoded, main, &TFMain::refreshControls);
+    return w;
+}
+
+}  // namespace
 
 void TFMain::StartOperation(int mode) {
-    (void)mode;
-    // No exchange with the module before the settings pass every check.
+    if (mode < static_cast<int>(brenvox::OperationMode::Program) ||
+        mode > static_cast<int>(brenvox::OperationMode::Read))
+        return;
+    const bool program = mode == static_cast<int>(brenvox::OperationMode::Program);
+
+    // Before programming, the offer to save; a cancelled save does not stop the operation.
+    if (program &&
+        Ask(4, 2, kConfirm, QStringLiteral("Czy zapisać aktualne ustawienia na dysk?"), QString()) ==
+            AskYes)
+        SaveAsCommand();
+
+    // No exchange with the module before the settings pass every check: one message, the first
+    // failure's.
     if (const auto failure = brenvox::ValidateSettings(settings())) {
         Ask(1, 1, QString::fromStdString(failure->caption), QString::fromStdString(failure->line1),
             QString::fromStdString(failure->line2));
         return;
     }
+
+    TFTervola* w = progressWindow(this);
+    w->setSettings(&settings());
+    w->setPortSelection(portTypeIndex(), portNumberIndex());
+    w->setMode(static_cast<brenvox::OperationMode>(mode));
+    w->RunLinkOperation();
+
+    // After programming, whatever its outcome, the offer to print what the editor holds.
+    if (program &&
+        Ask(4, 2, kConfirm, QStringLiteral("Czy wykonać wydruk ustawień?"), QString()) == AskYes)
+        PrintSettings();
 }
 
-void TFMain::PrintSettings() {}
+void TFMain::PrintSettings() {
+    const auto result =
+        brenvox::gui::PrintSettingsOnDefaultPrinter(settings(), settingsName().toStdString());
+    // Without a usable printer (none set up, or the print system refused the job) the user is
+    // told so rather than left with nothing on paper and no word.
+    if (!result.hasPrinter || !result.run.ok)
+        Ask(1, 1, kConfirm, QStringLiteral("Brak dostępnej drukarki."), QString());
+}

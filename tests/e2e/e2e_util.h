@@ -13,6 +13,7 @@
 
 #include "tfask.h"
 #include "tfinput.h"
+#include "tftervola.h"
 
 class DialogDriver : public QObject {
 public:
@@ -34,6 +35,12 @@ public:
     bool cancelPin = false;
     // Where to take the log snapshot from (the progress window's Memo1), if anywhere.
     QPlainTextEdit* log = nullptr;
+
+    // Close the progress window once its transfer has ended and its dialogs are answered
+    // (the user's "close" after reading the outcome), keeping its log.
+    bool closeProgressWhenDone = false;
+    QStringList progressLog;
+    int progressWindows = 0;  // transfers that ended and whose window was closed
 
     QList<Seen> asks;
     int pinDialogs = 0;
@@ -60,6 +67,20 @@ private:
             (no->isVisible() && questionAnswer != AskYes ? no : ok)->click();
             return;
         }
+        if (closeProgressWhenDone) {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                auto* t = qobject_cast<TFTervola*>(top);
+                if (!t || connected_.contains(t)) continue;
+                connected_ << t;
+                QObject::connect(t, &TFTervola::transferFinished, this, [this, t] {
+                    ++progressWindows;
+                    QTimer::singleShot(0, t, [this, t] {
+                        progressLog = t->logLines();
+                        t->close();
+                    });
+                });
+            }
+        }
         TFInput* pin = pinDialog();
         if (pin->isVisible()) {
             ++pinDialogs;
@@ -73,4 +94,5 @@ private:
     }
 
     QTimer timer_;
+    QList<QWidget*> connected_;
 };

@@ -1,0 +1,173 @@
+// The three module commands of the main window, end to end: the buttons of page "8.Moduł", the
+// gate, the progress window over a real pseudo-terminal with the simulated module, and what the
+// editor's controls show after a read.
+#include "codec/image_codec.h"
+#include "pty_simulator.h"
+#include "settings/module_settings.h"
+
+namespace {
+// Defined before the Qt headers, which take the member's name for a keyword.
+brenvox::InputSlot& slotOf(brenvox::ModuleSettings& s, int i) { return s.slots[size_t(i)]; }
+}  // namespace
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "e2e_util.h"
+#include "tfmain.h"
+#include "tftervola.h"
+
+using namespace brenvox;
+
+namespace {
+
+constexpr int kWaitMs = 90000;
+const QString kSaveOffer = QStringLiteral("Czy zapisać aktualne ustawienia na dysk?");
+const QString kPrintOffer = QStringLiteral("Czy wykonać wydruk ustawień?");
+
+sim::Memory toMemory(const ModuleImage& img) {
+    sim::Memory m{};
+    std::copy(img.begin(), img.end(), m.begin());
+    return m;
+}
+
+}  // namespace
+
+class TstOperationsSim : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void programmeFromThePage();
+    void compareAfterAnEditInTheEditor();
+    void readLoadsTheControls();
+    void readWithAWrongPinLeavesTheEditor();
+
+private:
+    // Clicks a module button and waits until its progress window has been closed again.
+    void press(const char* button, int transfers = 1);
+    QLineEdit* edit(const char* name) { return main_->findChild<QLineEdit*>(QString::fromLatin1(name)); }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<sim::PtySimulator> sim_;
+    std::unique_ptr<TFMain> main_;
+    std::unique_ptr<DialogDriver> dialogs_;
+};
+
+void TstOperationsSim::init() {
+    QVERIFY(dir_.isValid());
+    QDir(dir_.path()).mkpath(QStringLiteral("Nastawy"));
+    QDir(dir_.path()).mkpath(QStringLiteral("System"));
+    sim_ = std::make_unique<sim::PtySimulator>();
+    std::string error;
+    QVERIFY2(sim_->start(&error), error.c_str());
+    TFTervola::setPortDeviceOverride(QString::fromStdString(sim_->devicePath()));
+    TFMain::Options options;
+    options.appDir = dir_.path() + QLatin1Char('/');
+    main_ = std::make_unique<TFMain>(options);
+    main_->show();
+    QVERIFY(QTest::qWaitFor([&] { return main_->startedUp(); }, 30000));
+    dialogs_ = std::make_unique<DialogDriver>();
+    dialogs_->closeProgressWhenDone = true;
+}
+
+void TstOperationsSim::cleanup() {
+    dialogs_.reset();
+    main_.reset();
+    sim_.reset();
+    TFTervola::setPortDeviceOverride(QString());
+}
+
+void TstOperationsSim::press(const char* button, int transfers) {
+    const int before = dialogs_->progressWindows;
+    auto* b = main_->findChild<QPushButton*>(QString::fromLatin1(button));
+    QVERIFY(b);
+    // The click runs the whole command, modal windows included, before it returns.
+    b->click();
+    QCOMPARE(dialogs_->progressWindows, before + transfers);
+}
+
+void TstOperationsSim::programmeFromThePage() {
+    ModuleSettings& s = main_->settings();
+    s.SMSC = "+48601000310";
+    slotOf(s, 2).Function = SendSms;
+    slotOf(s, 2).setPhone("+48601000020");
+    slotOf(s, 2).setSmsText("Zasilanie");
+    main_->refreshControls();
+    edit("Edit4")->setText(QStringLiteral("2580"));  // typed into the SIM PIN box
+    QCOMPARE(s.PIN, std::string("2580"));
+
+    dialogs_->questionAnswer = AskNo;
+    press("BitBtn5");
+    QVERIFY(sim_->memory() == toMemory(EncodeImageV11(s)));
+    QCOMPARE(dialogs_->askLines(), (QStringList{kSaveOffer, kPrintOffer}));
+    QCOMPARE(dialogs_->progressLog.mid(dialogs_->progressLog.size() - 2),
+             (QStringList{QStringLiteral("Programowanie zakończone pozytywnie."),
+                          QStringLiteral("Moduł gotowy do pracy.")}));
+    // The settings were not touched by programming.
+    QCOMPARE(s.PIN, std::string("2580"));
+}
+
+void TstOperationsSim::compareAfterAnEditInTheEditor() {
+    sim_->setMemory(toMemory(EncodeImageV11(main_->settings())));
+    press("BitBtn6");
+    QCOMPARE(dialogs_->askLines(), QStringList{QStringLiteral("Ustawienia w programie i module jednakowe.")});
+    QCOMPARE(dialogs_->progressLog.last(), QStringLiteral("Moduł gotowy do pracy."));
+
+    // One value changed in its control: the module no longer matches.
+    auto* spin = main_->findChild<QSpinBox*>(QStringLiteral("SpinEdit5"));
+    QVERIFY(spin);
+    spin->setValue(spin->value() == spin->minimum() ? spin->value() + 1 : spin->value() - 1);
+    press("BitBtn6");
+    QCOMPARE(dialogs_->asks.size(), 1);
+    QCOMPARE(dialogs_->progressLog.last(), QStringLiteral("Moduł zaprogramowany innymi ustawieniami!"));
+    QCOMPARE(sim_->counts().write, 0);
+}
+
+void TstOperationsSim::readLoadsTheControls() {
+    ModuleSettings inModule;
+    inModule.MODPIN = "2468";
+    inModule.PIN = "4321";
+    inModule.SMSC = "+48501200777";
+    slotOf(inModule, 1).Function = SendSms;
+    slotOf(inModule, 1).setPhone("+48601000030");
+    slotOf(inModule, 1).setSmsText("Akumulator");
+    sim_->setMemory(toMemory(EncodeImageV11(inModule)));
+    ModuleSettings expected;
+    DecodeImageV11(EncodeImageV11(inModule), expected);
+
+    dialogs_->pinToType = QStringLiteral("2468");
+    press("BitBtn7");
+    QCOMPARE(dialogs_->pinDialogs, 1);
+    QCOMPARE(dialogs_->askLines(), QStringList{QStringLiteral("Ustawienia z modułu odczytane i zdekodowane.")});
+    QVERIFY(main_->settings() == expected);
+    // The controls show what was read.
+    QCOMPARE(edit("Edit4")->text(), QStringLiteral("4321"));
+    QCOMPARE(edit("Edit5")->text(), QStringLiteral("+48501200777"));
+    QCOMPARE(edit("Edit12")->text(), QStringLiteral("2468"));
+    // The settings keep their name: the user saves what was read under a name of choice.
+    QCOMPARE(main_->settingsName(), QStringLiteral("Nowy"));
+}
+
+void TstOperationsSim::readWithAWrongPinLeavesTheEditor() {
+    ModuleSettings inModule;
+    inModule.MODPIN = "2468";
+    inModule.SMSC = "+48501200777";
+    sim_->setMemory(toMemory(EncodeImageV11(inModule)));
+    const ModuleSettings before = main_->settings();
+    const QString smsc = edit("Edit5")->text();
+
+    dialogs_->pinToType = QStringLiteral("2469");
+    press("BitBtn7");
+    QCOMPARE(dialogs_->askLines(), QStringList{QStringLiteral("Niepoprawny kod PIN modułu!")});
+    QVERIFY(main_->settings() == before);
+    QCOMPARE(edit("Edit5")->text(), smsc);
+    QCOMPARE(dialogs_->progressLog.last(), QStringLiteral("Moduł gotowy do pracy."));
+}
+
+QTEST_MAIN(TstOperationsSim)
+#include "tst_operations_sim.moc"
