@@ -15,8 +15,8 @@
 #include <functional>
 #include <iterator>
 #include <memory>
-#include <ostream>
 #include <mutex>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -55,6 +55,7 @@ enum class Fault {
     Type3,
 };
 
+// clang-format off
 const char* FaultName(Fault f) {
     switch (f) {
         case Fault::None: return "NoFault";
@@ -73,7 +74,9 @@ const char* FaultName(Fault f) {
     }
     return "?";
 }
+// clang-format on
 
+// clang-format off
 const char* ModeName(Mode m) {
     switch (m) {
         case Mode::Program: return "Program";
@@ -82,6 +85,7 @@ const char* ModeName(Mode m) {
     }
     return "?";
 }
+// clang-format on
 
 // The stuck address lies in block 3 (bytes 78..103).
 constexpr uint16_t kStuckAddress = 100;
@@ -91,6 +95,7 @@ constexpr uint16_t kVanishAt = 1000;
 constexpr uint16_t kVanishBlockStart = 1014;
 
 // The module's faults and identity for a cell. The vanishing device is the transport's business.
+// clang-format off
 void Configure(Fault f, sim::Faults& faults, sim::Identity& id) {
     id = {1, 1, 1};
     switch (f) {
@@ -110,6 +115,7 @@ void Configure(Fault f, sim::Faults& faults, sim::Identity& id) {
         case Fault::VanishMidway: break;
     }
 }
+// clang-format on
 
 // What a cell must end with. Frame counts are those the module took in (fake only); -1 = the
 // cell does not pin it down.
@@ -136,6 +142,7 @@ const std::vector<Ev> kToCheck = {Ev::Identified, Ev::Checking, Ev::Done};
 
 // A full pass is 79 blocks (78 of 26 bytes, the last of 20). Replies are numbered across the
 // transfer by the module, identify reply included (#1), which is what "every k-th" counts.
+// clang-format off
 const std::vector<Cell> kCells = {
     // -- No fault: 79 writes with read-back, then 79 reads.
     {Mode::Program, Fault::None, {Out::Success, kAll, 1, 79, 158, 3, 2048, 2048, true, 0}, true},
@@ -219,9 +226,12 @@ const std::vector<Cell> kCells = {
     {Mode::Compare, Fault::Type3, {Out::UnsupportedModule, kToWrite, 1, 0, 0, 0, 0, 0, false, 0}, false},
     {Mode::Read, Fault::Type3, {Out::UnsupportedModule, kToWrite, 1, 0, 0, 0, 0, 0, false, 0}, false},
 };
+// clang-format on
 
 // Readable cells in failure messages instead of their bytes.
-void PrintTo(const Cell& c, std::ostream* os) { *os << ModeName(c.mode) << " x " << FaultName(c.fault); }
+void PrintTo(const Cell& c, std::ostream* os) {
+    *os << ModeName(c.mode) << " x " << FaultName(c.fault);
+}
 
 std::string CellName(const ::testing::TestParamInfo<Cell>& info) {
     return std::string(ModeName(info.param.mode)) + "_" + FaultName(info.param.fault);
@@ -318,16 +328,14 @@ struct Rig {
 
     // Starts the transfer on the worker; `whileRunning` runs on the test thread meanwhile.
     // False when the worker did not deliver Done or did not end within `limit`.
-    bool RunOnWorker(Mode mode, std::chrono::seconds limit,
-                     const std::function<void()>& whileRunning = {}) {
+    bool RunOnWorker(Mode mode, std::chrono::seconds limit, const std::function<void()>& whileRunning = {}) {
         state.CurrentMode = mode;
         if (!task.Start(port(), state, observer)) return false;
         if (whileRunning) whileRunning();
         if (!observer.WaitDone(limit)) return false;
         // Done is the worker's last act; it must come out of Running shortly after.
         const auto until = std::chrono::steady_clock::now() + limit;
-        while (task.Running() && std::chrono::steady_clock::now() < until)
-            std::this_thread::sleep_for(1ms);
+        while (task.Running() && std::chrono::steady_clock::now() < until) std::this_thread::sleep_for(1ms);
         if (task.Running()) return false;
         task.Join();
         workerEnded = true;
@@ -389,8 +397,8 @@ void CheckCommon(const Cell& cell, Rig& rig, const sim::Memory& memory) {
         if (outcome == Out::Success) {
             EXPECT_TRUE(holdsImage);
         }
-        EXPECT_EQ(rig.state.WorkImage == kImageV11, want.outcome != Out::UnsupportedModule &&
-                                                        want.outcome != Out::NoResponse);
+        EXPECT_EQ(rig.state.WorkImage == kImageV11,
+                  want.outcome != Out::UnsupportedModule && want.outcome != Out::NoResponse);
     } else {
         // Compare and Read never change the module.
         EXPECT_EQ(DifferingBytes(memory, InitialMemory(cell.mode)), 0);
@@ -443,8 +451,7 @@ TEST_P(FaultMatrixFake, EndsInItsOutcome) {
         // writes arrived (only their replies were lost) unless the block is stuck; the rest of
         // the module is as it was.
         const size_t failing = size_t(want.writePos);
-        const size_t stored =
-            failing + (cell.fault == Fault::StuckBlock ? 0 : link::BlockSize(failing));
+        const size_t stored = failing + (cell.fault == Fault::StuckBlock ? 0 : link::BlockSize(failing));
         const sim::Memory& mem = rig->fake.module.memory();
         EXPECT_TRUE(std::equal(mem.begin(), mem.begin() + stored, kImageV11.begin()));
         EXPECT_TRUE(std::all_of(mem.begin() + stored, mem.end(), [](uint8_t b) { return b == 0xFF; }));
@@ -485,8 +492,7 @@ TEST_P(FaultMatrixPty, EndsInItsOutcome) {
         whileRunning = [r, mode = cell.mode] {
             const auto& pos = mode == Mode::Program ? r->state.WritePos : r->state.CheckPos;
             const auto until = std::chrono::steady_clock::now() + kPtyLimit;
-            while (pos.load() < kVanishAt && r->task.Running() &&
-                   std::chrono::steady_clock::now() < until)
+            while (pos.load() < kVanishAt && r->task.Running() && std::chrono::steady_clock::now() < until)
                 std::this_thread::sleep_for(1ms);
             r->sim.stop();
         };
@@ -497,8 +503,7 @@ TEST_P(FaultMatrixPty, EndsInItsOutcome) {
     const Expect& want = cell.expect;
     if (cell.fault == Fault::VanishMidway) {
         // Where exactly the plug was pulled depends on the scheduler; it was past the point.
-        const int pos = cell.mode == Mode::Program ? rig->state.WritePos.load()
-                                                   : rig->state.CheckPos.load();
+        const int pos = cell.mode == Mode::Program ? rig->state.WritePos.load() : rig->state.CheckPos.load();
         EXPECT_GE(pos, kVanishAt);
         EXPECT_LT(pos, 2048);
     } else {
