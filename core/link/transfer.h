@@ -136,18 +136,22 @@ public:
     TMainTask(const TMainTask&) = delete;
     TMainTask& operator=(const TMainTask&) = delete;
 
-    // Starts a transfer; false (nothing started) while the previous one is still running.
-    // port, state and observer must outlive the transfer.
+    // Starts a transfer; false (nothing started) while the previous one is still running, and
+    // when called from the worker's own observer. port, state and observer must outlive the
+    // transfer.
     bool Start(Port& port, TransferState& state, TransferObserver& observer);
-    // True from Start until the transfer has delivered Done and is about to end.
+    // True from Start until the transfer delivers Done (false already while the observer
+    // handles Done, so the next Start from that moment on is accepted).
     bool Running() const { return running_.load(); }
-    // Waits for the worker to end; harmless when none was started.
+    // Waits for the worker to end; harmless when none was started (and when called from the
+    // worker's own observer, where waiting would never end).
     void Join();
 
 private:
     std::mutex mutex_;
     std::thread thread_;
     std::atomic<bool> running_{false};
+    std::atomic<std::thread::id> workerId_{};
 };
 
 }  // namespace brenvox

@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 
 #include "fake_module_port.h"
@@ -66,6 +67,39 @@ TEST(TMainTaskTest, RunsOneTransferAtATimeOnItsOwnThread) {
     ASSERT_TRUE(task.Start(port, state, observer));
     task.Join();
     EXPECT_EQ(observer.done.load(), 2);
+}
+
+// A caller that starts the next transfer as soon as Done arrives (as the GUI's repeat does) is
+// not refused because the worker has not quite ended yet.
+TEST(TMainTaskTest, NextTransferMayStartAsSoonAsDoneArrives) {
+    test::FakeModulePort port;
+    TransferState state;
+    state.CurrentMode = OperationMode::Read;
+    TMainTask task;
+    std::mutex m;
+    std::condition_variable cv;
+    int doneCount = 0;
+    struct Obs : TransferObserver {
+        std::function<void(LinkEvent)> fn;
+        void OnLinkEvent(LinkEvent e) override { fn(e); }
+    } obs;
+    obs.fn = [&](LinkEvent e) {
+        if (e != LinkEvent::Done) return;
+        EXPECT_FALSE(task.Running());
+        EXPECT_FALSE(task.Start(port, state, obs)) << "the worker cannot start its own successor";
+        std::lock_guard lock(m);
+        ++doneCount;
+        cv.notify_all();
+    };
+    ASSERT_TRUE(task.Start(port, state, obs));
+    {
+        std::unique_lock lock(m);
+        ASSERT_TRUE(cv.wait_for(lock, 10s, [&] { return doneCount == 1; }));
+    }
+    // Here the worker may still be inside its Done handling; Start waits for it and goes on.
+    EXPECT_TRUE(task.Start(port, state, obs));
+    task.Join();
+    EXPECT_EQ(doneCount, 2);
 }
 
 TEST(TMainTaskTest, DestructorWaitsForTheTransfer) {
