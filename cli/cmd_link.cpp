@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <condition_variable>
 #include <cstdio>
 #include <deque>
@@ -148,6 +149,20 @@ private:
     int64_t start_ = 0;
 };
 
+// Ctrl-C during a transfer is the CLI's "Przerwij": the transfer stops at its next block
+// boundary and ends as Aborted, with the port closed properly.
+volatile std::sig_atomic_t gInterrupted = 0;
+extern "C" void OnInterrupt(int) { gInterrupted = 1; }
+
+struct InterruptAsAbort {
+    InterruptAsAbort() {
+        gInterrupted = 0;
+        previous = std::signal(SIGINT, OnInterrupt);
+    }
+    ~InterruptAsAbort() { std::signal(SIGINT, previous == SIG_ERR ? SIG_DFL : previous); }
+    void (*previous)(int);
+};
+
 // Runs one transfer on the open link, printing its log lines as the events come and the bar
 // between them. Ends with the empty line and the outcome line.
 LinkOutcome RunLogged(SerialLink& link, TransferState& state, OperationMode mode, Console& out) {
@@ -156,10 +171,12 @@ LinkOutcome RunLogged(SerialLink& link, TransferState& state, OperationMode mode
     state.CurrentMode = mode;
     state.AbortRequested = false;
     EventQueue events;
+    InterruptAsAbort interrupt;
     TMainTask task;
     if (!task.Start(link, state, events)) return LinkOutcome::NoResponse;  // cannot happen: fresh task
     for (;;) {
         const std::optional<LinkEvent> e = events.Wait(250);
+        if (gInterrupted) state.AbortRequested = true;
         if (!e) {
             const int pos = mode == OperationMode::Program ? state.WritePos + state.CheckPos
                                                            : 2 * state.CheckPos;

@@ -292,6 +292,39 @@ TEST_F(CliLink, ModuleKilledMidTransferEndsInAnErrorLine) {
         << last;
 }
 
+TEST_F(CliLink, InterruptAbortsAtABlockBoundary) {
+    StartSim();
+    const ModuleSettings s;
+    const std::string file = SettingsFile(s);
+    int pipeFds[2];
+    ASSERT_EQ(::pipe(pipeFds), 0);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(pipeFds[1], STDOUT_FILENO);
+        ::close(pipeFds[0]);
+        ::close(pipeFds[1]);
+        ::execl(BRENVOX_CLI_PATH, BRENVOX_CLI_PATH, "program", file.c_str(), "--device",
+                sim.device().c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::close(pipeFds[1]);
+    // Wait for the write phase to begin, then interrupt as Ctrl-C would.
+    std::string out;
+    char buf[256];
+    const int64_t end = MonotonicMs() + 60000;
+    while (out.find("Programowanie...") == std::string::npos && MonotonicMs() < end) {
+        const ssize_t n = ::read(pipeFds[0], buf, sizeof buf);
+        if (n <= 0) break;
+        out.append(buf, static_cast<size_t>(n));
+    }
+    ::kill(pid, SIGINT);
+    ssize_t n;
+    while ((n = ::read(pipeFds[0], buf, sizeof buf)) > 0) out.append(buf, static_cast<size_t>(n));
+    ::close(pipeFds[0]);
+    EXPECT_EQ(WaitExit(pid, 60000), 1) << out;
+    EXPECT_NE(out.find("\nProgramowanie przerwane!\n"), std::string::npos) << out;
+}
+
 }  // namespace
 }  // namespace brenvox
 
