@@ -21,14 +21,17 @@ std::string toCp1250(const QString& text) {
 }
 
 Cp1250Validator::Cp1250Validator(QLineEdit* edit, int maxChars)
-    : QValidator(edit), edit_(edit), maxChars_(maxChars) {}
+    : QValidator(edit), maxChars_(maxChars), lastLength_(edit->text().size()) {
+    // Every text the box accepts, typed or set by the program, is the base for the next check.
+    connect(edit, &QLineEdit::textChanged, this,
+            [this](const QString& text) { lastLength_ = text.size(); });
+}
 
 QValidator::State Cp1250Validator::validate(QString& input, int&) const {
     for (const char32_t cp : input.toUcs4())
         if (!unicodeToCp1250(cp)) return Invalid;
     if (maxChars_ > 0) {
-        const qsizetype now = edit_->text().size();
-        if (input.size() > maxChars_ && input.size() > now) return Invalid;
+        if (input.size() > maxChars_ && input.size() > lastLength_) return Invalid;
     }
     return Acceptable;
 }
@@ -37,6 +40,18 @@ Cp1250Validator* limitTyping(QLineEdit* edit, int maxChars) {
     auto* v = new Cp1250Validator(edit, maxChars);
     edit->setValidator(v);
     return v;
+}
+
+}  // namespace brenvox::gui
+
+namespace brenvox::gui {
+
+void setProgramText(QLineEdit* edit, const QString& text) {
+    // The line edit validates the new text before it tells anyone about it; the validator must
+    // already know that this length is the program's.
+    if (auto* v = qobject_cast<const Cp1250Validator*>(edit->validator()))
+        const_cast<Cp1250Validator*>(v)->expectLength(text.size());
+    edit->setText(text);
 }
 
 }  // namespace brenvox::gui

@@ -24,13 +24,21 @@ public:
     Cp1250Validator(QLineEdit* edit, int maxChars);  // maxChars 0: no limit
     State validate(QString& input, int& pos) const override;
     int maxChars() const { return maxChars_; }
+    // The program is about to put a text of this length into the box: it is valid however long.
+    void expectLength(qsizetype length) { lastLength_ = length; }
 
 private:
-    QLineEdit* edit_;
     int maxChars_;
+    // Length of the text as it stood before the change being validated (the line edit already
+    // holds the changed text while the validator runs).
+    qsizetype lastLength_ = 0;
 };
 
 // Installs the validator on the edit box; returns it.
 Cp1250Validator* limitTyping(QLineEdit* edit, int maxChars);
+
+// Puts a text into the box as the program (not the user) does: shown whole even when it is
+// longer than what may be typed. Use this rather than QLineEdit::setText for settings values.
+void setProgramText(QLineEdit* edit, const QString& text);
 
 }  // namespace brenvox::gui

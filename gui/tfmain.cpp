@@ -13,6 +13,9 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyledItemDelegate>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QTabBar>
 #include <QTimer>
 #include <functional>
 
@@ -88,6 +91,17 @@ public:
         QSize s = QStyledItemDelegate::sizeHint(option, index);
         s.setHeight(kListItemHeight);
         return s;
+    }
+};
+
+// The platform style with less room around each tab's picture and caption.
+class CompactTabStyle : public QProxyStyle {
+public:
+    CompactTabStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if (metric == PM_TabBarTabHSpace) return 8;
+        return QProxyStyle::pixelMetric(metric, option, widget);
     }
 };
 
@@ -208,6 +222,10 @@ void TFMain::setUpControls() {
 
     f.PageControl1->setIconSize(QSize(brenvox::gui::kPageIconSize, brenvox::gui::kPageIconSize));
     f.PageControl1->setUsesScrollButtons(false);
+    // Eight tabs with their pictures share 631 pixels: keep the padding around each caption small.
+    auto* tabStyle = new CompactTabStyle();
+    tabStyle->setParent(f.PageControl1->tabBar());
+    f.PageControl1->tabBar()->setStyle(tabStyle);
     for (int i = 0; i < f.PageControl1->count(); ++i)
         f.PageControl1->setTabIcon(i, brenvox::gui::pageIcon(kPageIcon[i]));
 
@@ -221,8 +239,16 @@ void TFMain::setUpControls() {
         QPalette pal = l->palette();
         pal.setColor(QPalette::WindowText, QColor(0, 0, 128));
         l->setPalette(pal);
+        // The descriptions must fit the 393-pixel group in the stand-in font too.
+        QFont small = l->font();
+        small.setPixelSize(10);
+        l->setFont(small);
         l->adjustSize();
     }
+    QFont listFont = f.ListBox1->font();
+    listFont.setPixelSize(10);
+    f.ListBox1->setFont(listFont);
+    f.ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     f.ListBox1->setItemDelegate(new FixedHeightDelegate(f.ListBox1));
     f.ListBox1->setUniformItemSizes(true);
 
@@ -337,7 +363,8 @@ void TFMain::refreshControls() {
     Ui::TFMain& f = *ui;
     const bool wasGuarded = loadingGuard_;
     loadingGuard_ = true;
-    for (const TextBinding& b : textBindings(f)) b.edit->setText(fromCp1250(settings_.*b.field));
+    for (const TextBinding& b : textBindings(f))
+        brenvox::gui::setProgramText(b.edit, fromCp1250(settings_.*b.field));
     for (const BoolBinding& b : boolBindings(f)) b.box->setChecked(settings_.*b.field);
     for (const IntBinding& b : intBindings(f)) b.spin->setValue(settings_.get(b.key));
     for (const ComboBinding& b : comboBindings(f))
@@ -358,14 +385,14 @@ void TFMain::LoadSlotEditor() {
         f.Label3D1->setCaption(QString::fromUtf8(t.line1));
         f.Label3D2->setCaption(QString::fromUtf8(t.line2));
         f.Label3D3->setCaption(QString::fromUtf8(t.line3));
-        f.Edit1->setText(fromCp1250(slot.Comment));
+        brenvox::gui::setProgramText(f.Edit1, fromCp1250(slot.Comment));
         f.ComboBox1->setCurrentIndex(indexIn(f.ComboBox1, slot.Function));
         setRadioPair(f.RadioButton1, f.RadioButton2, slot.Reaction == brenvox::OnOpening,
                      slot.Reaction == brenvox::OnClosing);
         f.RadioButton1->setText(QString::fromUtf8(t.opening));
         f.RadioButton2->setText(QString::fromUtf8(t.closing));
-        f.Edit2->setText(fromCp1250(slot.Phone));
-        f.Edit3->setText(fromCp1250(slot.SmsText));
+        brenvox::gui::setProgramText(f.Edit2, fromCp1250(slot.Phone));
+        brenvox::gui::setProgramText(f.Edit3, fromCp1250(slot.SmsText));
         f.CheckBox5->setChecked(slot.Locked);
     }
     loadingGuard_ = false;
@@ -506,7 +533,9 @@ void TFMain::pointDialogsAt(const QString& path) {
     }
 }
 
-void TFMain::presetSmsc(const char* number) { ui->Edit5->setText(QString::fromLatin1(number)); }
+void TFMain::presetSmsc(const char* number) {
+    brenvox::gui::setProgramText(ui->Edit5, QString::fromLatin1(number));
+}
 
 void TFMain::NewCommand() {
     if (Ask(4, 2, kConfirm, QStringLiteral("Opcja ta spowoduje usunięcie bieżących ustawień!"),

@@ -59,6 +59,17 @@ inline const char* askButtonFor(int result) {
     }
 }
 
+// Notes when a watched window is hidden: the question dialog is one window shown again and
+// again, and a second question can follow the first before the script's timer runs.
+class HideWatcher : public QObject {
+public:
+    bool hidden = false;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Hide) hidden = true;
+        return false;
+    }
+};
+
 class ModalScript {
 public:
     using Step = std::function<void(QWidget*)>;
@@ -67,7 +78,10 @@ public:
         timer_.setInterval(10);
         QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
     }
-    ~ModalScript() { timer_.stop(); }
+    ~ModalScript() {
+        timer_.stop();
+        if (last_) last_->removeEventFilter(&watcher_);
+    }
 
     // Answers the next question dialog with `result` (AskYes, AskNo, AskCancel; any other value
     // closes it as the window manager would).
@@ -101,7 +115,7 @@ public:
                 dialog->reject();
             } else {
                 dialog->selectFile(path);
-                dialog->accept();
+                QMetaObject::invokeMethod(dialog, "accept");  // protected in QFileDialog
             }
         });
         return *this;
@@ -124,10 +138,15 @@ public:
 
 private:
     void poll() {
-        if (last_ && !last_->isVisible()) last_ = nullptr;
+        if (last_ && (watcher_.hidden || !last_->isVisible())) {
+            last_->removeEventFilter(&watcher_);
+            last_ = nullptr;
+        }
         QWidget* w = QApplication::activeModalWidget();
         if (!w || !w->isVisible() || w == last_) return;
         last_ = w;
+        watcher_.hidden = false;
+        w->installEventFilter(&watcher_);
         if (next_ < steps_.size()) {
             Step step = steps_[next_++];
             step(w);
@@ -139,14 +158,23 @@ private:
     }
 
     QTimer timer_;
+    HideWatcher watcher_;
     std::vector<Step> steps_;
     std::size_t next_ = 0;
     QPointer<QWidget> last_;
 };
 
+// Types any text (QTest::keyClicks only knows ASCII), one key event per character.
+inline void typeText(QWidget* widget, const QString& text) {
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
 // Creates the main window on a program folder and waits for its start-up (bounded generously:
 // a busy machine only makes the wait longer, never the test fail).
 inline bool startMainWindow(TFMain& window) {
+    // Tests close the window and go on: closing must not end the application.
+    QApplication::setQuitOnLastWindowClosed(false);
     window.show();
     return QTest::qWaitFor([&] { return window.startedUp(); }, 30000);
 }

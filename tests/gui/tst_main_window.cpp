@@ -1,0 +1,441 @@
+// The main window on real widgets: start-up, defaults, binding of the controls to the settings,
+// the slot editor and the close question.
+#include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "gui_test_util.h"
+#include "label3d.h"
+#include "settings/cp1250.h"
+#include "tfask.h"
+#include "tfmain.h"
+#include "ui_tfmain.h"
+
+using guitest::ModalScript;
+
+namespace {
+QString u(const char* s) { return QString::fromUtf8(s); }
+std::string cp(const char* utf8) { return brenvox::utf8ToCp1250(utf8).bytes; }
+}  // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    std::unique_ptr<TFMain> w_;
+
+    TFMain::Options options() const { return {dir_.path(), {}}; }
+    Ui::TFMain& f() { return w_->form(); }
+
+private Q_SLOTS:
+    void init() {
+        QVERIFY(dir_.isValid());
+        w_ = std::make_unique<TFMain>(options());
+    }
+    void cleanup() { w_.reset(); }
+
+    void beforeStartUpTheWindowIsDisabledAndCaptionedGsm() {
+        w_->show();
+        // No event has been processed yet, so the 500 ms timer cannot have fired.
+        QCOMPARE(w_->windowTitle(), u("GSM"));
+        QVERIFY(!w_->isEnabled());
+        QVERIFY(!w_->startedUp());
+        // A close attempt before start-up is ignored without a question.
+        ModalScript script;
+        script.start();
+        QVERIFY(!w_->close());
+        QVERIFY(script.unexpected.isEmpty());
+        QVERIFY(QTest::qWaitFor([&] { return w_->startedUp(); }, 30000));
+        QCOMPARE(w_->windowTitle(), u("Kavrex V1.1"));
+        QVERIFY(w_->isEnabled());
+    }
+
+    void afterStartUpEveryControlHoldsItsDefault() {
+        QVERIFY(guitest::startMainWindow(*w_));
+        QCOMPARE(w_->settingsName(), u("Nowy"));
+        QCOMPARE(w_->statusText(), u(" Nazwa ustawień: Nowy"));
+        QCOMPARE(w_->appDir(), dir_.path() + "/");
+        QVERIFY(!w_->loadingGuard());
+
+        for (QLineEdit* e : {f().Edit4, f().Edit5, f().Edit6, f().Edit11, f().Edit7, f().Edit8,
+                             f().Edit9, f().Edit10, f().Edit2, f().Edit3})
+            QVERIFY2(e->text().isEmpty(), qPrintable(e->objectName()));
+        QCOMPARE(f().Edit12->text(), u("8361"));
+        QVERIFY(!f().CheckBox3->isChecked());
+        QVERIFY(!f().CheckBox4->isChecked());
+        QVERIFY(f().CheckBox1->isChecked());
+        QVERIFY(!f().CheckBox2->isChecked());
+        const std::pair<QSpinBox*, int> spins[] = {
+            {f().SpinEdit9, 60}, {f().SpinEdit8, 20}, {f().SpinEdit1, 1},  {f().SpinEdit2, 45},
+            {f().SpinEdit3, 5},  {f().SpinEdit4, 30}, {f().SpinEdit5, 1},  {f().SpinEdit6, 60},
+            {f().SpinEdit7, 5},  {f().SpinEdit10, 24}, {f().SpinEdit11, 0},
+        };
+        for (const auto& [spin, value] : spins) QCOMPARE(spin->value(), value);
+        QVERIFY(f().RadioButton5->isChecked());
+        QVERIFY(!f().RadioButton6->isChecked());
+        QCOMPARE(f().ComboBox4->currentText(), u("Niewykorzystane"));
+        QCOMPARE(f().ComboBox5->currentIndex(), 0);
+        QCOMPARE(f().ComboBox2->currentText(), u("COM"));
+        QCOMPARE(f().ComboBox3->currentText(), u("1"));
+        QCOMPARE(f().ListBox1->currentRow(), 0);
+        QCOMPARE(f().Edit1->text(), u("Wejście 1 - Blokada"));
+        QVERIFY(f().RadioButton1->isChecked());
+        QVERIFY(!f().CheckBox5->isChecked());
+        QCOMPARE(w_->settings(), brenvox::ModuleSettings());
+    }
+
+    void pagesAndFixedForm() {
+        const QStringList captions = {u("1.Pliki"), u("2.SIM"),  u("3.Wejścia"), u("4.Wyjście"),
+                                      u("5.SMS"),   u("6.TEST"), u("7.RING "),   u("8.Moduł")};
+        QCOMPARE(f().PageControl1->count(), 8);
+        for (int i = 0; i < 8; ++i) {
+            QCOMPARE(f().PageControl1->tabText(i), captions[i]);
+            QVERIFY(!f().PageControl1->tabIcon(i).isNull());
+        }
+        QCOMPARE(f().PageControl1->widget(2), f().TabSheet3);
+        QCOMPARE(f().PageControl1->iconSize(), QSize(24, 24));
+        QCOMPARE(f().PageControl1->geometry(), QRect(4, 4, 631, 251));
+        QCOMPARE(w_->size(), QSize(638, 277));
+        QCOMPARE(w_->minimumSize(), w_->maximumSize());
+        QVERIFY(!(w_->windowFlags() & Qt::WindowMaximizeButtonHint));
+
+        QCOMPARE(f().ListBox1->count(), 16);
+        QCOMPARE(f().ListBox1->item(7)->text(), u("Pin8 - We3 - Alarm"));
+        QCOMPARE(f().ListBox1->item(15)->text(), u("Pin12 - We7 - Uniwersalne 4"));
+        QCOMPARE(f().ListBox1->geometry(), QRect(0, 0, 143, 212));
+        QCOMPARE(f().Edit3->geometry(), QRect(72, 65, 313, 21));
+        QCOMPARE(f().RadioButton2->geometry(), QRect(200, 92, 185, 17));
+        // The descriptions read ". . ." until a slot is first shown.
+        QCOMPARE(f().Label3D1->text(), u(". . ."));
+        QCOMPARE(f().Label3D3->text(), u(". . ."));
+
+        const std::tuple<QSpinBox*, int, int> ranges[] = {
+            {f().SpinEdit9, 1, 250}, {f().SpinEdit8, 1, 250}, {f().SpinEdit1, 1, 42},
+            {f().SpinEdit2, 1, 250}, {f().SpinEdit3, 1, 250}, {f().SpinEdit4, 1, 45},
+            {f().SpinEdit5, 1, 250}, {f().SpinEdit6, 1, 250}, {f().SpinEdit7, 1, 45},
+            {f().SpinEdit10, 0, 32}, {f().SpinEdit11, 0, 5},
+        };
+        for (const auto& [spin, lo, hi] : ranges) {
+            QCOMPARE(spin->minimum(), lo);
+            QCOMPARE(spin->maximum(), hi);
+        }
+        QCOMPARE(f().ComboBox2->count(), 3);
+        QCOMPARE(f().ComboBox3->count(), 8);
+        QCOMPARE(f().ComboBox1->itemText(1), u("Wyślij wiadomość - SMS"));
+        QCOMPARE(f().ComboBox4->itemText(2), u("Zadzwoń - RING"));
+    }
+
+    void controlsAreNamedForScreenReaders() {
+        auto name = [](QWidget* w) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            return a ? a->text(QAccessible::Name) : QString();
+        };
+        QCOMPARE(name(f().Edit4), u("Czterocyfrowy kod PIN karty SIM"));
+        QCOMPARE(name(f().Edit5), u("Numer centrum SMS operatora sieci GSM/DCS"));
+        QCOMPARE(name(f().SpinEdit8), u("Wysyłaj maksymalnie"));
+        QVERIFY(name(f().SpinEdit1).startsWith(u("wiadomości SMS w ciągu")));
+        QCOMPARE(name(f().Edit1), u("Komentarz użytkownika"));
+        // Combo boxes report their current item as the name; the label comes with the relation
+        // to its buddy, and the name set on the box.
+        auto buddyText = [this](QWidget* w) {
+            for (QLabel* l : w_->findChildren<QLabel*>())
+                if (l->buddy() == w) return l->text();
+            return QString();
+        };
+        QCOMPARE(buddyText(f().ComboBox1), u("Funkcja"));
+        QCOMPARE(f().ComboBox1->accessibleName(), u("Funkcja"));
+        QCOMPARE(buddyText(f().ComboBox3), u("Numer portu transmisji z modułem"));
+        QCOMPARE(buddyText(f().Edit3), u("Treść SMS"));
+        QCOMPARE(name(f().BitBtn5), u("Programuj"));
+        QCOMPARE(name(f().CheckBox5), u("Blokowane"));
+        QVERIFY(name(f().Edit12).startsWith(u("PIN wymagany do odczytu")));
+        // Every editing control has a name.
+        for (QWidget* w : w_->findChildren<QWidget*>()) {
+            if (qobject_cast<QLineEdit*>(w) || qobject_cast<QSpinBox*>(w)) {
+                if (w->parent() && (qobject_cast<QSpinBox*>(w->parent()) || qobject_cast<QComboBox*>(w->parent())))
+                    continue;  // the inner line edit of a spin or combo box
+                if (w->objectName().startsWith(u("qt_")) || w->window() != w_.get()) continue;
+                QVERIFY2(!name(w).isEmpty(), qPrintable(w->objectName()));
+            }
+        }
+    }
+
+    void userEditsReachTheSettingsAtOnce() {
+        QVERIFY(guitest::startMainWindow(*w_));
+        f().Edit4->setFocus();
+        QTest::keyClicks(f().Edit4, "1234");
+        QCOMPARE(w_->settings().PIN, std::string("1234"));
+        QTest::keyClicks(f().Edit4, "5");  // a fifth character is refused
+        QCOMPARE(f().Edit4->text(), u("1234"));
+        f().CheckBox3->click();
+        QVERIFY(w_->settings().ONALARM);
+        f().SpinEdit1->setValue(30);
+        QCOMPARE(w_->settings().get(brenvox::IntSetting::SMSTIME), 30);
+        f().RadioButton6->click();
+        QVERIFY(!w_->settings().RINGCUT);
+        f().ComboBox5->setCurrentIndex(2);
+        QCOMPARE(w_->settings().get(brenvox::IntSetting::TEST2TYPE), 2);
+        // Letters typed into a combo box change nothing.
+        for (QComboBox* box : {f().ComboBox1, f().ComboBox2, f().ComboBox3, f().ComboBox4, f().ComboBox5}) {
+            const int before = box->currentIndex();
+            box->setFocus();
+            QTest::keyClicks(box, "Z1W ");
+            QCOMPARE(box->currentIndex(), before);
+        }
+        QCOMPARE(w_->settings().get(brenvox::IntSetting::TEST2TYPE), 2);
+        // Polish letters are code page 1250 characters; others cannot be typed.
+        f().Edit8->setFocus();
+        guitest::typeText(f().Edit8, u("Łódź€"));
+        guitest::typeText(f().Edit8, u("→漢"));
+        QCOMPARE(f().Edit8->text(), u("Łódź€"));
+        QCOMPARE(w_->settings().TEST1SMS, cp("Łódź€"));
+    }
+
+    void programSetValuesRefreshWithoutStoringBack() {
+        QVERIFY(guitest::startMainWindow(*w_));
+        brenvox::ModuleSettings& s = w_->settings();
+        s.PIN = "123456789";  // longer than the four characters the user may type
+        s.TEST1SMS = std::string(96, 'x');
+        s.RINGCUT = false;
+        s.set(brenvox::IntSetting::TEST1TYPE, 7);  // outside the list: no selection
+        s.set(brenvox::IntSetting::SMSTIME, 50);   // clamped to 42 by the store
+        const brenvox::ModuleSettings expected = s;
+        w_->refreshControls();
+        QCOMPARE(w_->settings(), expected);  // filling the controls stored nothing back
+        QCOMPARE(f().Edit4->text(), u("123456789"));
+        QCOMPARE(f().Edit8->text().size(), 96);
+        QVERIFY(f().RadioButton6->isChecked());
+        QVERIFY(!f().RadioButton5->isChecked());
+        QCOMPARE(f().ComboBox4->currentIndex(), -1);
+        QCOMPARE(f().SpinEdit1->value(), 42);
+        QVERIFY(!w_->loadingGuard());
+
+        // The long text may shrink but not grow.
+        f().Edit8->setFocus();
+        f().Edit8->end(false);
+        QTest::keyClick(f().Edit8, Qt::Key_A);
+        QCOMPARE(f().Edit8->text().size(), 96);
+        QTest::keyClick(f().Edit8, Qt::Key_Backspace);
+        QCOMPARE(f().Edit8->text().size(), 95);
+        QCOMPARE(s.TEST1SMS, std::string(95, 'x'));
+    }
+
+    void slotEditorShowsTheSelectedSlot() {
+        QVERIFY(guitest::startMainWindow(*w_));
+        auto& slots = w_->settings().slots;
+        slots[4].setComment("four");
+        slots[4].Function = brenvox::SendSms;
+        slots[5].setComment("five");
+        slots[5].Function = brenvox::Ring;
+        slots[5].Reaction = brenvox::OnClosing;
+        slots[5].setPhone("+48111222333");
+        slots[5].setSmsText("alarm");
+        slots[5].Locked = true;
+        f().PageControl1->setCurrentWidget(f().TabSheet3);
+        f().ListBox1->setCurrentRow(5);
+        QCOMPARE(f().Label3D1->text(), u("Wejście 3 - Alarm aktywny  (zwierne do +12V)."));
+        QCOMPARE(f().Label3D2->text(), u("Napięcie poniżej 7V (rozwarte) - stan normalny systemu."));
+        QCOMPARE(f().Label3D3->text(), u("Napięcie powyżej 7V (zwarte do +12V) - alarmowanie aktywne."));
+        QCOMPARE(f().RadioButton1->text(), u("Rozwarcie - Koniec alarmu"));
+        QCOMPARE(f().RadioButton2->text(), u("Zwarcie - Alarm uaktywniony"));
+        QCOMPARE(f().Edit1->text(), u("five"));
+        QCOMPARE(f().ComboBox1->currentIndex(), 2);
+        QVERIFY(f().RadioButton2->isChecked());
+        QVERIFY(!f().RadioButton1->isChecked());
+        QCOMPARE(f().Edit2->text(), u("+48111222333"));
+        QCOMPARE(f().Edit3->text(), u("alarm"));
+        QVERIFY(f().CheckBox5->isChecked());
+
+        f().ListBox1->setCurrentRow(4);
+        QCOMPARE(f().Label3D1->text(), u("Wejście 3 - Alarm aktywny  (zwierne do +12V)."));
+        QCOMPARE(f().RadioButton2->text(), u("Zwarcie - Alarm uaktywniony"));
+        QCOMPARE(f().Edit1->text(), u("four"));
+        QCOMPARE(f().ComboBox1->currentIndex(), 1);
+        QVERIFY(f().RadioButton1->isChecked());
+        QVERIFY(!f().CheckBox5->isChecked());
+        // Switching slots stored nothing into either of them.
+        QCOMPARE(slots[5].Function, int32_t(brenvox::Ring));
+        QCOMPARE(slots[4].Phone, std::string());
+
+        f().ListBox1->setCurrentRow(9);
+        QCOMPARE(f().Label3D1->text(), u("Wejście 4 - Uniwersalne nr 1  (zwierne do masy 0V)."));
+        QCOMPARE(f().RadioButton1->text(), u("Rozwarcie - Rozwarte"));
+        f().ListBox1->setCurrentRow(14);
+        QCOMPARE(f().Label3D1->text(), u("Wejście 7 - Uniwersalne nr 4  (zwierne do masy 0V)."));
+        QCOMPARE(f().Label3D3->text(), u("Zwarte do masy - Czujnik NO załączony / Czujnik NC wyłączony."));
+    }
+
+    void oneCharacterStoresTheWholeRecord() {
+        QVERIFY(guitest::startMainWindow(*w_));
+        f().PageControl1->setCurrentWidget(f().TabSheet3);
+        f().ListBox1->setCurrentRow(6);
+        f().ComboBox1->setCurrentIndex(2);
+        f().RadioButton2->click();
+        f().CheckBox5->click();
+        brenvox::InputSlot& slot = w_->settings().slots[6];
+        QCOMPARE(slot.Function, 2);
+        QCOMPARE(slot.Reaction, 1);
+        QVERIFY(slot.Locked);
+        // Change the record behind the editor's back: one typed character puts all six fields
+        // back as the editor shows them.
+        slot = brenvox::InputSlot{};
+        f().Edit3->setFocus();
+        QTest::keyClicks(f().Edit3, "Q");
+        QCOMPARE(slot.SmsText, std::string("Q"));
+        QCOMPARE(slot.Function, 2);
+        QCOMPARE(slot.Reaction, 1);
+        QVERIFY(slot.Locked);
+        QCOMPARE(slot.Comment, cp("Wejście 3 - Alarm"));
+        // No other slot changed.
+        QCOMPARE(w_->settings().slots[5], brenvox::ModuleSettings().slots[5]);
+        QCOMPARE(w_->settings().slots[7], brenvox::ModuleSettings().slots[7]);
+    }
+
+    void slotValuesOutsideTheListsShowNothingSelected() {
+        QVERIFY(guitest::startMainWindow(*w_));
+        auto& slot = w_->settings().slots[3];
+        slot.Function = 5;
+        slot.Reaction = 7;
+        f().ListBox1->setCurrentRow(3);
+        QCOMPARE(f().ComboBox1->currentIndex(), -1);
+        QVERIFY(!f().RadioButton1->isChecked());
+        QVERIFY(!f().RadioButton2->isChecked());
+        // A store with nothing chosen writes -1 as the function and keeps the reaction.
+        f().Edit2->setFocus();
+        QTest::keyClicks(f().Edit2, "1");
+        QCOMPARE(slot.Function, -1);
+        QCOMPARE(slot.Reaction, 7);
+        f().RadioButton1->click();
+        QCOMPARE(slot.Reaction, 0);
+    }
+
+    void commentOf128IsStoredWholeAnd129thRefused() {
+        QVERIFY(guitest::startMainWindow(*w_));
+        f().ListBox1->setCurrentRow(2);
+        f().Edit1->clear();
+        f().Edit1->setFocus();
+        const QString text(128, QLatin1Char('k'));
+        QTest::keyClicks(f().Edit1, text);
+        QCOMPARE(w_->settings().slots[2].Comment, std::string(128, 'k'));
+        QTest::keyClicks(f().Edit1, "z");
+        QCOMPARE(f().Edit1->text(), text);
+        QCOMPARE(w_->settings().slots[2].Comment, std::string(128, 'k'));
+        // A 96-character SMS text from a file is shown whole although only 80 can be typed.
+        w_->settings().slots[2].setSmsText(std::string(96, 's'));
+        w_->LoadSlotEditor();
+        QCOMPARE(f().Edit3->text().size(), 96);
+    }
+
+    void testEventFieldsChangeNoSlot() {
+        QVERIFY(guitest::startMainWindow(*w_));
+        const auto before = w_->settings().slots;
+        for (QLineEdit* e : {f().Edit7, f().Edit8, f().Edit9, f().Edit10}) {
+            e->setFocus();
+            QTest::keyClicks(e, "123");
+        }
+        f().ComboBox4->setCurrentIndex(1);
+        QVERIFY(w_->settings().slots == before);
+        QCOMPARE(w_->settings().TEST1PHONE, std::string("123"));
+        QCOMPARE(w_->settings().TEST2SMS, std::string("123"));
+    }
+
+    void resetAndPageShowReloadTheEditor() {
+        QVERIFY(guitest::startMainWindow(*w_));
+        f().ListBox1->setCurrentRow(0);
+        f().Edit1->setText(u("zmieniony"));
+        f().ComboBox1->setCurrentIndex(1);
+        f().RadioButton2->click();
+        f().Edit3->setText(u("tekst"));
+        ModalScript script;
+        script.ask(AskYes).start();
+        f().BitBtn4->click();  // "Nowy"
+        QVERIFY(script.finished());
+        QCOMPARE(script.asks.at(0).line1, u("Opcja ta spowoduje usunięcie bieżących ustawień!"));
+        QCOMPARE(script.asks.at(0).line2, u("Czy potwierdzasz jej wykonanie?"));
+        QCOMPARE(script.asks.at(0).caption, u("Potwierdź"));
+        f().PageControl1->setCurrentWidget(f().TabSheet3);
+        QCOMPARE(f().ListBox1->currentRow(), 0);
+        QCOMPARE(f().Edit1->text(), u("Wejście 1 - Blokada"));
+        QCOMPARE(f().ComboBox1->currentText(), u("Niewykorzystane"));
+        QVERIFY(f().RadioButton1->isChecked());
+        QCOMPARE(f().RadioButton1->text(), u("Rozwarcie - Praca dozwolona"));
+        QVERIFY(f().Edit2->text().isEmpty());
+        QVERIFY(f().Edit3->text().isEmpty());
+        QVERIFY(!f().CheckBox5->isChecked());
+        QVERIFY(!w_->loadingGuard());
+
+        // Settings changed behind the editor (as a file load does) show when the page shows.
+        f().PageControl1->setCurrentIndex(0);
+        w_->settings().slots[0].setComment("z pliku");
+        f().PageControl1->setCurrentWidget(f().TabSheet3);
+        QCOMPARE(f().Edit1->text(), u("z pliku"));
+    }
+
+    void answeringNieToNowyKeepsTheSettings() {
+        QVERIFY(guitest::startMainWindow(*w_));
+        f().Edit5->setText(u("+48123"));
+        ModalScript script;
+        script.ask(AskNo).start();
+        f().BitBtn4->click();
+        QVERIFY(script.finished());
+        QCOMPARE(w_->settings().SMSC, std::string("+48123"));
+    }
+
+    void nieToTheCloseQuestionKeepsTheProgramOpen() {
+        QVERIFY(guitest::startMainWindow(*w_));
+        ModalScript script;
+        script.ask(AskNo).start();
+        QVERIFY(!w_->close());
+        QVERIFY(w_->isVisible());
+        QCOMPARE(script.asks.size(), std::size_t(1));
+        QCOMPARE(script.asks[0].line1, u("Czy na pewno chcesz zakończyć pracę programu?"));
+        QVERIFY(script.asks[0].line2.isEmpty());
+        QCOMPARE(script.asks[0].caption, u("Potwierdź"));
+        QTest::qWait(50);
+        QVERIFY(script.unexpected.isEmpty());
+    }
+
+    void confirmedCloseOffersToSave() {
+        QVERIFY(guitest::startMainWindow(*w_));
+        {
+            ModalScript script;  // "OK", then "Nie" to saving: closes without a dialog
+            script.ask(AskYes).ask(AskNo).start();
+            QVERIFY(w_->close());
+            QCOMPARE(script.asks.size(), std::size_t(2));
+            QCOMPARE(script.asks[1].line1, u("Czy zapisać aktualne ustawienia na dysk?"));
+            QVERIFY(script.unexpected.isEmpty());
+            QVERIFY(script.fileDialogs.isEmpty());
+        }
+        w_->show();
+        {
+            ModalScript script;  // "OK", "OK", and the save dialog cancelled: still closes
+            script.ask(AskYes).ask(AskYes).file({}).start();
+            QVERIFY(w_->close());
+            QCOMPARE(script.fileDialogs, QStringList{u("SaveDialog1")});
+            QVERIFY(!w_->isVisible());
+        }
+    }
+
+    void presetsReplaceTheSmsCentre() {
+        QVERIFY(guitest::startMainWindow(*w_));
+        f().Edit5->setText(u("+4899"));
+        f().BitBtn3->click();
+        QCOMPARE(f().Edit5->text(), u("+48501200777"));
+        f().BitBtn1->click();
+        QCOMPARE(f().Edit5->text(), u("+48602951111"));
+        QCOMPARE(w_->settings().SMSC, std::string("+48602951111"));
+        f().BitBtn2->click();
+        QCOMPARE(w_->settings().SMSC, std::string("+48601000310"));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"
