@@ -49,10 +49,10 @@ Floor FloorOf(OperationMode mode) {
     for (size_t pos = 0; pos < link::kMemorySize; pos += link::BlockSize(pos)) {
         const long n = static_cast<long>(link::BlockSize(pos));
         if (mode == OperationMode::Program) {
-            f.exchanges += 2;               // write + acknowledgement, read-back
+            f.exchanges += 2;  // write + acknowledgement, read-back
             f.bytes += (n + 5) + 2 + 5 + (n + 5);
         }
-        f.exchanges += 1;                   // the check pass
+        f.exchanges += 1;  // the check pass
         f.bytes += 5 + (n + 5);
     }
     f.bytes += link::kRestartCommands * 2;
@@ -108,8 +108,8 @@ int main(int argc, char** argv) {
     NullObserver observer;
     int status = 0;
     std::printf("brenvox-modsim on %s, %d runs each, median and best shown\n", device.c_str(), runs);
-    std::printf("%-8s %10s %10s %14s %7s %14s %7s %7s\n", "mode", "median ms", "best ms",
-                "floor@115200", "ratio", "floor no-wire", "ratio", "best");
+    std::printf("%-8s %10s %10s %14s %7s %14s %7s %7s\n", "mode", "median ms", "best ms", "floor@115200",
+                "ratio", "floor no-wire", "ratio", "best");
     const struct {
         const char* name;
         OperationMode mode;
@@ -137,8 +137,8 @@ int main(int argc, char** argv) {
         const double median = times[times.size() / 2];
         const double best = times.front();
         const Floor f = FloorOf(m.mode);
-        std::printf("%-8s %10.1f %10.1f %14.1f %7.3f %14.1f %7.3f %7.3f  (%d exchanges, %ld bytes)\n",
-                    m.name, median, best, f.WithWire(), median / f.WithWire(), f.WithoutWire(),
+        std::printf("%-8s %10.1f %10.1f %14.1f %7.3f %14.1f %7.3f %7.3f  (%d exchanges, %ld bytes)\n", m.name,
+                    median, best, f.WithWire(), median / f.WithWire(), f.WithoutWire(),
                     median / f.WithoutWire(), best / f.WithoutWire(), f.exchanges, f.bytes);
     }
     port.ClosePort();

@@ -3,8 +3,8 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <csignal>
 #include <condition_variable>
+#include <csignal>
 #include <cstdio>
 #include <deque>
 #include <filesystem>
@@ -54,7 +54,7 @@ struct OperationArgs {
     std::string backup;        // program: raw image of the module before writing
     std::string pin;           // read, compare --report: module PIN, UTF-8
     bool pinGiven = false;
-    bool report = false;       // compare: list differing settings on a mismatch
+    bool report = false;  // compare: list differing settings on a mismatch
 };
 
 int PortTypeFromName(const std::string& name) {
@@ -152,7 +152,9 @@ private:
 // Ctrl-C during a transfer is the CLI's "Przerwij": the transfer stops at its next block
 // boundary and ends as Aborted, with the port closed properly.
 volatile std::sig_atomic_t gInterrupted = 0;
-extern "C" void OnInterrupt(int) { gInterrupted = 1; }
+extern "C" void OnInterrupt(int) {
+    gInterrupted = 1;
+}
 
 struct InterruptAsAbort {
     InterruptAsAbort() {
@@ -178,13 +180,13 @@ LinkOutcome RunLogged(SerialLink& link, TransferState& state, OperationMode mode
         const std::optional<LinkEvent> e = events.Wait(250);
         if (gInterrupted) state.AbortRequested = true;
         if (!e) {
-            const int pos = mode == OperationMode::Program ? state.WritePos + state.CheckPos
-                                                           : 2 * state.CheckPos;
+            const int pos =
+                mode == OperationMode::Program ? state.WritePos + state.CheckPos : 2 * state.CheckPos;
             out.Bar(pos);
             continue;
         }
-        for (const std::string& line : progress::EventLines(*e, mode, state.ModuleInfo.load(),
-                                                            state.TransferOutcome.load()))
+        for (const std::string& line :
+             progress::EventLines(*e, mode, state.ModuleInfo.load(), state.TransferOutcome.load()))
             out.Line(line);
         if (*e == LinkEvent::Done) break;
     }
@@ -223,9 +225,12 @@ std::optional<ModuleVersion> VersionOf(const ModuleInfo& info) {
 
 std::string ShownValue(const ModuleSettings& s, const SettingKey& k) {
     switch (k.kind) {
-    case ValueKind::String: return escapedUtf8(getString(s, k));
-    case ValueKind::Integer: return std::to_string(getInt(s, k));
-    case ValueKind::Boolean: return getBool(s, k) ? "1" : "0";
+        case ValueKind::String:
+            return escapedUtf8(getString(s, k));
+        case ValueKind::Integer:
+            return std::to_string(getInt(s, k));
+        case ValueKind::Boolean:
+            return getBool(s, k) ? "1" : "0";
     }
     return {};
 }
@@ -256,10 +261,9 @@ std::optional<int> Prepare(Session& ss, const LinkArgs& a, const ModuleSettings&
         ss.trace.Attach(ss.state);
     }
     ss.out.Line(progress::kCheckingPort);
-    const bool opened =
-        a.device.empty() ? ss.link.OpenPort(a.port, kBaud, kReadTotalMs, kReadIntervalMs,
-                                            PortTypeFromName(a.type))
-                         : ss.link.OpenDevice(a.device, kBaud, kReadTotalMs, kReadIntervalMs);
+    const bool opened = a.device.empty() ? ss.link.OpenPort(a.port, kBaud, kReadTotalMs, kReadIntervalMs,
+                                                            PortTypeFromName(a.type))
+                                         : ss.link.OpenDevice(a.device, kBaud, kReadTotalMs, kReadIntervalMs);
     if (!opened) {
         ss.out.Line(progress::kPortError);
         if (a.device.empty() && a.port == 0) std::cerr << "No port given: use --device or --port.\n";
@@ -311,8 +315,7 @@ void ReportDifferences(Session& ss, const ModuleSettings& fileSettings, const Op
     }
 }
 
-int RunOperation(OperationMode mode, const ModuleSettings& s, const LinkArgs& a,
-                 const OperationArgs& op) {
+int RunOperation(OperationMode mode, const ModuleSettings& s, const LinkArgs& a, const OperationArgs& op) {
     Session ss;
     if (auto exit = Prepare(ss, a, s)) return *exit;
 
@@ -331,16 +334,18 @@ int RunOperation(OperationMode mode, const ModuleSettings& s, const LinkArgs& a,
     const LinkOutcome outcome = RunLogged(ss.link, ss.state, mode, ss.out);
     if (outcome == LinkOutcome::Success) {
         switch (mode) {
-        case OperationMode::Program:
-            ss.out.Line(progress::kModuleReady);
-            status = 0;
-            break;
-        case OperationMode::Compare:
-            ss.out.Line(progress::kCompareEqual);
-            ss.out.Line(progress::kModuleReady);
-            status = 0;
-            break;
-        case OperationMode::Read: status = FinishRead(ss, op); break;
+            case OperationMode::Program:
+                ss.out.Line(progress::kModuleReady);
+                status = 0;
+                break;
+            case OperationMode::Compare:
+                ss.out.Line(progress::kCompareEqual);
+                ss.out.Line(progress::kModuleReady);
+                status = 0;
+                break;
+            case OperationMode::Read:
+                status = FinishRead(ss, op);
+                break;
         }
     } else if (mode == OperationMode::Compare && outcome == LinkOutcome::CheckError && op.report) {
         ReportDifferences(ss, s, op);
@@ -368,8 +373,7 @@ int CmdPorts() {
     for (const SerialDeviceInfo& d : ListSerialDevices()) {
         static const char* const kTypes[] = {"COM", "USB", "IrDA"};
         std::cout << d.path;
-        if (d.portType >= 0)
-            std::cout << "  (" << kTypes[d.portType] << ' ' << d.portNumber << ')';
+        if (d.portType >= 0) std::cout << "  (" << kTypes[d.portType] << ' ' << d.portNumber << ')';
         std::cout << '\n';
     }
     return 0;
@@ -455,12 +459,11 @@ void addLinkCommands(CLI::App& app, int& exitCode) {
     cProgram->add_option("--backup", args->op.backup,
                          "read the module's whole memory into RAW before writing");
     AddPortOptions(cProgram, args->link);
-    cProgram->callback([&exitCode, args] {
-        exitCode = RunWithSettingsFile(OperationMode::Program, args->link, args->op);
-    });
+    cProgram->callback(
+        [&exitCode, args] { exitCode = RunWithSettingsFile(OperationMode::Program, args->link, args->op); });
 
-    auto* cCompare = app.add_subcommand(
-        "compare", "Compare the module's memory with the settings (exit 0 when equal).");
+    auto* cCompare =
+        app.add_subcommand("compare", "Compare the module's memory with the settings (exit 0 when equal).");
     cCompare->add_option("FILE", args->op.settingsFile, "settings file")->required();
     cCompare->add_flag("--report", args->op.report,
                        "on a mismatch read the module and list the settings that differ");
@@ -485,8 +488,8 @@ void addLinkCommands(CLI::App& app, int& exitCode) {
     auto* cPorts = app.add_subcommand("ports", "List the serial devices present.");
     cPorts->callback([&exitCode] { exitCode = CmdPorts(); });
 
-    auto* cDemo = app.add_subcommand(
-        "demo", "Program, compare and read a simulated module with the default settings.");
+    auto* cDemo =
+        app.add_subcommand("demo", "Program, compare and read a simulated module with the default settings.");
     cDemo->callback([&exitCode] { exitCode = CmdDemo(); });
 }
 

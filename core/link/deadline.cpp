@@ -29,7 +29,9 @@ void ReadDeadline::BytesArrived(int64_t nowUs) {
     }
 }
 
-bool ReadDeadline::Expired(int64_t nowUs) const { return WaitUs(nowUs) == 0; }
+bool ReadDeadline::Expired(int64_t nowUs) const {
+    return WaitUs(nowUs) == 0;
+}
 
 int64_t ReadDeadline::WaitUs(int64_t nowUs) const {
     int64_t end = std::numeric_limits<int64_t>::max();

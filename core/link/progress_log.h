@@ -61,7 +61,6 @@ bool ModuleHasPin(const ModuleImage& image);
 
 // Whether a read image may be decoded: always when it carries no PIN; otherwise only when the
 // dialog was accepted and the entered text (code page 1250 bytes) is exactly the four PIN bytes.
-bool ModulePinAccepted(const ModuleImage& image, bool dialogAccepted,
-                       std::string_view enteredCp1250);
+bool ModulePinAccepted(const ModuleImage& image, bool dialogAccepted, std::string_view enteredCp1250);
 
 }  // namespace brenvox

@@ -25,6 +25,8 @@ bool SetCustomBaud(int fd, int32_t baud) {
 }  // namespace brenvox::detail
 #else
 namespace brenvox::detail {
-bool SetCustomBaud(int, int32_t) { return false; }
+bool SetCustomBaud(int, int32_t) {
+    return false;
+}
 }  // namespace brenvox::detail
 #endif

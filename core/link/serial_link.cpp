@@ -1,7 +1,7 @@
 // The platform-independent part of SerialLink: the Port interface on top of the port calls.
-#include <limits>
-
 #include "link/serial_link.h"
+
+#include <limits>
 
 namespace brenvox {
 

@@ -47,8 +47,7 @@ public:
                   int portType = PortTypeCom);
     // The same with an explicit device path (a pseudo-terminal, /dev/ttyACM0, "COM12"...); the
     // port number check does not apply.
-    bool OpenDevice(const std::string& path, int32_t baud, int32_t readTotalMs,
-                    int32_t readIntervalMs);
+    bool OpenDevice(const std::string& path, int32_t baud, int32_t readTotalMs, int32_t readIntervalMs);
 
     // Drops DTR and RTS, purges and closes. False when no port is open.
     bool ClosePort();

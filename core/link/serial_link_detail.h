@@ -4,7 +4,9 @@
 
 namespace brenvox::detail {
 
-inline bool PortNumberValid(int32_t portNumber) { return portNumber >= 1 && portNumber <= 8; }
+inline bool PortNumberValid(int32_t portNumber) {
+    return portNumber >= 1 && portNumber <= 8;
+}
 
 inline bool OpenArgumentsValid(int32_t baud, int32_t readTotalMs, int32_t readIntervalMs) {
     return baud >= 110 && baud <= 256000 && readTotalMs >= 0 && readIntervalMs >= 0;

@@ -29,19 +29,32 @@ constexpr int kWriteLimitMs = 2000;
 
 speed_t StandardSpeed(int32_t baud) {
     switch (baud) {
-    case 110: return B110;
-    case 300: return B300;
-    case 600: return B600;
-    case 1200: return B1200;
-    case 2400: return B2400;
-    case 4800: return B4800;
-    case 9600: return B9600;
-    case 19200: return B19200;
-    case 38400: return B38400;
-    case 57600: return B57600;
-    case 115200: return B115200;
-    case 230400: return B230400;
-    default: return B0;
+        case 110:
+            return B110;
+        case 300:
+            return B300;
+        case 600:
+            return B600;
+        case 1200:
+            return B1200;
+        case 2400:
+            return B2400;
+        case 4800:
+            return B4800;
+        case 9600:
+            return B9600;
+        case 19200:
+            return B19200;
+        case 38400:
+            return B38400;
+        case 57600:
+            return B57600;
+        case 115200:
+            return B115200;
+        case 230400:
+            return B230400;
+        default:
+            return B0;
     }
 }
 
@@ -91,10 +104,14 @@ std::string PortDevicePath(int portType, int portNumber) {
     if (portNumber < 1) return {};
     const std::string index = std::to_string(portNumber - 1);
     switch (portType) {
-    case PortTypeCom: return "/dev/ttyS" + index;
-    case PortTypeUsb: return "/dev/ttyUSB" + index;
-    case PortTypeIrda: return "/dev/ircomm" + index;
-    default: return {};
+        case PortTypeCom:
+            return "/dev/ttyS" + index;
+        case PortTypeUsb:
+            return "/dev/ttyUSB" + index;
+        case PortTypeIrda:
+            return "/dev/ircomm" + index;
+        default:
+            return {};
     }
 }
 
@@ -106,15 +123,18 @@ std::vector<SerialDeviceInfo> ListSerialDevices() {
     if (!dir) return out;
     while (dirent* e = ::readdir(dir)) {
         const std::string name = e->d_name;
-        struct Prefix { const char* text; int type; };
-        static const Prefix prefixes[] = {{"ttyS", PortTypeCom}, {"ttyUSB", PortTypeUsb},
-                                          {"ircomm", PortTypeIrda}, {"ttyACM", -1}};
+        struct Prefix {
+            const char* text;
+            int type;
+        };
+        static const Prefix prefixes[] = {
+            {"ttyS", PortTypeCom}, {"ttyUSB", PortTypeUsb}, {"ircomm", PortTypeIrda}, {"ttyACM", -1}};
         for (const Prefix& p : prefixes) {
             const std::string prefix = p.text;
             if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0 ||
                 !std::all_of(name.begin() + prefix.size(), name.end(), ::isdigit))
                 continue;
-            struct stat st{};
+            struct stat st {};
             if (::stat(("/sys/class/tty/" + name + "/device").c_str(), &st) != 0) break;
             if (p.type == PortTypeCom) {
                 const std::string typeFile = "/sys/class/tty/" + name + "/type";
@@ -143,15 +163,17 @@ std::vector<SerialDeviceInfo> ListSerialDevices() {
 
 SerialLink::SerialLink() : impl_(std::make_unique<Impl>()) {}
 
-SerialLink::~SerialLink() { ClosePort(); }
+SerialLink::~SerialLink() {
+    ClosePort();
+}
 
 bool SerialLink::IsOpen() const {
     std::lock_guard lock(impl_->mutex);
     return impl_->fd >= 0 && !impl_->closing;
 }
 
-bool SerialLink::OpenPort(int32_t portNumber, int32_t baud, int32_t readTotalMs,
-                          int32_t readIntervalMs, int portType) {
+bool SerialLink::OpenPort(int32_t portNumber, int32_t baud, int32_t readTotalMs, int32_t readIntervalMs,
+                          int portType) {
     if (!detail::PortNumberValid(portNumber)) return false;
     const std::string path = PortDevicePath(portType, portNumber);
     if (path.empty()) return false;
@@ -166,7 +188,7 @@ bool SerialLink::OpenDevice(const std::string& path, int32_t baud, int32_t readT
 
     int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return false;
-    struct stat st{};
+    struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISCHR(st.st_mode)) {
         CloseFd(fd);
         return false;
@@ -187,8 +209,8 @@ bool SerialLink::OpenDevice(const std::string& path, int32_t baud, int32_t readT
     ::cfmakeraw(&tio);
     tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB | CRTSCTS | HUPCL);
     tio.c_cflag |= CS8 | CREAD | CLOCAL;
-    tio.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY | INPCK | ISTRIP | IGNBRK |
-                                          BRKINT | PARMRK | IGNPAR);
+    tio.c_iflag &=
+        ~static_cast<tcflag_t>(IXON | IXOFF | IXANY | INPCK | ISTRIP | IGNBRK | BRKINT | PARMRK | IGNPAR);
     tio.c_cc[VMIN] = 0;
     tio.c_cc[VTIME] = 0;
     const speed_t speed = StandardSpeed(baud);
@@ -199,8 +221,7 @@ bool SerialLink::OpenDevice(const std::string& path, int32_t baud, int32_t readT
     } else {
         customSpeed = true;  // set after the rest, through the driver's free-rate interface
     }
-    if (::tcsetattr(fd, TCSANOW, &tio) != 0 ||
-        (customSpeed && !detail::SetCustomBaud(fd, baud))) {
+    if (::tcsetattr(fd, TCSANOW, &tio) != 0 || (customSpeed && !detail::SetCustomBaud(fd, baud))) {
         ::ioctl(fd, TIOCNXCL);
         CloseFd(fd);
         return false;

@@ -14,12 +14,13 @@ namespace {
 
 constexpr DWORD kQueueLimit = 1024;
 
-DWORD LimitQueue(DWORD size) { return size == 0 || size > kQueueLimit ? kQueueLimit : size; }
+DWORD LimitQueue(DWORD size) {
+    return size == 0 || size > kQueueLimit ? kQueueLimit : size;
+}
 
 // CreateFileA with no sharing; anything that is not a character device is closed again.
 HANDLE OpenHandle(const std::string& name) {
-    HANDLE h = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                           0, nullptr);
+    HANDLE h = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE) return INVALID_HANDLE_VALUE;
     if (GetFileType(h) != FILE_TYPE_CHAR) {
         CloseHandle(h);
@@ -121,15 +122,17 @@ std::vector<SerialDeviceInfo> ListSerialDevices() {
 
 SerialLink::SerialLink() : impl_(std::make_unique<Impl>()) {}
 
-SerialLink::~SerialLink() { ClosePort(); }
+SerialLink::~SerialLink() {
+    ClosePort();
+}
 
 bool SerialLink::IsOpen() const {
     std::lock_guard lock(impl_->mutex);
     return impl_->handle != INVALID_HANDLE_VALUE && !impl_->closing;
 }
 
-bool SerialLink::OpenPort(int32_t portNumber, int32_t baud, int32_t readTotalMs,
-                          int32_t readIntervalMs, int portType) {
+bool SerialLink::OpenPort(int32_t portNumber, int32_t baud, int32_t readTotalMs, int32_t readIntervalMs,
+                          int portType) {
     if (!detail::PortNumberValid(portNumber)) return false;
     const std::string path = PortDevicePath(portType, portNumber);
     if (path.empty()) return false;

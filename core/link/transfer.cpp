@@ -160,8 +160,7 @@ private:
         for (int i = 0; i < kRestartReads; ++i) {
             frame_[0] = frame_[1] = frame_[2] = 0;
             const size_t got = ReadPort();
-            if (got >= 3 && std::equal(kRestartSign, kRestartSign + 3, frame_.begin()))
-                return true;
+            if (got >= 3 && std::equal(kRestartSign, kRestartSign + 3, frame_.begin())) return true;
         }
         return false;
     }
@@ -220,7 +219,9 @@ LinkOutcome RunTransfer(Port& port, TransferState& state, TransferObserver& obse
     return Transfer(port, state, observer).Execute();
 }
 
-TMainTask::~TMainTask() { Join(); }
+TMainTask::~TMainTask() {
+    Join();
+}
 
 namespace {
 // Marks the task as no longer running just before Done reaches the caller's observer, so that a

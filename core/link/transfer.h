@@ -61,12 +61,10 @@ class AtomicModuleInfo {
 public:
     brenvox::ModuleInfo load() const {
         const uint32_t v = word_.load();
-        return {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8),
-                static_cast<uint8_t>(v >> 16)};
+        return {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v >> 16)};
     }
     void store(brenvox::ModuleInfo m) {
-        word_.store(uint32_t{m.ModuleType} | uint32_t{m.VersionMajor} << 8 |
-                    uint32_t{m.VersionMinor} << 16);
+        word_.store(uint32_t{m.ModuleType} | uint32_t{m.VersionMajor} << 8 | uint32_t{m.VersionMinor} << 16);
     }
 
 private:
@@ -118,8 +116,9 @@ uint8_t Checksum(const uint8_t* data, size_t count);
 
 // Size of the block starting at `position`: min(26, 2048 - position), 0 at the end.
 inline size_t BlockSize(size_t position) {
-    return position >= kMemorySize ? 0 : (kMemorySize - position < kBlockMax ? kMemorySize - position
-                                                                            : kBlockMax);
+    return position >= kMemorySize
+               ? 0
+               : (kMemorySize - position < kBlockMax ? kMemorySize - position : kBlockMax);
 }
 }  // namespace link
 

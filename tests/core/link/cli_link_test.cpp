@@ -161,11 +161,20 @@ TEST_F(CliLink, ProgramPrintsTheLogAndLeavesTheImageInTheModule) {
     const ModuleSettings s;
     const RunResult r = RunCli({"program", SettingsFile(s), "--device", sim.device()});
     EXPECT_EQ(r.exit, 0) << r.out;
-    const std::vector<std::string> expected = {
-        "Kontrola portu transmisji...", "Port komunikacyjny gotowy.",
-        "Przygotowanie danych do przesłania...", "Dane gotowe.", "", "Odczyt wersji modułu...",
-        "  Moduł:  Kavrex V1.0", "  Typ: Nokia5110", "Programowanie...", "Weryfikacja...",
-        "Reset modułu...", "", "Programowanie zakończone pozytywnie.", "Moduł gotowy do pracy."};
+    const std::vector<std::string> expected = {"Kontrola portu transmisji...",
+                                               "Port komunikacyjny gotowy.",
+                                               "Przygotowanie danych do przesłania...",
+                                               "Dane gotowe.",
+                                               "",
+                                               "Odczyt wersji modułu...",
+                                               "  Moduł:  Kavrex V1.0",
+                                               "  Typ: Nokia5110",
+                                               "Programowanie...",
+                                               "Weryfikacja...",
+                                               "Reset modułu...",
+                                               "",
+                                               "Programowanie zakończone pozytywnie.",
+                                               "Moduł gotowy do pracy."};
     EXPECT_EQ(r.lines, expected);
     EXPECT_EQ(r.out.find('\r'), std::string::npos) << "no progress bar when not on a terminal";
     const ModuleImage img = EncodeImageV10(s);
@@ -187,8 +196,8 @@ TEST_F(CliLink, CompareEqualAndDifferentWithReport) {
 
     s.set(IntSetting::RINGCNT, s.get(IntSetting::RINGCNT) + 1);
     const std::string changed = SettingsFile(s, "changed");
-    const RunResult diff = RunCli({"compare", changed, "--report", "--pin", s.MODPIN,
-                                   "--device", sim.device()});
+    const RunResult diff =
+        RunCli({"compare", changed, "--report", "--pin", s.MODPIN, "--device", sim.device()});
     EXPECT_EQ(diff.exit, 1);
     EXPECT_NE(diff.out.find("Moduł zaprogramowany innymi ustawieniami!"), std::string::npos);
     EXPECT_NE(diff.out.find("RINGCNT: " + std::to_string(s.get(IntSetting::RINGCNT)) + " -> " +
@@ -203,8 +212,8 @@ TEST_F(CliLink, ReadChecksTheModulePinAndDecodes) {
     s.MODPIN = "4711";
     ASSERT_EQ(RunCli({"program", SettingsFile(s), "--device", sim.device()}).exit, 0);
 
-    const RunResult wrong = RunCli({"read", "-o", Path("out"), "--pin", "4712", "--device",
-                                    sim.device(), "--image", Path("raw")});
+    const RunResult wrong = RunCli(
+        {"read", "-o", Path("out"), "--pin", "4712", "--device", sim.device(), "--image", Path("raw")});
     EXPECT_EQ(wrong.exit, 1);
     ASSERT_GE(wrong.lines.size(), 2u);
     EXPECT_EQ(wrong.lines[wrong.lines.size() - 2], "Niepoprawny kod PIN modułu!");
@@ -213,8 +222,8 @@ TEST_F(CliLink, ReadChecksTheModulePinAndDecodes) {
     EXPECT_EQ(RunCli({"read", "-o", Path("out"), "--device", sim.device()}).exit, 1)
         << "a module PIN set and none given";
 
-    const RunResult ok = RunCli({"read", "-o", Path("out"), "--pin", "4711", "--device",
-                                 sim.device(), "--image", Path("raw")});
+    const RunResult ok = RunCli(
+        {"read", "-o", Path("out"), "--pin", "4711", "--device", sim.device(), "--image", Path("raw")});
     EXPECT_EQ(ok.exit, 0) << ok.out;
     ModuleSettings back;
     ASSERT_EQ(ReadSettingsFile(Path("out"), back), ReadOutcome::Ok);
@@ -247,8 +256,8 @@ TEST_F(CliLink, PortErrorsAndSilentModule) {
     EXPECT_EQ(badDevice.lines.back(), "Błąd - problem z portem transmisji!");
 
     StartSim({"--silent"});
-    const RunResult silent = RunCli({"read", "-o", Path("out"), "--device", sim.device(),
-                                     "--trace", Path("pctrace")});
+    const RunResult silent =
+        RunCli({"read", "-o", Path("out"), "--device", sim.device(), "--trace", Path("pctrace")});
     EXPECT_EQ(silent.exit, 1);
     EXPECT_EQ(silent.lines.back(), "Brak łączności z modułem!");
     std::ifstream trace(Path("pctrace"));
@@ -285,8 +294,7 @@ TEST_F(CliLink, ModuleKilledMidTransferEndsInAnErrorLine) {
     EXPECT_EQ(r.exit, 1) << r.out;
     ASSERT_FALSE(r.lines.empty());
     const std::string& last = r.lines.back();
-    EXPECT_TRUE(last == "Błąd programowania modułu!" ||
-                last == "Błąd weryfikacji programowania modułu!" ||
+    EXPECT_TRUE(last == "Błąd programowania modułu!" || last == "Błąd weryfikacji programowania modułu!" ||
                 last == "Błąd restartu modułu - powtórz programowanie!" ||
                 last == "Brak łączności z modułem!")
         << last;
@@ -303,8 +311,8 @@ TEST_F(CliLink, InterruptAbortsAtABlockBoundary) {
         ::dup2(pipeFds[1], STDOUT_FILENO);
         ::close(pipeFds[0]);
         ::close(pipeFds[1]);
-        ::execl(BRENVOX_CLI_PATH, BRENVOX_CLI_PATH, "program", file.c_str(), "--device",
-                sim.device().c_str(), static_cast<char*>(nullptr));
+        ::execl(BRENVOX_CLI_PATH, BRENVOX_CLI_PATH, "program", file.c_str(), "--device", sim.device().c_str(),
+                static_cast<char*>(nullptr));
         ::_exit(127);
     }
     ::close(pipeFds[1]);

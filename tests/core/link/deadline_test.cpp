@@ -1,7 +1,7 @@
 // The read deadline arithmetic on made-up clock values (microseconds; time-outs in ms).
-#include <gtest/gtest.h>
-
 #include "link/deadline.h"
+
+#include <gtest/gtest.h>
 
 namespace brenvox {
 namespace {

@@ -98,8 +98,7 @@ private:
     // Schedules the module's queued replies behind whatever is still on the wire.
     void Collect() {
         while (auto reply = module.takeReply()) {
-            int64_t t = std::max(now_, incoming_.empty() ? now_ : incoming_.back().at) +
-                        reply->delayMs;
+            int64_t t = std::max(now_, incoming_.empty() ? now_ : incoming_.back().at) + reply->delayMs;
             for (size_t i = 0; i < reply->bytes.size(); ++i) {
                 if (i > 0) t += reply->gapMs;
                 incoming_.push_back({t, reply->bytes[i]});

@@ -1,7 +1,7 @@
 // The progress log lines and the module PIN check.
-#include <gtest/gtest.h>
-
 #include "link/progress_log.h"
+
+#include <gtest/gtest.h>
 
 namespace brenvox {
 namespace {
@@ -50,11 +50,10 @@ TEST(ProgressLines, OutcomeLineForEveryOutcomeAndMode) {
          "Brak łączności z modułem!"},
         {O::WriteError, "Błąd programowania modułu!", "Błąd programowania modułu!",
          "Błąd programowania modułu!"},
-        {O::CheckError, "Błąd weryfikacji programowania modułu!",
-         "Moduł zaprogramowany innymi ustawieniami!", "Błąd odczytu modułu!"},
+        {O::CheckError, "Błąd weryfikacji programowania modułu!", "Moduł zaprogramowany innymi ustawieniami!",
+         "Błąd odczytu modułu!"},
         {O::RestartError, "Błąd restartu modułu - powtórz programowanie!",
-         "Błąd restartu modułu - powtórz programowanie!",
-         "Błąd restartu modułu - powtórz programowanie!"},
+         "Błąd restartu modułu - powtórz programowanie!", "Błąd restartu modułu - powtórz programowanie!"},
         {O::UnsupportedModule, "Program nie obsługuje tej wersji modułu!",
          "Program nie obsługuje tej wersji modułu!", "Program nie obsługuje tej wersji modułu!"},
     };
@@ -92,9 +91,16 @@ TEST(ModulePin, StoredPinMustBeEnteredExactly) {
     EXPECT_FALSE(ModulePinAccepted(img, true, "8362"));
     EXPECT_FALSE(ModulePinAccepted(img, true, ""));
     // Compared byte for byte: a PIN of non-digit bytes still has to match as bytes.
-    const ModuleImage odd = WithPin("\xB9\x01" "a ");
-    EXPECT_TRUE(ModulePinAccepted(odd, true, std::string_view("\xB9\x01" "a ", 4)));
-    EXPECT_FALSE(ModulePinAccepted(odd, true, "\xA5\x01" "a "));
+    const ModuleImage odd = WithPin(
+        "\xB9\x01"
+        "a ");
+    EXPECT_TRUE(ModulePinAccepted(odd, true,
+                                  std::string_view("\xB9\x01"
+                                                   "a ",
+                                                   4)));
+    EXPECT_FALSE(ModulePinAccepted(odd, true,
+                                   "\xA5\x01"
+                                   "a "));
 }
 
 }  // namespace

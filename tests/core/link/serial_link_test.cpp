@@ -1,4 +1,6 @@
 // SerialLink over a real pseudo-terminal with the simulated module on the other end.
+#include "link/serial_link.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -9,7 +11,6 @@
 #include <thread>
 
 #include "link/deadline.h"
-#include "link/serial_link.h"
 #include "link/transfer.h"
 #include "pty_simulator.h"
 

@@ -1,10 +1,11 @@
 // The transfer engine over the in-process fake module: outcomes, faults, frames, abort.
+#include "link/transfer.h"
+
 #include <gtest/gtest.h>
 
 #include <numeric>
 
 #include "fake_module_port.h"
-#include "link/transfer.h"
 
 namespace brenvox {
 namespace {
@@ -52,8 +53,7 @@ struct Fixture : ::testing::Test {
     std::vector<std::vector<uint8_t>> Sent(uint8_t command) const {
         std::vector<std::vector<uint8_t>> out;
         for (const auto& f : port.sent)
-            if (f.size() >= 2 && f[0] == command && !(f[0] == 0xCA && f[1] == 0x53))
-                out.push_back(f);
+            if (f.size() >= 2 && f[0] == command && !(f[0] == 0xCA && f[1] == 0x53)) out.push_back(f);
         return out;
     }
     void Identity(uint8_t type, uint8_t major, uint8_t minor) {
@@ -61,8 +61,8 @@ struct Fixture : ::testing::Test {
     }
 };
 
-const std::vector<LinkEvent> kAllEvents = {LinkEvent::Identified, LinkEvent::Checking,
-                                           LinkEvent::Restarting, LinkEvent::Done};
+const std::vector<LinkEvent> kAllEvents = {LinkEvent::Identified, LinkEvent::Checking, LinkEvent::Restarting,
+                                           LinkEvent::Done};
 
 // ---- Successful transfers in the three modes ----
 
@@ -246,13 +246,17 @@ TEST_P(TransferRecovers, ProgramCompareAndReadStillSucceed) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, TransferRecovers,
-    ::testing::Values(FaultCase{"drop_every_7th_reply", MakeFaults([](sim::Faults& f) { f.dropEvery = 7; })},
-                      FaultCase{"corrupt_every_5th_checksum", MakeFaults([](sim::Faults& f) { f.corruptEvery = 5; })},
-                      FaultCase{"flip_bit_every_3rd_read", MakeFaults([](sim::Faults& f) { f.flipEvery = 3; })},
-                      FaultCase{"stray_byte_once", MakeFaults([](sim::Faults& f) { f.strayOnce = true; })},
-                      FaultCase{"stray_byte_every_9th", MakeFaults([](sim::Faults& f) { f.strayEvery = 9; f.strayValue = 0x55; })},
-                      FaultCase{"gaps_below_interval", MakeFaults([](sim::Faults& f) { f.gapMs = 5; })},
-                      FaultCase{"slow_replies", MakeFaults([](sim::Faults& f) { f.replyDelayMs = 150; })}),
+    ::testing::Values(
+        FaultCase{"drop_every_7th_reply", MakeFaults([](sim::Faults& f) { f.dropEvery = 7; })},
+        FaultCase{"corrupt_every_5th_checksum", MakeFaults([](sim::Faults& f) { f.corruptEvery = 5; })},
+        FaultCase{"flip_bit_every_3rd_read", MakeFaults([](sim::Faults& f) { f.flipEvery = 3; })},
+        FaultCase{"stray_byte_once", MakeFaults([](sim::Faults& f) { f.strayOnce = true; })},
+        FaultCase{"stray_byte_every_9th", MakeFaults([](sim::Faults& f) {
+                      f.strayEvery = 9;
+                      f.strayValue = 0x55;
+                  })},
+        FaultCase{"gaps_below_interval", MakeFaults([](sim::Faults& f) { f.gapMs = 5; })},
+        FaultCase{"slow_replies", MakeFaults([](sim::Faults& f) { f.replyDelayMs = 150; })}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TransferRecovers, BadReadBackRepeatsTheWholeAttemptWriteIncluded) {

@@ -47,7 +47,7 @@ struct CountingObserver : TransferObserver {
     }
 };
 
-TEST(TMainTaskTest, RunsOneTransferAtATimeOnItsOwnThread) {
+TEST(TransferWorker, RunsOneTransferAtATimeOnItsOwnThread) {
     GatedPort port;
     TransferState state;
     state.CurrentMode = OperationMode::Read;
@@ -71,7 +71,7 @@ TEST(TMainTaskTest, RunsOneTransferAtATimeOnItsOwnThread) {
 
 // A caller that starts the next transfer as soon as Done arrives (as the GUI's repeat does) is
 // not refused because the worker has not quite ended yet.
-TEST(TMainTaskTest, NextTransferMayStartAsSoonAsDoneArrives) {
+TEST(TransferWorker, NextTransferMayStartAsSoonAsDoneArrives) {
     test::FakeModulePort port;
     TransferState state;
     state.CurrentMode = OperationMode::Read;
@@ -102,7 +102,7 @@ TEST(TMainTaskTest, NextTransferMayStartAsSoonAsDoneArrives) {
     EXPECT_EQ(doneCount, 2);
 }
 
-TEST(TMainTaskTest, DestructorWaitsForTheTransfer) {
+TEST(TransferWorker, DestructorWaitsForTheTransfer) {
     GatedPort port;
     TransferState state;
     CountingObserver observer;
@@ -114,7 +114,7 @@ TEST(TMainTaskTest, DestructorWaitsForTheTransfer) {
     EXPECT_EQ(observer.done.load(), 1);
 }
 
-TEST(TMainTaskTest, AbortFromAnotherThreadEndsTheTransfer) {
+TEST(TransferWorker, AbortFromAnotherThreadEndsTheTransfer) {
     GatedPort port;
     TransferState state;
     state.CurrentMode = OperationMode::Program;
