@@ -282,11 +282,18 @@ TEST_F(CliLink, BackupSavesTheOldMemoryBeforeProgramming) {
 }
 
 TEST_F(CliLink, ModuleKilledMidTransferEndsInAnErrorLine) {
-    StartSim();
+    StartSim({"--trace", Path("simtrace")});
     const ModuleSettings s;
     const std::string file = SettingsFile(s);
     std::thread killer([&] {
-        std::this_thread::sleep_for(800ms);  // into the write phase
+        // Into the write phase: the module's trace shows a write frame received (bounded wait).
+        const int64_t end = MonotonicMs() + 60000;
+        while (MonotonicMs() < end) {
+            std::ifstream t(Path("simtrace"));
+            const std::string text{std::istreambuf_iterator<char>(t), std::istreambuf_iterator<char>()};
+            if (text.find(" rx 03") != std::string::npos) break;
+            std::this_thread::sleep_for(20ms);
+        }
         sim.Kill(SIGKILL);
     });
     const RunResult r = RunCli({"program", file, "--device", sim.device()});
