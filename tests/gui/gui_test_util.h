@@ -114,7 +114,9 @@ public:
             if (path.isEmpty()) {
                 dialog->reject();
             } else {
-                dialog->selectFile(path);
+                // Typed into the name box, as a user would: an absolute name is taken whole.
+                if (name) name->setText(path);
+                else dialog->selectFile(path);
                 QMetaObject::invokeMethod(dialog, "accept");  // protected in QFileDialog
             }
         });

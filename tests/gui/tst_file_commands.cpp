@@ -1,0 +1,297 @@
+// The file commands of page "1.Pliki" with their real dialogs driven by the test, and the port
+// selection remembered in System/Conf.
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "gui_test_util.h"
+#include "link/serial_link.h"
+#include "settings/port_config.h"
+#include "settings/settings_file.h"
+#include "tfask.h"
+#include "tfmain.h"
+#include "ui_tfmain.h"
+
+using guitest::ModalScript;
+
+namespace {
+QString u(const char* s) { return QString::fromUtf8(s); }
+std::string local(const QString& p) { return QFile::encodeName(p).toStdString(); }
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The keys a settings-format file holds, in order.
+QStringList keysOf(const QString& path) {
+    brenvox::SettingsFile file;
+    QStringList keys;
+    if (!file.OpenForReading(local(path))) return keys;
+    std::string key;
+    while (file.NextKey(key) == 1) keys << QString::fromStdString(key);
+    file.CloseConfigFile();
+    return keys;
+}
+}  // namespace
+
+class TestFileCommands : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<TFMain> w_;
+
+    QString app() const { return dir_->path() + "/"; }
+    QString nastawy() const { return app() + "Nastawy"; }
+    Ui::TFMain& f() { return w_->form(); }
+
+    void start(bool withFolders = true) {
+        if (withFolders) {
+            QVERIFY(QDir(app()).mkpath("Nastawy"));
+            QVERIFY(QDir(app()).mkpath("System"));
+        }
+        w_ = std::make_unique<TFMain>(TFMain::Options{dir_->path(), {}});
+        QVERIFY(guitest::startMainWindow(*w_));
+    }
+
+private Q_SLOTS:
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir_->isValid());
+    }
+    void cleanup() {
+        w_.reset();
+        dir_.reset();
+    }
+
+    void saveRightAfterStartUpAsksForANameInNastawy() {
+        start();
+        ModalScript script;
+        script.file({}).start();  // cancelled
+        f().BitBtn10->click();    // "Zapisz"
+        QVERIFY(script.finished());
+        QCOMPARE(script.fileDialogs, QStringList{u("SaveDialog1")});
+        QCOMPARE(QDir(script.fileDirs[0]).canonicalPath(), QDir(nastawy()).canonicalPath());
+        QCOMPARE(script.fileNames[0], u("Nowy"));
+        QCOMPARE(w_->settingsName(), u("Nowy"));
+        QVERIFY(QDir(nastawy()).entryList(QDir::Files).isEmpty());
+        QVERIFY(script.unexpected.isEmpty());
+    }
+
+    void saveAsThenSaveThenOpenProposesTheFile() {
+        start();
+        f().Edit5->setText(u("+48500"));
+        const QString path = nastawy() + "/alarm";
+        {
+            ModalScript script;
+            script.file(path).start();
+            f().BitBtn11->click();  // "Zapisz jako"
+            QVERIFY(script.finished());
+            QVERIFY(script.asks.empty());
+        }
+        QVERIFY(QFile::exists(path));  // the name is used exactly as chosen: no extension
+        QCOMPARE(w_->settingsName(), u("alarm"));
+        QCOMPARE(w_->statusText(), u(" Nazwa ustawień: alarm"));
+
+        // "Zapisz" now overwrites the file without any question.
+        f().Edit5->setText(u("+48777"));
+        {
+            ModalScript script;
+            script.start();
+            f().BitBtn10->click();
+            QTest::qWait(30);
+            QVERIFY(script.unexpected.isEmpty());
+        }
+        brenvox::ModuleSettings read;
+        QCOMPARE(brenvox::ReadSettingsFile(local(path), read), brenvox::ReadOutcome::Ok);
+        QCOMPARE(read.SMSC, std::string("+48777"));
+
+        // "Odczytaj" proposes the file just saved.
+        ModalScript script;
+        script.file({}).start();
+        f().BitBtn9->click();
+        QVERIFY(script.finished());
+        QCOMPARE(script.fileDialogs, QStringList{u("OpenDialog1")});
+        QCOMPARE(script.fileNames[0], u("alarm"));
+        QCOMPARE(QDir(script.fileDirs[0]).canonicalPath(), QDir(nastawy()).canonicalPath());
+    }
+
+    void saveAsOntoAnExistingFileAnsweredNieWritesNothing() {
+        start();
+        const QString path = nastawy() + "/stary";
+        {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("poprzedni");
+        }
+        {
+            ModalScript script;
+            script.file(path).ask(AskNo).start();
+            f().BitBtn11->click();
+            QVERIFY(script.finished());
+            QCOMPARE(script.asks.at(0).line1, u("Plik o takiej nazwie już istnieje!"));
+            QCOMPARE(script.asks.at(0).line2, u("Czy na pewno mam go zastąpić nowym?"));
+            QCOMPARE(readAll(path), QByteArray("poprzedni"));
+            QCOMPARE(w_->settingsName(), u("Nowy"));
+        }
+
+        ModalScript yes;
+        yes.file(path).ask(AskYes).start();
+        f().BitBtn11->click();
+        QVERIFY(yes.finished());
+        QCOMPARE(w_->settingsName(), u("stary"));
+        QCOMPARE(keysOf(path).size(), 123);
+    }
+
+    void openLoadsTheFileIntoTheControls() {
+        start();
+        brenvox::ModuleSettings s;
+        s.PIN = "4321";
+        s.slots[0].setComment("z pliku");
+        s.slots[0].Function = brenvox::Ring;
+        s.set(brenvox::IntSetting::RINGCNT, 9);
+        const QString path = nastawy() + "/klient";
+        QVERIFY(brenvox::WriteSettingsFile(local(path), s));
+        ModalScript script;
+        script.file(path).start();
+        f().BitBtn9->click();
+        QVERIFY(script.finished());
+        QVERIFY(script.asks.empty());
+        QCOMPARE(w_->settingsName(), u("klient"));
+        QCOMPARE(w_->statusText(), u(" Nazwa ustawień: klient"));
+        QCOMPARE(w_->settings(), s);
+        QCOMPARE(f().Edit4->text(), u("4321"));
+        QCOMPARE(f().SpinEdit5->value(), 9);
+        f().PageControl1->setCurrentWidget(f().TabSheet3);
+        QCOMPARE(f().Edit1->text(), u("z pliku"));
+        QCOMPARE(f().ComboBox1->currentIndex(), 2);
+        QVERIFY(!w_->loadingGuard());
+    }
+
+    void openOfAMissingFileChangesNothing() {
+        start();
+        f().Edit4->setText(u("11"));
+        const brenvox::ModuleSettings before = w_->settings();
+        ModalScript script;
+        script.file(nastawy() + "/nie-ma").ask(AskYes).start();
+        f().BitBtn9->click();
+        QVERIFY(script.finished());
+        QCOMPARE(script.asks.at(0).caption, u("Potwierdź"));
+        QCOMPARE(script.asks.at(0).line1, u("Brak na dysku pliku o wskazanej nazwie."));
+        QCOMPARE(script.asks.at(0).line2, u("Ustawienia nie zostały załadowane."));
+        QCOMPARE(w_->settings(), before);
+        QCOMPARE(w_->settingsName(), u("Nowy"));
+    }
+
+    void aDamagedFileRestoresTheDefaults() {
+        start();
+        f().Edit4->setText(u("99"));
+        const QString path = nastawy() + "/zepsuty";
+        {
+            QFile bad(path);
+            QVERIFY(bad.open(QIODevice::WriteOnly));
+            bad.write("[BEG]\r\nPIN zz\r\n");
+        }
+        ModalScript script;
+        script.file(path).ask(AskYes).start();
+        f().BitBtn9->click();
+        QVERIFY(script.finished());
+        QCOMPARE(script.asks.at(0).line1, u("Błąd odczytu ustawień!"));
+        QCOMPARE(script.asks.at(0).line2, u("Przywrócone ustawienia domyślne."));
+        QCOMPARE(w_->settings(), brenvox::ModuleSettings());
+        QCOMPARE(w_->settingsName(), u("Nowy"));
+        QVERIFY(f().Edit4->text().isEmpty());
+    }
+
+    void aFileNamedNowyMakesSaveAskForAName() {
+        start();
+        const QString path = nastawy() + "/Nowy";
+        QVERIFY(brenvox::WriteSettingsFile(local(path), brenvox::ModuleSettings()));
+        {
+            ModalScript script;
+            script.file(path).start();
+            f().BitBtn9->click();
+            QVERIFY(script.finished());
+        }
+        QCOMPARE(w_->settingsName(), u("Nowy"));
+        ModalScript script;
+        script.file({}).start();
+        f().BitBtn10->click();
+        QVERIFY(script.finished());
+        QCOMPARE(script.fileDialogs, QStringList{u("SaveDialog1")});
+    }
+
+    void aFailedSaveIsReportedAndKeepsTheName() {
+        start();
+        const QString path = app() + "brak-folderu/plik";
+        ModalScript script;
+        script.file(path).ask(AskYes).start();
+        f().BitBtn11->click();
+        QVERIFY(QTest::qWaitFor([&] { return script.finished(); }, 10000));
+        QTest::qWait(30);
+        // The dialog may refuse a folder that does not exist; if it accepted, the write failed.
+        if (!script.asks.empty()) {
+            QCOMPARE(script.asks.at(0).line1, u("Problem z utworzeniem pliku na dysku!"));
+            QCOMPARE(w_->settingsName(), u("plik"));
+        }
+        QVERIFY(!QFile::exists(path));
+    }
+
+    void firstRunWithoutSystemFolderRemembersNothing() {
+        start(false);
+        QCOMPARE(f().ComboBox2->currentText(), u("COM"));
+        QCOMPARE(f().ComboBox3->currentText(), u("1"));
+        f().ComboBox3->setCurrentIndex(3);
+        QCOMPARE(w_->portNumberIndex(), 3);
+        QVERIFY(!QFile::exists(app() + "System/Conf"));
+        QVERIFY(!QDir(app() + "System").exists());  // the program never creates the folder
+    }
+
+    void portChoiceSurvivesARestart() {
+        start();
+        f().ComboBox3->setCurrentIndex(4);  // port "5"
+        QCOMPARE(f().ComboBox3->toolTip(), QString::fromStdString(brenvox::PortDevicePath(0, 5)));
+        f().ComboBox2->setCurrentIndex(1);
+        QCOMPARE(f().ComboBox3->toolTip(), QString::fromStdString(brenvox::PortDevicePath(1, 5)));
+        const brenvox::PortConfig c = brenvox::ReadPortConfig(local(app() + "System/Conf"));
+        QCOMPARE(c.portType, 1);
+        QCOMPARE(c.portNum, 4);
+        w_.reset();
+        w_ = std::make_unique<TFMain>(TFMain::Options{dir_->path(), {}});
+        QVERIFY(guitest::startMainWindow(*w_));
+        QCOMPARE(f().ComboBox3->currentText(), u("5"));
+        QCOMPARE(f().ComboBox2->currentText(), u("USB"));
+    }
+
+    void aFileWithOnlyThePortNumberIsReadWithoutRewritingIt() {
+        QVERIFY(QDir(app()).mkpath("System"));
+        const QString conf = app() + "System/Conf";
+        {
+            brenvox::SettingsFile file;
+            QVERIFY(file.OpenForWriting(local(conf)));
+            QVERIFY(file.WriteIntegerValue("PORTNUM", 3));
+            QVERIFY(file.CloseConfigFile());
+        }
+        start(false);
+        QCOMPARE(f().ComboBox3->currentText(), u("4"));
+        QCOMPARE(f().ComboBox2->currentText(), u("COM"));
+        // Restoring selected the boxes without writing the file back.
+        QCOMPARE(keysOf(conf), QStringList{u("PORTNUM")});
+    }
+
+    void aStoredIndexOutsideTheListLeavesNoSelection() {
+        QVERIFY(QDir(app()).mkpath("System"));
+        QVERIFY(brenvox::WritePortConfig(local(app() + "System/Conf"), 7, 12));
+        start(false);
+        QCOMPARE(w_->portTypeIndex(), -1);
+        QCOMPARE(w_->portNumberIndex(), -1);
+        QVERIFY(f().ComboBox3->toolTip().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestFileCommands)
+#include "tst_file_commands.moc"
