@@ -1,0 +1,261 @@
+// The question dialog (layout rule, results, focus), the PIN dialog and the 3-D label painting.
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "gui_test_util.h"
+#include "gui_style.h"
+#include "label3d.h"
+#include "tfask.h"
+#include "tfinput.h"
+#include "tfmain.h"
+#include "ui_tfmain.h"
+
+using guitest::ModalScript;
+
+namespace {
+QString u(const char* s) { return QString::fromUtf8(s); }
+
+template <class T>
+T* child(QWidget* w, const char* name) {
+    return w->findChild<T*>(QString::fromLatin1(name));
+}
+
+// A line whose text is as close as possible to `pixels` wide in the label's font (from below).
+QString lineOfWidth(const QFont& font, int pixels) {
+    const QFontMetrics fm(font);
+    QString s;
+    while (fm.horizontalAdvance(s + QLatin1Char('i')) <= pixels) s += QLatin1Char('i');
+    return s;
+}
+}  // namespace
+
+class TestDialogs : public QObject {
+    Q_OBJECT
+
+    TFAsk* ask() { return askDialog(); }
+    QPushButton* ok() { return child<QPushButton>(ask(), "BitBtn1"); }
+    QPushButton* no() { return child<QPushButton>(ask(), "BitBtn2"); }
+    QPushButton* cancel() { return child<QPushButton>(ask(), "BitBtn3"); }
+    QLabel* label1() { return child<QLabel>(ask(), "Label1"); }
+    QLabel* label2() { return child<QLabel>(ask(), "Label2"); }
+    QFrame* panel() { return child<QFrame>(ask(), "Panel1"); }
+
+private Q_SLOTS:
+    void widthRule() {
+        QCOMPARE(TFAsk::widthFor(100, 0), 282);
+        QCOMPARE(TFAsk::widthFor(0, 100), 282);
+        QCOMPARE(TFAsk::widthFor(300, 10), 341);
+        QCOMPARE(TFAsk::widthFor(10, 300), 341);
+        QCOMPARE(TFAsk::widthFor(241, 0), 282);
+        QCOMPARE(TFAsk::widthFor(242, 0), 283);
+    }
+
+    void narrowMessageLayout() {
+        const QString line = lineOfWidth(label1()->font(), 100);
+        ask()->prepare(1, 1, u("Potwierdź"), line, {});
+        QCOMPARE(ask()->width(), 282);
+        QCOMPARE(ask()->height(), 107);
+        QCOMPARE(panel()->width(), 260);
+        QCOMPARE(ask()->windowTitle(), u("Potwierdź"));
+        // One line: centred at top 16, second label hidden.
+        const int w1 = QFontMetrics(label1()->font()).horizontalAdvance(line);
+        QCOMPARE(label1()->width(), w1);
+        QCOMPARE(label1()->pos(), QPoint((260 - w1) / 2, 16));
+        QVERIFY(label2()->isHidden());
+        QVERIFY(!ok()->isHidden());
+        QVERIFY(no()->isHidden());
+        QVERIFY(cancel()->isHidden());
+        QCOMPARE(ok()->pos(), QPoint(100, 72));
+    }
+
+    void wideQuestionLayout() {
+        const QString wide = lineOfWidth(label2()->font(), 300);
+        const int w2 = QFontMetrics(label2()->font()).horizontalAdvance(wide);
+        ask()->prepare(4, 2, u("Potwierdź"), u("Krótka"), wide);
+        const int W = w2 + 41;
+        QCOMPARE(ask()->width(), W);
+        QCOMPARE(panel()->width(), W - 22);
+        QVERIFY(!label2()->isHidden());
+        QCOMPARE(label1()->y(), 8);
+        QCOMPARE(label2()->y(), 24);
+        QCOMPARE(label2()->x(), (W - 22 - w2) / 2);
+        QCOMPARE(label1()->x(), (W - 22 - label1()->width()) / 2);
+        QCOMPARE(ok()->x(), 8);
+        QCOMPARE(no()->x(), W - 95);
+        QVERIFY(cancel()->isHidden());
+    }
+
+    void buttonPositionsAtTheSmallestWidth() {
+        ask()->prepare(4, 2, u("Potwierdź"), u("a"), {});
+        QCOMPARE(ok()->x(), 8);
+        QCOMPARE(no()->x(), 187);
+        ask()->prepare(5, 3, u("Potwierdź"), u("a"), u("b"));
+        QCOMPARE(ok()->x(), 8);
+        QCOMPARE(cancel()->x(), 187);
+        QCOMPARE(no()->x(), 97);
+        QVERIFY(!ok()->isHidden() && !no()->isHidden() && !cancel()->isHidden());
+        ask()->prepare(2, 2, u("Potwierdź"), u("a"), {});
+        QCOMPARE(no()->x(), 100);
+        QVERIFY(ok()->isHidden() && cancel()->isHidden());
+        ask()->prepare(3, 3, u("Potwierdź"), u("a"), {});
+        QCOMPARE(cancel()->x(), 100);
+        // Any other value leaves the buttons as the previous call left them.
+        ask()->prepare(9, 1, u("Inny"), lineOfWidth(label1()->font(), 400), {});
+        QVERIFY(ok()->isHidden() && no()->isHidden() && !cancel()->isHidden());
+        QCOMPARE(cancel()->x(), 100);
+        QVERIFY(ask()->width() > 282);
+    }
+
+    void resultsFocusAndClosing() {
+        QApplication::setQuitOnLastWindowClosed(false);
+        QString focused;
+        ModalScript script;
+        script.then([&](QWidget*) {
+                  focused = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+                  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+              })
+            .ask(AskYes)
+            .ask(AskCancel)
+            .ask(-1)  // closed by the window manager
+            .then([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); })
+            .start();
+        // Enter on the focused "Nie" answers "Nie".
+        QCOMPARE(Ask(4, 2, u("Potwierdź"), u("Pytanie?"), {}), AskNo);
+        QCOMPARE(focused, u("BitBtn2"));
+        QCOMPARE(Ask(4, 2, u("Potwierdź"), u("Pytanie?"), {}), AskYes);
+        QCOMPARE(Ask(5, 3, u("Potwierdź"), u("Pytanie?"), {}), AskCancel);
+        QCOMPARE(Ask(4, 2, u("Potwierdź"), u("Pytanie?"), {}), AskCancel);
+        QCOMPARE(Ask(1, 1, u("Informacja"), u("Komunikat"), {}), AskCancel);
+        QVERIFY(script.finished());
+        QCOMPARE(script.asks.size(), std::size_t(3));  // the three answered by button or closing
+        QCOMPARE(script.asks.at(1).caption, u("Potwierdź"));
+        QCOMPARE(ask()->windowTitle(), u("Informacja"));
+        QVERIFY(script.unexpected.isEmpty());
+        // No title-bar buttons.
+        const Qt::WindowFlags flags = ask()->windowFlags();
+        QVERIFY(!(flags & Qt::WindowCloseButtonHint));
+        QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QVERIFY(!(flags & Qt::WindowSystemMenuHint));
+    }
+
+    void pinDialogOpensEmptyAndAcceptsEnter() {
+        QApplication::setQuitOnLastWindowClosed(false);
+        TFInput* pin = pinDialog();
+        QCOMPARE(pin->windowTitle(), u("PIN modułu"));
+        QCOMPARE(pin->size(), QSize(289, 95));
+        pin->edit()->setText(u("7777"));  // left over from an earlier use
+        QString seenAtOpen = u("?");
+        ModalScript script;
+        script.then([&](QWidget* w) {
+                  auto* edit = w->findChild<QLineEdit*>(u("Edit1"));
+                  seenAtOpen = edit->text();
+                  QTest::keyClick(edit, Qt::Key_Return);
+              })
+            .then([](QWidget* w) {
+                auto* edit = w->findChild<QLineEdit*>(u("Edit1"));
+                QTest::keyClicks(edit, "12a45");  // any character; the fifth is refused
+                guitest::clickButton(w, "BitBtn1");
+            })
+            .then([](QWidget* w) { guitest::clickButton(w, "BitBtn3"); })
+            .then([](QWidget* w) { w->close(); })
+            .start();
+        QCOMPARE(pin->exec(), TFInput::ResultOk);
+        QVERIFY(seenAtOpen.isEmpty());
+        QVERIFY(pin->code().isEmpty());
+        QCOMPARE(pin->exec(), TFInput::ResultOk);
+        QCOMPARE(pin->code(), u("12a4"));
+        QCOMPARE(pin->exec(), TFInput::ResultCancel);
+        QCOMPARE(pin->exec(), TFInput::ResultCancel);
+        QVERIFY(script.finished());
+    }
+
+    void label3DPaintsEachStyleWhereItBelongs() {
+        const QColor bg(236, 233, 216), fg(0, 0, 128), back(255, 0, 0), front(0, 255, 0);
+        QFont font = brenvox::gui::windowFont();
+        font.setPixelSize(16);
+        font.setBold(true);
+        font.setStyleStrategy(QFont::NoAntialias);  // exact pixels, so copies can be compared
+        auto render = [&](int style, bool transparent = false) {
+            TLabel3D label;
+            label.setFont(font);
+            QPalette pal = label.palette();
+            pal.setColor(QPalette::Window, bg);
+            pal.setColor(QPalette::WindowText, fg);
+            label.setPalette(pal);
+            label.setText(u("Ag3"));
+            label.setFixedSize(60, 30);
+            label.setBackColor(back);
+            label.setFrontColor(front);
+            label.setStyle3D(style);
+            label.setTransparent(transparent);
+            QImage img(60, 30, QImage::Format_RGB32);
+            img.fill(QColor(255, 0, 255));
+            label.render(&img, QPoint(), QRegion(), QWidget::DrawChildren);
+            return img;
+        };
+        const QImage flat = render(0);
+        auto isText = [&](int x, int y) {
+            return x >= 0 && y >= 0 && x < flat.width() && y < flat.height() && flat.pixelColor(x, y) == fg;
+        };
+        int textPixels = 0;
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 60; ++x) {
+                const QColor c = flat.pixelColor(x, y);
+                QVERIFY(c == fg || c == bg);  // one copy only, in the font colour
+                textPixels += c == fg;
+            }
+        QVERIFY(textPixels > 20);
+
+        const QImage shadow = render(1);
+        const QImage raised = render(2);
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 60; ++x) {
+                // Style 1: the shadow copy at (1,1) under the font-coloured copy at (0,0).
+                const QColor want1 = isText(x, y) ? fg : isText(x - 1, y - 1) ? back : bg;
+                QCOMPARE(shadow.pixelColor(x, y), want1);
+                // Style 2: BackColor at (2,2), FrontColor at (0,0), the font colour at (1,1) on top.
+                const QColor want2 = isText(x - 1, y - 1) ? fg
+                                     : isText(x, y)       ? front
+                                     : isText(x - 2, y - 2) ? back
+                                                            : bg;
+                QCOMPARE(raised.pixelColor(x, y), want2);
+            }
+
+        // Style 3 draws no text; a transparent label leaves what was beneath.
+        const QImage none = render(3);
+        const QImage clear = render(3, true);
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 60; ++x) {
+                QCOMPARE(none.pixelColor(x, y), bg);
+                QCOMPARE(clear.pixelColor(x, y), QColor(255, 0, 255));
+            }
+    }
+
+    void label3DDefaultsAndTheFormsLabels() {
+        TLabel3D plain;
+        QCOMPARE(plain.frontColor(), QColor(255, 255, 255));
+        QCOMPARE(plain.backColor(), QColor(0, 0, 0));
+        QCOMPARE(plain.style3D(), 1);
+        plain.setStyle3D(42);  // stored as given
+        QCOMPARE(plain.property("Style3D").toInt(), 42);
+
+        TFMain window;  // the three labels of the inputs page, as the form sets them up
+        for (TLabel3D* l : {window.form().Label3D1, window.form().Label3D2, window.form().Label3D3}) {
+            QCOMPARE(l->style3D(), 1);
+            QCOMPARE(l->frontColor(), QColor(255, 255, 255));
+            QCOMPARE(l->backColor(), QColor(255, 255, 255));
+            QCOMPARE(l->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+            QCOMPARE(l->text(), u(". . ."));
+        }
+        QVERIFY(window.form().Label3D1->font().bold());
+        QVERIFY(!window.form().Label3D2->font().bold());
+    }
+};
+
+QTEST_MAIN(TestDialogs)
+#include "tst_dialogs.moc"
