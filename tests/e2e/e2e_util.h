@@ -3,6 +3,7 @@
 // module PIN dialog. A timer looks for them every few milliseconds, which also works inside the
 // nested event loop of a modal dialog, records what each showed and answers as scripted.
 #include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -28,7 +29,9 @@ public:
         timer_.start();
     }
 
-    // Button for questions (Buttons 4): AskYes clicks "OK", anything else "Nie".
+    // Answers to questions (Buttons 4) in order: AskYes clicks "OK", anything else "Nie"; when
+    // the list is used up, questionAnswer answers.
+    QList<int> answers;
     int questionAnswer = AskNo;
     // The PIN dialog: typed text, then OK, or cancel.
     QString pinToType;
@@ -36,11 +39,13 @@ public:
     // Where to take the log snapshot from (the progress window's Memo1), if anywhere.
     QPlainTextEdit* log = nullptr;
 
-    // Close the progress window once its transfer has ended and its dialogs are answered
-    // (the user's "close" after reading the outcome), keeping its log.
+    // Close the progress window once its transfer has ended and its dialogs are answered, or
+    // once it has shown that its port cannot be opened (the user's "close" after reading the
+    // outcome), keeping its log.
     bool closeProgressWhenDone = false;
     QStringList progressLog;
-    int progressWindows = 0;  // transfers that ended and whose window was closed
+    int progressWindows = 0;  // progress windows closed that way
+    int fileDialogs = 0;      // file dialogs seen (each one is cancelled)
 
     QList<Seen> asks;
     int pinDialogs = 0;
@@ -64,13 +69,31 @@ private:
             asks << s;
             auto* ok = ask->findChild<QPushButton*>(QStringLiteral("BitBtn1"));
             auto* no = ask->findChild<QPushButton*>(QStringLiteral("BitBtn2"));
-            (no->isVisible() && questionAnswer != AskYes ? no : ok)->click();
+            if (no->isVisible()) {
+                const int answer = answers.isEmpty() ? questionAnswer : answers.takeFirst();
+                (answer == AskYes ? ok : no)->click();
+            } else {
+                ok->click();
+            }
+            return;
+        }
+        if (auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            ++fileDialogs;
+            files->reject();
             return;
         }
         if (closeProgressWhenDone) {
             for (QWidget* top : QApplication::topLevelWidgets()) {
                 auto* t = qobject_cast<TFTervola*>(top);
-                if (!t || connected_.contains(t)) continue;
+                if (!t) continue;
+                if (t->isVisible() && !t->portOpened() && !t->workerRunning() &&
+                    t->logLines().value(t->logLines().size() - 1) ==
+                        QStringLiteral("Błąd - problem z portem transmisji!")) {
+                    ++progressWindows;
+                    progressLog = t->logLines();
+                    t->close();
+                }
+                if (connected_.contains(t)) continue;
                 connected_ << t;
                 QObject::connect(t, &TFTervola::transferFinished, this, [this, t] {
                     ++progressWindows;
