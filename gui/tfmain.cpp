@@ -641,5 +641,6 @@ void TFMain::takeScreenshots() {
     snap(QStringLiteral("ask-three"));
     Ask(5, 3, kConfirm, QStringLiteral("Opcja ta spowoduje usunięcie bieżących ustawień!"),
         QStringLiteral("Czy potwierdzasz jej wykonanie?"));
-    QApplication::quit();
+    // exit(), not quit(): quit() closes the windows first, and closing asks the close question.
+    QCoreApplication::exit(0);
 }
