@@ -45,7 +45,6 @@ private Q_SLOTS:
     void programmeFromThePage();
     void compareAfterAnEditInTheEditor();
     void readLoadsTheControls();
-    void readWithAWrongPinLeavesTheEditor();
 
 private:
     // Clicks a module button and waits until its progress window has been closed again.
@@ -151,22 +150,6 @@ void TstOperationsSim::readLoadsTheControls() {
     QCOMPARE(edit("Edit12")->text(), QStringLiteral("2468"));
     // The settings keep their name: the user saves what was read under a name of choice.
     QCOMPARE(main_->settingsName(), QStringLiteral("Nowy"));
-}
-
-void TstOperationsSim::readWithAWrongPinLeavesTheEditor() {
-    ModuleSettings inModule;
-    inModule.MODPIN = "2468";
-    inModule.SMSC = "+48501200777";
-    sim_->setMemory(toMemory(EncodeImageV11(inModule)));
-    const ModuleSettings before = main_->settings();
-    const QString smsc = edit("Edit5")->text();
-
-    dialogs_->pinToType = QStringLiteral("2469");
-    press("BitBtn7");
-    QCOMPARE(dialogs_->askLines(), QStringList{QStringLiteral("Niepoprawny kod PIN modułu!")});
-    QVERIFY(main_->settings() == before);
-    QCOMPARE(edit("Edit5")->text(), smsc);
-    QCOMPARE(dialogs_->progressLog.last(), QStringLiteral("Moduł gotowy do pracy."));
 }
 
 QTEST_MAIN(TstOperationsSim)

@@ -273,7 +273,7 @@ void TstTervolaSim::silentModule() {
 void TstTervolaSim::abortStopsTheTransfer() {
     // Slow replies, so the user has time to press "Przerwij" in the write phase.
     sim::Faults f;
-    f.replyDelayMs = 20;
+    f.replyDelayMs = 40;
     sim_->setFaults(f);
     QSignalSpy done(w_.get(), &TFTervola::transferFinished);
     w_->setMode(OperationMode::Program);
@@ -296,7 +296,7 @@ void TstTervolaSim::abortStopsTheTransfer() {
 
 void TstTervolaSim::closeDuringTransferThenShowAgain() {
     sim::Faults slow;
-    slow.replyDelayMs = 20;
+    slow.replyDelayMs = 40;
     sim_->setFaults(slow);
     QSignalSpy done(w_.get(), &TFTervola::transferFinished);
     w_->setMode(OperationMode::Program);
