@@ -16,10 +16,11 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 skip() { echo "SKIP: $*" >&2; exit "$SKIP"; }
 
 [ -x "$probe" ] || fail "probe program not found: $probe"
-for tool in /usr/sbin/cupsd lpadmin lpstat pdfinfo pdftotext; do
-  command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed (scripts/deps.sh installs it)"
+[ -x /usr/sbin/cupsd ] || skip "cupsd is not installed here, so it cannot start (scripts/deps.sh installs cups)"
+for tool in lpadmin lpstat pdfinfo pdftotext; do
+  command -v "$tool" >/dev/null 2>&1 || fail "$tool is not installed (scripts/deps.sh installs it)"
 done
-[ -x /usr/lib/cups/backend/cups-pdf ] || skip "the cups-pdf backend is not installed"
+[ -x /usr/lib/cups/backend/cups-pdf ] || fail "the cups-pdf backend is not installed (printer-driver-cups-pdf)"
 
 work=$(mktemp -d /tmp/brenvox-cups.XXXXXX) || fail "no temporary folder"
 chmod 0755 "$work"
