@@ -48,6 +48,9 @@ private Q_SLOTS:
         QCOMPARE(w_->windowTitle(), u("GSM"));
         QVERIFY(!w_->isEnabled());
         QVERIFY(!w_->startedUp());
+        auto* timer = w_->findChild<QTimer*>(u("Timer1"));
+        QVERIFY(timer && timer->isActive() && timer->isSingleShot());
+        QCOMPARE(timer->interval(), 500);
         // A close attempt before start-up is ignored without a question.
         ModalScript script;
         script.start();
