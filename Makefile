@@ -52,6 +52,15 @@ fuzz: deps
 	cmake --build build-fuzz -j $(JOBS)
 	bash scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS)
 
+# Transfer times of program / compare / read against the simulator, with their ratio to the
+# protocol's floor; a measurement, never a pass/fail gate.
+bench: build
+	cmake --build $(BUILD) --target bench_link
+
+# A picture of every page and of the question dialog, taken on a virtual display.
+screenshots: build
+	bash scripts/screenshots.sh $(BUILD) $(BUILD)/screenshots
+
 demo: build
 	$(BUILD)/cli/brenvox-cli demo
 
