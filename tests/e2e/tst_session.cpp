@@ -1,0 +1,313 @@
+// One whole working session with the program, the way an installer goes through it: the window
+// starts up, settings are edited on several pages with the keyboard and the mouse, saved under a
+// new name, programmed into the simulated module, and the program is closed and its window
+// destroyed. Run under LeakSanitizer (the sanitizer build) it is also the leak check of a session.
+#include "codec/image_codec.h"
+#include "pty_simulator.h"
+#include "settings/module_settings.h"
+#include "settings/settings_file.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "../gui/gui_test_util.h"
+#include "cp1250_text.h"
+#include "tfmain.h"
+#include "tftervola.h"
+
+using namespace brenvox;
+using guitest::ModalScript;
+
+namespace {
+
+constexpr int kWaitMs = 90000;  // generous: a busy machine only makes the wait longer
+
+QString u(const char* s) { return QString::fromUtf8(s); }
+
+sim::Memory toMemory(const ModuleImage& img) {
+    sim::Memory m{};
+    std::copy(img.begin(), img.end(), m.begin());
+    return m;
+}
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class TstSession : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void startEditSaveProgrammeClose();
+
+private:
+    template <typename T>
+    T* control(const char* name) {
+        return main_ ? main_->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+    }
+    // Clicks the tab of a page, as a user picks a page.
+    void openPage(const char* caption);
+    // Selects the edit box's text and types over it.
+    void typeInto(const char* name, const QString& text);
+    void typeSpin(const char* name, const QString& digits);
+    void keyOn(const char* name, Qt::Key key, int times = 1);
+
+    QTemporaryDir dir_;
+    sim::PtySimulator sim_;
+    QPointer<TFMain> main_;
+};
+
+void TstSession::initTestCase() {
+    QVERIFY(dir_.isValid());
+    QVERIFY(QDir(dir_.path()).mkpath(QStringLiteral("Nastawy")));
+    QVERIFY(QDir(dir_.path()).mkpath(QStringLiteral("System")));
+    std::string error;
+    QVERIFY2(sim_.start(&error), error.c_str());
+    TFTervola::setPortDeviceOverride(QString::fromStdString(sim_.devicePath()));
+    // The module starts out holding something else than what will be programmed.
+    sim::Memory blank{};
+    blank.fill(0xFF);
+    sim_.setMemory(blank);
+}
+
+void TstSession::cleanupTestCase() {
+    delete main_.data();  // only when a failed step left the window alive
+    TFTervola::setPortDeviceOverride(QString());
+    sim_.stop();
+}
+
+void TstSession::openPage(const char* caption) {
+    auto* pages = control<QTabWidget>("PageControl1");
+    QVERIFY(pages);
+    QTabBar* bar = pages->tabBar();
+    int index = -1;
+    for (int i = 0; i < bar->count(); ++i)
+        if (bar->tabText(i) == u(caption)) index = i;
+    QVERIFY2(index >= 0, caption);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    QCOMPARE(pages->currentIndex(), index);
+}
+
+void TstSession::typeInto(const char* name, const QString& text) {
+    auto* edit = control<QLineEdit>(name);
+    QVERIFY2(edit && edit->isVisible(), name);
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    guitest::typeText(edit, text);
+    QCOMPARE(edit->text(), text);
+}
+
+void TstSession::typeSpin(const char* name, const QString& digits) {
+    auto* spin = control<QSpinBox>(name);
+    QVERIFY2(spin && spin->isVisible(), name);
+    spin->setFocus();
+    QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(spin, digits);
+    QTest::keyClick(spin, Qt::Key_Return);
+    QCOMPARE(spin->value(), digits.toInt());
+}
+
+void TstSession::keyOn(const char* name, Qt::Key key, int times) {
+    auto* w = control<QWidget>(name);
+    QVERIFY2(w && w->isVisible(), name);
+    w->setFocus();
+    for (int i = 0; i < times; ++i) QTest::keyClick(w, key);
+}
+
+void TstSession::startEditSaveProgrammeClose() {
+    // ---- Start-up: created disabled under the provisional caption, enabled by the timer ----
+    TFMain::Options options;
+    options.appDir = dir_.path();
+    main_ = new TFMain(options);
+    // Closing the window destroys it, as the end of the program would; the test's application
+    // object must not quit under the test when the last window goes.
+    main_->setAttribute(Qt::WA_DeleteOnClose);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QCOMPARE(main_->windowTitle(), u("GSM"));
+    QVERIFY(!main_->isEnabled());
+    main_->show();
+    QVERIFY(!main_->startedUp());  // start-up waits for the timer, not for the show
+    QVERIFY(QTest::qWaitFor([&] { return main_ && main_->startedUp(); }, kWaitMs));
+    QCOMPARE(main_->windowTitle(), u("Kavrex V1.1"));
+    QVERIFY(main_->isEnabled());
+    QCOMPARE(main_->statusText(), u(" Nazwa ustawień: Nowy"));
+    QVERIFY(QTest::qWaitForWindowExposed(main_));
+
+    // ---- Editing on several pages ----
+    openPage("2.SIM");
+    typeInto("Edit4", u("2580"));
+    QTest::mouseClick(control<QPushButton>("BitBtn2"), Qt::LeftButton);  // "PlusGSM"
+    QCOMPARE(control<QLineEdit>("Edit5")->text(), u("+48601000310"));
+
+    openPage("4.Wyjście");
+    typeInto("Edit6", u("Z1"));
+    keyOn("SpinEdit9", Qt::Key_Up, 5);  // 60 s by default
+
+    openPage("5.SMS");
+    keyOn("SpinEdit8", Qt::Key_Up, 3);  // 20 by default
+    typeSpin("SpinEdit2", u("90"));
+
+    openPage("6.TEST");
+    keyOn("ComboBox4", Qt::Key_Down);  // "Niewykorzystane" -> "Wyślij wiadomość - SMS"
+    QCOMPARE(control<QComboBox>("ComboBox4")->currentText(), u("Wyślij wiadomość - SMS"));
+    typeInto("Edit7", u("+48601000777"));
+    typeInto("Edit8", u("Test okresowy OK"));
+
+    openPage("7.RING ");
+    typeSpin("SpinEdit4", u("30"));
+
+    // The slot editor: the fourth slot (input 3) sends an SMS on closing.
+    openPage("3.Wejścia");
+    auto* list = control<QListWidget>("ListBox1");
+    QVERIFY(list && list->count() == kSlotCount);
+    const int slotRow = 3;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(slotRow)).center());
+    QCOMPARE(list->currentRow(), slotRow);
+    typeInto("Edit1", u("Czujka w holu, piętro"));
+    keyOn("ComboBox1", Qt::Key_Down);
+    QCOMPARE(control<QComboBox>("ComboBox1")->currentIndex(), int(SendSms));
+    QTest::mouseClick(control<QRadioButton>("RadioButton2"), Qt::LeftButton);
+    QVERIFY(control<QRadioButton>("RadioButton2")->isChecked());
+    typeInto("Edit2", u("+48601000020"));
+    typeInto("Edit3", u("Alarm w holu"));
+
+    openPage("8.Moduł");
+    typeInto("Edit12", u("1397"));
+
+    // Every edit reached the one settings store.
+    {
+        const ModuleSettings& s = main_->settings();
+        QCOMPARE(s.PIN, std::string("2580"));
+        QCOMPARE(s.SMSC, std::string("+48601000310"));
+        QCOMPARE(s.OUTCODE, std::string("Z1"));
+        QCOMPARE(s.get(IntSetting::OFFTIMEVAL), 65);
+        QCOMPARE(s.get(IntSetting::SMSMAX), 23);
+        QCOMPARE(s.get(IntSetting::SMSACK), 90);
+        QCOMPARE(s.get(IntSetting::TEST1TYPE), int(SendSms));
+        QCOMPARE(s.TEST1PHONE, std::string("+48601000777"));
+        QCOMPARE(s.TEST1SMS, std::string("Test okresowy OK"));
+        QCOMPARE(s.get(IntSetting::RINGTIME), 30);
+        QCOMPARE(s.MODPIN, std::string("1397"));
+        const InputSlot& slot = s.slots[slotRow];
+        QCOMPARE(gui::fromCp1250(slot.Comment), u("Czujka w holu, piętro"));
+        QCOMPARE(slot.Function, int(SendSms));
+        QCOMPARE(slot.Reaction, int(OnClosing));
+        QCOMPARE(slot.Phone, std::string("+48601000020"));
+        QCOMPARE(slot.SmsText, std::string("Alarm w holu"));
+        // Its neighbours were left alone.
+        QCOMPARE(s.slots[slotRow - 1].Function, int(NoAction));
+        QCOMPARE(s.slots[slotRow + 1].Function, int(NoAction));
+    }
+
+    // ---- "Zapisz jako" through the real save dialog ----
+    const QString saved = QDir(dir_.path()).filePath(u("Nastawy/Magazyn Łódź"));
+    {
+        openPage("1.Pliki");
+        ModalScript script;
+        script.file(saved).start();
+        QTest::mouseClick(control<QPushButton>("BitBtn11"), Qt::LeftButton);
+        QVERIFY(script.finished());
+        QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(u(", "))));
+        QVERIFY2(script.failures.isEmpty(), qPrintable(script.failures.join(u(", "))));
+        QCOMPARE(QDir(script.fileDirs.value(0)).canonicalPath(),
+                 QDir(dir_.filePath(u("Nastawy"))).canonicalPath());
+        QCOMPARE(script.fileNames.value(0), u("Nowy"));
+    }
+    QVERIFY(QFileInfo(saved).isFile());
+    QCOMPARE(main_->settingsName(), u("Magazyn Łódź"));
+    QCOMPARE(main_->statusText(), u(" Nazwa ustawień: Magazyn Łódź"));
+    {
+        ModuleSettings fromDisk;
+        QCOMPARE(ReadSettingsFile(QFile::encodeName(saved).toStdString(), fromDisk), ReadOutcome::Ok);
+        QVERIFY(fromDisk == main_->settings());
+    }
+    const QByteArray savedBytes = readAll(saved);
+    QVERIFY(!savedBytes.isEmpty());
+
+    // ---- "Programuj" against the simulated module ----
+    const ModuleSettings programmed = main_->settings();
+    QStringList progressLog;
+    bool progressShown = false;
+    {
+        openPage("8.Moduł");
+        ModalScript script;
+        script.ask(AskNo)  // the offer to save first
+            .then([&](QWidget* w) {
+                auto* t = qobject_cast<TFTervola*>(w);
+                if (!t) {
+                    script.failures << u("expected the progress window, got ") + w->objectName();
+                    w->close();
+                    return;
+                }
+                progressShown = true;
+                // The user reads the outcome and closes the window once the transfer has ended.
+                auto closeWhenDone = [t, &progressLog] {
+                    progressLog = t->logLines();
+                    t->close();
+                };
+                QObject::connect(t, &TFTervola::transferFinished, t,
+                                 [t, closeWhenDone] { QTimer::singleShot(0, t, closeWhenDone); });
+                // A window that never ends its transfer is closed so the test fails instead of
+                // hanging.
+                QTimer::singleShot(kWaitMs, t, closeWhenDone);
+            })
+            .ask(AskNo)  // then the offer to print
+            .start();
+        QTest::mouseClick(control<QPushButton>("BitBtn5"), Qt::LeftButton);
+        QVERIFY(script.finished());
+        QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(u(", "))));
+        QVERIFY2(script.failures.isEmpty(), qPrintable(script.failures.join(u(", "))));
+        QVERIFY(progressShown);
+        QCOMPARE(script.asks.size(), std::size_t(2));
+        QCOMPARE(script.asks[0].line1, u("Czy zapisać aktualne ustawienia na dysk?"));
+        QCOMPARE(script.asks[1].line1, u("Czy wykonać wydruk ustawień?"));
+    }
+    QVERIFY2(progressLog.size() >= 2, qPrintable(progressLog.join(u("|"))));
+    QCOMPARE(progressLog.mid(progressLog.size() - 2),
+             (QStringList{u("Programowanie zakończone pozytywnie."), u("Moduł gotowy do pracy.")}));
+    QVERIFY(progressLog.contains(u("Programowanie...")));
+    QVERIFY(progressLog.contains(u("Weryfikacja...")));
+    // The module holds exactly the image of what was edited, and programming changed nothing.
+    QVERIFY(sim_.memory() == toMemory(EncodeImageV11(programmed)));
+    QVERIFY(main_->settings() == programmed);
+    auto* progress = main_->findChild<TFTervola*>();
+    QVERIFY(progress && !progress->isVisible() && !progress->workerRunning() && !progress->portOpened());
+
+    // ---- Closing: confirm, decline the offer to save, and the window goes away ----
+    {
+        ModalScript script;
+        script.ask(AskYes).ask(AskNo).start();
+        QVERIFY(main_->close());
+        QVERIFY(script.finished());
+        QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(u(", "))));
+        QCOMPARE(script.asks.size(), std::size_t(2));
+        QCOMPARE(script.asks[0].line1, u("Czy na pewno chcesz zakończyć pracę programu?"));
+        QCOMPARE(script.asks[1].line1, u("Czy zapisać aktualne ustawienia na dysk?"));
+    }
+    QVERIFY(QTest::qWaitFor([&] { return main_.isNull(); }, kWaitMs));
+    // Declining the offer wrote nothing: the saved file is as it was and no other appeared.
+    QCOMPARE(readAll(saved), savedBytes);
+    QCOMPARE(QDir(dir_.filePath(u("Nastawy"))).entryList(QDir::Files), QStringList{u("Magazyn Łódź")});
+}
+
+QTEST_MAIN(TstSession)
+#include "tst_session.moc"
