@@ -2,11 +2,6 @@
 // starts up, settings are edited on several pages with the keyboard and the mouse, saved under a
 // new name, programmed into the simulated module, and the program is closed and its window
 // destroyed. Run under LeakSanitizer (the sanitizer build) it is also the leak check of a session.
-#include "codec/image_codec.h"
-#include "pty_simulator.h"
-#include "settings/module_settings.h"
-#include "settings/settings_file.h"
-
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -24,7 +19,11 @@
 #include <QtTest>
 
 #include "../gui/gui_test_util.h"
+#include "codec/image_codec.h"
 #include "cp1250_text.h"
+#include "pty_simulator.h"
+#include "settings/module_settings.h"
+#include "settings/settings_file.h"
 #include "tfmain.h"
 #include "tftervola.h"
 
@@ -35,7 +34,9 @@ namespace {
 
 constexpr int kWaitMs = 90000;  // generous: a busy machine only makes the wait longer
 
-QString u(const char* s) { return QString::fromUtf8(s); }
+QString u(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 sim::Memory toMemory(const ModuleImage& img) {
     sim::Memory m{};
@@ -145,7 +146,11 @@ void TstSession::startEditSaveProgrammeClose() {
     QCOMPARE(main_->windowTitle(), u("GSM"));
     QVERIFY(!main_->isEnabled());
     main_->show();
-    QVERIFY(!main_->startedUp());  // start-up waits for the timer, not for the show
+    // Start-up waits for the window's half-second one-shot timer, not for the show itself.
+    QVERIFY(!main_->startedUp());
+    auto* timer = main_->findChild<QTimer*>(QStringLiteral("Timer1"));
+    QVERIFY(timer && timer->isActive() && timer->isSingleShot());
+    QCOMPARE(timer->interval(), 500);
     QVERIFY(QTest::qWaitFor([&] { return main_ && main_->startedUp(); }, kWaitMs));
     QCOMPARE(main_->windowTitle(), u("Kavrex V1.1"));
     QVERIFY(main_->isEnabled());
@@ -180,7 +185,8 @@ void TstSession::startEditSaveProgrammeClose() {
     auto* list = control<QListWidget>("ListBox1");
     QVERIFY(list && list->count() == kSlotCount);
     const int slotRow = 3;
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(slotRow)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(slotRow)).center());
     QCOMPARE(list->currentRow(), slotRow);
     typeInto("Edit1", u("Czujka w holu, piętro"));
     keyOn("ComboBox1", Qt::Key_Down);
@@ -250,7 +256,8 @@ void TstSession::startEditSaveProgrammeClose() {
     {
         openPage("8.Moduł");
         ModalScript script;
-        script.ask(AskNo)  // the offer to save first
+        script
+            .ask(AskNo)  // the offer to save first
             .then([&](QWidget* w) {
                 auto* t = qobject_cast<TFTervola*>(w);
                 if (!t) {
