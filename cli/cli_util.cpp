@@ -1,6 +1,8 @@
 #include "cli_util.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 
 #include "settings/cp1250.h"
@@ -47,6 +49,31 @@ std::string escapedUtf8(const std::string& cp1250) {
         }
     }
     return out;
+}
+
+// Same safety as settings files: a failed write leaves no half image behind.
+bool writeImageOrReport(const std::string& path, const ModuleImage& img) {
+    const std::string temp = path + ".part";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(img.data()), static_cast<std::streamsize>(img.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            std::error_code ec;
+            std::filesystem::remove(temp, ec);
+            std::cerr << "Cannot write the image: " << path << "\n";
+            return false;
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(temp, path, ec);
+    if (ec) {
+        std::filesystem::remove(temp, ec);
+        std::cerr << "Cannot write the image: " << path << "\n";
+        return false;
+    }
+    return true;
 }
 
 }  // namespace brenvox::cli

@@ -31,31 +31,6 @@ std::optional<ModuleVersion> parseVersion(const std::string& text) {
     return std::nullopt;
 }
 
-// Same safety as settings files: the image goes to a temporary file beside the target and is only
-// renamed over it once completely written, so a failed write leaves no half image behind.
-bool writeImage(const std::string& path, const ModuleImage& img) {
-    const std::string temp = path + ".part";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(img.data()), static_cast<std::streamsize>(img.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ec;
-            std::filesystem::remove(temp, ec);
-            std::cerr << "Cannot write the image: " << path << "\n";
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
-        std::cerr << "Cannot write the image: " << path << "\n";
-        return false;
-    }
-    return true;
-}
 
 void printHexDump(const ModuleImage& img) {
     char line[8 + 16 * 3 + 1];
@@ -86,7 +61,7 @@ int cmdEncode(const CodecArgs& a) {
         printHexDump(img);
         return 0;
     }
-    return writeImage(a.output, img) ? 0 : 2;
+    return writeImageOrReport(a.output, img) ? 0 : 2;
 }
 
 std::optional<ModuleImage> readImage(const std::string& path) {

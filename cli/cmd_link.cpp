@@ -194,28 +194,6 @@ LinkOutcome RunLogged(SerialLink& link, TransferState& state, OperationMode mode
     return state.TransferOutcome.load();
 }
 
-bool WriteRaw(const std::string& path, const ModuleImage& img) {
-    // Beside the target first, then renamed over it: a failed write leaves no half image.
-    const std::string temp = path + ".part";
-    {
-        std::ofstream f(temp, std::ios::binary | std::ios::trunc);
-        f.write(reinterpret_cast<const char*>(img.data()), static_cast<std::streamsize>(img.size()));
-        f.flush();
-        if (!f) {
-            std::filesystem::remove(temp);
-            std::cerr << "Cannot write the image: " << path << '\n';
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
-        std::cerr << "Cannot write the image: " << path << '\n';
-        return false;
-    }
-    return true;
-}
 
 std::optional<ModuleVersion> VersionOf(const ModuleInfo& info) {
     if (info.VersionMajor == 1 && info.VersionMinor == 0) return ModuleVersion::V10;
@@ -289,7 +267,7 @@ int FinishRead(Session& ss, const OperationArgs& op) {
     if (!version) return 1;  // a successful read always comes from version 1.0 or 1.1
     ModuleSettings s;
     DecodeImage(img, *version, s);
-    if (!op.image.empty() && !WriteRaw(op.image, img)) return 2;
+    if (!op.image.empty() && !writeImageOrReport(op.image, img)) return 2;
     if (!op.output.empty() && !saveSettingsOrReport(op.output, s)) return 2;
     ss.out.Line(progress::kReadDecoded);
     ss.out.Line(progress::kModuleReady);
@@ -327,7 +305,7 @@ int RunOperation(OperationMode mode, const ModuleSettings& s, const LinkArgs& a,
             ss.trace.Close();
             return 1;
         }
-        if (!WriteRaw(op.backup, ss.state.ReadImage)) return 2;
+        if (!writeImageOrReport(op.backup, ss.state.ReadImage)) return 2;
         std::cerr << "Module memory saved to " << op.backup << '\n';
     }
 
