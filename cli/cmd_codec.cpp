@@ -1,6 +1,5 @@
 // Codec commands: encode (settings file -> module image or hex dump), decode (image -> settings).
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
