@@ -286,9 +286,14 @@ void ReportDifferences(Session& ss, const ModuleSettings& fileSettings, const Op
     if (!version) return;
     ModuleSettings moduleSettings;
     DecodeImage(ss.state.ReadImage, *version, moduleSettings);
+    // The file's settings go through the same version's image first: what the module cannot
+    // hold (comments, texts of unused events, a second output code on 1.0) would otherwise be
+    // listed as a difference on every compare.
+    ModuleSettings fileAsModule;
+    DecodeImage(EncodeImage(fileSettings, *version), *version, fileAsModule);
     ss.out.Line("");
     for (const SettingKey& k : settingKeys()) {
-        const std::string a = ShownValue(fileSettings, k), b = ShownValue(moduleSettings, k);
+        const std::string a = ShownValue(fileAsModule, k), b = ShownValue(moduleSettings, k);
         if (a != b) ss.out.Line(k.name + ": " + a + " -> " + b);
     }
 }
