@@ -1,0 +1,142 @@
+// The program's folder on a disk that fills up or turns read-only: saving over a settings file
+// reports "Problem z utworzeniem pliku na dysku!" and keeps the old file byte for byte; the port
+// choice is lost silently while the old port file stays as it was. A 16 kB tmpfs stands in for
+// the disk (mounting needs root; without it the cases are skipped, saying why).
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cstdlib>
+
+#include "gui_test_util.h"
+#include "settings/port_config.h"
+#include "settings/settings_file.h"
+#include "tfask.h"
+#include "tfmain.h"
+#include "ui_tfmain.h"
+
+using guitest::ModalScript;
+
+namespace {
+QString u(const char* s) { return QString::fromUtf8(s); }
+std::string local(const QString& p) { return QFile::encodeName(p).toStdString(); }
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+int sh(const QString& cmd) { return std::system(cmd.toLocal8Bit().constData()); }
+}  // namespace
+
+class TestDiskFaults : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString disk_;  // the program folder, a tmpfs mount point
+    bool mounted_ = false;
+    std::unique_ptr<TFMain> w_;
+
+    QString settingsPath() const { return disk_ + "/Nastawy/klient"; }
+    QString confPath() const { return disk_ + "/System/Conf"; }
+    Ui::TFMain& f() { return w_->form(); }
+
+    // Fills what is left of the disk, so the next file written runs out of room part-way.
+    void fillDisk() {
+        QFile fill(disk_ + "/fill");
+        QVERIFY(fill.open(QIODevice::WriteOnly));
+        const QByteArray block(512, 'f');
+        while (fill.write(block) == block.size() && fill.flush()) {
+        }
+    }
+
+    // Starts the program and loads the settings file, so that "Zapisz" writes over it.
+    void startAndOpen() {
+        w_ = std::make_unique<TFMain>(TFMain::Options{disk_, {}});
+        QVERIFY(guitest::startMainWindow(*w_));
+        ModalScript script;
+        script.file(settingsPath()).start();
+        f().BitBtn9->click();
+        QVERIFY(script.finished());
+        QCOMPARE(w_->settingsName(), u("klient"));
+    }
+
+    // "Zapisz" with a change that makes the file longer; returns the messages shown.
+    std::vector<guitest::AskSeen> saveLonger() {
+        for (auto& slot : w_->settings().slots) slot.setComment(std::string(128, 'c'));
+        ModalScript script;
+        script.ask(AskYes).start();
+        f().BitBtn10->click();
+        [&] { QVERIFY(QTest::qWaitFor([&] { return script.finished(); }, 10000)); }();
+        return script.asks;
+    }
+
+private Q_SLOTS:
+    void init() {
+        QVERIFY(dir_.isValid());
+        disk_ = dir_.path() + "/disk";
+        QVERIFY(QDir().mkpath(disk_));
+        mounted_ = sh("mount -t tmpfs -o size=16k tmpfs '" + disk_ + "' 2>/dev/null") == 0;
+        if (!mounted_) QSKIP("cannot mount a tmpfs here (needs root and mount rights)");
+        QVERIFY(QDir(disk_).mkpath("Nastawy"));
+        QVERIFY(QDir(disk_).mkpath("System"));
+        brenvox::ModuleSettings s;
+        s.PIN = "1234";
+        QVERIFY(brenvox::WriteSettingsFile(local(settingsPath()), s));
+        QVERIFY(brenvox::WritePortConfig(local(confPath()), 0, 2));
+    }
+    void cleanup() {
+        w_.reset();
+        if (mounted_) sh("umount '" + disk_ + "' 2>/dev/null");
+        mounted_ = false;
+    }
+
+    void saveOnAFullDiskKeepsTheOldFile() {
+        const QByteArray before = readAll(settingsPath());
+        startAndOpen();
+        fillDisk();
+        const auto asks = saveLonger();
+        QCOMPARE(asks.size(), std::size_t(1));
+        QCOMPARE(asks.at(0).line1, u("Problem z utworzeniem pliku na dysku!"));
+        QCOMPARE(asks.at(0).caption, u("Potwierdź"));
+        QCOMPARE(readAll(settingsPath()), before);
+        // No half-written temporary file is left beside it.
+        QCOMPARE(QDir(disk_ + "/Nastawy").entryList(QDir::Files), QStringList{u("klient")});
+    }
+
+    void saveOnAReadOnlyDiskKeepsTheOldFile() {
+        const QByteArray before = readAll(settingsPath());
+        startAndOpen();
+        QCOMPARE(sh("mount -o remount,ro '" + disk_ + "' 2>/dev/null"), 0);
+        const auto asks = saveLonger();
+        QCOMPARE(asks.size(), std::size_t(1));
+        QCOMPARE(asks.at(0).line1, u("Problem z utworzeniem pliku na dysku!"));
+        QCOMPARE(readAll(settingsPath()), before);
+    }
+
+    void thePortFileSurvivesSilently() {
+        const QByteArray before = readAll(confPath());
+        w_ = std::make_unique<TFMain>(TFMain::Options{disk_, {}});
+        QVERIFY(guitest::startMainWindow(*w_));
+        QCOMPARE(f().ComboBox3->currentText(), u("3"));
+        fillDisk();
+        ModalScript script;
+        script.start();
+        f().ComboBox3->setCurrentIndex(6);  // the new choice holds until the program ends
+        QCOMPARE(sh("mount -o remount,ro '" + disk_ + "' 2>/dev/null"), 0);
+        f().ComboBox2->setCurrentIndex(1);
+        QTest::qWait(200);
+        QVERIFY(script.asks.empty());
+        QVERIFY(script.unexpected.isEmpty());
+        QCOMPARE(f().ComboBox3->currentText(), u("7"));
+        QCOMPARE(readAll(confPath()), before);
+        // The next start finds the old choice.
+        w_.reset();
+        w_ = std::make_unique<TFMain>(TFMain::Options{disk_, {}});
+        QVERIFY(guitest::startMainWindow(*w_));
+        QCOMPARE(f().ComboBox3->currentText(), u("3"));
+        QCOMPARE(f().ComboBox2->currentText(), u("COM"));
+    }
+};
+
+QTEST_MAIN(TestDiskFaults)
+#include "tst_disk_faults.moc"
