@@ -5,7 +5,7 @@
 set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-"$root/build-win"}
+build=$(realpath -m "${1:-$root/build-win}")  # absolute: the CMake package dirs below must not depend on the caller's folder
 prefix="$build/cross-prefix"
 
 command -v x86_64-w64-mingw32-g++ >/dev/null || {

@@ -1,9 +1,21 @@
 // The platform-independent part of SerialLink: the Port interface on top of the port calls.
 #include "link/serial_link.h"
 
+#include "link/serial_link_detail.h"
+
 #include <limits>
 
 namespace brenvox {
+
+// The port number and type name the device; the platform file opens it.
+bool SerialLink::OpenPort(int32_t portNumber, int32_t baud, int32_t readTotalMs, int32_t readIntervalMs,
+                          int portType) {
+    if (!detail::PortNumberValid(portNumber)) return false;
+    const std::string path = PortDevicePath(portType, portNumber);
+    if (path.empty()) return false;
+    return OpenDevice(path, baud, readTotalMs, readIntervalMs);
+}
+
 
 void SerialLink::Write(const uint8_t* data, size_t count) {
     // Frames are at most a few dozen bytes; anything larger than an int32 is not ours to send.

@@ -172,14 +172,6 @@ bool SerialLink::IsOpen() const {
     return impl_->fd >= 0 && !impl_->closing;
 }
 
-bool SerialLink::OpenPort(int32_t portNumber, int32_t baud, int32_t readTotalMs, int32_t readIntervalMs,
-                          int portType) {
-    if (!detail::PortNumberValid(portNumber)) return false;
-    const std::string path = PortDevicePath(portType, portNumber);
-    if (path.empty()) return false;
-    return OpenDevice(path, baud, readTotalMs, readIntervalMs);
-}
-
 bool SerialLink::OpenDevice(const std::string& path, int32_t baud, int32_t readTotalMs,
                             int32_t readIntervalMs) {
     if (!detail::OpenArgumentsValid(baud, readTotalMs, readIntervalMs)) return false;
