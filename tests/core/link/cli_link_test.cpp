@@ -12,6 +12,8 @@
 #include <iterator>
 #include <sstream>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "codec/image_codec.h"
 #include "link/deadline.h"
@@ -53,17 +55,18 @@ struct RunResult {
     std::vector<std::string> lines;
 };
 
-RunResult RunCli(const std::vector<std::string>& args) {
+// Starts `program` with `args`, its standard output on a pipe; returns the child's PID and the
+// pipe's reading end, or a PID of -1.
+std::pair<pid_t, int> SpawnWithOutput(std::string program, const std::vector<std::string>& args) {
     int pipeFds[2];
-    if (::pipe(pipeFds) != 0) return {};
+    if (::pipe(pipeFds) != 0) return {-1, -1};
     const pid_t pid = ::fork();
     if (pid == 0) {
         ::dup2(pipeFds[1], STDOUT_FILENO);
         ::close(pipeFds[0]);
         ::close(pipeFds[1]);
         std::vector<char*> argv;
-        std::string cli = BRENVOX_CLI_PATH;
-        argv.push_back(cli.data());
+        argv.push_back(program.data());
         std::vector<std::string> copy = args;
         for (auto& a : copy) argv.push_back(a.data());
         argv.push_back(nullptr);
@@ -71,11 +74,21 @@ RunResult RunCli(const std::vector<std::string>& args) {
         ::_exit(127);
     }
     ::close(pipeFds[1]);
+    if (pid < 0) {
+        ::close(pipeFds[0]);
+        return {-1, -1};
+    }
+    return {pid, pipeFds[0]};
+}
+
+RunResult RunCli(const std::vector<std::string>& args) {
+    const auto [pid, out] = SpawnWithOutput(BRENVOX_CLI_PATH, args);
+    if (pid < 0) return {};
     RunResult r;
     char buf[4096];
     ssize_t n;
-    while ((n = ::read(pipeFds[0], buf, sizeof buf)) > 0) r.out.append(buf, static_cast<size_t>(n));
-    ::close(pipeFds[0]);
+    while ((n = ::read(out, buf, sizeof buf)) > 0) r.out.append(buf, static_cast<size_t>(n));
+    ::close(out);
     r.exit = WaitExit(pid, 120000);
     std::istringstream in(r.out);
     for (std::string line; std::getline(in, line);) r.lines.push_back(line);
@@ -86,28 +99,14 @@ RunResult RunCli(const std::vector<std::string>& args) {
 class Modsim {
 public:
     bool Start(const std::vector<std::string>& args) {
-        int pipeFds[2];
-        if (::pipe(pipeFds) != 0) return false;
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            ::dup2(pipeFds[1], STDOUT_FILENO);
-            ::close(pipeFds[0]);
-            ::close(pipeFds[1]);
-            std::vector<char*> argv;
-            std::string path = BRENVOX_MODSIM_PATH;
-            argv.push_back(path.data());
-            std::vector<std::string> copy = args;
-            for (auto& a : copy) argv.push_back(a.data());
-            argv.push_back(nullptr);
-            ::execv(argv[0], argv.data());
-            ::_exit(127);
-        }
-        ::close(pipeFds[1]);
+        const auto [pid, out] = SpawnWithOutput(BRENVOX_MODSIM_PATH, args);
+        pid_ = pid;
+        if (pid_ < 0) return false;
         // The first line is the device path.
         std::string line;
         char c;
-        while (::read(pipeFds[0], &c, 1) == 1 && c != '\n') line += c;
-        ::close(pipeFds[0]);
+        while (::read(out, &c, 1) == 1 && c != '\n') line += c;
+        ::close(out);
         device_ = line;
         return !device_.empty();
     }
