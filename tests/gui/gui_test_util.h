@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -25,6 +27,16 @@
 #include "tfmain.h"
 
 namespace guitest {
+
+// Texts in the tests are written as UTF-8 literals.
+inline QString u(const char* s) { return QString::fromUtf8(s); }
+// A path as the core's file functions take it.
+inline std::string local(const QString& p) { return QFile::encodeName(p).toStdString(); }
+// The whole content of a file, or nothing when it cannot be read.
+inline QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 // What a question dialog showed.
 struct AskSeen {

@@ -16,15 +16,12 @@
 #include "tfmain.h"
 #include "ui_tfmain.h"
 
+using guitest::local;
 using guitest::ModalScript;
+using guitest::readAll;
+using guitest::u;
 
 namespace {
-QString u(const char* s) { return QString::fromUtf8(s); }
-std::string local(const QString& p) { return QFile::encodeName(p).toStdString(); }
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 int sh(const QString& cmd) { return std::system(cmd.toLocal8Bit().constData()); }
 }  // namespace
 
