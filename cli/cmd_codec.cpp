@@ -30,7 +30,6 @@ std::optional<ModuleVersion> parseVersion(const std::string& text) {
     return std::nullopt;
 }
 
-
 void printHexDump(const ModuleImage& img) {
     char line[8 + 16 * 3 + 1];
     for (int row = 0; row < kImageSize; row += 16) {

@@ -194,7 +194,6 @@ LinkOutcome RunLogged(SerialLink& link, TransferState& state, OperationMode mode
     return state.TransferOutcome.load();
 }
 
-
 std::optional<ModuleVersion> VersionOf(const ModuleInfo& info) {
     if (info.VersionMajor == 1 && info.VersionMinor == 0) return ModuleVersion::V10;
     if (info.VersionMajor == 1 && info.VersionMinor == 1) return ModuleVersion::V11;

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <limits>
 #include <memory>
-#include <iterator>
 
 #include "cli_util.h"
 #include "commands.h"
@@ -21,9 +21,12 @@ namespace {
 // The value of one key as `show` and `diff` print it.
 std::string shownValue(const ModuleSettings& s, const SettingKey& k) {
     switch (k.kind) {
-        case ValueKind::String: return escapedUtf8(getString(s, k));
-        case ValueKind::Integer: return std::to_string(getInt(s, k));
-        case ValueKind::Boolean: return getBool(s, k) ? "1" : "0";
+        case ValueKind::String:
+            return escapedUtf8(getString(s, k));
+        case ValueKind::Integer:
+            return std::to_string(getInt(s, k));
+        case ValueKind::Boolean:
+            return getBool(s, k) ? "1" : "0";
     }
     return {};
 }
@@ -57,8 +60,10 @@ int cmdImport(const std::string& jsonPath, const std::string& out) {
     ModuleSettings s;  // the defaults, as reading a settings file starts from what is there
     const JsonImportResult r = ApplySettingsJson(text, s);
     if (!r.ok) {
-        if (r.key.empty()) std::cerr << jsonPath << ": " << r.error << '\n';
-        else std::cerr << jsonPath << ": key \"" << r.key << "\": " << r.error << '\n';
+        if (r.key.empty())
+            std::cerr << jsonPath << ": " << r.error << '\n';
+        else
+            std::cerr << jsonPath << ": key \"" << r.key << "\": " << r.error << '\n';
         return 2;
     }
     return saveSettingsOrReport(out, s) ? 0 : 2;
@@ -148,7 +153,8 @@ void addSettingsCommands(CLI::App& app, int& exitCode) {
     cPrint->add_option("--name", args->name, "settings name printed (default: the file name)");
     cPrint->callback([&exitCode, args] { exitCode = cmdPrint(args->file, args->date, args->name); });
 
-    auto* cDiff = app.add_subcommand("diff", "List the keys whose values differ as 'KEY: a -> b'; exit 1 if any.");
+    auto* cDiff =
+        app.add_subcommand("diff", "List the keys whose values differ as 'KEY: a -> b'; exit 1 if any.");
     cDiff->add_option("A", args->file, "first settings file")->required();
     cDiff->add_option("B", args->file2, "second settings file")->required();
     cDiff->callback([&exitCode, args] { exitCode = cmdDiff(args->file, args->file2); });

@@ -23,8 +23,7 @@ std::string toCp1250(const QString& text) {
 Cp1250Validator::Cp1250Validator(QLineEdit* edit, int maxChars)
     : QValidator(edit), maxChars_(maxChars), lastLength_(edit->text().size()) {
     // Every text the box accepts, typed or set by the program, is the base for the next check.
-    connect(edit, &QLineEdit::textChanged, this,
-            [this](const QString& text) { lastLength_ = text.size(); });
+    connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { lastLength_ = text.size(); });
 }
 
 QValidator::State Cp1250Validator::validate(QString& input, int&) const {

@@ -1,13 +1,13 @@
 #include "settings_printer.h"
 
 // The core headers come first: the settings model has a member named like one of Qt's keywords.
-#include "settings/module_settings.h"
-#include "settings/printout.h"
-
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+
+#include "settings/module_settings.h"
+#include "settings/printout.h"
 
 namespace brenvox::gui {
 
@@ -36,8 +36,8 @@ PrintRun PrintLinesOn(QPrinter& printer, const std::vector<std::string>& utf8Lin
         }
         if (at.draw) {
             ++run.drawnLines.back();
-            painter.drawText(0, at.y + fm.ascent(), QString::fromUtf8(line.data(),
-                                                                       static_cast<qsizetype>(line.size())));
+            painter.drawText(0, at.y + fm.ascent(),
+                             QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
         }
     }
     run.ok = painter.end();

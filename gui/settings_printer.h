@@ -14,10 +14,10 @@ class ModuleSettings;
 namespace brenvox::gui {
 
 struct PrintRun {
-    bool ok = false;   // the job was begun and ended without an error from the print system
-    int pages = 0;     // pages started (1 for any listing that was printed)
-    int lineHeight = 0;  // the line height used, in printer device units
-    int pageLimit = 0;   // printable page height minus the line height, in device units
+    bool ok = false;              // the job was begun and ended without an error from the print system
+    int pages = 0;                // pages started (1 for any listing that was printed)
+    int lineHeight = 0;           // the line height used, in printer device units
+    int pageLimit = 0;            // printable page height minus the line height, in device units
     std::vector<int> drawnLines;  // lines with text drawn on each page
 };
 

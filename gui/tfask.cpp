@@ -53,12 +53,23 @@ void TFAsk::prepare(int buttons, int focus, const QString& caption, const QStrin
     QPushButton* no = ui->BitBtn2;
     QPushButton* cancel = ui->BitBtn3;
     switch (buttons) {
-        case 1: ok->setVisible(true), no->setVisible(false), cancel->setVisible(false); break;
-        case 2: ok->setVisible(false), no->setVisible(true), cancel->setVisible(false); break;
-        case 3: ok->setVisible(false), no->setVisible(false), cancel->setVisible(true); break;
-        case 4: ok->setVisible(true), no->setVisible(true), cancel->setVisible(false); break;
-        case 5: ok->setVisible(true), no->setVisible(true), cancel->setVisible(true); break;
-        default: break;
+        case 1:
+            ok->setVisible(true), no->setVisible(false), cancel->setVisible(false);
+            break;
+        case 2:
+            ok->setVisible(false), no->setVisible(true), cancel->setVisible(false);
+            break;
+        case 3:
+            ok->setVisible(false), no->setVisible(false), cancel->setVisible(true);
+            break;
+        case 4:
+            ok->setVisible(true), no->setVisible(true), cancel->setVisible(false);
+            break;
+        case 5:
+            ok->setVisible(true), no->setVisible(true), cancel->setVisible(true);
+            break;
+        default:
+            break;
     }
     focus_ = focus;
 
@@ -90,9 +101,15 @@ void TFAsk::prepare(int buttons, int focus, const QString& caption, const QStrin
 
     const int top = ok->y();
     switch (buttons) {
-        case 1: ok->move((W - kButtonWidth) / 2, top); break;
-        case 2: no->move((W - kButtonWidth) / 2, top); break;
-        case 3: cancel->move((W - kButtonWidth) / 2, top); break;
+        case 1:
+            ok->move((W - kButtonWidth) / 2, top);
+            break;
+        case 2:
+            no->move((W - kButtonWidth) / 2, top);
+            break;
+        case 3:
+            cancel->move((W - kButtonWidth) / 2, top);
+            break;
         case 4:
             ok->move(8, top);
             no->move(W - 95, top);
@@ -105,11 +122,14 @@ void TFAsk::prepare(int buttons, int focus, const QString& caption, const QStrin
             no->move(ok->x() + ok->width() + gap / 2, top);
             break;
         }
-        default: break;
+        default:
+            break;
     }
 }
 
-void TFAsk::reject() { done(AskCancel); }
+void TFAsk::reject() {
+    done(AskCancel);
+}
 
 void TFAsk::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
@@ -119,10 +139,17 @@ void TFAsk::showEvent(QShowEvent* event) {
     }
     QPushButton* target = nullptr;
     switch (focus_) {
-        case 1: target = ui->BitBtn1; break;
-        case 2: target = ui->BitBtn2; break;
-        case 3: target = ui->BitBtn3; break;
-        default: break;
+        case 1:
+            target = ui->BitBtn1;
+            break;
+        case 2:
+            target = ui->BitBtn2;
+            break;
+        case 3:
+            target = ui->BitBtn3;
+            break;
+        default:
+            break;
     }
     if (target && target->isVisible()) {
         target->setDefault(true);

@@ -23,8 +23,7 @@ public:
     // Lays the dialog out for one call without showing it: button visibility (1 "OK", 2 "Nie",
     // 3 "Anuluj", 4 "OK"+"Nie", 5 all three, anything else: as the previous call left them),
     // the focus request, caption, the two lines, the width and every position.
-    void prepare(int buttons, int focus, const QString& caption, const QString& line1,
-                 const QString& line2);
+    void prepare(int buttons, int focus, const QString& caption, const QString& line1, const QString& line2);
 
     // The window width for two lines of the given pixel widths: the wider plus 41, at least 282.
     static int widthFor(int line1Width, int line2Width);

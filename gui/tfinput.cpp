@@ -12,8 +12,7 @@
 
 TFInput::TFInput(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFInput>()) {
     ui->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(true);
     brenvox::gui::applyWindowLook(this);
     setFixedSize(width(), height());
@@ -31,11 +30,17 @@ TFInput::TFInput(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFI
 
 TFInput::~TFInput() = default;
 
-QString TFInput::code() const { return ui->Edit1->text(); }
+QString TFInput::code() const {
+    return ui->Edit1->text();
+}
 
-QLineEdit* TFInput::edit() const { return ui->Edit1; }
+QLineEdit* TFInput::edit() const {
+    return ui->Edit1;
+}
 
-void TFInput::reject() { done(ResultCancel); }
+void TFInput::reject() {
+    done(ResultCancel);
+}
 
 void TFInput::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

@@ -10,11 +10,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QStatusBar>
-#include <QStyledItemDelegate>
-#include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyledItemDelegate>
 #include <QTabBar>
 #include <QTimer>
 #include <functional>
@@ -71,16 +71,16 @@ constexpr InputTexts kInputTexts[7] = {
      "Rozwarcie - Awaria akumulatora", "Zwarcie - Napięcie właściwe"},
     {"Wejście 3 - Alarm aktywny  (zwierne do +12V).",
      "Napięcie poniżej 7V (rozwarte) - stan normalny systemu.",
-     "Napięcie powyżej 7V (zwarte do +12V) - alarmowanie aktywne.",
-     "Rozwarcie - Koniec alarmu", "Zwarcie - Alarm uaktywniony"},
-    {"Wejście 4 - Uniwersalne nr 1  (zwierne do masy 0V).", kUniversal2, kUniversal3,
-     kUniversalOpen, kUniversalClose},
-    {"Wejście 5 - Uniwersalne nr 2  (zwierne do masy 0V).", kUniversal2, kUniversal3,
-     kUniversalOpen, kUniversalClose},
-    {"Wejście 6 - Uniwersalne nr 3  (zwierne do masy 0V).", kUniversal2, kUniversal3,
-     kUniversalOpen, kUniversalClose},
-    {"Wejście 7 - Uniwersalne nr 4  (zwierne do masy 0V).", kUniversal2, kUniversal3,
-     kUniversalOpen, kUniversalClose},
+     "Napięcie powyżej 7V (zwarte do +12V) - alarmowanie aktywne.", "Rozwarcie - Koniec alarmu",
+     "Zwarcie - Alarm uaktywniony"},
+    {"Wejście 4 - Uniwersalne nr 1  (zwierne do masy 0V).", kUniversal2, kUniversal3, kUniversalOpen,
+     kUniversalClose},
+    {"Wejście 5 - Uniwersalne nr 2  (zwierne do masy 0V).", kUniversal2, kUniversal3, kUniversalOpen,
+     kUniversalClose},
+    {"Wejście 6 - Uniwersalne nr 3  (zwierne do masy 0V).", kUniversal2, kUniversal3, kUniversalOpen,
+     kUniversalClose},
+    {"Wejście 7 - Uniwersalne nr 4  (zwierne do masy 0V).", kUniversal2, kUniversal3, kUniversalOpen,
+     kUniversalClose},
 };
 
 // Rows of the slot list are as high as the original list's items, so all sixteen fit.
@@ -98,14 +98,15 @@ public:
 class CompactTabStyle : public QProxyStyle {
 public:
     CompactTabStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
-    int pixelMetric(PixelMetric metric, const QStyleOption* option,
-                    const QWidget* widget) const override {
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
         if (metric == PM_TabBarTabHSpace) return 8;
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
 };
 
-std::string localPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string localPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
 
 // The scalar settings and the controls that edit them.
 struct TextBinding {
@@ -162,7 +163,9 @@ std::vector<ComboBinding> comboBindings(Ui::TFMain& f) {
 }
 
 // A list index the box holds, or -1 (no selection) for anything outside its list.
-int indexIn(const QComboBox* box, int value) { return value >= 0 && value < box->count() ? value : -1; }
+int indexIn(const QComboBox* box, int value) {
+    return value >= 0 && value < box->count() ? value : -1;
+}
 
 // Checks one of two exclusive radio buttons, or neither (which an exclusive pair refuses).
 void setRadioPair(QRadioButton* first, QRadioButton* second, bool firstOn, bool secondOn) {
@@ -181,9 +184,8 @@ TFMain::TFMain(QWidget* parent) : TFMain(Options{}, parent) {}
 TFMain::TFMain(const Options& options, QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::TFMain>()), options_(options) {
     ui->setupUi(this);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     brenvox::gui::applyWindowLook(this);
     setFixedSize(638, 277);
     setUpControls();
@@ -325,8 +327,7 @@ void TFMain::setUpControls() {
         {f.BitBtn2, "Automatyczne wstawienie numeru centrum SMS dla operatora:"},
         {f.BitBtn3, "Automatyczne wstawienie numeru centrum SMS dla operatora:"},
     };
-    for (const auto& [button, text] : described)
-        button->setAccessibleDescription(QString::fromUtf8(text));
+    for (const auto& [button, text] : described) button->setAccessibleDescription(QString::fromUtf8(text));
 }
 
 void TFMain::bindScalars() {
@@ -414,7 +415,9 @@ void TFMain::Store() {
     slot.Locked = f.CheckBox5->isChecked();
 }
 
-void TFMain::TabSheet3Show() { LoadSlotEditor(); }
+void TFMain::TabSheet3Show() {
+    LoadSlotEditor();
+}
 
 void TFMain::ResetSettings() {
     loadingGuard_ = true;
@@ -432,11 +435,17 @@ void TFMain::setSettingsName(const QString& name) {
     statusPanel_->setText(kStatusPrefix + name);
 }
 
-QString TFMain::statusText() const { return statusPanel_->text(); }
+QString TFMain::statusText() const {
+    return statusPanel_->text();
+}
 
-int TFMain::portTypeIndex() const { return ui->ComboBox2->currentIndex(); }
+int TFMain::portTypeIndex() const {
+    return ui->ComboBox2->currentIndex();
+}
 
-int TFMain::portNumberIndex() const { return ui->ComboBox3->currentIndex(); }
+int TFMain::portNumberIndex() const {
+    return ui->ComboBox3->currentIndex();
+}
 
 void TFMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
@@ -506,8 +515,7 @@ void TFMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (Ask(4, 2, kConfirm, QStringLiteral("Czy na pewno chcesz zakończyć pracę programu?"), {}) !=
-        AskYes) {
+    if (Ask(4, 2, kConfirm, QStringLiteral("Czy na pewno chcesz zakończyć pracę programu?"), {}) != AskYes) {
         event->ignore();
         return;
     }
@@ -606,9 +614,8 @@ void TFMain::SaveCommand() {
 void TFMain::SaveAsCommand() {
     const QString path = runFileDialog(saveDialog_);
     if (path.isEmpty()) return;
-    if (QFileInfo::exists(path) &&
-        Ask(4, 2, kConfirm, QStringLiteral("Plik o takiej nazwie już istnieje!"),
-            QStringLiteral("Czy na pewno mam go zastąpić nowym?")) != AskYes)
+    if (QFileInfo::exists(path) && Ask(4, 2, kConfirm, QStringLiteral("Plik o takiej nazwie już istnieje!"),
+                                       QStringLiteral("Czy na pewno mam go zastąpić nowym?")) != AskYes)
         return;
     pointDialogsAt(path);
     setSettingsName(QFileInfo(path).fileName());

@@ -2,12 +2,11 @@
 //
 // The settings model has a member named like one of Qt's keywords, so the core headers come
 // before any Qt header.
+#include <QString>
+
 #include "link/transfer.h"
 #include "settings/module_settings.h"
 #include "settings/validation.h"
-
-#include <QString>
-
 #include "settings_printer.h"
 #include "tfask.h"
 #include "tfmain.h"
@@ -39,8 +38,7 @@ void TFMain::StartOperation(int mode) {
 
     // Before programming, the offer to save; a cancelled save does not stop the operation.
     if (program &&
-        Ask(4, 2, kConfirm, QStringLiteral("Czy zapisać aktualne ustawienia na dysk?"), QString()) ==
-            AskYes)
+        Ask(4, 2, kConfirm, QStringLiteral("Czy zapisać aktualne ustawienia na dysk?"), QString()) == AskYes)
         SaveAsCommand();
 
     // No exchange with the module before the settings pass every check: one message, the first
@@ -58,14 +56,12 @@ void TFMain::StartOperation(int mode) {
     w->RunLinkOperation();
 
     // After programming, whatever its outcome, the offer to print what the editor holds.
-    if (program &&
-        Ask(4, 2, kConfirm, QStringLiteral("Czy wykonać wydruk ustawień?"), QString()) == AskYes)
+    if (program && Ask(4, 2, kConfirm, QStringLiteral("Czy wykonać wydruk ustawień?"), QString()) == AskYes)
         PrintSettings();
 }
 
 void TFMain::PrintSettings() {
-    const auto result =
-        brenvox::gui::PrintSettingsOnDefaultPrinter(settings(), settingsName().toStdString());
+    const auto result = brenvox::gui::PrintSettingsOnDefaultPrinter(settings(), settingsName().toStdString());
     // Without a usable printer (none set up, or the print system refused the job) the user is
     // told so rather than left with nothing on paper and no word.
     if (!result.hasPrinter || !result.run.ok)

@@ -1,8 +1,4 @@
 // The core headers come first: the settings model has a member named like one of Qt's keywords.
-#include "codec/image_codec.h"
-#include "link/progress_log.h"
-#include "settings/cp1250.h"
-#include "settings/module_settings.h"
 #include "tftervola.h"
 
 #include <QCoreApplication>
@@ -13,6 +9,10 @@
 #include <QShowEvent>
 #include <QTextBlock>
 
+#include "codec/image_codec.h"
+#include "link/progress_log.h"
+#include "settings/cp1250.h"
+#include "settings/module_settings.h"
 #include "tfask.h"
 #include "tfinput.h"
 #include "ui_tftervola.h"
@@ -33,7 +33,9 @@ public:
     int session;
 };
 
-QString u8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString u8(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 }  // namespace
 
@@ -42,8 +44,7 @@ TFTervola::TFTervola(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     setObjectName(QStringLiteral("TFTervola"));
     // Single fixed border with the system menu and the minimise box only.
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     Memo1 = ui->Memo1;
     ProgressBar1 = ui->ProgressBar1;
     BitBtn1 = ui->BitBtn1;
@@ -88,15 +89,21 @@ void TFTervola::setPortSelection(int typeIndex, int numberIndex) {
     portNumberIndex_ = numberIndex;
 }
 
-void TFTervola::setPortDeviceOverride(const QString& devicePath) { deviceOverride = devicePath; }
-QString TFTervola::portDeviceOverride() { return deviceOverride; }
+void TFTervola::setPortDeviceOverride(const QString& devicePath) {
+    deviceOverride = devicePath;
+}
+QString TFTervola::portDeviceOverride() {
+    return deviceOverride;
+}
 
 QString TFTervola::portDevice() const {
     if (!deviceOverride.isEmpty()) return deviceOverride;
     return u8(brenvox::PortDevicePath(portTypeIndex_, portNumberIndex_ + 1));
 }
 
-void TFTervola::RunLinkOperation() { exec(); }
+void TFTervola::RunLinkOperation() {
+    exec();
+}
 
 QStringList TFTervola::logLines() const {
     QStringList lines;
@@ -106,7 +113,9 @@ QStringList TFTervola::logLines() const {
     return lines;
 }
 
-void TFTervola::AddLine(const QString& line) { Memo1->appendPlainText(line); }
+void TFTervola::AddLine(const QString& line) {
+    Memo1->appendPlainText(line);
+}
 
 void TFTervola::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
@@ -200,8 +209,7 @@ void TFTervola::Timer1Timer() {
     const int w = state_.WritePos.load();
     const int c = state_.CheckPos.load();
     ProgressBar1->setValue(std::min(ProgressBar1->maximum(),
-                                    state_.CurrentMode.load() == OperationMode::Program ? w + c
-                                                                                        : 2 * c));
+                                    state_.CurrentMode.load() == OperationMode::Program ? w + c : 2 * c));
 }
 
 void TFTervola::hideEvent(QHideEvent* event) {
@@ -235,9 +243,8 @@ void TFTervola::customEvent(QEvent* event) {
         ShowOutcome();
         return;
     }
-    for (const std::string& line :
-         brenvox::progress::EventLines(e->link, state_.CurrentMode.load(),
-                                       state_.ModuleInfo.load(), LinkOutcome::Success))
+    for (const std::string& line : brenvox::progress::EventLines(
+             e->link, state_.CurrentMode.load(), state_.ModuleInfo.load(), LinkOutcome::Success))
         AddLine(u8(line));
 }
 
@@ -275,8 +282,7 @@ void TFTervola::ReadAccepted() {
         entered = bytes.ok ? bytes.bytes : std::string("\x01\x01\x01\x01\x01");
     }
     if (!settings_ || !brenvox::ModulePinAccepted(image, dialogAccepted, entered)) {
-        Ask(1, 1, u8(brenvox::progress::kInfoCaption), u8(brenvox::progress::kWrongModulePin),
-            QString());
+        Ask(1, 1, u8(brenvox::progress::kInfoCaption), u8(brenvox::progress::kWrongModulePin), QString());
         return;
     }
     const brenvox::ModuleInfo info = state_.ModuleInfo.load();

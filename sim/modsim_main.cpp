@@ -25,7 +25,8 @@ bool loadMemory(const std::string& path, Memory& out, std::string& error) {
     }
     std::vector<char> data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (data.size() != kMemorySize) {
-        error = path + ": expected " + std::to_string(kMemorySize) + " bytes, found " + std::to_string(data.size());
+        error = path + ": expected " + std::to_string(kMemorySize) + " bytes, found " +
+                std::to_string(data.size());
         return false;
     }
     std::copy(data.begin(), data.end(), out.begin());
@@ -71,10 +72,12 @@ int main(int argc, char** argv) {
     app.add_option("--link", linkPath, "Make a symbolic link PATH to the device");
     app.add_option("--memory", memoryPath, "Load the 2048-byte memory from FILE (default: all 0xFF)");
     app.add_option("--dump", dumpPath, "Save the memory to FILE on exit and after each restart command");
-    app.add_option("--type", type, "Module type reported on identification (0-255)")->check(CLI::Range(0, 255));
+    app.add_option("--type", type, "Module type reported on identification (0-255)")
+        ->check(CLI::Range(0, 255));
     app.add_option("--version", version, "Firmware version X.Y reported on identification (default 1.1)");
     app.add_flag("--silent", faults.silent, "Never reply (frames are still taken in and traced)");
-    app.add_option("--drop-every", faults.dropEvery, "Do not send every K-th reply")->check(CLI::PositiveNumber);
+    app.add_option("--drop-every", faults.dropEvery, "Do not send every K-th reply")
+        ->check(CLI::PositiveNumber);
     app.add_option("--corrupt-every", faults.corruptEvery, "Wrong checksum in every K-th reply")
         ->check(CLI::PositiveNumber);
     app.add_option("--flip-every", faults.flipEvery, "Flip one data bit in every K-th read reply")
@@ -127,7 +130,8 @@ int main(int argc, char** argv) {
     auto dump = [&] {
         if (dumpPath.empty()) return;
         std::lock_guard<std::mutex> lock(dumpMutex);
-        if (!saveMemory(dumpPath, sim.memory())) std::cerr << "brenvox-modsim: cannot write " << dumpPath << "\n";
+        if (!saveMemory(dumpPath, sim.memory()))
+            std::cerr << "brenvox-modsim: cannot write " << dumpPath << "\n";
     };
     sim.setRestartCallback(dump);
 

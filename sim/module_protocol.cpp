@@ -230,7 +230,8 @@ std::optional<Reply> ModuleProtocol::takeReply() {
 }
 
 std::vector<Reply> ModuleProtocol::takeReplies() {
-    std::vector<Reply> out(std::make_move_iterator(replies_.begin()), std::make_move_iterator(replies_.end()));
+    std::vector<Reply> out(std::make_move_iterator(replies_.begin()),
+                           std::make_move_iterator(replies_.end()));
     replies_.clear();
     return out;
 }

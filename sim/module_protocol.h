@@ -41,17 +41,17 @@ struct Identity {
 // "Replies" below are the checksummed replies (identify, write, read); the restart sign has
 // its own switch and only the gap applies to it.
 struct Faults {
-    bool silent = false;        // parse and count frames, but store nothing and reply nothing
-    int dropEvery = 0;          // the k-th, 2k-th, ... reply is not sent
-    int corruptEvery = 0;       // the k-th, 2k-th, ... reply carries a wrong checksum
-    int flipEvery = 0;          // the k-th, 2k-th, ... read reply has one data bit flipped (valid checksum)
-    bool strayOnce = false;     // one stray byte before the very first reply
-    int strayEvery = 0;         // one stray byte before the k-th, 2k-th, ... reply
+    bool silent = false;     // parse and count frames, but store nothing and reply nothing
+    int dropEvery = 0;       // the k-th, 2k-th, ... reply is not sent
+    int corruptEvery = 0;    // the k-th, 2k-th, ... reply carries a wrong checksum
+    int flipEvery = 0;       // the k-th, 2k-th, ... read reply has one data bit flipped (valid checksum)
+    bool strayOnce = false;  // one stray byte before the very first reply
+    int strayEvery = 0;      // one stray byte before the k-th, 2k-th, ... reply
     std::uint8_t strayValue = 0x00;
-    int gapMs = 0;              // silence between the bytes of every reply, restart sign included
-    int replyDelayMs = 0;       // silence before the first byte of every reply
+    int gapMs = 0;         // silence between the bytes of every reply, restart sign included
+    int replyDelayMs = 0;  // silence before the first byte of every reply
     std::optional<std::uint16_t> stuckAddress;  // writes covering this address are acknowledged, not stored
-    bool noRestartSign = false; // restart commands are counted but never answered
+    bool noRestartSign = false;                 // restart commands are counted but never answered
 };
 
 // Frames received, per kind. `rejected` counts well-formed frames (right checksum) that the

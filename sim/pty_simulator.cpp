@@ -50,7 +50,9 @@ void closeFd(int& fd) {
 
 PtySimulator::PtySimulator() = default;
 
-PtySimulator::~PtySimulator() { stop(); }
+PtySimulator::~PtySimulator() {
+    stop();
+}
 
 std::int64_t PtySimulator::nowMs() const {
     const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
@@ -96,7 +98,7 @@ bool PtySimulator::start(std::string* error) {
         setvbuf(traceFile_, nullptr, _IOLBF, 0);
     }
     if (!linkPath_.empty()) {
-        struct stat st{};
+        struct stat st {};
         if (lstat(linkPath_.c_str(), &st) == 0) {
             // Replace a link left behind by an earlier run, but never a real file.
             if (!S_ISLNK(st.st_mode)) {
@@ -105,7 +107,8 @@ bool PtySimulator::start(std::string* error) {
             }
             ::unlink(linkPath_.c_str());
         }
-        if (::symlink(devicePath_.c_str(), linkPath_.c_str()) != 0) return fail("cannot create link " + linkPath_);
+        if (::symlink(devicePath_.c_str(), linkPath_.c_str()) != 0)
+            return fail("cannot create link " + linkPath_);
     }
 
     startNs_ = std::chrono::duration_cast<std::chrono::nanoseconds>(
@@ -200,7 +203,8 @@ void PtySimulator::run() {
             std::lock_guard<std::mutex> lock(mutex_);
             const std::int64_t now = nowMs();
             if (auto due = protocol_.nextDueMs())
-                timeout = static_cast<int>(std::max<std::int64_t>(0, std::min<std::int64_t>(timeout, *due - now)));
+                timeout =
+                    static_cast<int>(std::max<std::int64_t>(0, std::min<std::int64_t>(timeout, *due - now)));
             if (protocol_.pendingBytes() > 0) timeout = std::min(timeout, ModuleProtocol::kStaleFrameMs + 1);
         }
         pollfd p[2] = {{master_, POLLIN, 0}, {wakeRead_, POLLIN, 0}};
@@ -240,7 +244,9 @@ void PtySimulator::run() {
 
 void PtySimulator::writeTrace(const TraceEntry& e) {
     if (!traceFile_) return;
-    const char* dir = e.direction == TraceDirection::Rx ? "rx" : e.direction == TraceDirection::Tx ? "tx" : "junk";
+    const char* dir = e.direction == TraceDirection::Rx   ? "rx"
+                      : e.direction == TraceDirection::Tx ? "tx"
+                                                          : "junk";
     std::fprintf(traceFile_, "%lld %s", static_cast<long long>(e.ms), dir);
     for (std::uint8_t b : e.bytes) std::fprintf(traceFile_, " %02X", b);
     std::fputc('\n', traceFile_);

@@ -25,7 +25,7 @@ public:
     PtySimulator& operator=(const PtySimulator&) = delete;
 
     // Settings that must be given before start().
-    void setLinkPath(std::string path) { linkPath_ = std::move(path); }  // symlink to the device
+    void setLinkPath(std::string path) { linkPath_ = std::move(path); }    // symlink to the device
     void setTracePath(std::string path) { tracePath_ = std::move(path); }  // "<ms> <rx|tx> <hex>" lines
     // Runs on the simulator thread after each restart command has been taken in.
     void setRestartCallback(std::function<void()> cb) { onRestart_ = std::move(cb); }

@@ -6,7 +6,9 @@ namespace brenvox {
 namespace {
 using namespace layout;
 
-uint8_t Low8(int64_t v) { return static_cast<uint8_t>(v & 0xFF); }
+uint8_t Low8(int64_t v) {
+    return static_cast<uint8_t>(v & 0xFF);
+}
 
 struct EventBytes {
     uint8_t first = 0;
@@ -95,8 +97,7 @@ ModuleImage EncodeImage(const ModuleSettings& s, ModuleVersion v) {
 
     // The module counts whole seconds from 1, hence the + 1.
     img[h.offTime] = s.OFFTIME ? Low8(int64_t{s.get(IntSetting::OFFTIMEVAL)} + 1) : 0;
-    img[h.testInterval] =
-        Low8(int64_t{s.get(IntSetting::TESTMSB)} * 6 + s.get(IntSetting::TESTLSB));
+    img[h.testInterval] = Low8(int64_t{s.get(IntSetting::TESTMSB)} * 6 + s.get(IntSetting::TESTLSB));
     img[h.lockFirst] = unlocked.first;
     img[h.lockSecond] = unlocked.second;
 
@@ -120,10 +121,16 @@ ModuleImage EncodeImage(const ModuleSettings& s, ModuleVersion v) {
     return img;
 }
 
-ModuleImage EncodeImageV10(const ModuleSettings& s) { return EncodeImage(s, ModuleVersion::V10); }
-ModuleImage EncodeImageV11(const ModuleSettings& s) { return EncodeImage(s, ModuleVersion::V11); }
+ModuleImage EncodeImageV10(const ModuleSettings& s) {
+    return EncodeImage(s, ModuleVersion::V10);
+}
+ModuleImage EncodeImageV11(const ModuleSettings& s) {
+    return EncodeImage(s, ModuleVersion::V11);
+}
 
-EncodedImages EncodeImages(const ModuleSettings& s) { return {EncodeImageV10(s), EncodeImageV11(s)}; }
+EncodedImages EncodeImages(const ModuleSettings& s) {
+    return {EncodeImageV10(s), EncodeImageV11(s)};
+}
 
 void DecodeImage(const ModuleImage& img, ModuleVersion v, ModuleSettings& s) {
     const HeaderLayout& h = HeaderFor(v);
@@ -155,7 +162,8 @@ void DecodeImage(const ModuleImage& img, ModuleVersion v, ModuleSettings& s) {
 
     for (int i = 0; i < kSlotCount; ++i) {
         InputSlot& slot = s.slots[i];
-        slot.Reaction = EventBytes::has(img[h.reactionFirst], img[h.reactionSecond], i) ? OnOpening : OnClosing;
+        slot.Reaction =
+            EventBytes::has(img[h.reactionFirst], img[h.reactionSecond], i) ? OnOpening : OnClosing;
         slot.Function = (EventBytes::has(img[h.activeFirst], img[h.activeSecond], i) ? 1 : 0) +
                         (EventBytes::has(img[h.ringFirst], img[h.ringSecond], i) ? 1 : 0);
         slot.Locked = !EventBytes::has(img[h.lockFirst], img[h.lockSecond], i);
@@ -212,7 +220,11 @@ void DecodeImage(const ModuleImage& img, ModuleVersion v, ModuleSettings& s) {
     s.SMSC = smsc;
 }
 
-void DecodeImageV10(const ModuleImage& img, ModuleSettings& s) { DecodeImage(img, ModuleVersion::V10, s); }
-void DecodeImageV11(const ModuleImage& img, ModuleSettings& s) { DecodeImage(img, ModuleVersion::V11, s); }
+void DecodeImageV10(const ModuleImage& img, ModuleSettings& s) {
+    DecodeImage(img, ModuleVersion::V10, s);
+}
+void DecodeImageV11(const ModuleImage& img, ModuleSettings& s) {
+    DecodeImage(img, ModuleVersion::V11, s);
+}
 
 }  // namespace brenvox

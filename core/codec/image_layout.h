@@ -129,9 +129,15 @@ static_assert(kSimPinDigits + kPinLength <= kSimPinAddress + kSimPinRecordSize);
 static_assert(kModulePinAddress + kPinLength <= kImageSize);
 
 // Slots 0..15 form eight pairs; pair p (INP11/INP12 first) owns bit 7 - p of the event-bit bytes.
-constexpr int SlotBit(int slot) { return 7 - slot / 2; }
-constexpr bool SlotIsSecond(int slot) { return slot % 2 == 1; }
-constexpr uint8_t SlotMask(int slot) { return static_cast<uint8_t>(1u << SlotBit(slot)); }
+constexpr int SlotBit(int slot) {
+    return 7 - slot / 2;
+}
+constexpr bool SlotIsSecond(int slot) {
+    return slot % 2 == 1;
+}
+constexpr uint8_t SlotMask(int slot) {
+    return static_cast<uint8_t>(1u << SlotBit(slot));
+}
 // First events: area 100 * (bit + 1); second events: 100 * (bit + 9).
 constexpr int SlotArea(int slot) {
     return kRecordAreaSize * (SlotBit(slot) + (SlotIsSecond(slot) ? 9 : 1));

@@ -96,7 +96,8 @@ int PutRingRecord(ModuleImage& img, int address, std::string_view phone) {
     phone = phone.substr(0, ring::kMaxNumber);
     const int m = static_cast<int>(phone.size());
     RecordWriter w(img, address, address + kRecordAreaSize);
-    for (int b : {0x00, 0x00, static_cast<int>(rec::kTypeCall), 0x00, m + ring::kLengthBias, 0x00, 0x01, 0x00})
+    for (int b :
+         {0x00, 0x00, static_cast<int>(rec::kTypeCall), 0x00, m + ring::kLengthBias, 0x00, 0x01, 0x00})
         w.put(b);
     w.put(0x01);
     w.put(m);
@@ -112,7 +113,8 @@ int PutRingRecord(ModuleImage& img, int address, std::string_view phone) {
 void PutSimPinRecord(ModuleImage& img, std::string_view pin) {
     if (pin.size() != static_cast<std::size_t>(kPinLength)) return;
     RecordWriter w(img, kSimPinAddress, kSimPinAddress + kSimPinRecordSize);
-    for (int b : {0x0D, 0xF2, static_cast<int>(rec::kTypePin), 0x00, 0x0C, 0x00, 0x01, 0x00, 0x0A, 0x02}) w.put(b);
+    for (int b : {0x0D, 0xF2, static_cast<int>(rec::kTypePin), 0x00, 0x0C, 0x00, 0x01, 0x00, 0x0A, 0x02})
+        w.put(b);
     w.putAll(pin);
     w.put(0x00);
 }

@@ -1,9 +1,9 @@
 // The platform-independent part of SerialLink: the Port interface on top of the port calls.
 #include "link/serial_link.h"
 
-#include "link/serial_link_detail.h"
-
 #include <limits>
+
+#include "link/serial_link_detail.h"
 
 namespace brenvox {
 
@@ -15,7 +15,6 @@ bool SerialLink::OpenPort(int32_t portNumber, int32_t baud, int32_t readTotalMs,
     if (path.empty()) return false;
     return OpenDevice(path, baud, readTotalMs, readIntervalMs);
 }
-
 
 void SerialLink::Write(const uint8_t* data, size_t count) {
     // Frames are at most a few dozen bytes; anything larger than an int32 is not ours to send.

@@ -53,24 +53,38 @@ enum BoolId { bONALARM, bON47, bOFFRING, bOFFTIME, bRINGCUT };
 
 std::string* strField(ModuleSettings& s, int id) {
     switch (id) {
-        case sPIN: return &s.PIN;
-        case sMODPIN: return &s.MODPIN;
-        case sSMSC: return &s.SMSC;
-        case sOUTCODE: return &s.OUTCODE;
-        case sOFFCODE: return &s.OFFCODE;
-        case sTEST1PHONE: return &s.TEST1PHONE;
-        case sTEST1SMS: return &s.TEST1SMS;
-        case sTEST2PHONE: return &s.TEST2PHONE;
-        default: return &s.TEST2SMS;
+        case sPIN:
+            return &s.PIN;
+        case sMODPIN:
+            return &s.MODPIN;
+        case sSMSC:
+            return &s.SMSC;
+        case sOUTCODE:
+            return &s.OUTCODE;
+        case sOFFCODE:
+            return &s.OFFCODE;
+        case sTEST1PHONE:
+            return &s.TEST1PHONE;
+        case sTEST1SMS:
+            return &s.TEST1SMS;
+        case sTEST2PHONE:
+            return &s.TEST2PHONE;
+        default:
+            return &s.TEST2SMS;
     }
 }
 bool* boolField(ModuleSettings& s, int id) {
     switch (id) {
-        case bONALARM: return &s.ONALARM;
-        case bON47: return &s.ON47;
-        case bOFFRING: return &s.OFFRING;
-        case bOFFTIME: return &s.OFFTIME;
-        default: return &s.RINGCUT;
+        case bONALARM:
+            return &s.ONALARM;
+        case bON47:
+            return &s.ON47;
+        case bOFFRING:
+            return &s.OFFRING;
+        case bOFFTIME:
+            return &s.OFFTIME;
+        default:
+            return &s.RINGCUT;
     }
 }
 
@@ -117,11 +131,19 @@ std::vector<SettingKey> buildKeys() {
 
 }  // namespace
 
-const SlotInfo& slotInfo(int index) { return kSlots.at(static_cast<std::size_t>(index)); }
-IntRange intRange(IntSetting k) { return kInts[static_cast<int>(k)].range; }
-const char* intSettingName(IntSetting k) { return kInts[static_cast<int>(k)].name; }
+const SlotInfo& slotInfo(int index) {
+    return kSlots.at(static_cast<std::size_t>(index));
+}
+IntRange intRange(IntSetting k) {
+    return kInts[static_cast<int>(k)].range;
+}
+const char* intSettingName(IntSetting k) {
+    return kInts[static_cast<int>(k)].name;
+}
 
-ModuleSettings::ModuleSettings() { ResetSettings(*this); }
+ModuleSettings::ModuleSettings() {
+    ResetSettings(*this);
+}
 
 void ModuleSettings::set(IntSetting k, int64_t v) {
     const IntRange r = intRange(k);
@@ -188,9 +210,12 @@ bool getBool(const ModuleSettings& s, const SettingKey& k) {
 void setString(ModuleSettings& s, const SettingKey& k, std::string_view v) {
     if (k.slot >= 0) {
         InputSlot& sl = s.slots[k.slot];
-        if (k.field == 'C') sl.setComment(v);
-        else if (k.field == 'P') sl.setPhone(v);
-        else sl.setSmsText(v);
+        if (k.field == 'C')
+            sl.setComment(v);
+        else if (k.field == 'P')
+            sl.setPhone(v);
+        else
+            sl.setSmsText(v);
         return;
     }
     *strField(s, k.scalarId) = std::string(v);
@@ -207,8 +232,10 @@ void setInt(ModuleSettings& s, const SettingKey& k, int64_t v) {
 }
 
 void setBool(ModuleSettings& s, const SettingKey& k, bool v) {
-    if (k.slot >= 0) s.slots[k.slot].Locked = v;
-    else *boolField(s, k.scalarId) = v;
+    if (k.slot >= 0)
+        s.slots[k.slot].Locked = v;
+    else
+        *boolField(s, k.scalarId) = v;
 }
 
 }  // namespace brenvox

@@ -55,8 +55,19 @@ using SlotTable = std::array<InputSlot, kSlotCount>;
 
 // Integer scalar settings, in settings-file order.
 enum class IntSetting {
-    OFFTIMEVAL, SMSMAX, SMSTIME, SMSACK, SMSTRY, RINGTIME, RINGCNT, RINGDELAY, RINGHUNGUP,
-    TESTMSB, TESTLSB, TEST1TYPE, TEST2TYPE,
+    OFFTIMEVAL,
+    SMSMAX,
+    SMSTIME,
+    SMSACK,
+    SMSTRY,
+    RINGTIME,
+    RINGCNT,
+    RINGDELAY,
+    RINGHUNGUP,
+    TESTMSB,
+    TESTLSB,
+    TEST1TYPE,
+    TEST2TYPE,
 };
 inline constexpr int kIntSettingCount = 13;
 
@@ -101,9 +112,9 @@ enum class ValueKind { String, Integer, Boolean };
 struct SettingKey {
     std::string name;  // "PIN", "INP34S", ...
     ValueKind kind;
-    int slot;          // 0..15 for slot fields, -1 for scalars
-    char field;        // slot field suffix 'C','F','R','P','S','L'; 0 for scalars
-    int scalarId;      // index into the scalar tables; -1 for slot fields
+    int slot;      // 0..15 for slot fields, -1 for scalars
+    char field;    // slot field suffix 'C','F','R','P','S','L'; 0 for scalars
+    int scalarId;  // index into the scalar tables; -1 for slot fields
 };
 
 const std::vector<SettingKey>& settingKeys();
@@ -119,6 +130,8 @@ void setInt(ModuleSettings& s, const SettingKey& k, int64_t v);
 void setBool(ModuleSettings& s, const SettingKey& k, bool v);
 
 // The input number (1..7) that a slot belongs to.
-inline int slotInput(int index) { return slotInfo(index).input; }
+inline int slotInput(int index) {
+    return slotInfo(index).input;
+}
 
 }  // namespace brenvox

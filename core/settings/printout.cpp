@@ -18,10 +18,18 @@ constexpr const char* kSlotHeadings[kSlotCount] = {
     "    Pin12 - We7 - Uniwersalne4",
 };
 
-std::string u8(const std::string& cp1250) { return cp1250ToUtf8(cp1250); }
-std::string num(int32_t v) { return std::to_string(v); }
-std::string quoted(const std::string& cp1250) { return "\"" + u8(cp1250) + "\""; }
-const char* takNie(bool b) { return b ? ": TAK" : ": NIE"; }
+std::string u8(const std::string& cp1250) {
+    return cp1250ToUtf8(cp1250);
+}
+std::string num(int32_t v) {
+    return std::to_string(v);
+}
+std::string quoted(const std::string& cp1250) {
+    return "\"" + u8(cp1250) + "\"";
+}
+const char* takNie(bool b) {
+    return b ? ": TAK" : ": NIE";
+}
 
 void printInputSlot(std::vector<std::string>& out, const char* heading, const InputSlot& slot) {
     out.emplace_back(heading);
@@ -38,8 +46,10 @@ void printInputSlot(std::vector<std::string>& out, const char* heading, const In
         out.push_back("        Telefon: " + u8(slot.Phone));
     }
     if (event) {
-        if (slot.Reaction == OnOpening) out.emplace_back("        Reaguje na: rozwarcie");
-        else if (slot.Reaction == OnClosing) out.emplace_back("        Reaguje na: zwarcie");
+        if (slot.Reaction == OnOpening)
+            out.emplace_back("        Reaguje na: rozwarcie");
+        else if (slot.Reaction == OnClosing)
+            out.emplace_back("        Reaguje na: zwarcie");
     }
     out.emplace_back();
 }
@@ -82,7 +92,8 @@ std::vector<std::string> PrintoutLines(const ModuleSettings& s, std::string_view
 
     out.emplace_back("*** Wyjście ***");
     out.push_back(std::string("    Załączaj wyjście przy aktywacji wejścia alarmowego") + takNie(s.ONALARM));
-    out.push_back(std::string("    Załączaj wyjście przy rozwarciu wejścia 4 lub 5 lub 6 lub 7") + takNie(s.ON47));
+    out.push_back(std::string("    Załączaj wyjście przy rozwarciu wejścia 4 lub 5 lub 6 lub 7") +
+                  takNie(s.ON47));
     out.push_back(std::string("    Wyłączaj wyjście dzwonieniem do modułu") + takNie(s.OFFRING));
     if (s.OFFTIME)
         out.push_back("    Wyłączaj wyjście po czasie " + num(s.get(IntSetting::OFFTIMEVAL)) + ": TAK");
@@ -143,7 +154,9 @@ std::string PrintDate(std::time_t when) {
     return buf;
 }
 
-std::string PrintDate() { return PrintDate(std::time(nullptr)); }
+std::string PrintDate() {
+    return PrintDate(std::time(nullptr));
+}
 
 PrintPaginator::PrintPaginator(int lineHeight, int pageHeight)
     : lineHeight_(std::max(lineHeight, 1)), pageLimit_(pageHeight - std::max(lineHeight, 1)) {}

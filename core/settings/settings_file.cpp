@@ -37,8 +37,8 @@ bool flushToDisk(std::FILE* f) {
 // A name beside the target that no other writer (thread or process) picks at the same moment.
 std::string tempNameFor(const std::string& target, unsigned attempt) {
     static std::atomic<unsigned> counter{0};
-    const auto tick = static_cast<unsigned long long>(
-        std::chrono::steady_clock::now().time_since_epoch().count());
+    const auto tick =
+        static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
     return target + ".tmp" + std::to_string(tick % 1000000007ULL) + "-" + std::to_string(counter++) + "-" +
            std::to_string(attempt);
 }
@@ -53,8 +53,10 @@ bool validWriteKey(std::string_view key) {
 }  // namespace
 
 SettingsFile::~SettingsFile() {
-    if (state_ == ConfigFileState::Writing) abandonWrite();
-    else if (file_) std::fclose(file_);
+    if (state_ == ConfigFileState::Writing)
+        abandonWrite();
+    else if (file_)
+        std::fclose(file_);
 }
 
 void SettingsFile::abandonWrite() {
@@ -75,7 +77,8 @@ bool SettingsFile::OpenForWriting(const std::string& path) {
     if (!ec && std::filesystem::is_directory(st)) return false;
     if (!ec && std::filesystem::is_regular_file(st)) {
         using std::filesystem::perms;
-        if ((st.permissions() & (perms::owner_write | perms::group_write | perms::others_write)) == perms::none)
+        if ((st.permissions() & (perms::owner_write | perms::group_write | perms::others_write)) ==
+            perms::none)
             return false;
     }
     std::FILE* f = nullptr;
@@ -186,8 +189,8 @@ bool SettingsFile::WriteStringValue(std::string_view key, std::string_view text)
 
 bool SettingsFile::WriteIntegerValue(std::string_view key, int32_t value) {
     const auto u = static_cast<uint32_t>(value);
-    const uint8_t b[4] = {static_cast<uint8_t>(u), static_cast<uint8_t>(u >> 8), static_cast<uint8_t>(u >> 16),
-                          static_cast<uint8_t>(u >> 24)};
+    const uint8_t b[4] = {static_cast<uint8_t>(u), static_cast<uint8_t>(u >> 8),
+                          static_cast<uint8_t>(u >> 16), static_cast<uint8_t>(u >> 24)};
     return WriteBytesValue(key, b, 4);
 }
 
@@ -323,9 +326,15 @@ bool WriteSettingsFile(const std::string& path, const ModuleSettings& s) {
     if (!f.OpenForWriting(path)) return false;
     for (const SettingKey& k : settingKeys()) {
         switch (k.kind) {
-            case ValueKind::String: f.WriteStringValue(k.name, getString(s, k)); break;
-            case ValueKind::Integer: f.WriteIntegerValue(k.name, getInt(s, k)); break;
-            case ValueKind::Boolean: f.WriteBooleanValue(k.name, getBool(s, k)); break;
+            case ValueKind::String:
+                f.WriteStringValue(k.name, getString(s, k));
+                break;
+            case ValueKind::Integer:
+                f.WriteIntegerValue(k.name, getInt(s, k));
+                break;
+            case ValueKind::Boolean:
+                f.WriteBooleanValue(k.name, getBool(s, k));
+                break;
         }
     }
     return f.CloseConfigFile();

@@ -89,13 +89,13 @@ private:
     ConfigFileState state_ = ConfigFileState::Closed;
     std::FILE* file_ = nullptr;
     uint8_t key_ = ScrambleSeed;
-    std::string line_;                // the value line being built, or the line last read
-    std::vector<uint8_t> value_;      // descrambled bytes of the pending value
+    std::string line_;            // the value line being built, or the line last read
+    std::vector<uint8_t> value_;  // descrambled bytes of the pending value
     bool valuePending_ = false;
     bool writeFailed_ = false;
-    bool failed_ = false;             // a read error happened; NextKey keeps returning -1
-    bool ended_ = false;              // "[END]" was read; nothing after it is read
-    std::string target_, temp_;       // writing: final path and the temporary file beside it
+    bool failed_ = false;        // a read error happened; NextKey keeps returning -1
+    bool ended_ = false;         // "[END]" was read; nothing after it is read
+    std::string target_, temp_;  // writing: final path and the temporary file beside it
 };
 
 // Messages the caller shows for the outcomes below are in settings/messages.h.

@@ -20,7 +20,9 @@ std::optional<std::string> applyMember(ModuleSettings& s, const std::string& nam
         case ValueKind::String: {
             if (!v.is_string()) return "expected a string";
             const Cp1250Result r = utf8ToCp1250(v.get<std::string>());
-            if (!r.ok) return "a character that code page 1250 cannot hold (at byte " + std::to_string(r.badOffset) + ")";
+            if (!r.ok)
+                return "a character that code page 1250 cannot hold (at byte " + std::to_string(r.badOffset) +
+                       ")";
             // The settings file stores a string's length in one byte.
             if (r.bytes.size() > 255) return "longer than 255 characters";
             setString(s, *k, r.bytes);
@@ -36,7 +38,8 @@ std::optional<std::string> applyMember(ModuleSettings& s, const std::string& nam
                 x = static_cast<int64_t>(inRange ? u : 0);
             } else {
                 x = v.get<int64_t>();
-                inRange = x >= std::numeric_limits<int32_t>::min() && x <= std::numeric_limits<int32_t>::max();
+                inRange =
+                    x >= std::numeric_limits<int32_t>::min() && x <= std::numeric_limits<int32_t>::max();
             }
             if (!inRange) return "outside the 32-bit integer range";
             setInt(s, *k, x);
@@ -56,9 +59,15 @@ std::string SettingsToJson(const ModuleSettings& s) {
     ordered_json j = ordered_json::object();
     for (const SettingKey& k : settingKeys()) {
         switch (k.kind) {
-            case ValueKind::String: j[k.name] = cp1250ToUtf8(getString(s, k)); break;
-            case ValueKind::Integer: j[k.name] = getInt(s, k); break;
-            case ValueKind::Boolean: j[k.name] = getBool(s, k); break;
+            case ValueKind::String:
+                j[k.name] = cp1250ToUtf8(getString(s, k));
+                break;
+            case ValueKind::Integer:
+                j[k.name] = getInt(s, k);
+                break;
+            case ValueKind::Boolean:
+                j[k.name] = getBool(s, k);
+                break;
         }
     }
     // Strings are valid UTF-8 by construction (every code page 1250 byte has a character).

@@ -5,7 +5,9 @@
 namespace brenvox {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool allDigits(std::string_view s) {
     for (char c : s)
@@ -28,7 +30,8 @@ std::optional<ValidationFailure> checkEvent(int32_t f, std::string_view phone, s
     if (f == SendSms) {
         if (text.empty()) return info("Brak treści wiadomości SMS.");
         for (char c : text)
-            if (static_cast<unsigned char>(c) >= 128) return info("Niewłaściwy znak treści SMS (polska litera?).");
+            if (static_cast<unsigned char>(c) >= 128)
+                return info("Niewłaściwy znak treści SMS (polska litera?).");
         // The module's SMS record holds no more than this; a longer text would be cut off there.
         if (text.size() > kSmsTextCheckMax) return info("Zbyt długa treść wiadomości SMS (maks. 60 znaków).");
     }
@@ -63,7 +66,8 @@ std::optional<ValidationFailure> ValidateSettings(const ModuleSettings& s) {
     if (s.PIN.size() == 4 && !allDigits(s.PIN)) return confirm("Niewłaściwy kod PIN karty SIM.", kPinDigits);
     // 3, 4: module PIN
     if (!s.MODPIN.empty() && s.MODPIN.size() != 4) return confirm("Niewłaściwy kod PIN modułu.", kPin4);
-    if (s.MODPIN.size() == 4 && !allDigits(s.MODPIN)) return confirm("Niewłaściwy kod PIN modułu.", kPinDigits);
+    if (s.MODPIN.size() == 4 && !allDigits(s.MODPIN))
+        return confirm("Niewłaściwy kod PIN modułu.", kPinDigits);
 
     // 5-7: the SMS centre matters only when something sends an SMS.
     const int32_t test1 = s.get(IntSetting::TEST1TYPE);
@@ -78,8 +82,10 @@ std::optional<ValidationFailure> ValidateSettings(const ModuleSettings& s) {
     }
 
     // 8, 9: output codes
-    if (!s.OUTCODE.empty() && s.OUTCODE.size() != 2) return confirm("Błędny kod załączający wyjście.", kCode2);
-    if (!s.OFFCODE.empty() && s.OFFCODE.size() != 2) return confirm("Błędny kod wyłączający wyjście.", kCode2);
+    if (!s.OUTCODE.empty() && s.OUTCODE.size() != 2)
+        return confirm("Błędny kod załączający wyjście.", kCode2);
+    if (!s.OFFCODE.empty() && s.OFFCODE.size() != 2)
+        return confirm("Błędny kod wyłączający wyjście.", kCode2);
 
     // 10: the sixteen slots in order
     for (int i = 0; i < kSlotCount; ++i)

@@ -13,7 +13,7 @@ namespace brenvox {
 struct ValidationFailure {
     std::string caption;  // "Potwierdź" or "Informacja"
     std::string line1;
-    std::string line2;    // may be empty
+    std::string line2;  // may be empty
 
     bool operator==(const ValidationFailure&) const = default;
 };

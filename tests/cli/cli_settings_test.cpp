@@ -1,5 +1,6 @@
 // The settings commands of brenvox-cli, run as the built program.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -8,7 +9,6 @@
 #include <random>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 #include "settings/cp1250.h"
@@ -49,7 +49,8 @@ class Cli : public ::testing::Test {
 protected:
     void SetUp() override {
         std::random_device rd;
-        dir_ = fs::temp_directory_path() / ("brenvox-cli-test-" + std::to_string(rd()) + std::to_string(rd()));
+        dir_ =
+            fs::temp_directory_path() / ("brenvox-cli-test-" + std::to_string(rd()) + std::to_string(rd()));
         fs::create_directories(dir_);
     }
     void TearDown() override {
@@ -83,7 +84,9 @@ protected:
     fs::path dir_;
 };
 
-std::string cp(const char* utf8) { return utf8ToCp1250(utf8).bytes; }
+std::string cp(const char* utf8) {
+    return utf8ToCp1250(utf8).bytes;
+}
 
 TEST_F(Cli, NewWritesTheDefaultsOrFailsWithTheSaveMessage) {
     const CliResult r = run({"new", file("Nowy")});
@@ -130,7 +133,8 @@ TEST_F(Cli, UnreadableFilesExitWith2AndTheProgramsMessage) {
     for (const char* cmd : {"show", "export", "validate", "print"}) {
         const CliResult missing = run({cmd, file("missing")});
         EXPECT_EQ(missing.rc, 2) << cmd;
-        EXPECT_NE(missing.err.find("Problem z otwarciem pliku!"), std::string::npos) << cmd << ": " << missing.err;
+        EXPECT_NE(missing.err.find("Problem z otwarciem pliku!"), std::string::npos)
+            << cmd << ": " << missing.err;
         EXPECT_TRUE(missing.out.empty()) << cmd;
     }
     std::ofstream(file("broken"), std::ios::binary) << "[BEG]\r\nPIN 5A\r\n[END]\r\n";
@@ -174,9 +178,10 @@ TEST_F(Cli, ExportAndImportRoundTrip) {
 }
 
 TEST_F(Cli, ImportStartsFromTheDefaultsAndClampsLikeAFileRead) {
-    const CliResult r = run({"import", writeJson("p.json", R"({"SMSTIME": 50, "INP11P": "12345678901234567890",
+    const CliResult r =
+        run({"import", writeJson("p.json", R"({"SMSTIME": 50, "INP11P": "12345678901234567890",
                                                         "TESTMSB": -3, "PIN": "123456"})"),
-                       "-o", file("out")});
+             "-o", file("out")});
     ASSERT_EQ(r.rc, 0) << r.err;
     ModuleSettings want;
     want.set(IntSetting::SMSTIME, 42);
@@ -218,8 +223,9 @@ TEST_F(Cli, ImportRefusesBadMembersNamingTheKeyAndWritesNothing) {
     EXPECT_EQ(run({"import", file("none.json"), "-o", file("out")}).rc, 2);
     EXPECT_EQ(run({"import", writeJson("ok.json", "{}")}).rc, 2);  // -o is required
     // The limits themselves are accepted.
-    EXPECT_EQ(run({"import", writeJson("edge.json", "{\"INP11F\": -2147483648, \"INP11R\": 2147483647, \"SMSC\": \"" +
-                                                         std::string(255, '1') + "\"}"),
+    EXPECT_EQ(run({"import",
+                   writeJson("edge.json", "{\"INP11F\": -2147483648, \"INP11R\": 2147483647, \"SMSC\": \"" +
+                                              std::string(255, '1') + "\"}"),
                    "-o", file("out")})
                   .rc,
               0);
@@ -242,7 +248,8 @@ TEST_F(Cli, ValidatePrintsTheFirstFailure) {
     smsc.slots[4].Function = SendSms;
     const CliResult c = run({"validate", saved("smsc", smsc)});
     EXPECT_EQ(c.rc, 1);
-    EXPECT_EQ(c.lines(), (std::vector<std::string>{"Potwierdź", "Brak numeru centrum SMS."}));  // no empty line 2
+    EXPECT_EQ(c.lines(),
+              (std::vector<std::string>{"Potwierdź", "Brak numeru centrum SMS."}));  // no empty line 2
 
     ModuleSettings slot;
     slot.SMSC = "+48601";

@@ -7,7 +7,9 @@
 
 namespace {
 // Defined before the Qt headers, which take the member's name for a keyword.
-brenvox::InputSlot& slotOf(brenvox::ModuleSettings& s, int i) { return s.slots[size_t(i)]; }
+brenvox::InputSlot& slotOf(brenvox::ModuleSettings& s, int i) {
+    return s.slots[size_t(i)];
+}
 }  // namespace
 
 #include <QLineEdit>
@@ -142,7 +144,8 @@ void TstOperationsSim::readLoadsTheControls() {
     dialogs_->pinToType = QStringLiteral("2468");
     press("BitBtn7");
     QCOMPARE(dialogs_->pinDialogs, 1);
-    QCOMPARE(dialogs_->askLines(), QStringList{QStringLiteral("Ustawienia z modułu odczytane i zdekodowane.")});
+    QCOMPARE(dialogs_->askLines(),
+             QStringList{QStringLiteral("Ustawienia z modułu odczytane i zdekodowane.")});
     QVERIFY(main_->settings() == expected);
     // The controls show what was read.
     QCOMPARE(edit("Edit4")->text(), QStringLiteral("4321"));

@@ -7,10 +7,10 @@
 
 namespace {
 // Defined before the Qt headers, which take the member's name for a keyword.
-brenvox::InputSlot& slotOf(brenvox::ModuleSettings& s, int i) { return s.slots[size_t(i)]; }
+brenvox::InputSlot& slotOf(brenvox::ModuleSettings& s, int i) {
+    return s.slots[size_t(i)];
+}
 }  // namespace
-
-#include "tftervola.h"
 
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -19,6 +19,7 @@ brenvox::InputSlot& slotOf(brenvox::ModuleSettings& s, int i) { return s.slots[s
 #include <QtTest>
 
 #include "e2e_util.h"
+#include "tftervola.h"
 
 using namespace brenvox;
 
@@ -48,10 +49,12 @@ sim::Memory toMemory(const ModuleImage& img) {
     return m;
 }
 
-const QStringList kPreparation = {
-    QStringLiteral("Kontrola portu transmisji..."), QStringLiteral("Port komunikacyjny gotowy."),
-    QStringLiteral("Przygotowanie danych do przesłania..."), QStringLiteral("Dane gotowe."),
-    QString(), QStringLiteral("Odczyt wersji modułu...")};
+const QStringList kPreparation = {QStringLiteral("Kontrola portu transmisji..."),
+                                  QStringLiteral("Port komunikacyjny gotowy."),
+                                  QStringLiteral("Przygotowanie danych do przesłania..."),
+                                  QStringLiteral("Dane gotowe."),
+                                  QString(),
+                                  QStringLiteral("Odczyt wersji modułu...")};
 
 }  // namespace
 
@@ -134,9 +137,9 @@ void TstTervolaSim::programWritesTheEncodedImage() {
     QVERIFY(EncodeImageV10(settings_) != EncodeImageV11(settings_));
 
     QStringList expected = kPreparation;
-    expected << QStringLiteral("  Moduł:  Kavrex V1.%1").arg(minor)
-             << QStringLiteral("  Typ: Nokia5110") << QStringLiteral("Programowanie...")
-             << QStringLiteral("Weryfikacja...") << QStringLiteral("Reset modułu...") << QString()
+    expected << QStringLiteral("  Moduł:  Kavrex V1.%1").arg(minor) << QStringLiteral("  Typ: Nokia5110")
+             << QStringLiteral("Programowanie...") << QStringLiteral("Weryfikacja...")
+             << QStringLiteral("Reset modułu...") << QString()
              << QStringLiteral("Programowanie zakończone pozytywnie.")
              << QStringLiteral("Moduł gotowy do pracy.");
     QCOMPARE(w_->logLines(), expected);
@@ -252,7 +255,8 @@ void TstTervolaSim::readWithoutPinAsksNothing() {
     settings_ = ModuleSettings();
     QVERIFY(runOnce(OperationMode::Read));
     QCOMPARE(dialogs_->pinDialogs, 0);
-    QCOMPARE(dialogs_->askLines(), QStringList{QStringLiteral("Ustawienia z modułu odczytane i zdekodowane.")});
+    QCOMPARE(dialogs_->askLines(),
+             QStringList{QStringLiteral("Ustawienia z modułu odczytane i zdekodowane.")});
     QVERIFY(settings_ == expected);
     QCOMPARE(settings_.OUTCODE, std::string("xy"));
     QVERIFY(settings_.RINGCUT);
@@ -310,8 +314,9 @@ void TstTervolaSim::closeDuringTransferThenShowAgain() {
     sim_->setMemory(sim::Memory{});
     settings_.set(IntSetting::SMSMAX, 9);
     w_->show();
-    QTRY_VERIFY_WITH_TIMEOUT(done.count() >= 1 && w_->logLines().contains(QStringLiteral("Moduł gotowy do pracy.")),
-                             kTransferWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        done.count() >= 1 && w_->logLines().contains(QStringLiteral("Moduł gotowy do pracy.")),
+        kTransferWaitMs);
     QTest::qWait(300);  // room for a stray event of the old transfer to show up (it must not)
     QCOMPARE(done.count(), 1);
     QStringList expected = kPreparation;

@@ -12,8 +12,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::memcpy(img.data(), data, std::min(size, img.size()));
     for (int v = 0; v < 2; ++v) {
         brenvox::ModuleSettings s;
-        if (v == 0) brenvox::DecodeImageV10(img, s);
-        else brenvox::DecodeImageV11(img, s);
+        if (v == 0)
+            brenvox::DecodeImageV10(img, s);
+        else
+            brenvox::DecodeImageV11(img, s);
         for (const auto& slot : s.slots)
             if (slot.Phone.size() > brenvox::kPhoneMax || slot.SmsText.size() > brenvox::kSmsTextMax ||
                 !slot.Comment.empty())

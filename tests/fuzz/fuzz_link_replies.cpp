@@ -43,8 +43,8 @@ public:
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1) return 0;
-    for (auto mode : {brenvox::OperationMode::Program, brenvox::OperationMode::Compare,
-                      brenvox::OperationMode::Read}) {
+    for (auto mode :
+         {brenvox::OperationMode::Program, brenvox::OperationMode::Compare, brenvox::OperationMode::Read}) {
         ScriptedPort port(data + 1, size - 1);
         brenvox::TransferState state;
         state.CurrentMode = mode;

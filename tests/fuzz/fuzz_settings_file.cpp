@@ -11,7 +11,9 @@
 
 namespace {
 std::string tempPath() {
-    static const std::string path = (access("/dev/shm", W_OK) == 0 ? "/dev/shm/brenvox-fuzz-settings-" : "/tmp/brenvox-fuzz-settings-") + std::to_string(getpid());
+    static const std::string path =
+        (access("/dev/shm", W_OK) == 0 ? "/dev/shm/brenvox-fuzz-settings-" : "/tmp/brenvox-fuzz-settings-") +
+        std::to_string(getpid());
     return path;
 }
 }  // namespace

@@ -29,9 +29,13 @@
 namespace guitest {
 
 // Texts in the tests are written as UTF-8 literals.
-inline QString u(const char* s) { return QString::fromUtf8(s); }
+inline QString u(const char* s) {
+    return QString::fromUtf8(s);
+}
 // A path as the core's file functions take it.
-inline std::string local(const QString& p) { return QFile::encodeName(p).toStdString(); }
+inline std::string local(const QString& p) {
+    return QFile::encodeName(p).toStdString();
+}
 // The whole content of a file, or nothing when it cannot be read.
 inline QByteArray readAll(const QString& path) {
     QFile f(path);
@@ -65,9 +69,12 @@ inline bool clickButton(QWidget* window, const char* objectName) {
 // Button names of the question dialog by result.
 inline const char* askButtonFor(int result) {
     switch (result) {
-        case AskYes: return "BitBtn1";
-        case AskNo: return "BitBtn2";
-        default: return "BitBtn3";
+        case AskYes:
+            return "BitBtn1";
+        case AskNo:
+            return "BitBtn2";
+        default:
+            return "BitBtn3";
     }
 }
 
@@ -101,7 +108,8 @@ public:
         steps_.push_back([this, result](QWidget* w) {
             asks.push_back(readAsk(w));
             if (result == AskYes || result == AskNo || result == AskCancel) {
-                if (!clickButton(w, askButtonFor(result))) failures.push_back(QStringLiteral("button not shown"));
+                if (!clickButton(w, askButtonFor(result)))
+                    failures.push_back(QStringLiteral("button not shown"));
             } else {
                 w->close();
             }
@@ -127,8 +135,10 @@ public:
                 dialog->reject();
             } else {
                 // Typed into the name box, as a user would: an absolute name is taken whole.
-                if (name) name->setText(path);
-                else dialog->selectFile(path);
+                if (name)
+                    name->setText(path);
+                else
+                    dialog->selectFile(path);
                 QMetaObject::invokeMethod(dialog, "accept");  // protected in QFileDialog
             }
         });
@@ -166,8 +176,10 @@ private:
             step(w);
         } else {
             unexpected.push_back(w->windowTitle() + QStringLiteral(" / ") + w->objectName());
-            if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
-            else w->close();
+            if (auto* d = qobject_cast<QDialog*>(w))
+                d->reject();
+            else
+                w->close();
         }
     }
 

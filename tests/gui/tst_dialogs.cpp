@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "gui_test_util.h"
 #include "gui_style.h"
+#include "gui_test_util.h"
 #include "label3d.h"
 #include "tfask.h"
 #include "tfinput.h"
@@ -17,7 +17,9 @@
 using guitest::ModalScript;
 
 namespace {
-QString u(const char* s) { return QString::fromUtf8(s); }
+QString u(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 template <class T>
 T* child(QWidget* w, const char* name) {
@@ -114,10 +116,11 @@ private Q_SLOTS:
         QApplication::setQuitOnLastWindowClosed(false);
         QString focused;
         ModalScript script;
-        script.then([&](QWidget*) {
-                  focused = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-                  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-              })
+        script
+            .then([&](QWidget*) {
+                focused = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            })
             .ask(AskYes)
             .ask(AskCancel)
             .ask(-1)  // closed by the window manager
@@ -151,11 +154,12 @@ private Q_SLOTS:
         pin->edit()->setText(u("7777"));  // left over from an earlier use
         QString seenAtOpen = u("?");
         ModalScript script;
-        script.then([&](QWidget* w) {
-                  auto* edit = w->findChild<QLineEdit*>(u("Edit1"));
-                  seenAtOpen = edit->text();
-                  QTest::keyClick(edit, Qt::Key_Return);
-              })
+        script
+            .then([&](QWidget* w) {
+                auto* edit = w->findChild<QLineEdit*>(u("Edit1"));
+                seenAtOpen = edit->text();
+                QTest::keyClick(edit, Qt::Key_Return);
+            })
             .then([](QWidget* w) {
                 auto* edit = w->findChild<QLineEdit*>(u("Edit1"));
                 QTest::keyClicks(edit, "12a45");  // any character; the fifth is refused
@@ -219,8 +223,8 @@ private Q_SLOTS:
                 const QColor want1 = isText(x, y) ? fg : isText(x - 1, y - 1) ? back : bg;
                 QCOMPARE(shadow.pixelColor(x, y), want1);
                 // Style 2: BackColor at (2,2), FrontColor at (0,0), the font colour at (1,1) on top.
-                const QColor want2 = isText(x - 1, y - 1) ? fg
-                                     : isText(x, y)       ? front
+                const QColor want2 = isText(x - 1, y - 1)   ? fg
+                                     : isText(x, y)         ? front
                                      : isText(x - 2, y - 2) ? back
                                                             : bg;
                 QCOMPARE(raised.pixelColor(x, y), want2);

@@ -22,7 +22,9 @@ using guitest::readAll;
 using guitest::u;
 
 namespace {
-int sh(const QString& cmd) { return std::system(cmd.toLocal8Bit().constData()); }
+int sh(const QString& cmd) {
+    return std::system(cmd.toLocal8Bit().constData());
+}
 }  // namespace
 
 class TestDiskFaults : public QObject {

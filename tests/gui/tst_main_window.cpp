@@ -22,8 +22,12 @@
 using guitest::ModalScript;
 
 namespace {
-QString u(const char* s) { return QString::fromUtf8(s); }
-std::string cp(const char* utf8) { return brenvox::utf8ToCp1250(utf8).bytes; }
+QString u(const char* s) {
+    return QString::fromUtf8(s);
+}
+std::string cp(const char* utf8) {
+    return brenvox::utf8ToCp1250(utf8).bytes;
+}
 }  // namespace
 
 class TestMainWindow : public QObject {
@@ -68,8 +72,8 @@ private Q_SLOTS:
         QCOMPARE(w_->appDir(), dir_.path() + "/");
         QVERIFY(!w_->loadingGuard());
 
-        for (QLineEdit* e : {f().Edit4, f().Edit5, f().Edit6, f().Edit11, f().Edit7, f().Edit8,
-                             f().Edit9, f().Edit10, f().Edit2, f().Edit3})
+        for (QLineEdit* e : {f().Edit4, f().Edit5, f().Edit6, f().Edit11, f().Edit7, f().Edit8, f().Edit9,
+                             f().Edit10, f().Edit2, f().Edit3})
             QVERIFY2(e->text().isEmpty(), qPrintable(e->objectName()));
         QCOMPARE(f().Edit12->text(), u("8361"));
         QVERIFY(!f().CheckBox3->isChecked());
@@ -77,8 +81,8 @@ private Q_SLOTS:
         QVERIFY(f().CheckBox1->isChecked());
         QVERIFY(!f().CheckBox2->isChecked());
         const std::pair<QSpinBox*, int> spins[] = {
-            {f().SpinEdit9, 60}, {f().SpinEdit8, 20}, {f().SpinEdit1, 1},  {f().SpinEdit2, 45},
-            {f().SpinEdit3, 5},  {f().SpinEdit4, 30}, {f().SpinEdit5, 1},  {f().SpinEdit6, 60},
+            {f().SpinEdit9, 60}, {f().SpinEdit8, 20},  {f().SpinEdit1, 1},  {f().SpinEdit2, 45},
+            {f().SpinEdit3, 5},  {f().SpinEdit4, 30},  {f().SpinEdit5, 1},  {f().SpinEdit6, 60},
             {f().SpinEdit7, 5},  {f().SpinEdit10, 24}, {f().SpinEdit11, 0},
         };
         for (const auto& [spin, value] : spins) QCOMPARE(spin->value(), value);
@@ -163,7 +167,8 @@ private Q_SLOTS:
         // Every editing control has a name.
         for (QWidget* w : w_->findChildren<QWidget*>()) {
             if (qobject_cast<QLineEdit*>(w) || qobject_cast<QSpinBox*>(w)) {
-                if (w->parent() && (qobject_cast<QSpinBox*>(w->parent()) || qobject_cast<QComboBox*>(w->parent())))
+                if (w->parent() &&
+                    (qobject_cast<QSpinBox*>(w->parent()) || qobject_cast<QComboBox*>(w->parent())))
                     continue;  // the inner line edit of a spin or combo box
                 if (w->objectName().startsWith(u("qt_")) || w->window() != w_.get()) continue;
                 QVERIFY2(!name(w).isEmpty(), qPrintable(w->objectName()));

@@ -5,7 +5,9 @@
 
 namespace {
 // Defined before the Qt headers, which take the member's name for a keyword.
-brenvox::InputSlot& slotOf(brenvox::ModuleSettings& s, int i) { return s.slots[size_t(i)]; }
+brenvox::InputSlot& slotOf(brenvox::ModuleSettings& s, int i) {
+    return s.slots[size_t(i)];
+}
 }  // namespace
 
 #include <QPlainTextEdit>
@@ -26,7 +28,9 @@ const QString kInfo = QStringLiteral("Informacja");
 const QString kSaveOffer = QStringLiteral("Czy zapisać aktualne ustawienia na dysk?");
 const QString kPrintOffer = QStringLiteral("Czy wykonać wydruk ustawień?");
 
-QString show(const DialogDriver::Seen& a) { return a.caption + " | " + a.line1 + " | " + a.line2; }
+QString show(const DialogDriver::Seen& a) {
+    return a.caption + " | " + a.line1 + " | " + a.line2;
+}
 QString show(const QString& caption, const QString& line1, const QString& line2) {
     return caption + " | " + line1 + " | " + line2;
 }
@@ -135,8 +139,8 @@ void TstOperations::oneMessageAtTheFirstFailure() {
          [](ModuleSettings& m) { m.TEST1PHONE = "+48601000003"; }},
         {kInfo, "Błędne parametry dla funkcji testu okresowego.", "Brak treści wiadomości SMS.",
          [](ModuleSettings& m) { m.TEST2SMS = "\xB9"; }},  // "ą" in code page 1250
-        {kInfo, "Błędne parametry dla funkcji testu okresowego.", "Niewłaściwy znak treści SMS (polska litera?).",
-         [](ModuleSettings& m) { m.TEST2SMS = "Test"; }},
+        {kInfo, "Błędne parametry dla funkcji testu okresowego.",
+         "Niewłaściwy znak treści SMS (polska litera?).", [](ModuleSettings& m) { m.TEST2SMS = "Test"; }},
     };
     main_->refreshControls();
     for (const Step& step : steps) {
@@ -144,7 +148,9 @@ void TstOperations::oneMessageAtTheFirstFailure() {
         const auto asks = run(3);  // "Odczyt": no offer to save around it
         QVERIFY2(asks.size() == 1 && dialogs_->progressWindows == 0,
                  qPrintable(QStringLiteral("at \"%1\": %2 dialog(s), %3 progress window(s)")
-                                .arg(step.line1).arg(asks.size()).arg(dialogs_->progressWindows)));
+                                .arg(step.line1)
+                                .arg(asks.size())
+                                .arg(dialogs_->progressWindows)));
         QCOMPARE(show(asks[0]), show(step.caption, step.line1, step.line2));
         QVERIFY(main_->settings() == before);  // the checks change nothing
         step.mend(main_->settings());

@@ -7,7 +7,9 @@
 
 namespace {
 // Defined before the Qt headers, which take the member's name for a keyword.
-brenvox::InputSlot& slotOf(brenvox::ModuleSettings& s, int i) { return s.slots[size_t(i)]; }
+brenvox::InputSlot& slotOf(brenvox::ModuleSettings& s, int i) {
+    return s.slots[size_t(i)];
+}
 }  // namespace
 
 #include <QDir>
@@ -51,7 +53,9 @@ int pdfPageCount(const QString& pdf) {
     return -1;
 }
 
-QString q(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+QString q(const std::string& s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
 
 }  // namespace
 
@@ -114,8 +118,8 @@ void TstPrint::everyLineOnItsPage_data() {
     QTest::newRow("A4 portrait") << QPageSize(QPageSize::A4) << int(QPageLayout::Portrait) << 2;
     QTest::newRow("A5 landscape") << QPageSize(QPageSize::A5) << int(QPageLayout::Landscape) << 3;
     // A very short page: a break every few lines, so breaks also fall on empty lines.
-    QTest::newRow("short page") << QPageSize(QSizeF(700, 60), QPageSize::Point)
-                                << int(QPageLayout::Portrait) << 15;
+    QTest::newRow("short page") << QPageSize(QSizeF(700, 60), QPageSize::Point) << int(QPageLayout::Portrait)
+                                << 15;
 }
 
 void TstPrint::everyLineOnItsPage() {
@@ -155,10 +159,10 @@ void TstPrint::textOfEditedSettings() {
     const qsizetype at = all.indexOf(QStringLiteral("Opis: Czujka w kuchni - żółć"));
     QVERIFY(at > 0);
     QCOMPARE(all.value(at - 1), QStringLiteral("Pin8 - We3 - Alarm"));
-    QCOMPARE(all.mid(at + 1, 4), (QStringList{QStringLiteral("Funkcja: Wysłanie SMS"),
-                                              QStringLiteral("Telefon: +48601234567"),
-                                              QStringLiteral("Treść: \"Alarm \"strefa 1\"\""),
-                                              QStringLiteral("Reaguje na: zwarcie")}));
+    QCOMPARE(all.mid(at + 1, 4),
+             (QStringList{QStringLiteral("Funkcja: Wysłanie SMS"), QStringLiteral("Telefon: +48601234567"),
+                          QStringLiteral("Treść: \"Alarm \"strefa 1\"\""),
+                          QStringLiteral("Reaguje na: zwarcie")}));
     QVERIFY(all.contains(QStringLiteral("Funkcja: Wysłanie RING")));
     QVERIFY(all.contains(QStringLiteral("Wyłączaj wyjście po czasie 60: TAK")));
     QCOMPARE(all.last(), QStringLiteral("Koniec wydruku."));

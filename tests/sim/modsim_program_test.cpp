@@ -17,7 +17,8 @@ namespace {
 constexpr int kLimitMs = 5000;
 
 std::string tempPath(const std::string& name) {
-    return (fs::temp_directory_path() / ("brenvox_modsim_" + std::to_string(::getpid()) + "_" + name)).string();
+    return (fs::temp_directory_path() / ("brenvox_modsim_" + std::to_string(::getpid()) + "_" + name))
+        .string();
 }
 
 // A running brenvox-modsim: its PID and the first line it printed.

@@ -18,7 +18,9 @@ Bytes withChk(Bytes f) {
     return f;
 }
 
-unsigned sumMod256(const Bytes& b) { return std::accumulate(b.begin(), b.end(), 0u) % 256; }
+unsigned sumMod256(const Bytes& b) {
+    return std::accumulate(b.begin(), b.end(), 0u) % 256;
+}
 
 Bytes readReq(unsigned n, unsigned addr) {
     return withChk({0x01, std::uint8_t(n), std::uint8_t(addr >> 8), std::uint8_t(addr & 0xFF)});
@@ -334,8 +336,8 @@ TEST_F(ProtocolTest, StuckBlockIsAcknowledgedButNotStored) {
     mod.setFaults(f);
     send(writeReq(26, Bytes(26, 0x11)));  // covers address 30
     EXPECT_EQ(one(), (Bytes{0x04, 0xFC}));
-    send(writeReq(0, Bytes(26, 0x22)));   // ends just before the stuck block
-    send(writeReq(31, Bytes(5, 0x33)));   // starts just after address 30
+    send(writeReq(0, Bytes(26, 0x22)));  // ends just before the stuck block
+    send(writeReq(31, Bytes(5, 0x33)));  // starts just after address 30
     EXPECT_EQ(wire().size(), 2u);
     EXPECT_EQ(mod.memory()[25], 0x22);
     EXPECT_EQ(mod.memory()[26], 0xFF);

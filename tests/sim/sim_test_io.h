@@ -51,7 +51,8 @@ inline ReadResult readFor(int fd, std::size_t want, int limitMs) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
     while (res.bytes.size() < want) {
         const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now()).count();
+            std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now())
+                .count();
         if (left <= 0) break;
         pollfd p{fd, POLLIN, 0};
         if (::poll(&p, 1, static_cast<int>(left)) <= 0) continue;

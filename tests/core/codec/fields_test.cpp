@@ -8,10 +8,13 @@ namespace {
 using testing_util::Hex;
 
 TEST(SemiOctets, DigitsFillLowNibbleFirstAndPadWithF) {
-    EXPECT_EQ(EncodeSemiOctets("4812"), (SemiOctetField{0x84, 0x21, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(EncodeSemiOctets("4812"),
+              (SemiOctetField{0x84, 0x21, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
     // An odd count leaves 0xF in the high nibble of the last used byte.
-    EXPECT_EQ(EncodeSemiOctets("123"), (SemiOctetField{0x21, 0xF3, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
-    EXPECT_EQ(EncodeSemiOctets("600"), (SemiOctetField{0x06, 0xF0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(EncodeSemiOctets("123"),
+              (SemiOctetField{0x21, 0xF3, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(EncodeSemiOctets("600"),
+              (SemiOctetField{0x06, 0xF0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
     SemiOctetField empty;
     empty.fill(0xFF);
     EXPECT_EQ(EncodeSemiOctets(""), empty);
@@ -41,7 +44,8 @@ TEST(SevenBitPacking, KnownTexts) {
 }
 
 TEST(SevenBitPacking, LengthAndRoundTripOfAllSevenBitCodes) {
-    for (std::size_t n : {1u, 7u, 8u, 9u, 59u, 60u, 61u, 80u}) EXPECT_EQ(PackSevenBit(std::string(n, 'x')).size(), (7 * n + 7) / 8);
+    for (std::size_t n : {1u, 7u, 8u, 9u, 59u, 60u, 61u, 80u})
+        EXPECT_EQ(PackSevenBit(std::string(n, 'x')).size(), (7 * n + 7) / 8);
     std::string all;
     for (int c = 0; c < 128; ++c) all.push_back(static_cast<char>(c));
     const auto packed = PackSevenBit(all);

@@ -11,7 +11,8 @@ using testing_util::Hex;
 using testing_util::Slice;
 
 const char* kDefaultHeaderV10 = "CA 15 EA 05 2D 14 05 06 1E 05 3C 01 FF FF 00 00 00 00 00 00 00 90 FF FF C2";
-const char* kDefaultHeaderV11 = "CA 18 E7 01 00 2D 14 05 06 1E 05 3C 01 FF FF 00 00 00 00 00 00 00 00 00 90 FF FF C6";
+const char* kDefaultHeaderV11 =
+    "CA 18 E7 01 00 2D 14 05 06 1E 05 3C 01 FF FF 00 00 00 00 00 00 00 00 00 90 FF FF C6";
 
 bool AllZero(const ModuleImage& img, int from, int to) {
     for (int a = from; a < to; ++a)
@@ -77,8 +78,8 @@ TEST(EncodeImage, EventBitsFollowTheSlotPairs) {
     EXPECT_EQ(img[17], 0x01 | 0x20);
     EXPECT_EQ(img[22], 0xEF);
     EXPECT_EQ(img[23], 0xFF);
-    EXPECT_EQ(img[800 + 2], 0x01);   // RingRecord
-    EXPECT_EQ(img[900 + 2], 0x02);   // SmsRecord
+    EXPECT_EQ(img[800 + 2], 0x01);          // RingRecord
+    EXPECT_EQ(img[900 + 2], 0x02);          // SmsRecord
     EXPECT_TRUE(AllZero(img, 1400, 1500));  // INP32's area
 }
 
@@ -143,7 +144,11 @@ ModuleSettings RandomValidSettings(std::mt19937& rng) {
         for (int n = pick(1, maxLen); n > 0; --n) t.push_back(static_cast<char>(pick(0x20, 0x7E)));
         return t;
     };
-    auto code = [&]() { return pick(0, 2) ? std::string{static_cast<char>(pick(0x21, 0x7E)), static_cast<char>(pick(0x21, 0x7E))} : std::string(); };
+    auto code = [&]() {
+        return pick(0, 2)
+                   ? std::string{static_cast<char>(pick(0x21, 0x7E)), static_cast<char>(pick(0x21, 0x7E))}
+                   : std::string();
+    };
 
     ModuleSettings s;
     s.PIN = pick(0, 1) ? digits(4, 4) : "";

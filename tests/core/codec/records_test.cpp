@@ -64,7 +64,8 @@ TEST(SmsRecord, OverlongNumbersStayInsideTheirFields) {
 TEST(RingRecord, ExampleKeepsThePlusAsACharacter) {
     ModuleImage img{};
     EXPECT_EQ(PutRingRecord(img, 100, "+4812"), 24);
-    EXPECT_EQ(Slice(img, 100, 24), Hex("16 E9 01 00 15 00 01 00 01 05 2B 34 38 31 32 05 01 01 05 81 01 00 00 01"));
+    EXPECT_EQ(Slice(img, 100, 24),
+              Hex("16 E9 01 00 15 00 01 00 01 05 2B 34 38 31 32 05 01 01 05 81 01 00 00 01"));
     const DecodedRecord r = GetRingRecord(img, 100);
     EXPECT_EQ(r.phone, "+4812");
     EXPECT_EQ(r.text, "");

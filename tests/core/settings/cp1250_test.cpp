@@ -15,7 +15,8 @@ TEST(Cp1250, EveryByteSurvivesTheTripThroughUtf8) {
     // Distinct bytes give distinct characters.
     for (int a = 0; a < 256; ++a)
         for (int b = a + 1; b < 256; ++b)
-            ASSERT_NE(cp1250ToUnicode(static_cast<unsigned char>(a)), cp1250ToUnicode(static_cast<unsigned char>(b)));
+            ASSERT_NE(cp1250ToUnicode(static_cast<unsigned char>(a)),
+                      cp1250ToUnicode(static_cast<unsigned char>(b)));
 }
 
 TEST(Cp1250, KnownCharacters) {
@@ -24,7 +25,8 @@ TEST(Cp1250, KnownCharacters) {
     EXPECT_EQ(cp1250ToUnicode(0xA5), U'Ą');
     EXPECT_EQ(cp1250ToUnicode(0x9C), U'ś');
     EXPECT_EQ(cp1250ToUnicode(0xBF), U'ż');
-    for (unsigned char undefined : {0x81, 0x83, 0x88, 0x90, 0x98}) EXPECT_EQ(cp1250ToUnicode(undefined), undefined);
+    for (unsigned char undefined : {0x81, 0x83, 0x88, 0x90, 0x98})
+        EXPECT_EQ(cp1250ToUnicode(undefined), undefined);
     EXPECT_EQ(utf8ToCp1250("Zażółć gęślą jaźń").bytes, "Za\xBF\xF3\xB3\xE6 g\xEA\x9C\x6C\xB9 ja\x9F\xF1");
 }
 
@@ -33,7 +35,7 @@ TEST(Cp1250, CharactersTheCodePageCannotHoldAreReportedNotReplaced) {
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.badChar, U'✓');
     EXPECT_EQ(r.badOffset, 2u);
-    EXPECT_FALSE(utf8ToCp1250("ñ").ok);       // Spanish, not in the code page
+    EXPECT_FALSE(utf8ToCp1250("ñ").ok);                 // Spanish, not in the code page
     EXPECT_FALSE(utf8ToCp1250("\xF0\x9F\x98\x80").ok);  // emoji
     EXPECT_FALSE(unicodeToCp1250(U'ñ'));
     EXPECT_EQ(unicodeToCp1250(U'ł'), 0xB3);

@@ -18,7 +18,8 @@ TEST(PortConfig, WrittenInTheSettingsFormatAndReadBack) {
     const std::string path = dir.file("Conf");
     ASSERT_TRUE(WritePortConfig(path, 0, 4));  // port "5"
     Scrambler sc;
-    EXPECT_EQ(readRaw(path), joinCrLf({"[BEG]", sc.integer("PORTTYPE", 0), sc.integer("PORTNUM", 4), "[END]"}));
+    EXPECT_EQ(readRaw(path),
+              joinCrLf({"[BEG]", sc.integer("PORTTYPE", 0), sc.integer("PORTNUM", 4), "[END]"}));
     EXPECT_EQ(ReadPortConfig(path), (PortConfig{0, 4}));
     ASSERT_TRUE(WritePortConfig(path, 2, 7));
     EXPECT_EQ(ReadPortConfig(path), (PortConfig{2, 7}));

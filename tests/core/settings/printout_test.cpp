@@ -148,9 +148,9 @@ TEST(Printout, ScalarVariants) {
     s.TEST2PHONE = "77";
     const auto ring = PrintoutLines(s, "n", "31-12-2026");
     const std::size_t t2 = indexOf(ring, "    Okresowe zdarzenie nr 2");
-    EXPECT_EQ(slice(ring, t2, 3), (std::vector<std::string>{"    Okresowe zdarzenie nr 2",
-                                                            "        Funkcja: Zadzwoń - RING",
-                                                            "        Numer telefonu: 77"}));
+    EXPECT_EQ(slice(ring, t2, 3),
+              (std::vector<std::string>{"    Okresowe zdarzenie nr 2", "        Funkcja: Zadzwoń - RING",
+                                        "        Numer telefonu: 77"}));
 }
 
 TEST(Printout, TextsAreConvertedFromTheCodePage) {
@@ -227,8 +227,8 @@ TEST(Pagination, TheDefaultPrintoutOnAPrinterPage) {
         drawn += page.size();
         for (const auto& l : page) EXPECT_LT(l.y, 2948);
     }
-    EXPECT_EQ(drawn, static_cast<std::size_t>(std::count_if(lines.begin(), lines.end(),
-                                                            [](const std::string& l) { return !l.empty(); })));
+    EXPECT_EQ(drawn, static_cast<std::size_t>(std::count_if(
+                         lines.begin(), lines.end(), [](const std::string& l) { return !l.empty(); })));
     EXPECT_EQ(pages[1].back().text, "Koniec wydruku.");
     EXPECT_EQ(pages[1].back().y, (103 - 57) * 52);
 }

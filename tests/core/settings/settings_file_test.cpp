@@ -4,9 +4,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <random>
 
-#include <functional>
 #include "test_files.h"
 
 namespace brenvox {
@@ -24,9 +24,15 @@ std::string expectedFile(const ModuleSettings& s) {
     std::vector<std::string> lines{"[BEG]"};
     for (const SettingKey& k : settingKeys()) {
         switch (k.kind) {
-            case ValueKind::String: lines.push_back(sc.str(k.name, getString(s, k))); break;
-            case ValueKind::Integer: lines.push_back(sc.integer(k.name, getInt(s, k))); break;
-            case ValueKind::Boolean: lines.push_back(sc.boolean(k.name, getBool(s, k))); break;
+            case ValueKind::String:
+                lines.push_back(sc.str(k.name, getString(s, k)));
+                break;
+            case ValueKind::Integer:
+                lines.push_back(sc.integer(k.name, getInt(s, k)));
+                break;
+            case ValueKind::Boolean:
+                lines.push_back(sc.boolean(k.name, getBool(s, k)));
+                break;
         }
     }
     lines.push_back("[END]");
@@ -48,9 +54,15 @@ ModuleSettings randomSettings(std::mt19937& rng) {
     std::bernoulli_distribution coin;
     for (const SettingKey& k : settingKeys()) {
         switch (k.kind) {
-            case ValueKind::String: setString(s, k, randomBytes(rng, 255)); break;
-            case ValueKind::Integer: setInt(s, k, k.slot >= 0 ? wide(rng) : near(rng)); break;
-            case ValueKind::Boolean: setBool(s, k, coin(rng)); break;
+            case ValueKind::String:
+                setString(s, k, randomBytes(rng, 255));
+                break;
+            case ValueKind::Integer:
+                setInt(s, k, k.slot >= 0 ? wide(rng) : near(rng));
+                break;
+            case ValueKind::Boolean:
+                setBool(s, k, coin(rng));
+                break;
         }
     }
     return s;
@@ -104,7 +116,8 @@ TEST(SettingsFileFormat, SaveReplacesAnExistingFileAndKeepsItsPermissions) {
     ScratchDir dir;
     const std::string path = dir.file("s");
     writeRaw(path, "old contents");
-    std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    std::filesystem::permissions(path,
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     ModuleSettings s = nonDefault();
     ASSERT_TRUE(WriteSettingsFile(path, s));
     EXPECT_EQ(readRaw(path), expectedFile(s));
@@ -122,7 +135,7 @@ TEST(SettingsFileObject, ScrambleKeyRunsOverLengthAndValueBytesOnly) {
     EXPECT_EQ(w.scrambleKey(), ScrambleSeed);
     ASSERT_TRUE(w.WriteStringValue("A", ""));  // 1 byte
     EXPECT_EQ(w.scrambleKey(), uint8_t(ScrambleSeed + ScrambleStep));
-    ASSERT_TRUE(w.WriteIntegerValue("B", -2));  // 5 bytes
+    ASSERT_TRUE(w.WriteIntegerValue("B", -2));    // 5 bytes
     ASSERT_TRUE(w.WriteBooleanValue("C", true));  // 2 bytes
     EXPECT_EQ(w.scrambleKey(), uint8_t(ScrambleSeed + 8 * ScrambleStep));
     ASSERT_TRUE(w.CloseConfigFile());
@@ -234,8 +247,12 @@ protected:
 
 TEST_F(SettingsFileRead, UnknownKeysAreSkippedInStep) {
     Scrambler sc;
-    std::vector<std::string> lines{"[BEG]", sc.str("PIN", "1234"), sc.str("NOSUCHKEY", "abcdefgh"),
-                                   sc.integer("INP11", 5), sc.str("pin", "0000"), sc.integer("SMSMAX", 99),
+    std::vector<std::string> lines{"[BEG]",
+                                   sc.str("PIN", "1234"),
+                                   sc.str("NOSUCHKEY", "abcdefgh"),
+                                   sc.integer("INP11", 5),
+                                   sc.str("pin", "0000"),
+                                   sc.integer("SMSMAX", 99),
                                    sc.str("SMSC", "+48601")};
     lines.push_back("[END]");
     ModuleSettings s;
@@ -250,10 +267,17 @@ TEST_F(SettingsFileRead, UnknownKeysAreSkippedInStep) {
 TEST_F(SettingsFileRead, OnlyTheKeysInTheFileChangeAndTheLastOfARepeatedKeyWins) {
     Scrambler sc;
     const std::string longPhone = "12345678901234567890";
-    std::vector<std::string> lines{"[BEG]", sc.str("INP11P", longPhone), sc.str("PIN", "123456"),
-                                   sc.integer("SMSTIME", 50), sc.integer("TESTMSB", -3), sc.integer("TEST1TYPE", 7),
-                                   sc.integer("INP34F", 5), sc.integer("INP34R", 7), sc.str("PIN", "4321"),
-                                   sc.boolean("RINGCUT", false), "[END]"};
+    std::vector<std::string> lines{"[BEG]",
+                                   sc.str("INP11P", longPhone),
+                                   sc.str("PIN", "123456"),
+                                   sc.integer("SMSTIME", 50),
+                                   sc.integer("TESTMSB", -3),
+                                   sc.integer("TEST1TYPE", 7),
+                                   sc.integer("INP34F", 5),
+                                   sc.integer("INP34R", 7),
+                                   sc.str("PIN", "4321"),
+                                   sc.boolean("RINGCUT", false),
+                                   "[END]"};
     ModuleSettings s = nonDefault();
     ASSERT_EQ(read(lines, s), ReadOutcome::Ok);
     ModuleSettings want = nonDefault();
@@ -281,8 +305,8 @@ TEST_F(SettingsFileRead, ProgramSetScalarStringsStayWhole) {
 
 TEST_F(SettingsFileRead, MarkerLinesBegAnywhereAndNothingAfterEnd) {
     Scrambler sc;
-    std::vector<std::string> lines{sc.str("PIN", "1111"), "[BEG]", "[BEG]", sc.str("MODPIN", "2222"), "[BEG]",
-                                   "[END]"};
+    std::vector<std::string> lines{sc.str("PIN", "1111"),    "[BEG]", "[BEG]",
+                                   sc.str("MODPIN", "2222"), "[BEG]", "[END]"};
     Scrambler after = sc;
     lines.push_back(after.str("SMSC", "999"));
     lines.push_back("garbage without any blank");
@@ -331,7 +355,8 @@ TEST_F(SettingsFileRead, MalformedFilesEndInReadErrorAndDefaults) {
     };
     add("line without a blank", [](Scrambler&) { return std::string("MODPIN\r\n"); });
     add("empty line", [](Scrambler&) { return std::string("\r\n"); });
-    add("end of file before [END]", [](Scrambler& sc) { return sc.str("MODPIN", "1234") + "\r\n"; }, false);
+    add(
+        "end of file before [END]", [](Scrambler& sc) { return sc.str("MODPIN", "1234") + "\r\n"; }, false);
     add("non-hex digit", [](Scrambler& sc) {
         std::string l = sc.str("MODPIN", "1234");
         l[l.size() - 1] = 'G';

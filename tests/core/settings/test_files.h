@@ -77,7 +77,8 @@ public:
     // Names in the folder (to see that no temporary file was left behind).
     std::vector<std::string> entries() const {
         std::vector<std::string> v;
-        for (const auto& e : std::filesystem::directory_iterator(path_)) v.push_back(e.path().filename().string());
+        for (const auto& e : std::filesystem::directory_iterator(path_))
+            v.push_back(e.path().filename().string());
         return v;
     }
 

@@ -9,10 +9,16 @@ namespace {
 
 const ValidationFailure kPass{"PASS", "", ""};
 
-ValidationFailure outcome(const ModuleSettings& s) { return ValidateSettings(s).value_or(kPass); }
+ValidationFailure outcome(const ModuleSettings& s) {
+    return ValidateSettings(s).value_or(kPass);
+}
 
-ValidationFailure confirm(std::string l1, std::string l2 = {}) { return {"Potwierdź", l1, l2}; }
-ValidationFailure info(std::string l1, std::string l2) { return {"Informacja", l1, l2}; }
+ValidationFailure confirm(std::string l1, std::string l2 = {}) {
+    return {"Potwierdź", l1, l2};
+}
+ValidationFailure info(std::string l1, std::string l2) {
+    return {"Informacja", l1, l2};
+}
 
 std::string cp(const char* utf8) {
     auto r = utf8ToCp1250(utf8);
@@ -21,7 +27,8 @@ std::string cp(const char* utf8) {
 }
 
 TEST(PhoneNumber, Rules) {
-    for (const char* ok : {"0", "123456789012", "+4", "+48601234567"}) EXPECT_TRUE(PhoneNumberValid(ok)) << ok;
+    for (const char* ok : {"0", "123456789012", "+4", "+48601234567"})
+        EXPECT_TRUE(PhoneNumberValid(ok)) << ok;
     for (const char* bad : {"", "+", " ", "++48", "+48 601", "12a", "1+2", "48+", "-1", "０"})
         EXPECT_FALSE(PhoneNumberValid(bad)) << bad;
 }
@@ -79,16 +86,21 @@ TEST(EventCheck, TestEventUsesItsOwnFirstLine) {
     EXPECT_FALSE(CheckTestEvent(SendSms, "1", "Test"));
 }
 
-TEST(Validation, DefaultsPass) { EXPECT_FALSE(ValidateSettings(ModuleSettings{})); }
+TEST(Validation, DefaultsPass) {
+    EXPECT_FALSE(ValidateSettings(ModuleSettings{}));
+}
 
 TEST(Validation, PinChecks) {
     ModuleSettings s;
     s.PIN = "123";
-    EXPECT_EQ(outcome(s), confirm("Niewłaściwy kod PIN karty SIM.", "Kod PIN powinien składać się z 4 cyfr."));
+    EXPECT_EQ(outcome(s),
+              confirm("Niewłaściwy kod PIN karty SIM.", "Kod PIN powinien składać się z 4 cyfr."));
     s.PIN = "12345";
-    EXPECT_EQ(outcome(s), confirm("Niewłaściwy kod PIN karty SIM.", "Kod PIN powinien składać się z 4 cyfr."));
+    EXPECT_EQ(outcome(s),
+              confirm("Niewłaściwy kod PIN karty SIM.", "Kod PIN powinien składać się z 4 cyfr."));
     s.PIN = "12a4";
-    EXPECT_EQ(outcome(s), confirm("Niewłaściwy kod PIN karty SIM.", "Kod PIN powinien zawierać tylko cyfry."));
+    EXPECT_EQ(outcome(s),
+              confirm("Niewłaściwy kod PIN karty SIM.", "Kod PIN powinien zawierać tylko cyfry."));
     s.PIN = "1234";
     s.MODPIN = "";
     EXPECT_EQ(outcome(s), kPass);
@@ -133,13 +145,13 @@ TEST(Validation, SmsCentreOnlyWhenSomethingSendsAnSms) {
 TEST(Validation, OutputCodes) {
     ModuleSettings s;
     s.OUTCODE = "1";
-    EXPECT_EQ(outcome(s),
-              confirm("Błędny kod załączający wyjście.", "Kod powinien składać się z dwóch dowolnych znaków."));
+    EXPECT_EQ(outcome(s), confirm("Błędny kod załączający wyjście.",
+                                  "Kod powinien składać się z dwóch dowolnych znaków."));
     s.OUTCODE = "  ";
     EXPECT_EQ(outcome(s), kPass);
     s.OFFCODE = "abc";
-    EXPECT_EQ(outcome(s),
-              confirm("Błędny kod wyłączający wyjście.", "Kod powinien składać się z dwóch dowolnych znaków."));
+    EXPECT_EQ(outcome(s), confirm("Błędny kod wyłączający wyjście.",
+                                  "Kod powinien składać się z dwóch dowolnych znaków."));
     s.OFFCODE = cp("żź");  // two characters of the code page
     EXPECT_EQ(outcome(s), kPass);
 }
