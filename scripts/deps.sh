@@ -12,7 +12,7 @@ PACKAGES=(
   cups cups-client cups-bsd printer-driver-cups-pdf
   clang libclang-rt-14-dev libfuzzer-14-dev
   g++-mingw-w64-x86-64
-  python3 valgrind
+  python3 valgrind clang-format
 )
 
 missing=()
