@@ -14,6 +14,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli_util.h"
 #include "codec/image_codec.h"
@@ -39,6 +40,12 @@ constexpr int32_t kBaud = 115200;
 constexpr int32_t kReadTotalMs = 200;
 constexpr int32_t kReadIntervalMs = 10;
 constexpr int kProgressMax = 4094;
+
+// Every opening of a device by path goes through here, so a probe meets the module exactly as a
+// transfer does.
+bool OpenLinkDevice(SerialLink& link, const std::string& path) {
+    return link.OpenDevice(path, kBaud, kReadTotalMs, kReadIntervalMs);
+}
 
 struct LinkArgs {
     std::string device;
@@ -240,7 +247,7 @@ std::optional<int> Prepare(Session& ss, const LinkArgs& a, const ModuleSettings&
     ss.out.Line(progress::kCheckingPort);
     const bool opened = a.device.empty() ? ss.link.OpenPort(a.port, kBaud, kReadTotalMs, kReadIntervalMs,
                                                             PortTypeFromName(a.type))
-                                         : ss.link.OpenDevice(a.device, kBaud, kReadTotalMs, kReadIntervalMs);
+                                         : OpenLinkDevice(ss.link, a.device);
     if (!opened) {
         ss.out.Line(progress::kPortError);
         if (a.device.empty() && a.port == 0) std::cerr << "No port given: use --device or --port.\n";
@@ -351,14 +358,46 @@ int RunWithSettingsFile(OperationMode mode, const LinkArgs& a, const OperationAr
     return RunOperation(mode, s, a, op);
 }
 
-int CmdPorts() {
-    for (const SerialDeviceInfo& d : ListSerialDevices()) {
+std::string ProbeAnswer(const ModuleInfo& info) {
+    std::string text = "version " + std::to_string(info.VersionMajor) + "." +
+                       std::to_string(info.VersionMinor) + ", type " + std::to_string(info.ModuleType);
+    if (info.ModuleType == 1) text += " (Nokia3330, 3410)";
+    if (info.ModuleType == 2) text += " (Nokia5110)";
+    // What a transfer would refuse as UnsupportedModule, said before anyone tries one.
+    if (info.ModuleType == 3 || !VersionOf(info)) text += ", not supported";
+    return text;
+}
+
+// Without probe only lists what is present and sends nothing. With probe asks each device in
+// turn who is there, closing it before the next: exit 0 when some module answered, else 1.
+int CmdPorts(bool probe, const std::vector<std::string>& devices) {
+    std::vector<SerialDeviceInfo> list;
+    for (const std::string& path : devices) list.push_back({path, -1, 0});
+    if (devices.empty()) list = ListSerialDevices();
+    bool found = false;
+    for (const SerialDeviceInfo& d : list) {
         static const char* const kTypes[] = {"COM", "USB", "IrDA"};
         std::cout << d.path;
         if (d.portType >= 0) std::cout << "  (" << kTypes[d.portType] << ' ' << d.portNumber << ')';
-        std::cout << '\n';
+        if (!probe) {
+            std::cout << '\n';
+            continue;
+        }
+        // A silent device takes over a second to give up on: show which one is being asked.
+        std::cout << ": " << std::flush;
+        SerialLink link;
+        if (!OpenLinkDevice(link, d.path)) {
+            std::cout << "cannot be opened" << std::endl;
+            continue;
+        }
+        ModuleInfo info{};
+        const bool answered = IdentifyModule(link, info);
+        link.ClosePort();
+        std::cout << (answered ? ProbeAnswer(info) : "no module") << std::endl;
+        found = found || answered;
     }
-    return 0;
+    if (probe && list.empty()) std::cout << "No serial device found." << std::endl;
+    return !probe || found ? 0 : 1;
 }
 
 int CmdDemo() {
@@ -467,8 +506,18 @@ void addLinkCommands(CLI::App& app, int& exitCode) {
         exitCode = RunOperation(OperationMode::Read, ModuleSettings{}, args->link, args->op);
     });
 
-    auto* cPorts = app.add_subcommand("ports", "List the serial devices present.");
-    cPorts->callback([&exitCode] { exitCode = CmdPorts(); });
+    struct PortsArgs {
+        bool probe = false;
+        std::vector<std::string> devices;
+    };
+    auto ports = std::make_shared<PortsArgs>();
+    auto* cPorts = app.add_subcommand(
+        "ports",
+        "List the serial devices present. With --probe wake each in turn and ask for the module's "
+        "version and type (nothing is written); exit 1 when no module answered.");
+    auto* probe = cPorts->add_flag("--probe", ports->probe, "ask each device whether a module is on it");
+    cPorts->add_option("--device", ports->devices, "probe only this device (repeatable)")->needs(probe);
+    cPorts->callback([&exitCode, ports] { exitCode = CmdPorts(ports->probe, ports->devices); });
 
     auto* cDemo =
         app.add_subcommand("demo", "Program, compare and read a simulated module with the default settings.");

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "pty_simulator.h"
+#include "replay_trace.h"
 
 using namespace brenvox::sim;
 
@@ -46,6 +47,13 @@ bool saveMemory(const std::string& path, const Memory& m) {
     return std::rename(tmp.c_str(), path.c_str()) == 0;
 }
 
+bool readText(const std::string& path, std::string& out) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
 bool parseVersion(const std::string& s, Identity& id) {
     unsigned major = 0, minor = 0;
     char dot = 0, extra = 0;
@@ -65,7 +73,7 @@ int main(int argc, char** argv) {
         "until SIGINT or SIGTERM.\nTrace lines: \"<ms since start> <rx|tx|junk> <hex bytes>\" (junk: bytes "
         "dropped while resynchronising).",
         "brenvox-modsim"};
-    std::string linkPath, memoryPath, dumpPath, tracePath, version = "1.1", stuck;
+    std::string linkPath, memoryPath, dumpPath, tracePath, replayPath, version = "1.1", stuck;
     unsigned type = 1;
     Faults faults;
     bool strayOnce = false;
@@ -92,6 +100,14 @@ int main(int argc, char** argv) {
     app.add_option("--stuck-block", stuck, "Acknowledge but do not store writes that cover address ADDR");
     app.add_flag("--no-restart-sign", faults.noRestartSign, "Never send the sign of life after a restart");
     app.add_option("--trace", tracePath, "Write every frame received and sent to FILE with a timestamp");
+    auto* replay = app.add_option(
+        "--replay", replayPath,
+        "Play the module's side of a trace written by --trace here or by brenvox-cli --trace: "
+        "answer the PC's frames, as long as they match the recording, with the recorded replies "
+        "and delays. A frame that differs is reported on stderr and ends all replies.");
+    // A replay answers with the recorded bytes only: memory, identity and faults have no part.
+    for (CLI::Option* o : app.get_options())
+        if (o != replay && o->get_name() != "--help" && o->get_name() != "--link") replay->excludes(o);
     CLI11_PARSE(app, argc, argv);
 
     faults.strayOnce = strayOnce;
@@ -121,6 +137,20 @@ int main(int argc, char** argv) {
     }
 
     PtySimulator sim;
+    if (!replayPath.empty()) {
+        std::string text;
+        if (!readText(replayPath, text)) {
+            std::cerr << "brenvox-modsim: cannot read " << replayPath << "\n";
+            return 2;
+        }
+        ReplayTrace trace = ReadReplayTrace(text);
+        if (!trace.error.empty()) {
+            std::cerr << "brenvox-modsim: " << replayPath << ": " << trace.error << "\n";
+            return 2;
+        }
+        sim.setReplay(std::make_unique<ReplayPlayer>(std::move(trace.events)),
+                      [](const std::string& line) { std::cerr << line << std::endl; });
+    }
     sim.setMemory(mem);
     sim.setIdentity(id);
     sim.setFaults(faults);

@@ -202,10 +202,11 @@ void PtySimulator::run() {
         {
             std::lock_guard<std::mutex> lock(mutex_);
             const std::int64_t now = nowMs();
-            if (auto due = protocol_.nextDueMs())
+            if (auto due = replay_ ? replay_->nextDueMs() : protocol_.nextDueMs())
                 timeout =
                     static_cast<int>(std::max<std::int64_t>(0, std::min<std::int64_t>(timeout, *due - now)));
-            if (protocol_.pendingBytes() > 0) timeout = std::min(timeout, ModuleProtocol::kStaleFrameMs + 1);
+            if (!replay_ && protocol_.pendingBytes() > 0)
+                timeout = std::min(timeout, ModuleProtocol::kStaleFrameMs + 1);
         }
         pollfd p[2] = {{master_, POLLIN, 0}, {wakeRead_, POLLIN, 0}};
         const int r = ::poll(p, 2, timeout);
@@ -214,13 +215,16 @@ void PtySimulator::run() {
         int restartsBefore = 0;
         int restartsAfter = 0;
         std::vector<Reply> replies;
+        std::vector<std::string> messages;
         bool backoff = false;
         {
             std::lock_guard<std::mutex> lock(mutex_);
             restartsBefore = protocol_.counts().restart;
             if (r > 0 && (p[0].revents & POLLIN)) {
                 const ssize_t n = ::read(master_, buf, sizeof buf);
-                if (n > 0)
+                if (n > 0 && replay_)
+                    replay_->feed(buf, static_cast<std::size_t>(n), nowMs());
+                else if (n > 0)
                     protocol_.feed(buf, static_cast<std::size_t>(n), nowMs());
                 else if (n < 0 && errno != EAGAIN && errno != EINTR)
                     backoff = true;
@@ -229,11 +233,19 @@ void PtySimulator::run() {
                 // opens it again. Look again later instead of spinning on the condition.
                 backoff = true;
             }
-            protocol_.poll(nowMs());
-            replies = protocol_.takeReplies();
+            if (replay_) {
+                replay_->poll(nowMs());
+                replies = replay_->takeReplies();
+                messages = replay_->takeMessages();
+            } else {
+                protocol_.poll(nowMs());
+                replies = protocol_.takeReplies();
+            }
             restartsAfter = protocol_.counts().restart;
         }
         if (restartsAfter != restartsBefore && onRestart_) onRestart_();
+        if (onReplayMessage_)
+            for (const std::string& m : messages) onReplayMessage_(m);
         for (const Reply& reply : replies) {
             if (stopRequested_) break;
             sendReply(reply);

@@ -9,11 +9,13 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
 
 #include "module_protocol.h"
+#include "replay_player.h"
 
 namespace brenvox::sim {
 
@@ -29,6 +31,13 @@ public:
     void setTracePath(std::string path) { tracePath_ = std::move(path); }  // "<ms> <rx|tx> <hex>" lines
     // Runs on the simulator thread after each restart command has been taken in.
     void setRestartCallback(std::function<void()> cb) { onRestart_ = std::move(cb); }
+
+    // Plays a recorded transfer instead of speaking the protocol; the player's lines for the
+    // operator go to onMessage, on the simulator thread.
+    void setReplay(std::unique_ptr<ReplayPlayer> player, std::function<void(const std::string&)> onMessage) {
+        replay_ = std::move(player);
+        onReplayMessage_ = std::move(onMessage);
+    }
 
     // Opens the pseudo-terminal (raw on both sides), makes the link and the trace file, and
     // starts the thread. Returns false with a reason in *error on failure.
@@ -62,6 +71,8 @@ private:
 
     mutable std::mutex mutex_;  // guards protocol_
     ModuleProtocol protocol_;
+    std::unique_ptr<ReplayPlayer> replay_;  // when set, it answers instead of protocol_
+    std::function<void(const std::string&)> onReplayMessage_;
     std::string linkPath_;
     std::string tracePath_;
     std::function<void()> onRestart_;

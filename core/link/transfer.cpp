@@ -43,12 +43,16 @@ public:
         return outcome;
     }
 
+    bool WakeAndIdentify() {
+        Wake();
+        return Identify();
+    }
+
 private:
     LinkOutcome Phases() {
         const OperationMode mode = state_.CurrentMode.load();
 
-        Wake();
-        if (!Identify()) return LinkOutcome::NoResponse;
+        if (!WakeAndIdentify()) return LinkOutcome::NoResponse;
         observer_.OnLinkEvent(LinkEvent::Identified);
 
         const ModuleInfo info = state_.ModuleInfo.load();
@@ -217,6 +221,16 @@ void RaiseWorkerPriority() {
 
 LinkOutcome RunTransfer(Port& port, TransferState& state, TransferObserver& observer) {
     return Transfer(port, state, observer).Execute();
+}
+
+bool IdentifyModule(Port& port, ModuleInfo& info) {
+    struct Quiet : TransferObserver {
+        void OnLinkEvent(LinkEvent) override {}
+    } quiet;
+    TransferState state;
+    if (!Transfer(port, state, quiet).WakeAndIdentify()) return false;
+    info = state.ModuleInfo.load();
+    return true;
 }
 
 TMainTask::~TMainTask() {

@@ -126,6 +126,11 @@ inline size_t BlockSize(size_t position) {
 // state.TransferOutcome). TMainTask runs this on its worker.
 LinkOutcome RunTransfer(Port& port, TransferState& state, TransferObserver& observer);
 
+// The first two steps of every transfer and nothing more: the wake pairs and the identify
+// request, with the transfer's own retries. No memory is read or written and the module is not
+// restarted. True, with `info` filled, when the module answered.
+bool IdentifyModule(Port& port, ModuleInfo& info);
+
 // The worker thread of a transfer. One transfer at a time per object; the destructor waits for
 // a running transfer to end (it always ends: every wait inside is bounded by the read time-outs).
 class TMainTask {

@@ -1,5 +1,6 @@
 // brenvox-cli program / compare / read against the brenvox-modsim program on a pseudo-terminal:
 // two real processes, as an installer would run them.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -55,14 +56,20 @@ struct RunResult {
     std::vector<std::string> lines;
 };
 
-// Starts `program` with `args`, its standard output on a pipe; returns the child's PID and the
-// pipe's reading end, or a PID of -1.
-std::pair<pid_t, int> SpawnWithOutput(std::string program, const std::vector<std::string>& args) {
+// Starts `program` with `args`, its standard output on a pipe and its standard error in the
+// file errPath when one is given; returns the child's PID and the pipe's reading end, or a PID
+// of -1.
+std::pair<pid_t, int> SpawnWithOutput(std::string program, const std::vector<std::string>& args,
+                                      const std::string& errPath = {}) {
     int pipeFds[2];
     if (::pipe(pipeFds) != 0) return {-1, -1};
     const pid_t pid = ::fork();
     if (pid == 0) {
         ::dup2(pipeFds[1], STDOUT_FILENO);
+        if (!errPath.empty()) {
+            const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            if (err >= 0) ::dup2(err, STDERR_FILENO);
+        }
         ::close(pipeFds[0]);
         ::close(pipeFds[1]);
         std::vector<char*> argv;
@@ -98,8 +105,8 @@ RunResult RunCli(const std::vector<std::string>& args) {
 // brenvox-modsim as a child process; ended by its PID.
 class Modsim {
 public:
-    bool Start(const std::vector<std::string>& args) {
-        const auto [pid, out] = SpawnWithOutput(BRENVOX_MODSIM_PATH, args);
+    bool Start(const std::vector<std::string>& args, const std::string& errPath = {}) {
+        const auto [pid, out] = SpawnWithOutput(BRENVOX_MODSIM_PATH, args, errPath);
         pid_ = pid;
         if (pid_ < 0) return false;
         // The first line is the device path.
@@ -343,6 +350,81 @@ TEST_F(CliLink, InterruptAbortsAtABlockBoundary) {
     ::close(pipeFds[0]);
     EXPECT_EQ(WaitExit(pid, 60000), 1) << out;
     EXPECT_NE(out.find("\nProgramowanie przerwane!\n"), std::string::npos) << out;
+}
+
+std::string HexOf(const uint8_t* data, size_t count) {
+    std::string out;
+    char buf[4];
+    for (size_t i = 0; i < count; ++i) {
+        std::snprintf(buf, sizeof buf, i ? " %02X" : "%02X", data[i]);
+        out += buf;
+    }
+    return out;
+}
+
+std::string ReadText(const std::string& path) {
+    std::ifstream f(path);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+// A read recorded by either side plays back to the same transfer; a program played against that
+// recording meets it at its first write, where the replay reports and falls silent.
+TEST_F(CliLink, ReplayOfARecordedTransfer) {
+    const ModuleSettings s;
+    const ModuleImage img = EncodeImageV11(s);
+    std::ofstream(Path("mem"), std::ios::binary).write(reinterpret_cast<const char*>(img.data()), 2048);
+    StartSim({"--memory", Path("mem"), "--trace", Path("simtrace")});
+    auto read = [&](const std::string& device, const char* out, std::vector<std::string> extra = {}) {
+        std::vector<std::string> args = {"read", "-o", Path(out), "--pin", s.MODPIN, "--device", device};
+        args.insert(args.end(), extra.begin(), extra.end());
+        return RunCli(args);
+    };
+    const RunResult recorded = read(sim.device(), "recorded", {"--trace", Path("pctrace")});
+    ASSERT_EQ(recorded.exit, 0) << recorded.out;
+    sim.Kill(SIGTERM);
+
+    for (const char* trace : {"pctrace", "simtrace"}) {
+        SCOPED_TRACE(trace);
+        Modsim replay;
+        ASSERT_TRUE(replay.Start({"--replay", Path(trace)}, Path("replay.log")));
+        const RunResult again = read(replay.device(), "again");
+        replay.Kill(SIGTERM);
+        EXPECT_EQ(again.exit, 0) << ReadText(Path("replay.log"));
+        EXPECT_EQ(again.lines, recorded.lines);
+        EXPECT_EQ(ReadBytes(Path("again")), ReadBytes(Path("recorded")));
+        EXPECT_NE(ReadText(Path("replay.log")).find("matched the recording"), std::string::npos);
+    }
+
+    Modsim replay;
+    ASSERT_TRUE(replay.Start({"--replay", Path("pctrace")}, Path("replay.log")));
+    const RunResult program = RunCli({"program", SettingsFile(s), "--device", replay.device()});
+    replay.Kill(SIGTERM);
+    EXPECT_EQ(program.exit, 1);
+    EXPECT_EQ(program.lines.back(), "Błąd programowania modułu!");
+    const std::string log = ReadText(Path("replay.log"));
+    // Five wake pairs and the identify request matched; the seventh frame is the first write.
+    EXPECT_NE(log.find("frame 7 differs from the recording"), std::string::npos) << log;
+    EXPECT_NE(log.find("expected: 01 1A 00 00 E5\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("received: 03 1A 00 00 " + HexOf(img.data(), 26)), std::string::npos) << log;
+}
+
+TEST_F(CliLink, ProbeNamesTheModuleAndWritesNothing) {
+    StartSim({"--version", "1.0", "--type", "2", "--trace", Path("trace")});
+    Modsim silent;
+    ASSERT_TRUE(silent.Start({"--silent"}));
+    const RunResult r = RunCli({"ports", "--probe", "--device", sim.device(), "--device", silent.device()});
+    EXPECT_EQ(r.exit, 0) << r.out;
+    EXPECT_EQ(r.lines, (std::vector<std::string>{sim.device() + ": version 1.0, type 2 (Nokia5110)",
+                                                 silent.device() + ": no module"}));
+    // Only wake pairs and identify requests reached the module.
+    std::istringstream trace(ReadText(Path("trace")));
+    int frames = 0;
+    for (std::string ms, dir, rest; trace >> ms >> dir && std::getline(trace, rest);) {
+        if (dir != "rx") continue;
+        ++frames;
+        EXPECT_TRUE(rest == " CA 53" || rest == " 06 FA") << rest;
+    }
+    EXPECT_GE(frames, 6);  // five wake pairs and at least one identify request
 }
 
 }  // namespace
