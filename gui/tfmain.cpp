@@ -14,7 +14,6 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyleFactory>
-#include <QStyledItemDelegate>
 #include <QTabBar>
 #include <QTimer>
 #include <functional>
@@ -23,6 +22,14 @@
 #include "gui_style.h"
 #include "link/serial_link.h"
 #include "page_icons.h"
+#include "pages/files_page.h"
+#include "pages/inputs_page.h"
+#include "pages/module_page.h"
+#include "pages/output_page.h"
+#include "pages/ring_page.h"
+#include "pages/sim_page.h"
+#include "pages/sms_page.h"
+#include "pages/test_page.h"
 #include "settings/messages.h"
 #include "settings/port_config.h"
 #include "settings/settings_file.h"
@@ -40,59 +47,9 @@ namespace {
 constexpr int kVersionMajor = 1;
 constexpr int kVersionMinor = 1;
 constexpr int kStartUpDelayMs = 500;
-constexpr int kListItemHeight = 13;
 const QString kStatusPrefix = QStringLiteral(" Nazwa ustawień: ");
 const QString kNewName = QString::fromUtf8(brenvox::msg::kNewSettingsName);
 const QString kConfirm = QString::fromUtf8(brenvox::msg::kCaptionConfirm);
-
-// Tab icon of each page, in page order (indexes into the image list).
-constexpr int kPageIcon[8] = {0, 1, 4, 6, 3, 7, 5, 2};
-
-// What the three description labels and the two reaction captions say for each module input.
-struct InputTexts {
-    const char* line1;
-    const char* line2;
-    const char* line3;
-    const char* opening;
-    const char* closing;
-};
-constexpr const char* kUniversal2 = "Rozwarte - Czujnik NO wyłączony / Czujnik NC załączony.";
-constexpr const char* kUniversal3 = "Zwarte do masy - Czujnik NO załączony / Czujnik NC wyłączony.";
-constexpr const char* kUniversalOpen = "Rozwarcie - Rozwarte";
-constexpr const char* kUniversalClose = "Zwarcie - Zwarte do masy";
-constexpr InputTexts kInputTexts[7] = {
-    {"Wejście 1 - Blokada pracy modułu  (zwierne do masy 0V).",
-     "Rozwarte - Moduł reaguje na zmiany sygnałów na pozostałych wejściach.",
-     "Zwarte do masy - Moduł ignoruje zmiany sygnałów na pozostałych wejściach.",
-     "Rozwarcie - Praca dozwolona", "Zwarcie - Zablokowanie modułu"},
-    {"Wejście 2 - Kontrola napięcia akumulatora  (zwierne do +12V).",
-     "Napięcie poniżej 10,4V (rozwarte) - niskie napięcie akumulatora.",
-     "Napięcie powyżej 10,4V (zwarte do +12V) - napięcie akumulatora właściwe.",
-     "Rozwarcie - Awaria akumulatora", "Zwarcie - Napięcie właściwe"},
-    {"Wejście 3 - Alarm aktywny  (zwierne do +12V).",
-     "Napięcie poniżej 7V (rozwarte) - stan normalny systemu.",
-     "Napięcie powyżej 7V (zwarte do +12V) - alarmowanie aktywne.", "Rozwarcie - Koniec alarmu",
-     "Zwarcie - Alarm uaktywniony"},
-    {"Wejście 4 - Uniwersalne nr 1  (zwierne do masy 0V).", kUniversal2, kUniversal3, kUniversalOpen,
-     kUniversalClose},
-    {"Wejście 5 - Uniwersalne nr 2  (zwierne do masy 0V).", kUniversal2, kUniversal3, kUniversalOpen,
-     kUniversalClose},
-    {"Wejście 6 - Uniwersalne nr 3  (zwierne do masy 0V).", kUniversal2, kUniversal3, kUniversalOpen,
-     kUniversalClose},
-    {"Wejście 7 - Uniwersalne nr 4  (zwierne do masy 0V).", kUniversal2, kUniversal3, kUniversalOpen,
-     kUniversalClose},
-};
-
-// Rows of the slot list are as high as the original list's items, so all sixteen fit.
-class FixedHeightDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        QSize s = QStyledItemDelegate::sizeHint(option, index);
-        s.setHeight(kListItemHeight);
-        return s;
-    }
-};
 
 // The platform style with less room around each tab's picture and caption.
 class CompactTabStyle : public QProxyStyle {
@@ -127,20 +84,21 @@ struct ComboBinding {
     IntSetting key;
 };
 
-std::vector<TextBinding> textBindings(Ui::TFMain& f) {
+std::vector<TextBinding> textBindings(const TFMain::Pages& p) {
     return {
-        {f.Edit4, &ModuleSettings::PIN, int(brenvox::kPinTypeMax)},
-        {f.Edit12, &ModuleSettings::MODPIN, int(brenvox::kPinTypeMax)},
-        {f.Edit5, &ModuleSettings::SMSC, int(brenvox::kSmscTypeMax)},
-        {f.Edit6, &ModuleSettings::OUTCODE, int(brenvox::kCodeTypeMax)},
-        {f.Edit11, &ModuleSettings::OFFCODE, int(brenvox::kCodeTypeMax)},
-        {f.Edit7, &ModuleSettings::TEST1PHONE, int(brenvox::kPhoneMax)},
-        {f.Edit8, &ModuleSettings::TEST1SMS, int(brenvox::kTestSmsTypeMax)},
-        {f.Edit9, &ModuleSettings::TEST2PHONE, int(brenvox::kPhoneMax)},
-        {f.Edit10, &ModuleSettings::TEST2SMS, int(brenvox::kTestSmsTypeMax)},
+        {p.sim->form().Edit4, &ModuleSettings::PIN, int(brenvox::kPinTypeMax)},
+        {p.module->form().Edit12, &ModuleSettings::MODPIN, int(brenvox::kPinTypeMax)},
+        {p.sim->form().Edit5, &ModuleSettings::SMSC, int(brenvox::kSmscTypeMax)},
+        {p.output->form().Edit6, &ModuleSettings::OUTCODE, int(brenvox::kCodeTypeMax)},
+        {p.output->form().Edit11, &ModuleSettings::OFFCODE, int(brenvox::kCodeTypeMax)},
+        {p.test->form().Edit7, &ModuleSettings::TEST1PHONE, int(brenvox::kPhoneMax)},
+        {p.test->form().Edit8, &ModuleSettings::TEST1SMS, int(brenvox::kTestSmsTypeMax)},
+        {p.test->form().Edit9, &ModuleSettings::TEST2PHONE, int(brenvox::kPhoneMax)},
+        {p.test->form().Edit10, &ModuleSettings::TEST2SMS, int(brenvox::kTestSmsTypeMax)},
     };
 }
-std::vector<BoolBinding> boolBindings(Ui::TFMain& f) {
+std::vector<BoolBinding> boolBindings(const TFMain::Pages& p) {
+    const Ui::OutputPage& f = p.output->form();
     return {
         {f.CheckBox3, &ModuleSettings::ONALARM},
         {f.CheckBox4, &ModuleSettings::ON47},
@@ -148,18 +106,26 @@ std::vector<BoolBinding> boolBindings(Ui::TFMain& f) {
         {f.CheckBox2, &ModuleSettings::OFFTIME},
     };
 }
-std::vector<IntBinding> intBindings(Ui::TFMain& f) {
+std::vector<IntBinding> intBindings(const TFMain::Pages& p) {
+    const Ui::SmsPage& sms = p.sms->form();
+    const Ui::RingPage& ring = p.ring->form();
     return {
-        {f.SpinEdit9, IntSetting::OFFTIMEVAL}, {f.SpinEdit8, IntSetting::SMSMAX},
-        {f.SpinEdit1, IntSetting::SMSTIME},    {f.SpinEdit2, IntSetting::SMSACK},
-        {f.SpinEdit3, IntSetting::SMSTRY},     {f.SpinEdit4, IntSetting::RINGTIME},
-        {f.SpinEdit5, IntSetting::RINGCNT},    {f.SpinEdit6, IntSetting::RINGDELAY},
-        {f.SpinEdit7, IntSetting::RINGHUNGUP}, {f.SpinEdit10, IntSetting::TESTMSB},
-        {f.SpinEdit11, IntSetting::TESTLSB},
+        {p.output->form().SpinEdit9, IntSetting::OFFTIMEVAL},
+        {sms.SpinEdit8, IntSetting::SMSMAX},
+        {sms.SpinEdit1, IntSetting::SMSTIME},
+        {sms.SpinEdit2, IntSetting::SMSACK},
+        {sms.SpinEdit3, IntSetting::SMSTRY},
+        {ring.SpinEdit4, IntSetting::RINGTIME},
+        {ring.SpinEdit5, IntSetting::RINGCNT},
+        {ring.SpinEdit6, IntSetting::RINGDELAY},
+        {ring.SpinEdit7, IntSetting::RINGHUNGUP},
+        {p.test->form().SpinEdit10, IntSetting::TESTMSB},
+        {p.test->form().SpinEdit11, IntSetting::TESTLSB},
     };
 }
-std::vector<ComboBinding> comboBindings(Ui::TFMain& f) {
-    return {{f.ComboBox4, IntSetting::TEST1TYPE}, {f.ComboBox5, IntSetting::TEST2TYPE}};
+std::vector<ComboBinding> comboBindings(const TFMain::Pages& p) {
+    return {{p.test->form().ComboBox4, IntSetting::TEST1TYPE},
+            {p.test->form().ComboBox5, IntSetting::TEST2TYPE}};
 }
 
 // A list index the box holds, or -1 (no selection) for anything outside its list.
@@ -211,6 +177,28 @@ QString TFMain::caption() {
            QString::number(kVersionMinor);
 }
 
+// Puts a page on the page control under its form's caption, with its picture from the image list.
+template <class Page>
+Page* TFMain::addPage(int icon) {
+    // Made inside the window, after its look is set: the slot editor sizes its descriptions by
+    // the window's font.
+    auto* page = new Page(this);
+    ui->PageControl1->addTab(page, brenvox::gui::pageIcon(icon), page->windowTitle());
+    return page;
+}
+
+void TFMain::addPages() {
+    pages_.files = addPage<FilesPage>(0);
+    pages_.sim = addPage<SimPage>(1);
+    pages_.inputs = addPage<InputsPage>(4);
+    pages_.output = addPage<OutputPage>(6);
+    pages_.sms = addPage<SmsPage>(3);
+    pages_.test = addPage<TestPage>(7);
+    pages_.ring = addPage<RingPage>(5);
+    pages_.module = addPage<ModulePage>(2);
+    ui->PageControl1->setCurrentIndex(0);
+}
+
 void TFMain::setUpControls() {
     Ui::TFMain& f = *ui;
 
@@ -228,40 +216,19 @@ void TFMain::setUpControls() {
     auto* tabStyle = new CompactTabStyle();
     tabStyle->setParent(f.PageControl1->tabBar());
     f.PageControl1->tabBar()->setStyle(tabStyle);
-    for (int i = 0; i < f.PageControl1->count(); ++i)
-        f.PageControl1->setTabIcon(i, brenvox::gui::pageIcon(kPageIcon[i]));
-
-    // The slot editor's two groups, its options and the description labels.
-    for (QGroupBox* group : f.TabSheet3->findChildren<QGroupBox*>())
-        brenvox::gui::setBackground(group, brenvox::gui::kGroupColour);
-    for (QWidget* w : {static_cast<QWidget*>(f.CheckBox5), static_cast<QWidget*>(f.RadioButton1),
-                       static_cast<QWidget*>(f.RadioButton2)})
-        brenvox::gui::setBackground(w, brenvox::gui::kOptionColour);
-    for (TLabel3D* l : {f.Label3D1, f.Label3D2, f.Label3D3}) {
-        QPalette pal = l->palette();
-        pal.setColor(QPalette::WindowText, QColor(0, 0, 128));
-        l->setPalette(pal);
-        // The descriptions must fit the 393-pixel group in the stand-in font too.
-        QFont small = l->font();
-        small.setPixelSize(10);
-        l->setFont(small);
-        l->adjustSize();
-    }
-    QFont listFont = f.ListBox1->font();
-    listFont.setPixelSize(10);
-    f.ListBox1->setFont(listFont);
-    f.ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    f.ListBox1->setItemDelegate(new FixedHeightDelegate(f.ListBox1));
-    f.ListBox1->setUniformItemSizes(true);
+    addPages();
+    const Ui::InputsPage& in = pages_.inputs->form();
+    const Ui::ModulePage& mod = pages_.module->form();
+    const Ui::TestPage& test = pages_.test->form();
 
     // Typing limits of the edit boxes; a longer value the program sets stays whole.
-    brenvox::gui::limitTyping(f.Edit1, int(brenvox::kCommentMax));
-    brenvox::gui::limitTyping(f.Edit2, int(brenvox::kPhoneMax));
-    brenvox::gui::limitTyping(f.Edit3, int(brenvox::kSlotSmsTypeMax));
-    for (const TextBinding& b : textBindings(f)) brenvox::gui::limitTyping(b.edit, b.typeMax);
+    brenvox::gui::limitTyping(in.Edit1, int(brenvox::kCommentMax));
+    brenvox::gui::limitTyping(in.Edit2, int(brenvox::kPhoneMax));
+    brenvox::gui::limitTyping(in.Edit3, int(brenvox::kSlotSmsTypeMax));
+    for (const TextBinding& b : textBindings(pages_)) brenvox::gui::limitTyping(b.edit, b.typeMax);
 
     // Combo boxes change only by choosing from their lists.
-    for (QComboBox* box : {f.ComboBox1, f.ComboBox2, f.ComboBox3, f.ComboBox4, f.ComboBox5}) {
+    for (QComboBox* box : {in.ComboBox1, mod.ComboBox2, mod.ComboBox3, test.ComboBox4, test.ComboBox5}) {
         box->setEditable(false);
         box->installEventFilter(this);
         box->view()->installEventFilter(this);
@@ -281,96 +248,81 @@ void TFMain::setUpControls() {
     saveDialog_->setFileMode(QFileDialog::AnyFile);
 
     // Slot editor.
-    connect(f.ListBox1, &QListWidget::currentRowChanged, this, [this] { LoadSlotEditor(); });
+    connect(in.ListBox1, &QListWidget::currentRowChanged, this, [this] { LoadSlotEditor(); });
     connect(f.PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
-        if (ui->PageControl1->widget(index) == ui->TabSheet3) TabSheet3Show();
+        if (ui->PageControl1->widget(index) == pages_.inputs) TabSheet3Show();
     });
-    connect(f.Edit1, &QLineEdit::textChanged, this, [this] { Store(); });
-    connect(f.ComboBox1, &QComboBox::currentIndexChanged, this, [this] { Store(); });
-    connect(f.Edit2, &QLineEdit::textChanged, this, [this] { Store(); });
-    connect(f.Edit3, &QLineEdit::textChanged, this, [this] { Store(); });
-    connect(f.RadioButton1, &QRadioButton::toggled, this, [this] { Store(); });
-    connect(f.RadioButton2, &QRadioButton::toggled, this, [this] { Store(); });
-    connect(f.CheckBox5, &QCheckBox::toggled, this, [this] { Store(); });
+    connect(in.Edit1, &QLineEdit::textChanged, this, [this] { Store(); });
+    connect(in.ComboBox1, &QComboBox::currentIndexChanged, this, [this] { Store(); });
+    connect(in.Edit2, &QLineEdit::textChanged, this, [this] { Store(); });
+    connect(in.Edit3, &QLineEdit::textChanged, this, [this] { Store(); });
+    connect(in.RadioButton1, &QRadioButton::toggled, this, [this] { Store(); });
+    connect(in.RadioButton2, &QRadioButton::toggled, this, [this] { Store(); });
+    connect(in.CheckBox5, &QCheckBox::toggled, this, [this] { Store(); });
 
-    // File commands and presets.
-    connect(f.BitBtn4, &QPushButton::clicked, this, &TFMain::NewCommand);
-    connect(f.BitBtn9, &QPushButton::clicked, this, &TFMain::OpenCommand);
-    connect(f.BitBtn10, &QPushButton::clicked, this, &TFMain::SaveCommand);
-    connect(f.BitBtn11, &QPushButton::clicked, this, &TFMain::SaveAsCommand);
-    connect(f.BitBtn13, &QPushButton::clicked, this, &TFMain::PrintSettings);
-    connect(f.BitBtn1, &QPushButton::clicked, this, [this] { presetSmsc("+48602951111"); });
-    connect(f.BitBtn2, &QPushButton::clicked, this, [this] { presetSmsc("+48601000310"); });
-    connect(f.BitBtn3, &QPushButton::clicked, this, [this] { presetSmsc("+48501200777"); });
+    // File commands.
+    const Ui::FilesPage& files = pages_.files->form();
+    connect(files.BitBtn4, &QPushButton::clicked, this, &TFMain::NewCommand);
+    connect(files.BitBtn9, &QPushButton::clicked, this, &TFMain::OpenCommand);
+    connect(files.BitBtn10, &QPushButton::clicked, this, &TFMain::SaveCommand);
+    connect(files.BitBtn11, &QPushButton::clicked, this, &TFMain::SaveAsCommand);
+    connect(files.BitBtn13, &QPushButton::clicked, this, &TFMain::PrintSettings);
 
     // Module commands.
-    connect(f.BitBtn5, &QPushButton::clicked, this, [this] { StartOperation(1); });
-    connect(f.BitBtn6, &QPushButton::clicked, this, [this] { StartOperation(2); });
-    connect(f.BitBtn7, &QPushButton::clicked, this, [this] { StartOperation(3); });
+    connect(mod.BitBtn5, &QPushButton::clicked, this, [this] { StartOperation(1); });
+    connect(mod.BitBtn6, &QPushButton::clicked, this, [this] { StartOperation(2); });
+    connect(mod.BitBtn7, &QPushButton::clicked, this, [this] { StartOperation(3); });
 
     // Port selection: every change is remembered, except while it is being restored.
-    for (QComboBox* box : {f.ComboBox2, f.ComboBox3}) {
+    for (QComboBox* box : {mod.ComboBox2, mod.ComboBox3}) {
         connect(box, &QComboBox::currentIndexChanged, this, [this] {
             updatePortTooltip();
             if (!restoringPorts_) SaveConfig();
         });
     }
-
-    // Buttons describe themselves by the texts beside them.
-    const std::pair<QPushButton*, const char*> described[] = {
-        {f.BitBtn4, "Reset ustawień."},
-        {f.BitBtn13, "Wydruk ustawień."},
-        {f.BitBtn9, "Wprowadza do programu ustawienia zapisane wcześniej na dysku."},
-        {f.BitBtn10, "Zapisuje bieżące ustawienia na dysk do ich późniejszego odtworzenia."},
-        {f.BitBtn11, "Zapisuje bieżące ustawienia na dysk pod wskazaną nazwą."},
-        {f.BitBtn1, "Automatyczne wstawienie numeru centrum SMS dla operatora:"},
-        {f.BitBtn2, "Automatyczne wstawienie numeru centrum SMS dla operatora:"},
-        {f.BitBtn3, "Automatyczne wstawienie numeru centrum SMS dla operatora:"},
-    };
-    for (const auto& [button, text] : described) button->setAccessibleDescription(QString::fromUtf8(text));
 }
 
 void TFMain::bindScalars() {
-    Ui::TFMain& f = *ui;
-    for (const TextBinding& b : textBindings(f)) {
+    for (const TextBinding& b : textBindings(pages_)) {
         connect(b.edit, &QLineEdit::textChanged, this, [this, b](const QString& text) {
             if (!loadingGuard_) settings_.*b.field = toCp1250(text);
         });
     }
-    for (const BoolBinding& b : boolBindings(f)) {
+    for (const BoolBinding& b : boolBindings(pages_)) {
         connect(b.box, &QAbstractButton::toggled, this, [this, b](bool on) {
             if (!loadingGuard_) settings_.*b.field = on;
         });
     }
-    for (const IntBinding& b : intBindings(f)) {
+    for (const IntBinding& b : intBindings(pages_)) {
         connect(b.spin, &QSpinBox::valueChanged, this, [this, b](int v) {
             if (!loadingGuard_) settings_.set(b.key, v);
         });
     }
-    for (const ComboBinding& b : comboBindings(f)) {
+    for (const ComboBinding& b : comboBindings(pages_)) {
         connect(b.combo, &QComboBox::currentIndexChanged, this, [this, b](int index) {
             if (!loadingGuard_) settings_.set(b.key, index);
         });
     }
     // RadioButton5 holds RINGCUT; RadioButton6 is its opposite.
-    for (QRadioButton* r : {f.RadioButton5, f.RadioButton6}) {
+    const Ui::RingPage& ring = pages_.ring->form();
+    for (QRadioButton* r : {ring.RadioButton5, ring.RadioButton6}) {
         connect(r, &QRadioButton::toggled, this, [this] {
-            if (!loadingGuard_) settings_.RINGCUT = ui->RadioButton5->isChecked();
+            if (!loadingGuard_) settings_.RINGCUT = pages_.ring->form().RadioButton5->isChecked();
         });
     }
 }
 
 void TFMain::refreshControls() {
-    Ui::TFMain& f = *ui;
+    const Ui::RingPage& ring = pages_.ring->form();
     const bool wasGuarded = loadingGuard_;
     loadingGuard_ = true;
-    for (const TextBinding& b : textBindings(f))
+    for (const TextBinding& b : textBindings(pages_))
         brenvox::gui::setProgramText(b.edit, fromCp1250(settings_.*b.field));
-    for (const BoolBinding& b : boolBindings(f)) b.box->setChecked(settings_.*b.field);
-    for (const IntBinding& b : intBindings(f)) b.spin->setValue(settings_.get(b.key));
-    for (const ComboBinding& b : comboBindings(f))
+    for (const BoolBinding& b : boolBindings(pages_)) b.box->setChecked(settings_.*b.field);
+    for (const IntBinding& b : intBindings(pages_)) b.spin->setValue(settings_.get(b.key));
+    for (const ComboBinding& b : comboBindings(pages_))
         b.combo->setCurrentIndex(indexIn(b.combo, settings_.get(b.key)));
-    setRadioPair(f.RadioButton5, f.RadioButton6, settings_.RINGCUT, !settings_.RINGCUT);
+    setRadioPair(ring.RadioButton5, ring.RadioButton6, settings_.RINGCUT, !settings_.RINGCUT);
     loadingGuard_ = wasGuarded;
     if (!loadingGuard_) LoadSlotEditor();
 }
@@ -378,20 +330,15 @@ void TFMain::refreshControls() {
 void TFMain::LoadSlotEditor() {
     if (loadingGuard_) return;
     loadingGuard_ = true;
-    Ui::TFMain& f = *ui;
+    const Ui::InputsPage& f = pages_.inputs->form();
     const int i = f.ListBox1->currentRow();
     if (i >= 0 && i < brenvox::kSlotCount) {
         const brenvox::InputSlot& slot = settings_.slots[static_cast<std::size_t>(i)];
-        const InputTexts& t = kInputTexts[brenvox::slotInput(i) - 1];
-        f.Label3D1->setCaption(QString::fromUtf8(t.line1));
-        f.Label3D2->setCaption(QString::fromUtf8(t.line2));
-        f.Label3D3->setCaption(QString::fromUtf8(t.line3));
+        pages_.inputs->describeInput(brenvox::slotInput(i));
         brenvox::gui::setProgramText(f.Edit1, fromCp1250(slot.Comment));
         f.ComboBox1->setCurrentIndex(indexIn(f.ComboBox1, slot.Function));
         setRadioPair(f.RadioButton1, f.RadioButton2, slot.Reaction == brenvox::OnOpening,
                      slot.Reaction == brenvox::OnClosing);
-        f.RadioButton1->setText(QString::fromUtf8(t.opening));
-        f.RadioButton2->setText(QString::fromUtf8(t.closing));
         brenvox::gui::setProgramText(f.Edit2, fromCp1250(slot.Phone));
         brenvox::gui::setProgramText(f.Edit3, fromCp1250(slot.SmsText));
         f.CheckBox5->setChecked(slot.Locked);
@@ -401,7 +348,7 @@ void TFMain::LoadSlotEditor() {
 
 void TFMain::Store() {
     if (loadingGuard_) return;
-    Ui::TFMain& f = *ui;
+    const Ui::InputsPage& f = pages_.inputs->form();
     const int i = f.ListBox1->currentRow();
     if (i < 0 || i >= brenvox::kSlotCount) return;
     // Every change stores the whole record, so the slot always matches what the editor shows.
@@ -424,7 +371,7 @@ void TFMain::ResetSettings() {
     brenvox::ResetSettings(settings_);
     setSettingsName(kNewName);
     pointDialogsAt(settingsDir() + settingsName_);
-    ui->ListBox1->setCurrentRow(0);
+    pages_.inputs->form().ListBox1->setCurrentRow(0);
     refreshControls();
     loadingGuard_ = false;
     LoadSlotEditor();
@@ -440,11 +387,11 @@ QString TFMain::statusText() const {
 }
 
 int TFMain::portTypeIndex() const {
-    return ui->ComboBox2->currentIndex();
+    return pages_.module->form().ComboBox2->currentIndex();
 }
 
 int TFMain::portNumberIndex() const {
-    return ui->ComboBox3->currentIndex();
+    return pages_.module->form().ComboBox3->currentIndex();
 }
 
 void TFMain::showEvent(QShowEvent* event) {
@@ -464,8 +411,9 @@ void TFMain::StartUp() {
     if (!dir.endsWith(QLatin1Char('/'))) dir += QLatin1Char('/');
     appDir_ = dir;
     restoringPorts_ = true;
-    ui->ComboBox2->setCurrentIndex(0);
-    ui->ComboBox3->setCurrentIndex(0);
+    const Ui::ModulePage& mod = pages_.module->form();
+    mod.ComboBox2->setCurrentIndex(0);
+    mod.ComboBox3->setCurrentIndex(0);
     restoringPorts_ = false;
     splash.reset();
     restorePortConfig();
@@ -481,8 +429,9 @@ void TFMain::restorePortConfig() {
     restoringPorts_ = true;
     if (QFileInfo(path).isFile()) {
         const brenvox::PortConfig c = brenvox::ReadPortConfig(localPath(path));
-        ui->ComboBox2->setCurrentIndex(indexIn(ui->ComboBox2, c.portType));
-        ui->ComboBox3->setCurrentIndex(indexIn(ui->ComboBox3, c.portNum));
+        const Ui::ModulePage& mod = pages_.module->form();
+        mod.ComboBox2->setCurrentIndex(indexIn(mod.ComboBox2, c.portType));
+        mod.ComboBox3->setCurrentIndex(indexIn(mod.ComboBox3, c.portNum));
     }
     restoringPorts_ = false;
     updatePortTooltip();
@@ -496,7 +445,7 @@ void TFMain::SaveConfig() {
 
 void TFMain::updatePortTooltip() {
     const std::string device = brenvox::PortDevicePath(portTypeIndex(), portNumberIndex() + 1);
-    ui->ComboBox3->setToolTip(QString::fromStdString(device));
+    pages_.module->form().ComboBox3->setToolTip(QString::fromStdString(device));
 }
 
 bool TFMain::eventFilter(QObject* watched, QEvent* event) {
@@ -539,10 +488,6 @@ void TFMain::pointDialogsAt(const QString& path) {
         }
         d->setProperty("currentFile", info.absoluteFilePath());
     }
-}
-
-void TFMain::presetSmsc(const char* number) {
-    brenvox::gui::setProgramText(ui->Edit5, QString::fromLatin1(number));
 }
 
 void TFMain::NewCommand() {

@@ -1,6 +1,7 @@
 #pragma once
-// The main window: eight pages that edit every setting of a module, the slot editor, the file
-// commands and the port selection. It owns the one ModuleSettings store; the controls show it.
+// The main window: the page control with eight pages that edit every setting of a module, the
+// file commands and the port selection. Each page is a widget with its own form (gui/pages); the
+// window owns the one ModuleSettings store and binds the pages' controls to it.
 #include <QMainWindow>
 #include <QString>
 #include <memory>
@@ -10,6 +11,14 @@
 namespace Ui {
 class TFMain;
 }
+class FilesPage;
+class InputsPage;
+class ModulePage;
+class OutputPage;
+class RingPage;
+class SimPage;
+class SmsPage;
+class TestPage;
 class QFileDialog;
 class QLabel;
 class QTimer;
@@ -31,7 +40,21 @@ public:
     explicit TFMain(const Options& options, QWidget* parent = nullptr);
     ~TFMain() override;
 
+    // The pages of the page control, in tab order.
+    struct Pages {
+        FilesPage* files = nullptr;
+        SimPage* sim = nullptr;
+        InputsPage* inputs = nullptr;
+        OutputPage* output = nullptr;
+        SmsPage* sms = nullptr;
+        TestPage* test = nullptr;
+        RingPage* ring = nullptr;
+        ModulePage* module = nullptr;
+    };
+
+    // The window's own form: the page control and the status bar.
     Ui::TFMain& form() { return *ui; }
+    const Pages& pages() const { return pages_; }
 
     brenvox::ModuleSettings& settings() { return settings_; }
     const brenvox::ModuleSettings& settings() const { return settings_; }
@@ -86,17 +109,20 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void addPages();
+    template <class Page>
+    Page* addPage(int icon);
     void setUpControls();
     void bindScalars();
     void StartUp();
     void restorePortConfig();
     void updatePortTooltip();
     void TabSheet3Show();
-    void presetSmsc(const char* number);
     void pointDialogsAt(const QString& path);
     void takeScreenshots();
 
     std::unique_ptr<Ui::TFMain> ui;
+    Pages pages_;
     Options options_;
     brenvox::ModuleSettings settings_;
     QString settingsName_ = QStringLiteral("Nowy");

@@ -23,10 +23,42 @@
 #include <utility>
 #include <vector>
 
+#include "pages/files_page.h"
+#include "pages/inputs_page.h"
+#include "pages/module_page.h"
+#include "pages/output_page.h"
+#include "pages/ring_page.h"
+#include "pages/sim_page.h"
+#include "pages/sms_page.h"
+#include "pages/test_page.h"
 #include "tfask.h"
 #include "tfmain.h"
+#include "ui_tfmain.h"
 
 namespace guitest {
+
+// Every control of the main window by its name, whichever page holds it: the window's form and
+// the eight pages' forms seen as one (the names are unique across the window).
+struct MainForms : Ui::TFMain,
+                   Ui::FilesPage,
+                   Ui::SimPage,
+                   Ui::InputsPage,
+                   Ui::OutputPage,
+                   Ui::SmsPage,
+                   Ui::TestPage,
+                   Ui::RingPage,
+                   Ui::ModulePage {
+    explicit MainForms(::TFMain& w)
+        : Ui::TFMain(w.form()),
+          Ui::FilesPage(w.pages().files->form()),
+          Ui::SimPage(w.pages().sim->form()),
+          Ui::InputsPage(w.pages().inputs->form()),
+          Ui::OutputPage(w.pages().output->form()),
+          Ui::SmsPage(w.pages().sms->form()),
+          Ui::TestPage(w.pages().test->form()),
+          Ui::RingPage(w.pages().ring->form()),
+          Ui::ModulePage(w.pages().module->form()) {}
+};
 
 // Texts in the tests are written as UTF-8 literals.
 inline QString u(const char* s) {

@@ -9,10 +9,10 @@
 #include "gui_style.h"
 #include "gui_test_util.h"
 #include "label3d.h"
+#include "pages/inputs_page.h"
 #include "tfask.h"
 #include "tfinput.h"
 #include "tfmain.h"
-#include "ui_tfmain.h"
 
 using guitest::ModalScript;
 
@@ -249,15 +249,16 @@ private Q_SLOTS:
         QCOMPARE(plain.property("Style3D").toInt(), 42);
 
         TFMain window;  // the three labels of the inputs page, as the form sets them up
-        for (TLabel3D* l : {window.form().Label3D1, window.form().Label3D2, window.form().Label3D3}) {
+        const Ui::InputsPage& inputs = window.pages().inputs->form();
+        for (TLabel3D* l : {inputs.Label3D1, inputs.Label3D2, inputs.Label3D3}) {
             QCOMPARE(l->style3D(), 1);
             QCOMPARE(l->frontColor(), QColor(255, 255, 255));
             QCOMPARE(l->backColor(), QColor(255, 255, 255));
             QCOMPARE(l->palette().color(QPalette::WindowText), QColor(0, 0, 128));
             QCOMPARE(l->text(), u(". . ."));
         }
-        QVERIFY(window.form().Label3D1->font().bold());
-        QVERIFY(!window.form().Label3D2->font().bold());
+        QVERIFY(inputs.Label3D1->font().bold());
+        QVERIFY(!inputs.Label3D2->font().bold());
     }
 };
 

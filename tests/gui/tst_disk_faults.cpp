@@ -14,7 +14,6 @@
 #include "settings/settings_file.h"
 #include "tfask.h"
 #include "tfmain.h"
-#include "ui_tfmain.h"
 
 using guitest::local;
 using guitest::ModalScript;
@@ -37,7 +36,7 @@ class TestDiskFaults : public QObject {
 
     QString settingsPath() const { return disk_ + "/Nastawy/klient"; }
     QString confPath() const { return disk_ + "/System/Conf"; }
-    Ui::TFMain& f() { return w_->form(); }
+    guitest::MainForms f() { return guitest::MainForms(*w_); }
 
     // Fills what is left of the disk, so the next file written runs out of room part-way.
     void fillDisk() {

@@ -14,7 +14,6 @@
 #include "settings/settings_file.h"
 #include "tfask.h"
 #include "tfmain.h"
-#include "ui_tfmain.h"
 
 using guitest::local;
 using guitest::ModalScript;
@@ -43,7 +42,7 @@ class TestFileCommands : public QObject {
 
     QString app() const { return dir_->path() + "/"; }
     QString nastawy() const { return app() + "Nastawy"; }
-    Ui::TFMain& f() { return w_->form(); }
+    guitest::MainForms f() { return guitest::MainForms(*w_); }
 
     void start(bool withFolders = true) {
         if (withFolders) {
@@ -162,7 +161,7 @@ private Q_SLOTS:
         QCOMPARE(w_->settings(), s);
         QCOMPARE(f().Edit4->text(), u("4321"));
         QCOMPARE(f().SpinEdit5->value(), 9);
-        f().PageControl1->setCurrentWidget(f().TabSheet3);
+        f().PageControl1->setCurrentWidget(static_cast<QWidget*>(w_->pages().inputs));
         QCOMPARE(f().Edit1->text(), u("z pliku"));
         QCOMPARE(f().ComboBox1->currentIndex(), 2);
         QVERIFY(!w_->loadingGuard());

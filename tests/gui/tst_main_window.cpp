@@ -17,7 +17,6 @@
 #include "settings/cp1250.h"
 #include "tfask.h"
 #include "tfmain.h"
-#include "ui_tfmain.h"
 
 using guitest::ModalScript;
 
@@ -37,7 +36,7 @@ class TestMainWindow : public QObject {
     std::unique_ptr<TFMain> w_;
 
     TFMain::Options options() const { return {dir_.path(), {}}; }
-    Ui::TFMain& f() { return w_->form(); }
+    guitest::MainForms f() { return guitest::MainForms(*w_); }
 
 private Q_SLOTS:
     void init() {
@@ -107,7 +106,7 @@ private Q_SLOTS:
             QCOMPARE(f().PageControl1->tabText(i), captions[i]);
             QVERIFY(!f().PageControl1->tabIcon(i).isNull());
         }
-        QCOMPARE(f().PageControl1->widget(2), f().TabSheet3);
+        QCOMPARE(f().PageControl1->widget(2), static_cast<QWidget*>(w_->pages().inputs));
         QCOMPARE(f().PageControl1->iconSize(), QSize(24, 24));
         QCOMPARE(f().PageControl1->geometry(), QRect(4, 4, 631, 251));
         QCOMPARE(w_->size(), QSize(638, 277));
@@ -138,6 +137,14 @@ private Q_SLOTS:
         QCOMPARE(f().ComboBox3->count(), 8);
         QCOMPARE(f().ComboBox1->itemText(1), u("Wyślij wiadomość - SMS"));
         QCOMPARE(f().ComboBox4->itemText(2), u("Zadzwoń - RING"));
+
+        // The slot editor is walked with the Tab key in its own order, not in creation order.
+        QList<QWidget*> chain;
+        for (QWidget* w = f().ListBox1; chain.size() < 8; w = w->nextInFocusChain())
+            if (w->focusPolicy() & Qt::TabFocus) chain << w;
+        const QList<QWidget*> editorOrder = {f().ListBox1,     f().Edit1, f().ComboBox1, f().RadioButton1,
+                                             f().RadioButton2, f().Edit2, f().Edit3,     f().CheckBox5};
+        QCOMPARE(chain, editorOrder);
     }
 
     void controlsAreNamedForScreenReaders() {
@@ -164,6 +171,10 @@ private Q_SLOTS:
         QCOMPARE(name(f().BitBtn5), u("Programuj"));
         QCOMPARE(name(f().CheckBox5), u("Blokowane"));
         QVERIFY(name(f().Edit12).startsWith(u("PIN wymagany do odczytu")));
+        // Buttons describe themselves by the texts beside them.
+        QCOMPARE(f().BitBtn9->accessibleDescription(), f().Label3->text());
+        QCOMPARE(f().BitBtn3->accessibleDescription(),
+                 u("Automatyczne wstawienie numeru centrum SMS dla operatora:"));
         // Every editing control has a name.
         for (QWidget* w : w_->findChildren<QWidget*>()) {
             if (qobject_cast<QLineEdit*>(w) || qobject_cast<QSpinBox*>(w)) {
@@ -247,7 +258,7 @@ private Q_SLOTS:
         slots[5].setPhone("+48111222333");
         slots[5].setSmsText("alarm");
         slots[5].Locked = true;
-        f().PageControl1->setCurrentWidget(f().TabSheet3);
+        f().PageControl1->setCurrentWidget(static_cast<QWidget*>(w_->pages().inputs));
         f().ListBox1->setCurrentRow(5);
         QCOMPARE(f().Label3D1->text(), u("Wejście 3 - Alarm aktywny  (zwierne do +12V)."));
         QCOMPARE(f().Label3D2->text(), u("Napięcie poniżej 7V (rozwarte) - stan normalny systemu."));
@@ -283,7 +294,7 @@ private Q_SLOTS:
 
     void oneCharacterStoresTheWholeRecord() {
         QVERIFY(guitest::startMainWindow(*w_));
-        f().PageControl1->setCurrentWidget(f().TabSheet3);
+        f().PageControl1->setCurrentWidget(static_cast<QWidget*>(w_->pages().inputs));
         f().ListBox1->setCurrentRow(6);
         f().ComboBox1->setCurrentIndex(2);
         f().RadioButton2->click();
@@ -369,7 +380,7 @@ private Q_SLOTS:
         QCOMPARE(script.asks.at(0).line1, u("Opcja ta spowoduje usunięcie bieżących ustawień!"));
         QCOMPARE(script.asks.at(0).line2, u("Czy potwierdzasz jej wykonanie?"));
         QCOMPARE(script.asks.at(0).caption, u("Potwierdź"));
-        f().PageControl1->setCurrentWidget(f().TabSheet3);
+        f().PageControl1->setCurrentWidget(static_cast<QWidget*>(w_->pages().inputs));
         QCOMPARE(f().ListBox1->currentRow(), 0);
         QCOMPARE(f().Edit1->text(), u("Wejście 1 - Blokada"));
         QCOMPARE(f().ComboBox1->currentText(), u("Niewykorzystane"));
@@ -383,7 +394,7 @@ private Q_SLOTS:
         // Settings changed behind the editor (as a file load does) show when the page shows.
         f().PageControl1->setCurrentIndex(0);
         w_->settings().slots[0].setComment("z pliku");
-        f().PageControl1->setCurrentWidget(f().TabSheet3);
+        f().PageControl1->setCurrentWidget(static_cast<QWidget*>(w_->pages().inputs));
         QCOMPARE(f().Edit1->text(), u("z pliku"));
     }
 

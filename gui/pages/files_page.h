@@ -1,0 +1,9 @@
+#pragma once
+// Page "1.Pliki": new settings, printing and the disk commands; the window connects its buttons.
+#include "form_page.h"
+#include "ui_files_page.h"
+
+class FilesPage : public FormPage<Ui::FilesPage> {
+public:
+    explicit FilesPage(QWidget* parent = nullptr);
+};
