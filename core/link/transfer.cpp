@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
+
+#include "link/transfer_session.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -53,13 +56,9 @@ private:
 
         const ModuleInfo info = state_.ModuleInfo.load();
         if (info.ModuleType == 3) return LinkOutcome::UnsupportedModule;
-        if (info.VersionMajor == 1 && info.VersionMinor == 0) {
-            state_.WorkImage = state_.ImageV10;
-        } else if (info.VersionMajor == 1 && info.VersionMinor == 1) {
-            state_.WorkImage = state_.ImageV11;
-        } else {
-            return LinkOutcome::UnsupportedModule;
-        }
+        const std::optional<ModuleVersion> version = ModuleVersionOf(info);
+        if (!version) return LinkOutcome::UnsupportedModule;
+        state_.WorkImage = state_.Images.forVersion(*version);
 
         if (mode == OperationMode::Program) {
             for (;;) {
