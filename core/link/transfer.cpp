@@ -4,15 +4,8 @@
 #include <cstring>
 #include <optional>
 
+#include "link/thread_platform.h"
 #include "link/transfer_session.h"
-
-#if defined(_WIN32)
-#include <windows.h>
-#elif defined(__linux__)
-#include <sys/prctl.h>
-#include <sys/resource.h>
-#include <unistd.h>
-#endif
 
 namespace brenvox {
 
@@ -200,18 +193,6 @@ private:
     std::array<uint8_t, kFrameBufferSize> frame_{};
 };
 
-// The worker runs one step above normal priority, so that a busy desktop does not stretch the
-// 10 ms silences that end every reply. Best effort: where the system refuses, it runs as it is.
-void RaiseWorkerPriority() {
-#if defined(_WIN32)
-    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_ABOVE_NORMAL);
-#elif defined(__linux__)
-    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), getpriority(PRIO_PROCESS, 0) - 1);
-    // Wake-ups of the read waits as close to their deadline as the timer allows.
-    prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
-#endif
-}
-
 }  // namespace
 
 LinkOutcome RunTransfer(Port& port, TransferState& state, TransferObserver& observer) {
@@ -247,7 +228,7 @@ bool TMainTask::Start(Port& port, TransferState& state, TransferObserver& observ
     running_.store(true);
     thread_ = std::thread([this, &port, &state, &observer] {
         workerId_.store(std::this_thread::get_id());
-        RaiseWorkerPriority();
+        RaiseCurrentThreadPriority();
         DoneMarker marker(observer, running_);
         RunTransfer(port, state, marker);
     });

@@ -33,8 +33,9 @@ struct ModuleInfo {
     uint8_t VersionMinor;
 };
 
-// The values are those of the window messages the GUI turns them into (WM_USER + 200 ...).
-enum class LinkEvent { Done = 1224, Identified = 1225, Checking = 1226, Restarting = 1227 };
+// Done first and Restarting last: the GUI numbers its event types after these and tells its own
+// by that range.
+enum class LinkEvent { Done, Identified, Checking, Restarting };
 
 // Receives the transfer's events on the worker thread, each after the state it announces has been
 // written. Exactly one Done per transfer, always the last event.
