@@ -9,7 +9,7 @@
 //     time-out), so each request/reply exchange costs at least 10 ms of silence;
 //   - the wake pairs sleep 5 x 50 ms, the restart commands 3 x 50 ms;
 //   - after the restart the sign of life (16 bytes here) is one more reply with its 10 ms;
-//   - every byte sent or received costs 10 bits of wire time at 115200 baud (86.8 us).
+//   - every byte sent or received costs 10 bits of wire time at the link's baud rate (86.8 us).
 // A pseudo-terminal has no wire time, so a second floor without it is printed too; that one is
 // the fair measure of what the software adds over a pseudo-terminal.
 #include <signal.h>
@@ -24,20 +24,21 @@
 
 #include "link/serial_link.h"
 #include "link/transfer.h"
+#include "link/transfer_session.h"
 
 using namespace brenvox;
 
 namespace {
 
-constexpr double kByteMs = 10.0 * 1000.0 / 115200.0;
+constexpr double kByteMs = 10.0 * 1000.0 / link::kBaud;
 constexpr int kRestartSignBytes = 16;
 
 struct Floor {
     int exchanges = 0;
     long bytes = 0;
     double sleepsMs = 0;
-    double WithWire() const { return exchanges * 10.0 + sleepsMs + bytes * kByteMs; }
-    double WithoutWire() const { return exchanges * 10.0 + sleepsMs; }
+    double WithWire() const { return WithoutWire() + bytes * kByteMs; }
+    double WithoutWire() const { return exchanges * double{link::kReadIntervalMs} + sleepsMs; }
 };
 
 Floor FloorOf(OperationMode mode) {
@@ -94,21 +95,20 @@ int main(int argc, char** argv) {
         return 2;
     }
     SerialLink port;
-    if (!port.OpenDevice(device, 115200, 200, 10)) {
+    if (!OpenModulePort(port, device)) {
         std::fprintf(stderr, "cannot open %s\n", device.c_str());
         kill(sim, SIGTERM);
         waitpid(sim, nullptr, 0);
         return 2;
     }
     TransferState state;
-    for (size_t i = 0; i < state.ImageV11.size(); ++i) {
-        state.ImageV10[i] = static_cast<uint8_t>(i * 3);
-        state.ImageV11[i] = static_cast<uint8_t>(i * 5 + 1);
-    }
+    // Every block costs the same whatever it holds, so the default settings serve as well as any.
+    PrepareImages(state, ModuleSettings{});
     NullObserver observer;
     int status = 0;
     std::printf("brenvox-modsim on %s, %d runs each, median and best shown\n", device.c_str(), runs);
-    std::printf("%-8s %10s %10s %14s %7s %14s %7s %7s\n", "mode", "median ms", "best ms", "floor@115200",
+    const std::string floorTitle = "floor@" + std::to_string(link::kBaud);
+    std::printf("%-8s %10s %10s %14s %7s %14s %7s %7s\n", "mode", "median ms", "best ms", floorTitle.c_str(),
                 "ratio", "floor no-wire", "ratio", "best");
     const struct {
         const char* name;

@@ -36,21 +36,6 @@ void printValidationFailure(const ValidationFailure& f) {
     if (!f.line2.empty()) std::cout << f.line2 << '\n';
 }
 
-std::string escapedUtf8(const std::string& cp1250) {
-    std::string out;
-    for (char c : cp1250) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x20 || b == '\\') {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\x%02X", b);
-            out += buf;
-        } else {
-            out += cp1250ToUtf8(std::string_view(&c, 1));
-        }
-    }
-    return out;
-}
-
 // Same safety as settings files: a failed write leaves no half image behind.
 bool writeImageOrReport(const std::string& path, const ModuleImage& img) {
     const std::string temp = path + ".part";

@@ -19,10 +19,6 @@ bool saveSettingsOrReport(const std::string& path, const ModuleSettings& s);
 // Caption, first line and (when not empty) second line, one per line on stdout.
 void printValidationFailure(const ValidationFailure& f);
 
-// A settings string (code page 1250 bytes) as UTF-8 for one output line: bytes below 0x20 and
-// the backslash become \xHH.
-std::string escapedUtf8(const std::string& cp1250);
-
 // Writes a 2048-byte image to `path` through a temporary file beside it that is renamed over the
 // target only when completely written, so a failed write leaves no half image behind. On
 // failure prints the reason to stderr and returns false; the caller exits with 2.

@@ -23,6 +23,7 @@
 #include "link/progress_log.h"
 #include "link/serial_link.h"
 #include "link/transfer.h"
+#include "link/transfer_session.h"
 #include "settings/cp1250.h"
 #include "settings/settings_file.h"
 #include "settings/validation.h"
@@ -34,18 +35,7 @@
 namespace brenvox::cli {
 namespace {
 
-// The link's fixed port settings: 115200 baud, a read ends 200 ms after it began or 10 ms after
-// the last byte.
-constexpr int32_t kBaud = 115200;
-constexpr int32_t kReadTotalMs = 200;
-constexpr int32_t kReadIntervalMs = 10;
 constexpr int kProgressMax = 4094;
-
-// Every opening of a device by path goes through here, so a probe meets the module exactly as a
-// transfer does.
-bool OpenLinkDevice(SerialLink& link, const std::string& path) {
-    return link.OpenDevice(path, kBaud, kReadTotalMs, kReadIntervalMs);
-}
 
 struct LinkArgs {
     std::string device;
@@ -201,30 +191,12 @@ LinkOutcome RunLogged(SerialLink& link, TransferState& state, OperationMode mode
     return state.TransferOutcome.load();
 }
 
-std::optional<ModuleVersion> VersionOf(const ModuleInfo& info) {
-    if (info.VersionMajor == 1 && info.VersionMinor == 0) return ModuleVersion::V10;
-    if (info.VersionMajor == 1 && info.VersionMinor == 1) return ModuleVersion::V11;
-    return std::nullopt;
-}
-
-std::string ShownValue(const ModuleSettings& s, const SettingKey& k) {
-    switch (k.kind) {
-        case ValueKind::String:
-            return escapedUtf8(getString(s, k));
-        case ValueKind::Integer:
-            return std::to_string(getInt(s, k));
-        case ValueKind::Boolean:
-            return getBool(s, k) ? "1" : "0";
-    }
-    return {};
-}
-
-// The module PIN check after a read: true when the image may be decoded. The entered PIN is
-// typed in UTF-8 and compared as the module's code page 1250 bytes.
-bool PinAccepted(const ModuleImage& img, const OperationArgs& op) {
-    if (!ModuleHasPin(img)) return true;
-    const Cp1250Result pin = utf8ToCp1250(op.pin);
-    return ModulePinAccepted(img, op.pinGiven && pin.ok, pin.bytes);
+// The module PIN, asked for only when the read module has one: what --pin gave, if anything.
+PinPrompt PinOption(const OperationArgs& op) {
+    return [&op]() -> std::optional<std::string> {
+        if (!op.pinGiven) return std::nullopt;
+        return op.pin;
+    };
 }
 
 struct Session {
@@ -245,9 +217,8 @@ std::optional<int> Prepare(Session& ss, const LinkArgs& a, const ModuleSettings&
         ss.trace.Attach(ss.state);
     }
     ss.out.Line(progress::kCheckingPort);
-    const bool opened = a.device.empty() ? ss.link.OpenPort(a.port, kBaud, kReadTotalMs, kReadIntervalMs,
-                                                            PortTypeFromName(a.type))
-                                         : OpenLinkDevice(ss.link, a.device);
+    const bool opened = a.device.empty() ? OpenModulePort(ss.link, a.port, PortTypeFromName(a.type))
+                                         : OpenModulePort(ss.link, a.device);
     if (!opened) {
         ss.out.Line(progress::kPortError);
         if (a.device.empty() && a.port == 0) std::cerr << "No port given: use --device or --port.\n";
@@ -255,53 +226,36 @@ std::optional<int> Prepare(Session& ss, const LinkArgs& a, const ModuleSettings&
     }
     ss.out.Line(progress::kPortReady);
     ss.out.Line(progress::kPreparingData);
-    ss.state.ImageV10 = EncodeImageV10(s);
-    ss.state.ImageV11 = EncodeImageV11(s);
+    PrepareImages(ss.state, s);
     ss.out.Line(progress::kDataReady);
     return std::nullopt;
 }
 
 // After a successful read: PIN check, decode with the module's version, write the outputs.
 int FinishRead(Session& ss, const OperationArgs& op) {
-    const ModuleImage& img = ss.state.ReadImage;
-    if (!PinAccepted(img, op)) {
+    const std::optional<ModuleReadout> read = AcceptReadImage(ss.state, PinOption(op));
+    if (!read) {
         ss.out.Line(progress::kWrongModulePin);
         ss.out.Line(progress::kModuleReady);
         return 1;
     }
-    const std::optional<ModuleVersion> version = VersionOf(ss.state.ModuleInfo.load());
-    if (!version) return 1;  // a successful read always comes from version 1.0 or 1.1
-    ModuleSettings s;
-    DecodeImage(img, *version, s);
-    if (!op.image.empty() && !writeImageOrReport(op.image, img)) return 2;
-    if (!op.output.empty() && !saveSettingsOrReport(op.output, s)) return 2;
+    if (!op.image.empty() && !writeImageOrReport(op.image, ss.state.ReadImage)) return 2;
+    if (!op.output.empty() && !saveSettingsOrReport(op.output, read->settings)) return 2;
     ss.out.Line(progress::kReadDecoded);
     ss.out.Line(progress::kModuleReady);
     return 0;
 }
 
-// compare --report after a mismatch: reads the module and lists the settings that differ,
-// "KEY: in the file -> in the module".
+// compare --report after a mismatch: reads the module and lists the settings that differ.
 void ReportDifferences(Session& ss, const ModuleSettings& fileSettings, const OperationArgs& op) {
     if (RunLogged(ss.link, ss.state, OperationMode::Read, ss.out) != LinkOutcome::Success) return;
-    if (!PinAccepted(ss.state.ReadImage, op)) {
+    const std::optional<ModuleReadout> read = AcceptReadImage(ss.state, PinOption(op));
+    if (!read) {
         ss.out.Line(progress::kWrongModulePin);
         return;
     }
-    const std::optional<ModuleVersion> version = VersionOf(ss.state.ModuleInfo.load());
-    if (!version) return;
-    ModuleSettings moduleSettings;
-    DecodeImage(ss.state.ReadImage, *version, moduleSettings);
-    // The file's settings go through the same version's image first: what the module cannot
-    // hold (comments, texts of unused events, a second output code on 1.0) would otherwise be
-    // listed as a difference on every compare.
-    ModuleSettings fileAsModule;
-    DecodeImage(EncodeImage(fileSettings, *version), *version, fileAsModule);
     ss.out.Line("");
-    for (const SettingKey& k : settingKeys()) {
-        const std::string a = ShownValue(fileAsModule, k), b = ShownValue(moduleSettings, k);
-        if (a != b) ss.out.Line(k.name + ": " + a + " -> " + b);
-    }
+    for (const std::string& line : CompareReportLines(fileSettings, *read)) ss.out.Line(line);
 }
 
 int RunOperation(OperationMode mode, const ModuleSettings& s, const LinkArgs& a, const OperationArgs& op) {
@@ -384,9 +338,10 @@ int CmdPorts(bool probe, const std::vector<std::string>& devices) {
             continue;
         }
         // A silent device takes over a second to give up on: show which one is being asked.
+        // The probe opens the port as a transfer does, so it meets the module the same way.
         std::cout << ": " << std::flush;
         SerialLink link;
-        if (!OpenLinkDevice(link, d.path)) {
+        if (!OpenModulePort(link, d.path)) {
             std::cout << "cannot be opened" << std::endl;
             continue;
         }

@@ -11,25 +11,13 @@
 #include "commands.h"
 #include "settings/cp1250.h"
 #include "settings/printout.h"
+#include "settings/setting_values.h"
 #include "settings/settings_file.h"
 #include "settings/settings_json.h"
 #include "settings/validation.h"
 
 namespace brenvox::cli {
 namespace {
-
-// The value of one key as `show` and `diff` print it.
-std::string shownValue(const ModuleSettings& s, const SettingKey& k) {
-    switch (k.kind) {
-        case ValueKind::String:
-            return escapedUtf8(getString(s, k));
-        case ValueKind::Integer:
-            return std::to_string(getInt(s, k));
-        case ValueKind::Boolean:
-            return getBool(s, k) ? "1" : "0";
-    }
-    return {};
-}
 
 int cmdNew(const std::string& file) {
     ModuleSettings s;
@@ -39,7 +27,7 @@ int cmdNew(const std::string& file) {
 int cmdShow(const std::string& file) {
     ModuleSettings s;
     if (!loadSettingsOrReport(file, s)) return 2;
-    for (const SettingKey& k : settingKeys()) std::cout << k.name << '=' << shownValue(s, k) << '\n';
+    for (const SettingKey& k : settingKeys()) std::cout << k.name << '=' << ShownValue(s, k) << '\n';
     return 0;
 }
 
@@ -104,15 +92,9 @@ int cmdPrint(const std::string& file, const std::string& date, const std::string
 int cmdDiff(const std::string& a, const std::string& b) {
     ModuleSettings sa, sb;
     if (!loadSettingsOrReport(a, sa) || !loadSettingsOrReport(b, sb)) return 2;
-    bool differ = false;
-    for (const SettingKey& k : settingKeys()) {
-        const std::string va = shownValue(sa, k), vb = shownValue(sb, k);
-        if (va != vb) {
-            std::cout << k.name << ": " << va << " -> " << vb << '\n';
-            differ = true;
-        }
-    }
-    return differ ? 1 : 0;
+    const std::vector<std::string> lines = DifferenceLines(sa, sb);
+    for (const std::string& line : lines) std::cout << line << '\n';
+    return lines.empty() ? 0 : 1;
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 
 #include "codec/image_codec.h"
 #include "link/progress_log.h"
-#include "settings/cp1250.h"
+#include "link/transfer_session.h"
 #include "settings/module_settings.h"
 #include "tfask.h"
 #include "tfinput.h"
@@ -151,10 +151,10 @@ void TFTervola::FormShow() {
     AddLine(u8(brenvox::progress::kCheckingPort));
     bool opened = false;
     if (!deviceOverride.isEmpty()) {
-        opened = link_.OpenDevice(deviceOverride.toStdString(), 115200, 200, 10);
+        opened = brenvox::OpenModulePort(link_, deviceOverride.toStdString());
     } else {
         // No number chosen (index -1) gives port 0, which OpenPort refuses.
-        opened = link_.OpenPort(portNumberIndex_ + 1, 115200, 200, 10, portTypeIndex_);
+        opened = brenvox::OpenModulePort(link_, portNumberIndex_ + 1, portTypeIndex_);
     }
     if (!opened) {
         AddLine(u8(brenvox::progress::kPortError));
@@ -165,10 +165,7 @@ void TFTervola::FormShow() {
 
     AddLine(u8(brenvox::progress::kPreparingData));
     Memo1->repaint();
-    if (settings_) {
-        state_.ImageV10 = brenvox::EncodeImageV10(*settings_);
-        state_.ImageV11 = brenvox::EncodeImageV11(*settings_);
-    }
+    if (settings_) brenvox::PrepareImages(state_, *settings_);
     AddLine(u8(brenvox::progress::kDataReady));
     BitBtn1Click();
 }
@@ -270,26 +267,17 @@ void TFTervola::ShowOutcome() {
 }
 
 void TFTervola::ReadAccepted() {
-    const brenvox::ModuleImage& image = state_.ReadImage;
-    bool dialogAccepted = false;
-    std::string entered;
-    if (brenvox::ModuleHasPin(image)) {
+    const auto askPin = [this]() -> std::optional<std::string> {
         TFInput* input = pinDialog();
-        dialogAccepted = input->exec() == TFInput::ResultOk;
-        // The PIN is compared byte for byte with what the module holds, in its code page; a
-        // character the code page cannot hold can never match.
-        const auto bytes = brenvox::utf8ToCp1250(input->code().toStdString());
-        entered = bytes.ok ? bytes.bytes : std::string("\x01\x01\x01\x01\x01");
-    }
-    if (!settings_ || !brenvox::ModulePinAccepted(image, dialogAccepted, entered)) {
+        if (input->exec() != TFInput::ResultOk) return std::nullopt;
+        return input->code().toStdString();
+    };
+    const auto read = settings_ ? brenvox::AcceptReadImage(state_, askPin, *settings_) : std::nullopt;
+    if (!read) {
         Ask(1, 1, u8(brenvox::progress::kInfoCaption), u8(brenvox::progress::kWrongModulePin), QString());
         return;
     }
-    const brenvox::ModuleInfo info = state_.ModuleInfo.load();
-    if (info.VersionMajor == 1 && info.VersionMinor == 0)
-        brenvox::DecodeImageV10(image, *settings_);
-    else
-        brenvox::DecodeImageV11(image, *settings_);
+    *settings_ = read->settings;
     Q_EMIT settingsDecoded();
     Ask(1, 1, u8(brenvox::progress::kInfoCaption), u8(brenvox::progress::kReadDecoded), QString());
 }

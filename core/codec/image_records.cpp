@@ -1,5 +1,7 @@
 // The ready-made phone messages stored in the record areas: SmsRecord, RingRecord, SimPinRecord.
 #include <algorithm>
+#include <array>
+#include <vector>
 
 #include "codec/image_codec.h"
 
@@ -7,29 +9,64 @@ namespace brenvox {
 namespace {
 using namespace layout;
 
-// Puts bytes one after another; a byte outside [begin, end) or outside the image is dropped.
-// With the cuts below nothing ever reaches the limit; the limit is the last line of defence
-// for the module's other records.
+// Puts bytes at offsets of the record map, relative to the record's address; a byte outside
+// the record's area or outside the image is dropped. With the cuts below nothing ever reaches the
+// limit; the limit is the last line of defence for the module's other records.
 class RecordWriter {
 public:
-    RecordWriter(ModuleImage& img, int start, int limit)
-        : img_(img), start_(start), end_(std::min(limit, kImageSize)), pos_(start) {}
-    void put(int v) { putAt(pos_++, v); }
-    void putAt(int addr, int v) {
-        if (addr >= start_ && addr >= 0 && addr < end_) img_[addr] = static_cast<uint8_t>(v & 0xFF);
+    RecordWriter(ModuleImage& img, int address, int size)
+        : img_(img), address_(address), end_(std::min(address + size, kImageSize)) {}
+    void putAt(int offset, int v) {
+        const int addr = address_ + offset;
+        if (offset >= 0 && addr >= 0 && addr < end_) img_[addr] = static_cast<uint8_t>(v & 0xFF);
     }
     template <typename Bytes>
-    void putAll(const Bytes& bytes) {
-        for (auto b : bytes) put(static_cast<uint8_t>(b));
+    void putAllAt(int offset, const Bytes& bytes) {
+        for (auto b : bytes) putAt(offset++, static_cast<uint8_t>(b));
     }
-    int pos() const { return pos_; }
+    // The length byte, its complement and, for the phone's framing, the message length: all
+    // follow from the record's size.
+    void putLengths(int recordSize) {
+        const int n = recordSize - 2;
+        putAt(rec::kLength, n);
+        putAt(rec::kLengthComplement, n ^ 0xFF);
+        putAt(rec::kMessageLengthHigh, 0x00);
+    }
 
 private:
     ModuleImage& img_;
-    int start_;
+    int address_;
     int end_;
-    int pos_;
 };
+
+// The fixed byte runs of each record kind. Each starts at a name of the map and must end exactly
+// where the next named item begins, so the writer cannot drift from what the decoder reads.
+constexpr std::array<uint8_t, 6> kSmsBody = {0x00, 0x01, 0x00, 0x01, 0x02, 0x00};
+constexpr std::array<uint8_t, 4> kSmsSubmit = {0x11, 0x00, 0x00, 0x00};
+constexpr std::array<uint8_t, 7> kSmsValidity = {0xFF, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
+static_assert(rec::kBody + kSmsBody.size() == sms::kCentreLength);
+static_assert(sms::kCentreType + 1 == sms::kCentreDigits);
+static_assert(sms::kCentreDigits + kSemiOctetBytes == sms::kSubmit);
+static_assert(sms::kSubmit + kSmsSubmit.size() == sms::kTextLength);
+static_assert(sms::kTextLength + 1 == sms::kPhoneDigitCount && sms::kPhoneDigitCount + 1 == sms::kPhoneType);
+static_assert(sms::kPhoneType + 1 == sms::kPhoneDigits);
+static_assert(sms::kPhoneDigits + kSemiOctetBytes == sms::kValidity);
+static_assert(sms::kValidity + kSmsValidity.size() == sms::kText);
+
+constexpr std::array<uint8_t, 4> kRingBody = {0x00, 0x01, 0x00, 0x01};
+constexpr std::array<uint8_t, 9> kRingTrailer = {0x05, 0x01, 0x01, 0x05, 0x81, 0x01, 0x00, 0x00, 0x01};
+static_assert(rec::kBody + kRingBody.size() == ring::kDigitCount && ring::kDigitCount + 1 == ring::kNumber);
+static_assert(kRingTrailer.size() == ring::kTrailerSize);
+
+constexpr std::array<uint8_t, 5> kSimPinBody = {0x00, 0x01, 0x00, 0x0A, 0x02};
+constexpr int kSimPinDigitsOffset = kSimPinDigits - kSimPinAddress;
+static_assert(rec::kBody + kSimPinBody.size() == kSimPinDigitsOffset);
+static_assert(kSimPinDigitsOffset + kPinLength + 1 == kSimPinRecordSize);  // one 0x00 ends it
+
+static_assert(rec::kLength + 1 == rec::kLengthComplement && rec::kLengthComplement + 1 == rec::kMessageType);
+static_assert(rec::kMessageType + 1 == rec::kMessageLengthHigh &&
+              rec::kMessageLengthHigh + 1 == rec::kMessageLengthLow);
+static_assert(rec::kMessageLengthLow + 1 == rec::kBody);
 
 struct SplitNumber {
     bool international;
@@ -64,30 +101,25 @@ int PutSmsRecord(ModuleImage& img, int address, std::string_view phone, std::str
     text = text.substr(0, sms::kMaxText);
     const SplitNumber centre = SplitForField(smsc);
     const SplitNumber number = SplitForField(phone);
+    const std::vector<uint8_t> packed = PackSevenBit(text);
+    const int length = sms::kText + static_cast<int>(packed.size());
 
-    RecordWriter w(img, address, address + kRecordAreaSize);
-    // Framing; offsets 0, 1 and 4 are filled in once the length is known.
-    for (int b : {0x00, 0x00, static_cast<int>(rec::kTypeSms), 0x00, 0x00, 0x00, 0x01, 0x00}) w.put(b);
-    for (int b : {0x01, 0x02, 0x00}) w.put(b);
-    int d = static_cast<int>(centre.digits.size());
-    if (d % 2 == 1) ++d;
-    w.put(d / 2 + 1);
-    w.put(centre.international ? kInternationalType : kNationalType);
-    w.putAll(EncodeSemiOctets(centre.digits));
-    for (int b : {0x11, 0x00, 0x00, 0x00}) w.put(b);
-    w.put(static_cast<int>(text.size()));
-    w.put(static_cast<int>(number.digits.size()));
-    w.put(number.international ? kInternationalType : kNationalType);
-    w.putAll(EncodeSemiOctets(number.digits));
-    w.put(0xFF);
-    for (int i = 0; i < 6; ++i) w.put(0x00);
-    w.putAll(PackSevenBit(text));
-
-    const int length = w.pos() - address;
-    const int n = length - 2;
-    w.putAt(address + rec::kLength, n);
-    w.putAt(address + rec::kLengthComplement, n ^ 0xFF);
-    w.putAt(address + rec::kMessageLengthLow, n - 1);
+    RecordWriter w(img, address, kRecordAreaSize);
+    w.putLengths(length);
+    w.putAt(rec::kMessageType, rec::kTypeSms);
+    w.putAt(rec::kMessageLengthLow, length - 3);
+    w.putAllAt(rec::kBody, kSmsBody);
+    // The centre's length counts its type byte and its digits in pairs.
+    w.putAt(sms::kCentreLength, (static_cast<int>(centre.digits.size()) + 1) / 2 + 1);
+    w.putAt(sms::kCentreType, centre.international ? kInternationalType : kNationalType);
+    w.putAllAt(sms::kCentreDigits, EncodeSemiOctets(centre.digits));
+    w.putAllAt(sms::kSubmit, kSmsSubmit);
+    w.putAt(sms::kTextLength, static_cast<int>(text.size()));
+    w.putAt(sms::kPhoneDigitCount, static_cast<int>(number.digits.size()));
+    w.putAt(sms::kPhoneType, number.international ? kInternationalType : kNationalType);
+    w.putAllAt(sms::kPhoneDigits, EncodeSemiOctets(number.digits));
+    w.putAllAt(sms::kValidity, kSmsValidity);
+    w.putAllAt(sms::kText, packed);
     return length;
 }
 
@@ -95,28 +127,27 @@ int PutRingRecord(ModuleImage& img, int address, std::string_view phone) {
     // Only test event numbers can be longer than 12 characters; 81 is what fits the area.
     phone = phone.substr(0, ring::kMaxNumber);
     const int m = static_cast<int>(phone.size());
-    RecordWriter w(img, address, address + kRecordAreaSize);
-    for (int b :
-         {0x00, 0x00, static_cast<int>(rec::kTypeCall), 0x00, m + ring::kLengthBias, 0x00, 0x01, 0x00})
-        w.put(b);
-    w.put(0x01);
-    w.put(m);
-    w.putAll(phone);
-    for (int b : {0x05, 0x01, 0x01, 0x05, 0x81, 0x01, 0x00, 0x00, 0x01}) w.put(b);
-    const int length = w.pos() - address;
-    const int n = length - 2;
-    w.putAt(address + rec::kLength, n);
-    w.putAt(address + rec::kLengthComplement, n ^ 0xFF);
+    const int length = ring::kNumber + m + ring::kTrailerSize;
+    RecordWriter w(img, address, kRecordAreaSize);
+    w.putLengths(length);
+    w.putAt(rec::kMessageType, rec::kTypeCall);
+    w.putAt(rec::kMessageLengthLow, m + ring::kLengthBias);
+    w.putAllAt(rec::kBody, kRingBody);
+    w.putAt(ring::kDigitCount, m);
+    w.putAllAt(ring::kNumber, phone);
+    w.putAllAt(ring::kNumber + m, kRingTrailer);
     return length;
 }
 
 void PutSimPinRecord(ModuleImage& img, std::string_view pin) {
     if (pin.size() != static_cast<std::size_t>(kPinLength)) return;
-    RecordWriter w(img, kSimPinAddress, kSimPinAddress + kSimPinRecordSize);
-    for (int b : {0x0D, 0xF2, static_cast<int>(rec::kTypePin), 0x00, 0x0C, 0x00, 0x01, 0x00, 0x0A, 0x02})
-        w.put(b);
-    w.putAll(pin);
-    w.put(0x00);
+    RecordWriter w(img, kSimPinAddress, kSimPinRecordSize);
+    w.putLengths(kSimPinRecordSize);
+    w.putAt(rec::kMessageType, rec::kTypePin);
+    w.putAt(rec::kMessageLengthLow, kSimPinRecordSize - 3);
+    w.putAllAt(rec::kBody, kSimPinBody);
+    w.putAllAt(kSimPinDigitsOffset, pin);
+    w.putAt(kSimPinDigitsOffset + kPinLength, 0x00);
 }
 
 DecodedRecord GetSmsRecord(const ModuleImage& img, int address) {

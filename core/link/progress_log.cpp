@@ -65,19 +65,3 @@ std::string_view OutcomeLine(LinkOutcome outcome, OperationMode mode) {
 }
 
 }  // namespace brenvox::progress
-
-namespace brenvox {
-
-bool ModuleHasPin(const ModuleImage& image) {
-    return image[kModulePinOffset] != 0;
-}
-
-bool ModulePinAccepted(const ModuleImage& image, bool dialogAccepted, std::string_view enteredCp1250) {
-    if (!ModuleHasPin(image)) return true;
-    if (!dialogAccepted || enteredCp1250.size() != 4) return false;
-    for (size_t i = 0; i < 4; ++i)
-        if (static_cast<uint8_t>(enteredCp1250[i]) != image[kModulePinOffset + i]) return false;
-    return true;
-}
-
-}  // namespace brenvox

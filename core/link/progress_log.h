@@ -50,17 +50,3 @@ std::vector<std::string> EventLines(LinkEvent event, OperationMode mode, const M
 std::string_view OutcomeLine(LinkOutcome outcome, OperationMode mode);
 
 }  // namespace brenvox::progress
-
-namespace brenvox {
-
-// Offset of the module PIN (four bytes, one character each; all 0 when none is set).
-inline constexpr size_t kModulePinOffset = 2000;
-
-// True when the read image carries a module PIN, so the PIN dialog must be shown.
-bool ModuleHasPin(const ModuleImage& image);
-
-// Whether a read image may be decoded: always when it carries no PIN; otherwise only when the
-// dialog was accepted and the entered text (code page 1250 bytes) is exactly the four PIN bytes.
-bool ModulePinAccepted(const ModuleImage& image, bool dialogAccepted, std::string_view enteredCp1250);
-
-}  // namespace brenvox

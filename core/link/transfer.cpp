@@ -2,14 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
-#if defined(_WIN32)
-#include <windows.h>
-#elif defined(__linux__)
-#include <sys/prctl.h>
-#include <sys/resource.h>
-#include <unistd.h>
-#endif
+#include "link/thread_platform.h"
+#include "link/transfer_session.h"
 
 namespace brenvox {
 
@@ -57,13 +53,9 @@ private:
 
         const ModuleInfo info = state_.ModuleInfo.load();
         if (info.ModuleType == 3) return LinkOutcome::UnsupportedModule;
-        if (info.VersionMajor == 1 && info.VersionMinor == 0) {
-            state_.WorkImage = state_.ImageV10;
-        } else if (info.VersionMajor == 1 && info.VersionMinor == 1) {
-            state_.WorkImage = state_.ImageV11;
-        } else {
-            return LinkOutcome::UnsupportedModule;
-        }
+        const std::optional<ModuleVersion> version = ModuleVersionOf(info);
+        if (!version) return LinkOutcome::UnsupportedModule;
+        state_.WorkImage = state_.Images.forVersion(*version);
 
         if (mode == OperationMode::Program) {
             for (;;) {
@@ -205,18 +197,6 @@ private:
     std::array<uint8_t, kFrameBufferSize> frame_{};
 };
 
-// The worker runs one step above normal priority, so that a busy desktop does not stretch the
-// 10 ms silences that end every reply. Best effort: where the system refuses, it runs as it is.
-void RaiseWorkerPriority() {
-#if defined(_WIN32)
-    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_ABOVE_NORMAL);
-#elif defined(__linux__)
-    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), getpriority(PRIO_PROCESS, 0) - 1);
-    // Wake-ups of the read waits as close to their deadline as the timer allows.
-    prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
-#endif
-}
-
 }  // namespace
 
 LinkOutcome RunTransfer(Port& port, TransferState& state, TransferObserver& observer) {
@@ -262,7 +242,7 @@ bool TMainTask::Start(Port& port, TransferState& state, TransferObserver& observ
     running_.store(true);
     thread_ = std::thread([this, &port, &state, &observer] {
         workerId_.store(std::this_thread::get_id());
-        RaiseWorkerPriority();
+        RaiseCurrentThreadPriority();
         DoneMarker marker(observer, running_);
         RunTransfer(port, state, marker);
     });

@@ -10,14 +10,7 @@
 #include <mutex>
 #include <thread>
 
-#if __has_include("codec/image_codec.h")
 #include "codec/image_codec.h"
-#else
-namespace brenvox {
-using ModuleImage = std::array<uint8_t, 2048>;
-}
-#endif
-
 #include "link/port.h"
 
 namespace brenvox {
@@ -40,8 +33,9 @@ struct ModuleInfo {
     uint8_t VersionMinor;
 };
 
-// The values are those of the window messages the GUI turns them into (WM_USER + 200 ...).
-enum class LinkEvent { Done = 1224, Identified = 1225, Checking = 1226, Restarting = 1227 };
+// Done first and Restarting last: the GUI numbers its event types after these and tells its own
+// by that range.
+enum class LinkEvent { Done, Identified, Checking, Restarting };
 
 // Receives the transfer's events on the worker thread, each after the state it announces has been
 // written. Exactly one Done per transfer, always the last event.
@@ -71,7 +65,7 @@ private:
     std::atomic<uint32_t> word_{0};
 };
 
-// Shared by the caller and the worker. Before Start the caller fills ImageV10, ImageV11 and
+// Shared by the caller and the worker. Before Start the caller fills Images (PrepareImages) and
 // CurrentMode; while the worker runs the caller only sets AbortRequested and reads the progress
 // counters. ModuleInfo is valid after Identified; TransferOutcome and ReadImage after Done.
 struct TransferState {
@@ -82,8 +76,7 @@ struct TransferState {
     std::atomic<bool> AbortRequested{false};
     AtomicModuleInfo ModuleInfo;
 
-    ModuleImage ImageV10{};
-    ModuleImage ImageV11{};
+    EncodedImages Images{};   // one per module version; the worker takes the one identify asks for
     ModuleImage WorkImage{};  // the worker's copy of the image for the module's version
     ModuleImage ReadImage{};  // filled by a Read transfer
 

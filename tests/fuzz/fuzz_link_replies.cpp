@@ -48,8 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         ScriptedPort port(data + 1, size - 1);
         brenvox::TransferState state;
         state.CurrentMode = mode;
-        std::memset(state.ImageV10.data(), data[0], state.ImageV10.size());
-        state.ImageV11 = state.ImageV10;
+        std::memset(state.Images.v10.data(), data[0], state.Images.v10.size());
+        state.Images.v11 = state.Images.v10;
         Counter counter;
         const auto outcome = brenvox::RunTransfer(port, state, counter);
         if (!counter.done || outcome != state.TransferOutcome.load()) std::abort();

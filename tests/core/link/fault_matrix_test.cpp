@@ -320,8 +320,8 @@ struct Rig {
     bool workerEnded = false;
 
     Rig() {
-        state.ImageV10 = kImageV10;
-        state.ImageV11 = kImageV11;
+        state.Images.v10 = kImageV10;
+        state.Images.v11 = kImageV11;
     }
     virtual ~Rig() = default;
     virtual Port& port() = 0;

@@ -1,4 +1,4 @@
-// The progress log lines and the module PIN check.
+// The progress log lines.
 #include "link/progress_log.h"
 
 #include <gtest/gtest.h>
@@ -62,45 +62,6 @@ TEST(ProgressLines, OutcomeLineForEveryOutcomeAndMode) {
         EXPECT_EQ(OutcomeLine(r.outcome, M::Compare), r.compare);
         EXPECT_EQ(OutcomeLine(r.outcome, M::Read), r.read);
     }
-}
-
-ModuleImage WithPin(const char* pin) {
-    ModuleImage img{};
-    img.fill(0x5A);
-    for (int i = 0; i < 4; ++i) img[2000 + i] = static_cast<uint8_t>(pin[i]);
-    return img;
-}
-
-TEST(ModulePin, NoPinIsAcceptedWithoutAsking) {
-    const ModuleImage img = WithPin("\0\0\0\0");
-    EXPECT_FALSE(ModuleHasPin(img));
-    EXPECT_TRUE(ModulePinAccepted(img, false, ""));
-    // Only the first byte decides that there is no PIN.
-    ModuleImage partial = img;
-    partial[2001] = '7';
-    EXPECT_FALSE(ModuleHasPin(partial));
-}
-
-TEST(ModulePin, StoredPinMustBeEnteredExactly) {
-    const ModuleImage img = WithPin("8361");
-    EXPECT_TRUE(ModuleHasPin(img));
-    EXPECT_TRUE(ModulePinAccepted(img, true, "8361"));
-    EXPECT_FALSE(ModulePinAccepted(img, false, "8361")) << "dialog cancelled";
-    EXPECT_FALSE(ModulePinAccepted(img, true, "836"));
-    EXPECT_FALSE(ModulePinAccepted(img, true, "83611"));
-    EXPECT_FALSE(ModulePinAccepted(img, true, "8362"));
-    EXPECT_FALSE(ModulePinAccepted(img, true, ""));
-    // Compared byte for byte: a PIN of non-digit bytes still has to match as bytes.
-    const ModuleImage odd = WithPin(
-        "\xB9\x01"
-        "a ");
-    EXPECT_TRUE(ModulePinAccepted(odd, true,
-                                  std::string_view("\xB9\x01"
-                                                   "a ",
-                                                   4)));
-    EXPECT_FALSE(ModulePinAccepted(odd, true,
-                                   "\xA5\x01"
-                                   "a "));
 }
 
 }  // namespace

@@ -224,8 +224,8 @@ TEST_F(SerialTransfer, ProgramCompareAndReadAgainstTheSimulator) {
     sim.setIdentity({1, 1, 0});
     Open();
     TransferState state;
-    state.ImageV10 = Pattern(3);
-    state.ImageV11 = Pattern(4);
+    state.Images.v10 = Pattern(3);
+    state.Images.v11 = Pattern(4);
     Observer obs;
     TMainTask task;
     for (OperationMode mode : {OperationMode::Program, OperationMode::Compare, OperationMode::Read}) {
@@ -236,9 +236,9 @@ TEST_F(SerialTransfer, ProgramCompareAndReadAgainstTheSimulator) {
         EXPECT_EQ(state.TransferOutcome.load(), LinkOutcome::Success) << int(mode);
         EXPECT_EQ(obs.events.size(), 4u);
     }
-    EXPECT_EQ(state.ReadImage, state.ImageV10);
+    EXPECT_EQ(state.ReadImage, state.Images.v10);
     const sim::Memory mem = sim.memory();
-    EXPECT_TRUE(std::equal(mem.begin(), mem.end(), state.ImageV10.begin()));
+    EXPECT_TRUE(std::equal(mem.begin(), mem.end(), state.Images.v10.begin()));
     EXPECT_EQ(state.ModuleInfo.load().VersionMinor, 0);
 }
 

@@ -42,8 +42,8 @@ struct Fixture : ::testing::Test {
     RecordingObserver observer{state};
 
     void SetUp() override {
-        state.ImageV10 = Pattern(1);
-        state.ImageV11 = Pattern(2);
+        state.Images.v10 = Pattern(1);
+        state.Images.v11 = Pattern(2);
     }
     LinkOutcome Run(OperationMode mode) {
         state.CurrentMode = mode;
@@ -71,7 +71,7 @@ using TransferSuccess = Fixture;
 TEST_F(TransferSuccess, ProgramWritesTheImageOfVersion11AndVerifies) {
     Identity(1, 1, 1);
     EXPECT_EQ(Run(OperationMode::Program), LinkOutcome::Success);
-    EXPECT_TRUE(SameBytes(state.ImageV11, port.module.memory()));
+    EXPECT_TRUE(SameBytes(state.Images.v11, port.module.memory()));
     EXPECT_EQ(observer.events, kAllEvents);
     EXPECT_EQ(observer.outcomeAtDone, LinkOutcome::Success);
     EXPECT_EQ(observer.infoAtIdentified.VersionMinor, 1);
@@ -87,13 +87,13 @@ TEST_F(TransferSuccess, ProgramWritesTheImageOfVersion11AndVerifies) {
 TEST_F(TransferSuccess, ProgramPicksTheImageOfVersion10) {
     Identity(2, 1, 0);
     EXPECT_EQ(Run(OperationMode::Program), LinkOutcome::Success);
-    EXPECT_TRUE(SameBytes(state.ImageV10, port.module.memory()));
-    EXPECT_EQ(state.WorkImage, state.ImageV10);
+    EXPECT_TRUE(SameBytes(state.Images.v10, port.module.memory()));
+    EXPECT_EQ(state.WorkImage, state.Images.v10);
 }
 
 TEST_F(TransferSuccess, CompareReadsOnlyAndWritesNothing) {
     Identity(1, 1, 1);
-    port.module.setMemory(ToMemory(state.ImageV11));
+    port.module.setMemory(ToMemory(state.Images.v11));
     EXPECT_EQ(Run(OperationMode::Compare), LinkOutcome::Success);
     EXPECT_EQ(port.module.counts().write, 0);
     EXPECT_EQ(port.module.counts().read, 79);
@@ -114,7 +114,7 @@ TEST_F(TransferSuccess, ReadFillsReadImageWithTheModuleMemory) {
 TEST_F(TransferSuccess, ModuleTypesWithoutDescriptionStillTransfer) {
     for (uint8_t type : {0, 4}) {
         Identity(type, 1, 0);
-        port.module.setMemory(ToMemory(state.ImageV10));
+        port.module.setMemory(ToMemory(state.Images.v10));
         EXPECT_EQ(Run(OperationMode::Compare), LinkOutcome::Success) << int(type);
     }
 }
@@ -170,7 +170,7 @@ TEST_F(TransferFailure, BlockThatDoesNotStoreGivesWriteErrorAfterFiveAttempts) {
 
 TEST_F(TransferFailure, CompareWithDifferentMemoryGivesCheckError) {
     Identity(1, 1, 1);
-    sim::Memory other = ToMemory(state.ImageV11);
+    sim::Memory other = ToMemory(state.Images.v11);
     other[2047] ^= 0x01;  // only the very last byte differs
     port.module.setMemory(other);
     EXPECT_EQ(Run(OperationMode::Compare), LinkOutcome::CheckError);
@@ -193,7 +193,7 @@ TEST_F(TransferFailure, EveryReadReplyCorruptGivesCheckErrorInRead) {
 
 TEST_F(TransferFailure, NoRestartSignGivesRestartErrorAfterThirtyReads) {
     Identity(1, 1, 1);
-    port.module.setMemory(ToMemory(state.ImageV11));
+    port.module.setMemory(ToMemory(state.Images.v11));
     port.module.setFaults(MakeFaults([](sim::Faults& f) { f.noRestartSign = true; }));
     int readsBeforeRestart = 0;
     observer.hook = [&](LinkEvent e) {
@@ -234,13 +234,13 @@ TEST_P(TransferRecovers, ProgramCompareAndReadStillSucceed) {
     Identity(1, 1, 1);
     port.module.setFaults(GetParam().faults);
     EXPECT_EQ(Run(OperationMode::Program), LinkOutcome::Success);
-    EXPECT_TRUE(SameBytes(state.ImageV11, port.module.memory()));
+    EXPECT_TRUE(SameBytes(state.Images.v11, port.module.memory()));
     EXPECT_EQ(Run(OperationMode::Compare), LinkOutcome::Success);
     // A read reply with a flipped bit and a valid checksum cannot be told from good data in a
     // Read (nothing to compare with), so Read is checked with the other faults only.
     if (GetParam().faults.flipEvery == 0) {
         EXPECT_EQ(Run(OperationMode::Read), LinkOutcome::Success);
-        EXPECT_EQ(state.ReadImage, state.ImageV11);
+        EXPECT_EQ(state.ReadImage, state.Images.v11);
     }
 }
 
@@ -278,7 +278,7 @@ using TransferFrames = Fixture;
 
 TEST_F(TransferFrames, WakeIdentifyFirstAndLastBlockAndRestart) {
     Identity(1, 1, 1);
-    port.module.setMemory(ToMemory(state.ImageV11));
+    port.module.setMemory(ToMemory(state.Images.v11));
     ASSERT_EQ(Run(OperationMode::Compare), LinkOutcome::Success);
     const std::vector<uint8_t> wake = {0xCA, 0x53};
     ASSERT_GE(port.sent.size(), 5u + 1 + 79 + 3);
@@ -364,7 +364,7 @@ TEST_F(TransferAbort, DuringIdentifyTakesEffectOnlyAtTheFirstBlock) {
 
 TEST_F(TransferAbort, DuringRestartHasNoEffect) {
     Identity(1, 1, 1);
-    port.module.setMemory(ToMemory(state.ImageV11));
+    port.module.setMemory(ToMemory(state.Images.v11));
     observer.hook = [&](LinkEvent e) {
         if (e == LinkEvent::Restarting) state.AbortRequested = true;
     };

@@ -1,0 +1,60 @@
+#pragma once
+// One transfer session as the GUI, the CLI and the bench all run it: the port opened with the
+// link's settings, both images prepared, and after a Read the module PIN check and the decode.
+// Each of these steps exists once, here, so the three callers cannot drift apart.
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "codec/image_codec.h"
+#include "link/serial_link.h"
+#include "link/transfer.h"
+#include "settings/module_settings.h"
+
+namespace brenvox {
+
+namespace link {
+// The module speaks at 115200 baud; a reply is complete 10 ms after its last byte, and a read
+// gives up 200 ms after it began.
+inline constexpr int32_t kBaud = 115200;
+inline constexpr int32_t kReadTotalMs = 200;
+inline constexpr int32_t kReadIntervalMs = 10;
+}  // namespace link
+
+// Opens the module's port with the link's settings: by port number and type (the main window's
+// choice) or by device path. The refusals are those of SerialLink::OpenPort / OpenDevice.
+bool OpenModulePort(SerialLink& link, int32_t portNumber, int portType);
+bool OpenModulePort(SerialLink& link, const std::string& devicePath);
+
+// The image version the module's identify reply asks for: 1.0 or 1.1; nothing for any other.
+std::optional<ModuleVersion> ModuleVersionOf(const ModuleInfo& info);
+
+// Encodes both images into the state before a transfer; the engine picks one after identify.
+void PrepareImages(TransferState& state, const ModuleSettings& s);
+
+// Asked only when the read module has a PIN: the text entered (UTF-8), or nothing when the user
+// cancelled or no PIN was given.
+using PinPrompt = std::function<std::optional<std::string>()>;
+
+struct ModuleReadout {
+    ModuleSettings settings;
+    ModuleVersion version;
+};
+
+// After a successful Read: the module PIN check, then the image decoded with the module's
+// version over `base` (the image replaces every setting it holds). Without a PIN in the module
+// the prompt is not asked. With one, the entered text must be exactly the module's four PIN
+// bytes in code page 1250; a text that code page cannot hold never matches. Nothing when the PIN
+// is refused (or when the state's module version is none a successful Read can come from).
+std::optional<ModuleReadout> AcceptReadImage(const TransferState& state, const PinPrompt& askPin,
+                                             ModuleSettings base = {});
+
+// compare --report: the settings that differ between the file and the module, as
+// "KEY: in the file -> in the module". The file's settings go through the module version's image
+// first: what the module cannot hold (comments, texts of unused events, a second output code on
+// 1.0) would otherwise be listed as a difference on every compare.
+std::vector<std::string> CompareReportLines(const ModuleSettings& file, const ModuleReadout& module);
+
+}  // namespace brenvox
