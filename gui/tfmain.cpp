@@ -22,6 +22,7 @@
 #include "cp1250_text.h"
 #include "gui_style.h"
 #include "link/serial_link.h"
+#include "link/transfer.h"
 #include "page_icons.h"
 #include "settings/messages.h"
 #include "settings/port_config.h"
@@ -33,6 +34,7 @@
 using brenvox::IntSetting;
 using brenvox::ModuleSettings;
 using brenvox::gui::fromCp1250;
+using brenvox::gui::kConfirm;
 using brenvox::gui::toCp1250;
 
 namespace {
@@ -43,7 +45,6 @@ constexpr int kStartUpDelayMs = 500;
 constexpr int kListItemHeight = 13;
 const QString kStatusPrefix = QStringLiteral(" Nazwa ustawień: ");
 const QString kNewName = QString::fromUtf8(brenvox::msg::kNewSettingsName);
-const QString kConfirm = QString::fromUtf8(brenvox::msg::kCaptionConfirm);
 
 // Tab icon of each page, in page order (indexes into the image list).
 constexpr int kPageIcon[8] = {0, 1, 4, 6, 3, 7, 5, 2};
@@ -304,9 +305,10 @@ void TFMain::setUpControls() {
     connect(f.BitBtn3, &QPushButton::clicked, this, [this] { presetSmsc("+48501200777"); });
 
     // Module commands.
-    connect(f.BitBtn5, &QPushButton::clicked, this, [this] { StartOperation(1); });
-    connect(f.BitBtn6, &QPushButton::clicked, this, [this] { StartOperation(2); });
-    connect(f.BitBtn7, &QPushButton::clicked, this, [this] { StartOperation(3); });
+    using brenvox::OperationMode;
+    connect(f.BitBtn5, &QPushButton::clicked, this, [this] { StartOperation(OperationMode::Program); });
+    connect(f.BitBtn6, &QPushButton::clicked, this, [this] { StartOperation(OperationMode::Compare); });
+    connect(f.BitBtn7, &QPushButton::clicked, this, [this] { StartOperation(OperationMode::Read); });
 
     // Port selection: every change is remembered, except while it is being restored.
     for (QComboBox* box : {f.ComboBox2, f.ComboBox3}) {
@@ -515,11 +517,13 @@ void TFMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (Ask(4, 2, kConfirm, QStringLiteral("Czy na pewno chcesz zakończyć pracę programu?"), {}) != AskYes) {
+    if (Ask(AskButtons::OkNo, AskFocus::No, kConfirm,
+            QStringLiteral("Czy na pewno chcesz zakończyć pracę programu?"), {}) != AskYes) {
         event->ignore();
         return;
     }
-    if (Ask(4, 2, kConfirm, QStringLiteral("Czy zapisać aktualne ustawienia na dysk?"), {}) == AskYes)
+    if (Ask(AskButtons::OkNo, AskFocus::No, kConfirm,
+            QStringLiteral("Czy zapisać aktualne ustawienia na dysk?"), {}) == AskYes)
         SaveAsCommand();
     event->accept();
 }
@@ -546,7 +550,8 @@ void TFMain::presetSmsc(const char* number) {
 }
 
 void TFMain::NewCommand() {
-    if (Ask(4, 2, kConfirm, QStringLiteral("Opcja ta spowoduje usunięcie bieżących ustawień!"),
+    if (Ask(AskButtons::OkNo, AskFocus::No, kConfirm,
+            QStringLiteral("Opcja ta spowoduje usunięcie bieżących ustawień!"),
             QStringLiteral("Czy potwierdzasz jej wykonanie?")) == AskYes)
         ResetSettings();
 }
@@ -571,7 +576,7 @@ QString runFileDialog(QFileDialog* dialog) {
 
 void writeSettings(const QString& path, const ModuleSettings& s) {
     if (!brenvox::WriteSettingsFile(localPath(path), s))
-        Ask(1, 1, kConfirm, QString::fromUtf8(brenvox::msg::kSaveFailed), {});
+        Ask(AskButtons::Ok, AskFocus::Ok, kConfirm, QString::fromUtf8(brenvox::msg::kSaveFailed), {});
 }
 }  // namespace
 
@@ -579,7 +584,7 @@ void TFMain::OpenCommand() {
     const QString path = runFileDialog(openDialog_);
     if (path.isEmpty()) return;
     if (!QFileInfo(path).isFile()) {
-        Ask(1, 1, kConfirm, QStringLiteral("Brak na dysku pliku o wskazanej nazwie."),
+        Ask(AskButtons::Ok, AskFocus::Ok, kConfirm, QStringLiteral("Brak na dysku pliku o wskazanej nazwie."),
             QStringLiteral("Ustawienia nie zostały załadowane."));
         return;
     }
@@ -593,10 +598,10 @@ void TFMain::OpenCommand() {
             refreshControls();
             break;
         case brenvox::ReadOutcome::OpenFailed:
-            Ask(1, 1, kConfirm, QString::fromUtf8(brenvox::msg::kOpenFailed), {});
+            Ask(AskButtons::Ok, AskFocus::Ok, kConfirm, QString::fromUtf8(brenvox::msg::kOpenFailed), {});
             break;
         case brenvox::ReadOutcome::ReadError:
-            Ask(1, 1, kConfirm, QString::fromUtf8(brenvox::msg::kReadError),
+            Ask(AskButtons::Ok, AskFocus::Ok, kConfirm, QString::fromUtf8(brenvox::msg::kReadError),
                 QString::fromUtf8(brenvox::msg::kDefaultsRestored));
             ResetSettings();
             break;
@@ -614,8 +619,9 @@ void TFMain::SaveCommand() {
 void TFMain::SaveAsCommand() {
     const QString path = runFileDialog(saveDialog_);
     if (path.isEmpty()) return;
-    if (QFileInfo::exists(path) && Ask(4, 2, kConfirm, QStringLiteral("Plik o takiej nazwie już istnieje!"),
-                                       QStringLiteral("Czy na pewno mam go zastąpić nowym?")) != AskYes)
+    if (QFileInfo::exists(path) &&
+        Ask(AskButtons::OkNo, AskFocus::No, kConfirm, QStringLiteral("Plik o takiej nazwie już istnieje!"),
+            QStringLiteral("Czy na pewno mam go zastąpić nowym?")) != AskYes)
         return;
     pointDialogsAt(path);
     setSettingsName(QFileInfo(path).fileName());
@@ -641,12 +647,14 @@ void TFMain::takeScreenshots() {
         });
     };
     snap(QStringLiteral("ask-question"));
-    Ask(4, 2, kConfirm, QStringLiteral("Czy na pewno chcesz zakończyć pracę programu?"), {});
+    Ask(AskButtons::OkNo, AskFocus::No, kConfirm,
+        QStringLiteral("Czy na pewno chcesz zakończyć pracę programu?"), {});
     snap(QStringLiteral("ask-message"));
-    Ask(1, 1, kConfirm, QStringLiteral("Brak na dysku pliku o wskazanej nazwie."),
+    Ask(AskButtons::Ok, AskFocus::Ok, kConfirm, QStringLiteral("Brak na dysku pliku o wskazanej nazwie."),
         QStringLiteral("Ustawienia nie zostały załadowane."));
     snap(QStringLiteral("ask-three"));
-    Ask(5, 3, kConfirm, QStringLiteral("Opcja ta spowoduje usunięcie bieżących ustawień!"),
+    Ask(AskButtons::OkNoCancel, AskFocus::Cancel, kConfirm,
+        QStringLiteral("Opcja ta spowoduje usunięcie bieżących ustawień!"),
         QStringLiteral("Czy potwierdzasz jej wykonanie?"));
     // exit(), not quit(): quit() closes the windows first, and closing asks the close question.
     QCoreApplication::exit(0);

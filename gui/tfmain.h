@@ -3,9 +3,14 @@
 // commands and the port selection. It owns the one ModuleSettings store; the controls show it.
 #include <QMainWindow>
 #include <QString>
+#include <cstdint>
 #include <memory>
 
 #include "settings/module_settings.h"
+
+namespace brenvox {
+enum class OperationMode : int32_t;  // link/transfer.h
+}
 
 namespace Ui {
 class TFMain;
@@ -67,9 +72,8 @@ public:
     void SaveCommand();    // "Zapisz"
     void SaveAsCommand();  // "Zapisz jako"
 
-    // Module commands of page "8.Moduł" (1 Program, 2 Compare, 3 Read) and printing; they live
-    // in tfmain_operations.cpp.
-    void StartOperation(int mode);
+    // Module commands of page "8.Moduł" and printing; they live in tfmain_operations.cpp.
+    void StartOperation(brenvox::OperationMode mode);
     void PrintSettings();
 
     // Writes the port configuration file (silent when it cannot be written).

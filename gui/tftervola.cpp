@@ -39,6 +39,28 @@ QString u8(std::string_view s) {
 
 }  // namespace
 
+ProgressButtons ProgressButtonsFor(ProgressStage stage) {
+    switch (stage) {
+        case ProgressStage::Preparing:
+            return {true, false, false, false};
+        case ProgressStage::Running:
+            return {false, false, true, true};
+        case ProgressStage::AbortAsked:
+            return {false, false, true, false};
+        case ProgressStage::Ended:
+            return {true, true, false, false};
+    }
+    return {true, false, false, false};
+}
+
+void TFTervola::ShowButtons(ProgressStage stage) {
+    const ProgressButtons b = ProgressButtonsFor(stage);
+    BitBtn1->setVisible(b.repeatVisible);
+    BitBtn1->setEnabled(b.repeatEnabled);
+    BitBtn2->setVisible(b.abortVisible);
+    BitBtn2->setEnabled(b.abortEnabled);
+}
+
 TFTervola::TFTervola(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFTervola>()) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("TFTervola"));
@@ -71,10 +93,7 @@ TFTervola::TFTervola(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     connect(BitBtn1, &QPushButton::clicked, this, &TFTervola::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TFTervola::BitBtn2Click);
 
-    BitBtn1->setVisible(true);
-    BitBtn1->setEnabled(false);
-    BitBtn2->setVisible(false);
-    BitBtn2->setEnabled(false);
+    ShowButtons(ProgressStage::Preparing);
 }
 
 TFTervola::~TFTervola() {
@@ -123,10 +142,7 @@ void TFTervola::showEvent(QShowEvent* event) {
     showing_ = true;
     ++session_;
     Memo1->clear();
-    BitBtn1->setVisible(true);
-    BitBtn1->setEnabled(false);
-    BitBtn2->setVisible(false);
-    BitBtn2->setEnabled(false);
+    ShowButtons(ProgressStage::Preparing);
     if (task_.Running()) {
         waitForWorker_->start();
         return;
@@ -143,10 +159,7 @@ void TFTervola::FormShow() {
     firstStart_ = true;
 
     Memo1->clear();
-    BitBtn1->setVisible(true);
-    BitBtn1->setEnabled(false);
-    BitBtn2->setVisible(false);
-    BitBtn2->setEnabled(false);
+    ShowButtons(ProgressStage::Preparing);
 
     AddLine(u8(brenvox::progress::kCheckingPort));
     bool opened = false;
@@ -176,10 +189,7 @@ void TFTervola::FormShow() {
 void TFTervola::BitBtn1Click() {
     if (!portOpened_ || task_.Running()) return;
     task_.Join();
-    BitBtn1->setVisible(false);
-    BitBtn1->setEnabled(false);
-    BitBtn2->setVisible(true);
-    BitBtn2->setEnabled(true);
+    ShowButtons(ProgressStage::Running);
     if (firstStart_) {
         firstStart_ = false;
         AddLine(QString());
@@ -191,17 +201,12 @@ void TFTervola::BitBtn1Click() {
     workerSession_ = session_;
     if (!task_.Start(link_, state_, *this)) {
         // Cannot happen after the Running() test above; keep the window usable all the same.
-        BitBtn1->setVisible(true);
-        BitBtn1->setEnabled(true);
-        BitBtn2->setVisible(false);
-        BitBtn2->setEnabled(false);
+        ShowButtons(ProgressStage::Ended);
     }
 }
 
 void TFTervola::BitBtn2Click() {
-    BitBtn1->setVisible(false);
-    BitBtn1->setEnabled(false);
-    BitBtn2->setEnabled(false);
+    ShowButtons(ProgressStage::AbortAsked);
     state_.AbortRequested = true;
 }
 
@@ -249,10 +254,7 @@ void TFTervola::customEvent(QEvent* event) {
 }
 
 void TFTervola::ShowOutcome() {
-    BitBtn1->setVisible(true);
-    BitBtn1->setEnabled(true);
-    BitBtn2->setVisible(false);
-    BitBtn2->setEnabled(false);
+    ShowButtons(ProgressStage::Ended);
     const LinkOutcome outcome = state_.TransferOutcome.load();
     const OperationMode mode = state_.CurrentMode.load();
     for (const std::string& line :
@@ -260,7 +262,8 @@ void TFTervola::ShowOutcome() {
         AddLine(u8(line));
     if (outcome == LinkOutcome::Success) {
         if (mode == OperationMode::Compare)
-            Ask(1, 1, u8(brenvox::progress::kInfoCaption), u8(brenvox::progress::kCompareEqual), QString());
+            Ask(AskButtons::Ok, AskFocus::Ok, u8(brenvox::progress::kInfoCaption),
+                u8(brenvox::progress::kCompareEqual), QString());
         else if (mode == OperationMode::Read)
             ReadAccepted();
         AddLine(u8(brenvox::progress::kModuleReady));
@@ -282,7 +285,8 @@ void TFTervola::ReadAccepted() {
         entered = bytes.ok ? bytes.bytes : std::string("\x01\x01\x01\x01\x01");
     }
     if (!settings_ || !brenvox::ModulePinAccepted(image, dialogAccepted, entered)) {
-        Ask(1, 1, u8(brenvox::progress::kInfoCaption), u8(brenvox::progress::kWrongModulePin), QString());
+        Ask(AskButtons::Ok, AskFocus::Ok, u8(brenvox::progress::kInfoCaption),
+            u8(brenvox::progress::kWrongModulePin), QString());
         return;
     }
     const brenvox::ModuleInfo info = state_.ModuleInfo.load();
@@ -291,5 +295,6 @@ void TFTervola::ReadAccepted() {
     else
         brenvox::DecodeImageV11(image, *settings_);
     Q_EMIT settingsDecoded();
-    Ask(1, 1, u8(brenvox::progress::kInfoCaption), u8(brenvox::progress::kReadDecoded), QString());
+    Ask(AskButtons::Ok, AskFocus::Ok, u8(brenvox::progress::kInfoCaption),
+        u8(brenvox::progress::kReadDecoded), QString());
 }

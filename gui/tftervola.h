@@ -37,6 +37,22 @@ inline QEvent::Type LinkEventType(brenvox::LinkEvent e) {
     return static_cast<QEvent::Type>(kLinkEventBase + static_cast<int>(e));
 }
 
+// Where the window stands, and what its two buttons ("Powtórz", "Przerwij", at the same place)
+// offer there: only one is visible at a time, and neither is enabled while nothing can be done.
+enum class ProgressStage {
+    Preparing,   // from show until the first start, and after the port failed to open
+    Running,     // a transfer runs
+    AbortAsked,  // "Przerwij" pressed, the transfer still running
+    Ended,       // the transfer ended, whatever its outcome
+};
+struct ProgressButtons {
+    bool repeatVisible;
+    bool repeatEnabled;
+    bool abortVisible;
+    bool abortEnabled;
+};
+ProgressButtons ProgressButtonsFor(ProgressStage stage);
+
 class TFTervola : public QDialog, private brenvox::TransferObserver {
     Q_OBJECT
 
@@ -89,6 +105,7 @@ private:
     void ShowOutcome();
     void ReadAccepted();
     void AddLine(const QString& line);
+    void ShowButtons(ProgressStage stage);
     void OnLinkEvent(brenvox::LinkEvent event) override;  // worker thread
 
     std::unique_ptr<Ui::TFTervola> ui;
