@@ -475,7 +475,6 @@ void TFMain::StartUp() {
     setEnabled(true);
     startedUp_ = true;
     Q_EMIT startUpFinished();
-    if (!options_.screenshotDir.isEmpty()) QTimer::singleShot(0, this, &TFMain::takeScreenshots);
 }
 
 void TFMain::restorePortConfig() {
@@ -626,36 +625,4 @@ void TFMain::SaveAsCommand() {
     pointDialogsAt(path);
     setSettingsName(QFileInfo(path).fileName());
     writeSettings(path, settings_);
-}
-
-// ---- Pictures for the documentation and for checking the layout ----
-
-void TFMain::takeScreenshots() {
-    const QString dir = options_.screenshotDir;
-    QDir().mkpath(dir);
-    for (int i = 0; i < ui->PageControl1->count(); ++i) {
-        ui->PageControl1->setCurrentIndex(i);
-        QApplication::processEvents();
-        grab().save(QStringLiteral("%1/page%2.png").arg(dir).arg(i + 1));
-    }
-    ui->PageControl1->setCurrentIndex(0);
-    auto snap = [dir](const QString& name) {
-        QTimer::singleShot(300, [dir, name] {
-            TFAsk* dialog = askDialog();
-            dialog->grab().save(QStringLiteral("%1/%2.png").arg(dir, name));
-            dialog->done(AskNo);
-        });
-    };
-    snap(QStringLiteral("ask-question"));
-    Ask(AskButtons::OkNo, AskFocus::No, kConfirm,
-        QStringLiteral("Czy na pewno chcesz zakończyć pracę programu?"), {});
-    snap(QStringLiteral("ask-message"));
-    Ask(AskButtons::Ok, AskFocus::Ok, kConfirm, QStringLiteral("Brak na dysku pliku o wskazanej nazwie."),
-        QStringLiteral("Ustawienia nie zostały załadowane."));
-    snap(QStringLiteral("ask-three"));
-    Ask(AskButtons::OkNoCancel, AskFocus::Cancel, kConfirm,
-        QStringLiteral("Opcja ta spowoduje usunięcie bieżących ustawień!"),
-        QStringLiteral("Czy potwierdzasz jej wykonanie?"));
-    // exit(), not quit(): quit() closes the windows first, and closing asks the close question.
-    QCoreApplication::exit(0);
 }

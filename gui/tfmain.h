@@ -27,9 +27,9 @@ public:
         // The program directory the settings and port folders hang off; empty: the directory
         // of the executable (tests point it at a scratch folder).
         QString appDir;
-        // When set, the window saves a picture of every page and of a few messages there after
-        // start-up and quits (used by scripts/screenshots.sh).
-        QString screenshotDir;
+        // A device the progress window opens instead of the one the port selection names; empty:
+        // the selection's. Tests and demos reach the simulator's pseudo-terminal through it.
+        QString portDevice;
     };
 
     explicit TFMain(QWidget* parent = nullptr);
@@ -98,7 +98,6 @@ private:
     void TabSheet3Show();
     void presetSmsc(const char* number);
     void pointDialogsAt(const QString& path);
-    void takeScreenshots();
 
     std::unique_ptr<Ui::TFMain> ui;
     Options options_;

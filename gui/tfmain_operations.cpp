@@ -49,6 +49,7 @@ void TFMain::StartOperation(brenvox::OperationMode mode) {
     TFTervola* w = progressWindow(this);
     w->setSettings(&settings());
     w->setPortSelection(portTypeIndex(), portNumberIndex());
+    w->setPortDevice(options_.portDevice);
     w->setMode(mode);
     w->RunLinkOperation();
 

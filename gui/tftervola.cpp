@@ -23,8 +23,6 @@ using brenvox::OperationMode;
 
 namespace {
 
-QString deviceOverride;
-
 // A posted event of the worker: which of the four, and the window session of its transfer.
 class LinkQtEvent : public QEvent {
 public:
@@ -106,13 +104,6 @@ TFTervola::~TFTervola() {
 void TFTervola::setPortSelection(int typeIndex, int numberIndex) {
     portTypeIndex_ = typeIndex;
     portNumberIndex_ = numberIndex;
-}
-
-void TFTervola::setPortDeviceOverride(const QString& devicePath) {
-    deviceOverride = devicePath;
-}
-QString TFTervola::portDeviceOverride() {
-    return deviceOverride;
 }
 
 QString TFTervola::portDevice() const {

@@ -69,8 +69,7 @@ public:
 
     // A device path that replaces the one the port selection names (tests and demos talk to
     // the simulator's pseudo-terminal through it). Empty restores the selection's device.
-    static void setPortDeviceOverride(const QString& devicePath);
-    static QString portDeviceOverride();
+    void setPortDevice(const QString& devicePath) { deviceOverride = devicePath; }
 
     // Shows the window modally and returns when the user has closed it.
     void RunLinkOperation();
@@ -119,6 +118,7 @@ private:
     brenvox::ModuleSettings* settings_ = nullptr;
     int portTypeIndex_ = 0;
     int portNumberIndex_ = -1;
+    QString deviceOverride;  // see setPortDevice
     bool portOpened_ = false;
     bool firstStart_ = true;
     bool showing_ = false;

@@ -66,17 +66,16 @@ void TstOperations::init() {
     QDir(dir_.path()).mkpath(QStringLiteral("System"));
     TFMain::Options options;
     options.appDir = dir_.path() + QLatin1Char('/');
+    // The progress window must fail to open its port, whatever the machine has.
+    options.portDevice = QStringLiteral("/dev/brenvox-test-no-such-port");
     main_ = std::make_unique<TFMain>(options);
     main_->show();
     QVERIFY(QTest::qWaitFor([&] { return main_->startedUp(); }, 30000));
-    // The progress window must fail to open its port, whatever the machine has.
-    TFTervola::setPortDeviceOverride(QStringLiteral("/dev/brenvox-test-no-such-port"));
 }
 
 void TstOperations::cleanup() {
     dialogs_.reset();
     main_.reset();
-    TFTervola::setPortDeviceOverride(QString());
 }
 
 QList<DialogDriver::Seen> TstOperations::run(OperationMode mode, QList<int> answers) {
