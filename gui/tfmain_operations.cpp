@@ -1,7 +1,4 @@
 // Module commands of page "8.Moduł" (StartOperation) and printing of the settings.
-//
-// The settings model has a member named like one of Qt's keywords, so the core headers come
-// before any Qt header.
 #include <QString>
 
 #include "link/transfer.h"

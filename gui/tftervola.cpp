@@ -1,4 +1,3 @@
-// The core headers come first: the settings model has a member named like one of Qt's keywords.
 #include "tftervola.h"
 
 #include <QCoreApplication>
@@ -104,11 +103,6 @@ TFTervola::~TFTervola() {
 void TFTervola::setPortSelection(int typeIndex, int numberIndex) {
     portTypeIndex_ = typeIndex;
     portNumberIndex_ = numberIndex;
-}
-
-QString TFTervola::portDevice() const {
-    if (!deviceOverride.isEmpty()) return deviceOverride;
-    return u8(brenvox::PortDevicePath(portTypeIndex_, portNumberIndex_ + 1));
 }
 
 void TFTervola::RunLinkOperation() {

@@ -3,14 +3,6 @@
 // settings for both module versions, runs the transfer on the worker thread, logs every phase,
 // moves the bar from the worker's counters, lets the user abort or repeat, and after a good read
 // checks the module PIN and loads the read settings into the editor.
-// The settings model has a member named like one of Qt's keywords; keep the keyword macro out of
-// the core headers whatever was included before this one.
-#pragma push_macro("slots")
-#undef slots
-#include "link/serial_link.h"
-#include "link/transfer.h"
-#pragma pop_macro("slots")
-
 #include <QDialog>
 #include <QEvent>
 #include <QString>
@@ -18,6 +10,9 @@
 #include <QTimer>
 #include <atomic>
 #include <memory>
+
+#include "link/serial_link.h"
+#include "link/transfer.h"
 
 namespace Ui {
 class TFTervola;
@@ -73,9 +68,6 @@ public:
 
     // Shows the window modally and returns when the user has closed it.
     void RunLinkOperation();
-
-    // The device the next show opens, from the selection or the override.
-    QString portDevice() const;
 
     QStringList logLines() const;
     const brenvox::TransferState& state() const { return state_; }

@@ -40,7 +40,7 @@ struct ModuleInfo {
     uint8_t VersionMinor;
 };
 
-// The values are those of the window messages the GUI turns them into (WM_USER + 200 ...).
+// Distinct fixed values: a GUI offsets them into event types of its own (see LinkEventType).
 enum class LinkEvent { Done = 1224, Identified = 1225, Checking = 1226, Restarting = 1227 };
 
 // Receives the transfer's events on the worker thread, each after the state it announces has been
