@@ -318,7 +318,7 @@ std::string ProbeAnswer(const ModuleInfo& info) {
     if (info.ModuleType == 1) text += " (Nokia3330, 3410)";
     if (info.ModuleType == 2) text += " (Nokia5110)";
     // What a transfer would refuse as UnsupportedModule, said before anyone tries one.
-    if (info.ModuleType == 3 || !VersionOf(info)) text += ", not supported";
+    if (info.ModuleType == 3 || !ModuleVersionOf(info)) text += ", not supported";
     return text;
 }
 

@@ -1,6 +1,5 @@
 // The program Brenvox: the main window, then the dialogs that live as long as it does.
 #include <QApplication>
-#include <QStringList>
 
 #include "tfask.h"
 #include "tfinput.h"
@@ -8,14 +7,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-
-    TFMain::Options options;
-    // Undocumented: saves pictures of every page for scripts/screenshots.sh and quits.
-    const QStringList args = QApplication::arguments();
-    const qsizetype at = args.indexOf(QStringLiteral("--screenshot-dir"));
-    if (at >= 0 && at + 1 < args.size()) options.screenshotDir = args.at(at + 1);
-
-    TFMain mainWindow(options);
+    TFMain mainWindow;
     askDialog();
     pinDialog();
     mainWindow.show();

@@ -1,6 +1,5 @@
 #include "settings_printer.h"
 
-// The core headers come first: the settings model has a member named like one of Qt's keywords.
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>

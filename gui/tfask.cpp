@@ -47,30 +47,16 @@ int TFAsk::widthFor(int line1Width, int line2Width) {
     return w < kMinWidth ? kMinWidth : w;
 }
 
-void TFAsk::prepare(int buttons, int focus, const QString& caption, const QString& line1,
+void TFAsk::prepare(AskButtons buttons, AskFocus focus, const QString& caption, const QString& line1,
                     const QString& line2) {
     QPushButton* ok = ui->BitBtn1;
     QPushButton* no = ui->BitBtn2;
     QPushButton* cancel = ui->BitBtn3;
-    switch (buttons) {
-        case 1:
-            ok->setVisible(true), no->setVisible(false), cancel->setVisible(false);
-            break;
-        case 2:
-            ok->setVisible(false), no->setVisible(true), cancel->setVisible(false);
-            break;
-        case 3:
-            ok->setVisible(false), no->setVisible(false), cancel->setVisible(true);
-            break;
-        case 4:
-            ok->setVisible(true), no->setVisible(true), cancel->setVisible(false);
-            break;
-        case 5:
-            ok->setVisible(true), no->setVisible(true), cancel->setVisible(true);
-            break;
-        default:
-            break;
-    }
+    ok->setVisible(buttons == AskButtons::Ok || buttons == AskButtons::OkNo ||
+                   buttons == AskButtons::OkNoCancel);
+    no->setVisible(buttons == AskButtons::No || buttons == AskButtons::OkNo ||
+                   buttons == AskButtons::OkNoCancel);
+    cancel->setVisible(buttons == AskButtons::Cancel || buttons == AskButtons::OkNoCancel);
     focus_ = focus;
 
     setWindowTitle(caption);
@@ -101,29 +87,27 @@ void TFAsk::prepare(int buttons, int focus, const QString& caption, const QStrin
 
     const int top = ok->y();
     switch (buttons) {
-        case 1:
+        case AskButtons::Ok:
             ok->move((W - kButtonWidth) / 2, top);
             break;
-        case 2:
+        case AskButtons::No:
             no->move((W - kButtonWidth) / 2, top);
             break;
-        case 3:
+        case AskButtons::Cancel:
             cancel->move((W - kButtonWidth) / 2, top);
             break;
-        case 4:
+        case AskButtons::OkNo:
             ok->move(8, top);
             no->move(W - 95, top);
             break;
-        case 5: {
+        case AskButtons::OkNoCancel: {
             ok->move(8, top);
             cancel->move(W - 95, top);
-            // "Nie" centred in the gap; C++ division truncates towards zero as required.
+            // "Nie" centred in the gap; a negative gap (very narrow buttons) rounds towards zero.
             const int gap = cancel->x() - ok->x() - ok->width() - no->width();
             no->move(ok->x() + ok->width() + gap / 2, top);
             break;
         }
-        default:
-            break;
     }
 }
 
@@ -139,16 +123,16 @@ void TFAsk::showEvent(QShowEvent* event) {
     }
     QPushButton* target = nullptr;
     switch (focus_) {
-        case 1:
+        case AskFocus::Ok:
             target = ui->BitBtn1;
             break;
-        case 2:
+        case AskFocus::No:
             target = ui->BitBtn2;
             break;
-        case 3:
+        case AskFocus::Cancel:
             target = ui->BitBtn3;
             break;
-        default:
+        case AskFocus::Default:
             break;
     }
     if (target && target->isVisible()) {
@@ -163,7 +147,8 @@ TFAsk* askDialog() {
     return dialog;
 }
 
-int Ask(int buttons, int focus, const QString& caption, const QString& line1, const QString& line2) {
+int Ask(AskButtons buttons, AskFocus focus, const QString& caption, const QString& line1,
+        const QString& line2) {
     TFAsk* dialog = askDialog();
     dialog->prepare(buttons, focus, caption, line1, line2);
     return dialog->exec();

@@ -2,16 +2,30 @@
 // The question dialog through which every message and yes/no question of the program is shown,
 // and `Ask`, the one routine that shows it.
 #include <QDialog>
+#include <QString>
 #include <memory>
+
+#include "settings/messages.h"
 
 namespace Ui {
 class TFAsk;
 }
 
-// Results of Ask.
+// The buttons a call shows.
+enum class AskButtons { Ok, No, Cancel, OkNo, OkNoCancel };
+// The button that has the focus when the dialog opens; it must be one the call shows. Default
+// leaves the focus where the dialog puts it.
+enum class AskFocus { Ok, No, Cancel, Default };
+
+// Results of Ask: the dialog's result codes, which callers compare and tests script.
 inline constexpr int AskYes = 6;     // "OK"
 inline constexpr int AskNo = 7;      // "Nie"
 inline constexpr int AskCancel = 2;  // "Anuluj", or the dialog closed any other way
+
+namespace brenvox::gui {
+// The caption of questions and of most messages.
+inline const QString kConfirm = QString::fromUtf8(brenvox::msg::kCaptionConfirm);
+}  // namespace brenvox::gui
 
 class TFAsk : public QDialog {
     Q_OBJECT
@@ -20,10 +34,10 @@ public:
     explicit TFAsk(QWidget* parent = nullptr);
     ~TFAsk() override;
 
-    // Lays the dialog out for one call without showing it: button visibility (1 "OK", 2 "Nie",
-    // 3 "Anuluj", 4 "OK"+"Nie", 5 all three, anything else: as the previous call left them),
-    // the focus request, caption, the two lines, the width and every position.
-    void prepare(int buttons, int focus, const QString& caption, const QString& line1, const QString& line2);
+    // Lays the dialog out for one call without showing it: button visibility, the focus
+    // request, caption, the two lines, the width and every position.
+    void prepare(AskButtons buttons, AskFocus focus, const QString& caption, const QString& line1,
+                 const QString& line2);
 
     // The window width for two lines of the given pixel widths: the wider plus 41, at least 282.
     static int widthFor(int line1Width, int line2Width);
@@ -36,7 +50,7 @@ protected:
 
 private:
     std::unique_ptr<Ui::TFAsk> ui;
-    int focus_ = 0;
+    AskFocus focus_ = AskFocus::Default;
 };
 
 // The process-wide question dialog; created on first use (the program creates it at start-up)
@@ -44,6 +58,7 @@ private:
 TFAsk* askDialog();
 
 // Shows the question dialog modally and returns the result of the pressed button (AskYes,
-// AskNo, AskCancel). Messages use buttons 1 / focus 1; questions buttons 4 / focus 2, and only
-// AskYes counts as consent. An empty line2 gives a one-line dialog.
-int Ask(int buttons, int focus, const QString& caption, const QString& line1, const QString& line2);
+// AskNo, AskCancel). Messages use Ok / Ok; questions OkNo / No (the safe answer has the focus),
+// and only AskYes counts as consent. An empty line2 gives a one-line dialog.
+int Ask(AskButtons buttons, AskFocus focus, const QString& caption, const QString& line1,
+        const QString& line2);

@@ -21,6 +21,7 @@
 #include "cp1250_text.h"
 #include "gui_style.h"
 #include "link/serial_link.h"
+#include "link/transfer.h"
 #include "page_icons.h"
 #include "pages/files_page.h"
 #include "pages/inputs_page.h"
@@ -40,6 +41,7 @@
 using brenvox::IntSetting;
 using brenvox::ModuleSettings;
 using brenvox::gui::fromCp1250;
+using brenvox::gui::kConfirm;
 using brenvox::gui::toCp1250;
 
 namespace {
@@ -49,7 +51,6 @@ constexpr int kVersionMinor = 1;
 constexpr int kStartUpDelayMs = 500;
 const QString kStatusPrefix = QStringLiteral(" Nazwa ustawień: ");
 const QString kNewName = QString::fromUtf8(brenvox::msg::kNewSettingsName);
-const QString kConfirm = QString::fromUtf8(brenvox::msg::kCaptionConfirm);
 
 // The platform style with less room around each tab's picture and caption.
 class CompactTabStyle : public QProxyStyle {
@@ -269,9 +270,10 @@ void TFMain::setUpControls() {
     connect(files.BitBtn13, &QPushButton::clicked, this, &TFMain::PrintSettings);
 
     // Module commands.
-    connect(mod.BitBtn5, &QPushButton::clicked, this, [this] { StartOperation(1); });
-    connect(mod.BitBtn6, &QPushButton::clicked, this, [this] { StartOperation(2); });
-    connect(mod.BitBtn7, &QPushButton::clicked, this, [this] { StartOperation(3); });
+    using brenvox::OperationMode;
+    connect(mod.BitBtn5, &QPushButton::clicked, this, [this] { StartOperation(OperationMode::Program); });
+    connect(mod.BitBtn6, &QPushButton::clicked, this, [this] { StartOperation(OperationMode::Compare); });
+    connect(mod.BitBtn7, &QPushButton::clicked, this, [this] { StartOperation(OperationMode::Read); });
 
     // Port selection: every change is remembered, except while it is being restored.
     for (QComboBox* box : {mod.ComboBox2, mod.ComboBox3}) {
@@ -421,7 +423,6 @@ void TFMain::StartUp() {
     setEnabled(true);
     startedUp_ = true;
     Q_EMIT startUpFinished();
-    if (!options_.screenshotDir.isEmpty()) QTimer::singleShot(0, this, &TFMain::takeScreenshots);
 }
 
 void TFMain::restorePortConfig() {
@@ -464,11 +465,13 @@ void TFMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (Ask(4, 2, kConfirm, QStringLiteral("Czy na pewno chcesz zakończyć pracę programu?"), {}) != AskYes) {
+    if (Ask(AskButtons::OkNo, AskFocus::No, kConfirm,
+            QStringLiteral("Czy na pewno chcesz zakończyć pracę programu?"), {}) != AskYes) {
         event->ignore();
         return;
     }
-    if (Ask(4, 2, kConfirm, QStringLiteral("Czy zapisać aktualne ustawienia na dysk?"), {}) == AskYes)
+    if (Ask(AskButtons::OkNo, AskFocus::No, kConfirm,
+            QStringLiteral("Czy zapisać aktualne ustawienia na dysk?"), {}) == AskYes)
         SaveAsCommand();
     event->accept();
 }
@@ -491,7 +494,8 @@ void TFMain::pointDialogsAt(const QString& path) {
 }
 
 void TFMain::NewCommand() {
-    if (Ask(4, 2, kConfirm, QStringLiteral("Opcja ta spowoduje usunięcie bieżących ustawień!"),
+    if (Ask(AskButtons::OkNo, AskFocus::No, kConfirm,
+            QStringLiteral("Opcja ta spowoduje usunięcie bieżących ustawień!"),
             QStringLiteral("Czy potwierdzasz jej wykonanie?")) == AskYes)
         ResetSettings();
 }
@@ -516,7 +520,7 @@ QString runFileDialog(QFileDialog* dialog) {
 
 void writeSettings(const QString& path, const ModuleSettings& s) {
     if (!brenvox::WriteSettingsFile(localPath(path), s))
-        Ask(1, 1, kConfirm, QString::fromUtf8(brenvox::msg::kSaveFailed), {});
+        Ask(AskButtons::Ok, AskFocus::Ok, kConfirm, QString::fromUtf8(brenvox::msg::kSaveFailed), {});
 }
 }  // namespace
 
@@ -524,7 +528,7 @@ void TFMain::OpenCommand() {
     const QString path = runFileDialog(openDialog_);
     if (path.isEmpty()) return;
     if (!QFileInfo(path).isFile()) {
-        Ask(1, 1, kConfirm, QStringLiteral("Brak na dysku pliku o wskazanej nazwie."),
+        Ask(AskButtons::Ok, AskFocus::Ok, kConfirm, QStringLiteral("Brak na dysku pliku o wskazanej nazwie."),
             QStringLiteral("Ustawienia nie zostały załadowane."));
         return;
     }
@@ -538,10 +542,10 @@ void TFMain::OpenCommand() {
             refreshControls();
             break;
         case brenvox::ReadOutcome::OpenFailed:
-            Ask(1, 1, kConfirm, QString::fromUtf8(brenvox::msg::kOpenFailed), {});
+            Ask(AskButtons::Ok, AskFocus::Ok, kConfirm, QString::fromUtf8(brenvox::msg::kOpenFailed), {});
             break;
         case brenvox::ReadOutcome::ReadError:
-            Ask(1, 1, kConfirm, QString::fromUtf8(brenvox::msg::kReadError),
+            Ask(AskButtons::Ok, AskFocus::Ok, kConfirm, QString::fromUtf8(brenvox::msg::kReadError),
                 QString::fromUtf8(brenvox::msg::kDefaultsRestored));
             ResetSettings();
             break;
@@ -559,40 +563,11 @@ void TFMain::SaveCommand() {
 void TFMain::SaveAsCommand() {
     const QString path = runFileDialog(saveDialog_);
     if (path.isEmpty()) return;
-    if (QFileInfo::exists(path) && Ask(4, 2, kConfirm, QStringLiteral("Plik o takiej nazwie już istnieje!"),
-                                       QStringLiteral("Czy na pewno mam go zastąpić nowym?")) != AskYes)
+    if (QFileInfo::exists(path) &&
+        Ask(AskButtons::OkNo, AskFocus::No, kConfirm, QStringLiteral("Plik o takiej nazwie już istnieje!"),
+            QStringLiteral("Czy na pewno mam go zastąpić nowym?")) != AskYes)
         return;
     pointDialogsAt(path);
     setSettingsName(QFileInfo(path).fileName());
     writeSettings(path, settings_);
-}
-
-// ---- Pictures for the documentation and for checking the layout ----
-
-void TFMain::takeScreenshots() {
-    const QString dir = options_.screenshotDir;
-    QDir().mkpath(dir);
-    for (int i = 0; i < ui->PageControl1->count(); ++i) {
-        ui->PageControl1->setCurrentIndex(i);
-        QApplication::processEvents();
-        grab().save(QStringLiteral("%1/page%2.png").arg(dir).arg(i + 1));
-    }
-    ui->PageControl1->setCurrentIndex(0);
-    auto snap = [dir](const QString& name) {
-        QTimer::singleShot(300, [dir, name] {
-            TFAsk* dialog = askDialog();
-            dialog->grab().save(QStringLiteral("%1/%2.png").arg(dir, name));
-            dialog->done(AskNo);
-        });
-    };
-    snap(QStringLiteral("ask-question"));
-    Ask(4, 2, kConfirm, QStringLiteral("Czy na pewno chcesz zakończyć pracę programu?"), {});
-    snap(QStringLiteral("ask-message"));
-    Ask(1, 1, kConfirm, QStringLiteral("Brak na dysku pliku o wskazanej nazwie."),
-        QStringLiteral("Ustawienia nie zostały załadowane."));
-    snap(QStringLiteral("ask-three"));
-    Ask(5, 3, kConfirm, QStringLiteral("Opcja ta spowoduje usunięcie bieżących ustawień!"),
-        QStringLiteral("Czy potwierdzasz jej wykonanie?"));
-    // exit(), not quit(): quit() closes the windows first, and closing asks the close question.
-    QCoreApplication::exit(0);
 }

@@ -4,9 +4,14 @@
 // window owns the one ModuleSettings store and binds the pages' controls to it.
 #include <QMainWindow>
 #include <QString>
+#include <cstdint>
 #include <memory>
 
 #include "settings/module_settings.h"
+
+namespace brenvox {
+enum class OperationMode : int32_t;  // link/transfer.h
+}
 
 namespace Ui {
 class TFMain;
@@ -31,9 +36,9 @@ public:
         // The program directory the settings and port folders hang off; empty: the directory
         // of the executable (tests point it at a scratch folder).
         QString appDir;
-        // When set, the window saves a picture of every page and of a few messages there after
-        // start-up and quits (used by scripts/screenshots.sh).
-        QString screenshotDir;
+        // A device the progress window opens instead of the one the port selection names; empty:
+        // the selection's. Tests and demos reach the simulator's pseudo-terminal through it.
+        QString portDevice;
     };
 
     explicit TFMain(QWidget* parent = nullptr);
@@ -71,9 +76,6 @@ public:
     bool loadingGuard() const { return loadingGuard_; }
     QString statusText() const;
 
-    QFileDialog* openDialog() const { return openDialog_; }
-    QFileDialog* saveDialog() const { return saveDialog_; }
-
     // Shows the model in every control (under the loading guard, so nothing is stored back),
     // then the selected slot in the slot editor. Used after a file load and a module read.
     void refreshControls();
@@ -90,9 +92,8 @@ public:
     void SaveCommand();    // "Zapisz"
     void SaveAsCommand();  // "Zapisz jako"
 
-    // Module commands of page "8.Moduł" (1 Program, 2 Compare, 3 Read) and printing; they live
-    // in tfmain_operations.cpp.
-    void StartOperation(int mode);
+    // Module commands of page "8.Moduł" and printing; they live in tfmain_operations.cpp.
+    void StartOperation(brenvox::OperationMode mode);
     void PrintSettings();
 
     // Writes the port configuration file (silent when it cannot be written).
@@ -119,7 +120,6 @@ private:
     void updatePortTooltip();
     void TabSheet3Show();
     void pointDialogsAt(const QString& path);
-    void takeScreenshots();
 
     std::unique_ptr<Ui::TFMain> ui;
     Pages pages_;

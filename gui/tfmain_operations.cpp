@@ -1,7 +1,4 @@
 // Module commands of page "8.Moduł" (StartOperation) and printing of the settings.
-//
-// The settings model has a member named like one of Qt's keywords, so the core headers come
-// before any Qt header.
 #include <QString>
 
 #include "link/transfer.h"
@@ -12,9 +9,9 @@
 #include "tfmain.h"
 #include "tftervola.h"
 
-namespace {
+using brenvox::gui::kConfirm;
 
-const QString kConfirm = QStringLiteral("Potwierdź");
+namespace {
 
 // The progress window is made once and kept as a child of the main window, as every window of
 // the program lives until the end.
@@ -30,33 +27,32 @@ TFTervola* progressWindow(TFMain* main) {
 
 }  // namespace
 
-void TFMain::StartOperation(int mode) {
-    if (mode < static_cast<int>(brenvox::OperationMode::Program) ||
-        mode > static_cast<int>(brenvox::OperationMode::Read))
-        return;
-    const bool program = mode == static_cast<int>(brenvox::OperationMode::Program);
+void TFMain::StartOperation(brenvox::OperationMode mode) {
+    const bool program = mode == brenvox::OperationMode::Program;
 
     // Before programming, the offer to save; a cancelled save does not stop the operation.
-    if (program &&
-        Ask(4, 2, kConfirm, QStringLiteral("Czy zapisać aktualne ustawienia na dysk?"), QString()) == AskYes)
+    if (program && Ask(AskButtons::OkNo, AskFocus::No, kConfirm,
+                       QStringLiteral("Czy zapisać aktualne ustawienia na dysk?"), QString()) == AskYes)
         SaveAsCommand();
 
     // No exchange with the module before the settings pass every check: one message, the first
     // failure's.
     if (const auto failure = brenvox::ValidateSettings(settings())) {
-        Ask(1, 1, QString::fromStdString(failure->caption), QString::fromStdString(failure->line1),
-            QString::fromStdString(failure->line2));
+        Ask(AskButtons::Ok, AskFocus::Ok, QString::fromStdString(failure->caption),
+            QString::fromStdString(failure->line1), QString::fromStdString(failure->line2));
         return;
     }
 
     TFTervola* w = progressWindow(this);
     w->setSettings(&settings());
     w->setPortSelection(portTypeIndex(), portNumberIndex());
-    w->setMode(static_cast<brenvox::OperationMode>(mode));
+    w->setPortDevice(options_.portDevice);
+    w->setMode(mode);
     w->RunLinkOperation();
 
     // After programming, whatever its outcome, the offer to print what the editor holds.
-    if (program && Ask(4, 2, kConfirm, QStringLiteral("Czy wykonać wydruk ustawień?"), QString()) == AskYes)
+    if (program && Ask(AskButtons::OkNo, AskFocus::No, kConfirm,
+                       QStringLiteral("Czy wykonać wydruk ustawień?"), QString()) == AskYes)
         PrintSettings();
 }
 
@@ -65,5 +61,5 @@ void TFMain::PrintSettings() {
     // Without a usable printer (none set up, or the print system refused the job) the user is
     // told so rather than left with nothing on paper and no word.
     if (!result.hasPrinter || !result.run.ok)
-        Ask(1, 1, kConfirm, QStringLiteral("Brak dostępnej drukarki."), QString());
+        Ask(AskButtons::Ok, AskFocus::Ok, kConfirm, QStringLiteral("Brak dostępnej drukarki."), QString());
 }

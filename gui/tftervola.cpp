@@ -1,4 +1,3 @@
-// The core headers come first: the settings model has a member named like one of Qt's keywords.
 #include "tftervola.h"
 
 #include <QCoreApplication>
@@ -23,8 +22,6 @@ using brenvox::OperationMode;
 
 namespace {
 
-QString deviceOverride;
-
 // A posted event of the worker: which of the four, and the window session of its transfer.
 class LinkQtEvent : public QEvent {
 public:
@@ -38,6 +35,28 @@ QString u8(std::string_view s) {
 }
 
 }  // namespace
+
+ProgressButtons ProgressButtonsFor(ProgressStage stage) {
+    switch (stage) {
+        case ProgressStage::Preparing:
+            return {true, false, false, false};
+        case ProgressStage::Running:
+            return {false, false, true, true};
+        case ProgressStage::AbortAsked:
+            return {false, false, true, false};
+        case ProgressStage::Ended:
+            return {true, true, false, false};
+    }
+    return {true, false, false, false};
+}
+
+void TFTervola::ShowButtons(ProgressStage stage) {
+    const ProgressButtons b = ProgressButtonsFor(stage);
+    BitBtn1->setVisible(b.repeatVisible);
+    BitBtn1->setEnabled(b.repeatEnabled);
+    BitBtn2->setVisible(b.abortVisible);
+    BitBtn2->setEnabled(b.abortEnabled);
+}
 
 TFTervola::TFTervola(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFTervola>()) {
     ui->setupUi(this);
@@ -71,10 +90,7 @@ TFTervola::TFTervola(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     connect(BitBtn1, &QPushButton::clicked, this, &TFTervola::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TFTervola::BitBtn2Click);
 
-    BitBtn1->setVisible(true);
-    BitBtn1->setEnabled(false);
-    BitBtn2->setVisible(false);
-    BitBtn2->setEnabled(false);
+    ShowButtons(ProgressStage::Preparing);
 }
 
 TFTervola::~TFTervola() {
@@ -87,18 +103,6 @@ TFTervola::~TFTervola() {
 void TFTervola::setPortSelection(int typeIndex, int numberIndex) {
     portTypeIndex_ = typeIndex;
     portNumberIndex_ = numberIndex;
-}
-
-void TFTervola::setPortDeviceOverride(const QString& devicePath) {
-    deviceOverride = devicePath;
-}
-QString TFTervola::portDeviceOverride() {
-    return deviceOverride;
-}
-
-QString TFTervola::portDevice() const {
-    if (!deviceOverride.isEmpty()) return deviceOverride;
-    return u8(brenvox::PortDevicePath(portTypeIndex_, portNumberIndex_ + 1));
 }
 
 void TFTervola::RunLinkOperation() {
@@ -123,10 +127,7 @@ void TFTervola::showEvent(QShowEvent* event) {
     showing_ = true;
     ++session_;
     Memo1->clear();
-    BitBtn1->setVisible(true);
-    BitBtn1->setEnabled(false);
-    BitBtn2->setVisible(false);
-    BitBtn2->setEnabled(false);
+    ShowButtons(ProgressStage::Preparing);
     if (task_.Running()) {
         waitForWorker_->start();
         return;
@@ -143,15 +144,12 @@ void TFTervola::FormShow() {
     firstStart_ = true;
 
     Memo1->clear();
-    BitBtn1->setVisible(true);
-    BitBtn1->setEnabled(false);
-    BitBtn2->setVisible(false);
-    BitBtn2->setEnabled(false);
+    ShowButtons(ProgressStage::Preparing);
 
     AddLine(u8(brenvox::progress::kCheckingPort));
     bool opened = false;
-    if (!deviceOverride.isEmpty()) {
-        opened = brenvox::OpenModulePort(link_, deviceOverride.toStdString());
+    if (!portDevice_.isEmpty()) {
+        opened = brenvox::OpenModulePort(link_, portDevice_.toStdString());
     } else {
         // No number chosen (index -1) gives port 0, which OpenPort refuses.
         opened = brenvox::OpenModulePort(link_, portNumberIndex_ + 1, portTypeIndex_);
@@ -173,10 +171,7 @@ void TFTervola::FormShow() {
 void TFTervola::BitBtn1Click() {
     if (!portOpened_ || task_.Running()) return;
     task_.Join();
-    BitBtn1->setVisible(false);
-    BitBtn1->setEnabled(false);
-    BitBtn2->setVisible(true);
-    BitBtn2->setEnabled(true);
+    ShowButtons(ProgressStage::Running);
     if (firstStart_) {
         firstStart_ = false;
         AddLine(QString());
@@ -188,17 +183,12 @@ void TFTervola::BitBtn1Click() {
     workerSession_ = session_;
     if (!task_.Start(link_, state_, *this)) {
         // Cannot happen after the Running() test above; keep the window usable all the same.
-        BitBtn1->setVisible(true);
-        BitBtn1->setEnabled(true);
-        BitBtn2->setVisible(false);
-        BitBtn2->setEnabled(false);
+        ShowButtons(ProgressStage::Ended);
     }
 }
 
 void TFTervola::BitBtn2Click() {
-    BitBtn1->setVisible(false);
-    BitBtn1->setEnabled(false);
-    BitBtn2->setEnabled(false);
+    ShowButtons(ProgressStage::AbortAsked);
     state_.AbortRequested = true;
 }
 
@@ -246,10 +236,7 @@ void TFTervola::customEvent(QEvent* event) {
 }
 
 void TFTervola::ShowOutcome() {
-    BitBtn1->setVisible(true);
-    BitBtn1->setEnabled(true);
-    BitBtn2->setVisible(false);
-    BitBtn2->setEnabled(false);
+    ShowButtons(ProgressStage::Ended);
     const LinkOutcome outcome = state_.TransferOutcome.load();
     const OperationMode mode = state_.CurrentMode.load();
     for (const std::string& line :
@@ -257,7 +244,8 @@ void TFTervola::ShowOutcome() {
         AddLine(u8(line));
     if (outcome == LinkOutcome::Success) {
         if (mode == OperationMode::Compare)
-            Ask(1, 1, u8(brenvox::progress::kInfoCaption), u8(brenvox::progress::kCompareEqual), QString());
+            Ask(AskButtons::Ok, AskFocus::Ok, u8(brenvox::progress::kInfoCaption),
+                u8(brenvox::progress::kCompareEqual), QString());
         else if (mode == OperationMode::Read)
             ReadAccepted();
         AddLine(u8(brenvox::progress::kModuleReady));
@@ -274,10 +262,12 @@ void TFTervola::ReadAccepted() {
     };
     const auto read = settings_ ? brenvox::AcceptReadImage(state_, askPin, *settings_) : std::nullopt;
     if (!read) {
-        Ask(1, 1, u8(brenvox::progress::kInfoCaption), u8(brenvox::progress::kWrongModulePin), QString());
+        Ask(AskButtons::Ok, AskFocus::Ok, u8(brenvox::progress::kInfoCaption),
+            u8(brenvox::progress::kWrongModulePin), QString());
         return;
     }
     *settings_ = read->settings;
     Q_EMIT settingsDecoded();
-    Ask(1, 1, u8(brenvox::progress::kInfoCaption), u8(brenvox::progress::kReadDecoded), QString());
+    Ask(AskButtons::Ok, AskFocus::Ok, u8(brenvox::progress::kInfoCaption),
+        u8(brenvox::progress::kReadDecoded), QString());
 }

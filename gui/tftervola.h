@@ -3,14 +3,6 @@
 // settings for both module versions, runs the transfer on the worker thread, logs every phase,
 // moves the bar from the worker's counters, lets the user abort or repeat, and after a good read
 // checks the module PIN and loads the read settings into the editor.
-// The settings model has a member named like one of Qt's keywords; keep the keyword macro out of
-// the core headers whatever was included before this one.
-#pragma push_macro("slots")
-#undef slots
-#include "link/serial_link.h"
-#include "link/transfer.h"
-#pragma pop_macro("slots")
-
 #include <QDialog>
 #include <QEvent>
 #include <QString>
@@ -18,6 +10,9 @@
 #include <QTimer>
 #include <atomic>
 #include <memory>
+
+#include "link/serial_link.h"
+#include "link/transfer.h"
 
 namespace Ui {
 class TFTervola;
@@ -37,6 +32,22 @@ inline QEvent::Type LinkEventType(brenvox::LinkEvent e) {
     return static_cast<QEvent::Type>(kLinkEventBase + static_cast<int>(e));
 }
 
+// Where the window stands, and what its two buttons ("Powtórz", "Przerwij", at the same place)
+// offer there: only one is visible at a time, and neither is enabled while nothing can be done.
+enum class ProgressStage {
+    Preparing,   // from show until the first start, and after the port failed to open
+    Running,     // a transfer runs
+    AbortAsked,  // "Przerwij" pressed, the transfer still running
+    Ended,       // the transfer ended, whatever its outcome
+};
+struct ProgressButtons {
+    bool repeatVisible;
+    bool repeatEnabled;
+    bool abortVisible;
+    bool abortEnabled;
+};
+ProgressButtons ProgressButtonsFor(ProgressStage stage);
+
 class TFTervola : public QDialog, private brenvox::TransferObserver {
     Q_OBJECT
 
@@ -53,14 +64,10 @@ public:
 
     // A device path that replaces the one the port selection names (tests and demos talk to
     // the simulator's pseudo-terminal through it). Empty restores the selection's device.
-    static void setPortDeviceOverride(const QString& devicePath);
-    static QString portDeviceOverride();
+    void setPortDevice(const QString& devicePath) { portDevice_ = devicePath; }
 
     // Shows the window modally and returns when the user has closed it.
     void RunLinkOperation();
-
-    // The device the next show opens, from the selection or the override.
-    QString portDevice() const;
 
     QStringList logLines() const;
     const brenvox::TransferState& state() const { return state_; }
@@ -89,6 +96,7 @@ private:
     void ShowOutcome();
     void ReadAccepted();
     void AddLine(const QString& line);
+    void ShowButtons(ProgressStage stage);
     void OnLinkEvent(brenvox::LinkEvent event) override;  // worker thread
 
     std::unique_ptr<Ui::TFTervola> ui;
@@ -102,6 +110,7 @@ private:
     brenvox::ModuleSettings* settings_ = nullptr;
     int portTypeIndex_ = 0;
     int portNumberIndex_ = -1;
+    QString portDevice_;  // see setPortDevice
     bool portOpened_ = false;
     bool firstStart_ = true;
     bool showing_ = false;

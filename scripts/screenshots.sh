@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Saves a picture of every page of Brenvox and of a few messages, taken on a virtual X display.
 #   scripts/screenshots.sh [BUILD_DIR] [OUT_DIR]
-# The program grabs its own windows (hidden option --screenshot-dir) once start-up has run and
-# quits; this script only provides the display and bounds the wait.
+# brenvox-screenshots builds the program's windows, grabs them once start-up has run and quits;
+# this script only provides the display and bounds the wait.
 set -euo pipefail
 
 BUILD=${1:-build}
 OUT=${2:-$BUILD/screenshots}
-EXE="$BUILD/gui/Brenvox"
+EXE="$BUILD/tools/screenshots/brenvox-screenshots"
 [ -x "$EXE" ] || { echo "no $EXE: build first (make build)" >&2; exit 1; }
 mkdir -p "$OUT"
 OUT=$(cd "$OUT" && pwd)
@@ -26,5 +26,5 @@ for _ in $(seq 1 100); do
   sleep 0.1
 done
 
-DISPLAY=":$DISPLAY_NUM" QT_QPA_PLATFORM=xcb timeout 120 "$EXE" --screenshot-dir "$OUT"
+DISPLAY=":$DISPLAY_NUM" QT_QPA_PLATFORM=xcb timeout 120 "$EXE" "$OUT"
 ls -1 "$OUT"/*.png

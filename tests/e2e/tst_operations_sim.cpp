@@ -66,9 +66,9 @@ void TstOperationsSim::init() {
     sim_ = std::make_unique<sim::PtySimulator>();
     std::string error;
     QVERIFY2(sim_->start(&error), error.c_str());
-    TFTervola::setPortDeviceOverride(QString::fromStdString(sim_->devicePath()));
     TFMain::Options options;
     options.appDir = dir_.path() + QLatin1Char('/');
+    options.portDevice = QString::fromStdString(sim_->devicePath());
     main_ = std::make_unique<TFMain>(options);
     main_->show();
     QVERIFY(QTest::qWaitFor([&] { return main_->startedUp(); }, 30000));
@@ -80,7 +80,6 @@ void TstOperationsSim::cleanup() {
     dialogs_.reset();
     main_.reset();
     sim_.reset();
-    TFTervola::setPortDeviceOverride(QString());
 }
 
 void TstOperationsSim::press(const char* button, int transfers) {

@@ -82,7 +82,6 @@ void TstSession::initTestCase() {
     QVERIFY(QDir(dir_.path()).mkpath(QStringLiteral("System")));
     std::string error;
     QVERIFY2(sim_.start(&error), error.c_str());
-    TFTervola::setPortDeviceOverride(QString::fromStdString(sim_.devicePath()));
     // The module starts out holding something else than what will be programmed.
     sim::Memory blank{};
     blank.fill(0xFF);
@@ -91,7 +90,6 @@ void TstSession::initTestCase() {
 
 void TstSession::cleanupTestCase() {
     delete main_.data();  // only when a failed step left the window alive
-    TFTervola::setPortDeviceOverride(QString());
     sim_.stop();
 }
 
@@ -138,6 +136,7 @@ void TstSession::startEditSaveProgrammeClose() {
     // ---- Start-up: created disabled under the provisional caption, enabled by the timer ----
     TFMain::Options options;
     options.appDir = dir_.path();
+    options.portDevice = QString::fromStdString(sim_.devicePath());
     main_ = new TFMain(options);
     // Closing the window destroys it, as the end of the program would; the test's application
     // object must not quit under the test when the last window goes.

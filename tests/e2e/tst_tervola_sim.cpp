@@ -95,8 +95,8 @@ void TstTervolaSim::init() {
     sim::Memory blank;
     blank.fill(0xFF);
     sim_->setMemory(blank);
-    TFTervola::setPortDeviceOverride(QString::fromStdString(sim_->devicePath()));
     w_ = std::make_unique<TFTervola>();
+    w_->setPortDevice(QString::fromStdString(sim_->devicePath()));
     settings_ = editedSettings();
     w_->setSettings(&settings_);
     dialogs_ = std::make_unique<DialogDriver>();
@@ -107,7 +107,6 @@ void TstTervolaSim::cleanup() {
     dialogs_.reset();
     w_.reset();  // closes the port and waits for its worker
     sim_.reset();
-    TFTervola::setPortDeviceOverride(QString());
 }
 
 bool TstTervolaSim::waitForEnd(QSignalSpy& spy) {
@@ -330,7 +329,7 @@ void TstTervolaSim::closeDuringTransferThenShowAgain() {
 }
 
 void TstTervolaSim::portThatCannotBeOpened() {
-    TFTervola::setPortDeviceOverride(QString());
+    w_->setPortDevice(QString());
     w_->setPortSelection(0, -1);  // no port number chosen: port 0
     w_->setMode(OperationMode::Program);
     w_->show();
@@ -345,7 +344,7 @@ void TstTervolaSim::portThatCannotBeOpened() {
     w_->close();
 
     // A device that does not exist: the same line.
-    TFTervola::setPortDeviceOverride(QStringLiteral("/dev/brenvox-no-such-device"));
+    w_->setPortDevice(QStringLiteral("/dev/brenvox-no-such-device"));
     w_->show();
     QCOMPARE(w_->logLines().last(), QStringLiteral("Błąd - problem z portem transmisji!"));
 }

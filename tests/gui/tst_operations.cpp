@@ -53,7 +53,7 @@ private Q_SLOTS:
 private:
     // Runs StartOperation(mode) with a fresh dialog driver answering the questions in order;
     // returns the question dialogs it saw.
-    QList<DialogDriver::Seen> run(int mode, QList<int> answers = {});
+    QList<DialogDriver::Seen> run(OperationMode mode, QList<int> answers = {});
 
     QTemporaryDir dir_;
     std::unique_ptr<TFMain> main_;
@@ -66,20 +66,19 @@ void TstOperations::init() {
     QDir(dir_.path()).mkpath(QStringLiteral("System"));
     TFMain::Options options;
     options.appDir = dir_.path() + QLatin1Char('/');
+    // The progress window must fail to open its port, whatever the machine has.
+    options.portDevice = QStringLiteral("/dev/brenvox-test-no-such-port");
     main_ = std::make_unique<TFMain>(options);
     main_->show();
     QVERIFY(QTest::qWaitFor([&] { return main_->startedUp(); }, 30000));
-    // The progress window must fail to open its port, whatever the machine has.
-    TFTervola::setPortDeviceOverride(QStringLiteral("/dev/brenvox-test-no-such-port"));
 }
 
 void TstOperations::cleanup() {
     dialogs_.reset();
     main_.reset();
-    TFTervola::setPortDeviceOverride(QString());
 }
 
-QList<DialogDriver::Seen> TstOperations::run(int mode, QList<int> answers) {
+QList<DialogDriver::Seen> TstOperations::run(OperationMode mode, QList<int> answers) {
     dialogs_ = std::make_unique<DialogDriver>();
     dialogs_->closeProgressWhenDone = true;
     dialogs_->answers = answers;
@@ -145,7 +144,7 @@ void TstOperations::oneMessageAtTheFirstFailure() {
     main_->refreshControls();
     for (const Step& step : steps) {
         const ModuleSettings before = main_->settings();
-        const auto asks = run(3);  // "Odczyt": no offer to save around it
+        const auto asks = run(OperationMode::Read);  // "Odczyt": no offer to save around it
         QVERIFY2(asks.size() == 1 && dialogs_->progressWindows == 0,
                  qPrintable(QStringLiteral("at \"%1\": %2 dialog(s), %3 progress window(s)")
                                 .arg(step.line1)
@@ -158,7 +157,7 @@ void TstOperations::oneMessageAtTheFirstFailure() {
     }
 
     // Everything mended: the progress window opens (and finds no port).
-    QVERIFY(run(3).isEmpty());
+    QVERIFY(run(OperationMode::Read).isEmpty());
     QCOMPARE(dialogs_->progressWindows, 1);
     QCOMPARE(dialogs_->progressLog.last(), QStringLiteral("Błąd - problem z portem transmisji!"));
 }
@@ -171,7 +170,7 @@ void TstOperations::centreNotNeededIsNotChecked() {
     slotOf(s, 3).setPhone("+48601000009");
     slotOf(s, 3).setSmsText("\xB9");  // the text of a RING event is not checked
     main_->refreshControls();
-    QVERIFY(run(2).isEmpty());
+    QVERIFY(run(OperationMode::Compare).isEmpty());
     QCOMPARE(dialogs_->progressWindows, 1);
 
     // One slot sends an SMS with an empty centre: the centre message, before any slot message.
@@ -179,14 +178,14 @@ void TstOperations::centreNotNeededIsNotChecked() {
     slotOf(s, 7).Function = SendSms;
     slotOf(s, 7).setPhone("+");
     main_->refreshControls();
-    const auto asks = run(2);
+    const auto asks = run(OperationMode::Compare);
     QCOMPARE(asks.size(), 1);
     QCOMPARE(asks[0].line1, QStringLiteral("Brak numeru centrum SMS."));
     QCOMPARE(dialogs_->progressWindows, 0);
 }
 
 void TstOperations::programOffersSaveThenPrintWhateverTheOutcome() {
-    const auto asks = run(1, {AskNo, AskYes});
+    const auto asks = run(OperationMode::Program, {AskNo, AskYes});
     QCOMPARE(asks.size(), 3);
     QCOMPARE(show(asks[0]), show(kConfirm, kSaveOffer, QString()));
     // The transfer could not even start (no port): the print offer comes all the same.
@@ -201,7 +200,7 @@ void TstOperations::programOffersSaveThenPrintWhateverTheOutcome() {
     QCOMPARE(w->mode(), OperationMode::Program);
 
     // "Nie" to the print offer: nothing more.
-    const auto no = run(1, {AskNo, AskNo});
+    const auto no = run(OperationMode::Program, {AskNo, AskNo});
     QCOMPARE(no.size(), 2);
     QCOMPARE(no[1].line1, kPrintOffer);
     QCOMPARE(dialogs_->progressWindows, 1);
@@ -212,7 +211,7 @@ void TstOperations::failedCheckAfterACancelledSave() {
     main_->refreshControls();
     // "OK" to the offer to save, then the save dialog is cancelled: the checks still run, the
     // failure is the one message, and neither the progress window nor the print offer follow.
-    const auto asks = run(1, {AskYes, AskYes});
+    const auto asks = run(OperationMode::Program, {AskYes, AskYes});
     QCOMPARE(dialogs_->fileDialogs, 1);
     QCOMPARE(asks.size(), 2);
     QCOMPARE(asks[0].line1, kSaveOffer);
@@ -222,7 +221,7 @@ void TstOperations::failedCheckAfterACancelledSave() {
 }
 
 void TstOperations::compareAndReadAskNothingAround() {
-    for (int mode : {2, 3}) {
+    for (OperationMode mode : {OperationMode::Compare, OperationMode::Read}) {
         QVERIFY(run(mode, {AskYes, AskYes}).isEmpty());
         QCOMPARE(dialogs_->fileDialogs, 0);
         QCOMPARE(dialogs_->progressWindows, 1);

@@ -1,0 +1,109 @@
+// Saves a picture of every page of the main window and of the question dialog in its three
+// shapes, for the documentation and for checking by eye (or pixel by pixel) that a change left
+// the layout alone. It builds the windows exactly as the program does and finds the controls by
+// their object names, so the program itself carries no picture-taking code.
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <cstring>
+
+#include "tfask.h"
+#include "tfinput.h"
+#include "tfmain.h"
+
+using brenvox::gui::kConfirm;
+
+namespace {
+
+// Saves the question dialog once the next Ask has shown it, then answers it.
+void SnapNextAsk(const QString& path) {
+    QTimer::singleShot(300, [path] {
+        TFAsk* dialog = askDialog();
+        if (!dialog->grab().save(path)) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        dialog->done(AskNo);
+    });
+}
+
+int TakeScreenshots(TFMain& window, const QString& dir) {
+    int failures = 0;
+    auto* pages = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    if (!pages) {
+        std::fprintf(stderr, "the main window has no PageControl1\n");
+        return 1;
+    }
+    for (int i = 0; i < pages->count(); ++i) {
+        pages->setCurrentIndex(i);
+        QApplication::processEvents();
+        const QString path = QStringLiteral("%1/page%2.png").arg(dir).arg(i + 1);
+        if (!window.grab().save(path)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            ++failures;
+        }
+    }
+    pages->setCurrentIndex(0);
+    SnapNextAsk(dir + QStringLiteral("/ask-question.png"));
+    Ask(AskButtons::OkNo, AskFocus::No, kConfirm,
+        QStringLiteral("Czy na pewno chcesz zakończyć pracę programu?"), {});
+    SnapNextAsk(dir + QStringLiteral("/ask-message.png"));
+    Ask(AskButtons::Ok, AskFocus::Ok, kConfirm, QStringLiteral("Brak na dysku pliku o wskazanej nazwie."),
+        QStringLiteral("Ustawienia nie zostały załadowane."));
+    SnapNextAsk(dir + QStringLiteral("/ask-three.png"));
+    Ask(AskButtons::OkNoCancel, AskFocus::Cancel, kConfirm,
+        QStringLiteral("Opcja ta spowoduje usunięcie bieżących ustawień!"),
+        QStringLiteral("Czy potwierdzasz jej wykonanie?"));
+    return failures == 0 ? 0 : 1;
+}
+
+constexpr const char* kUsage =
+    "usage: brenvox-screenshots DIR\n"
+    "Saves pictures of every page of Brenvox (page1.png ... page8.png) and of the question dialog\n"
+    "(ask-question.png, ask-message.png, ask-three.png) into DIR (created if missing), then quits.\n"
+    "Needs a display; scripts/screenshots.sh provides a virtual one.\n";
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    // Answered before the application object exists, so that --help works without a display.
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (argc != 2 || argv[1][0] == '-') {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    QApplication app(argc, argv);
+    const QString dir = QString::fromLocal8Bit(argv[1]);
+    if (!QDir().mkpath(dir)) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(dir));
+        return 1;
+    }
+
+    // A program folder of its own: a port choice remembered beside the real program must not
+    // change the pictures.
+    QTemporaryDir appDir;
+    if (!appDir.isValid()) {
+        std::fprintf(stderr, "cannot create a temporary folder\n");
+        return 1;
+    }
+    TFMain::Options options;
+    options.appDir = appDir.path();
+    TFMain window(options);
+    askDialog();
+    pinDialog();
+    int result = 1;
+    QObject::connect(&window, &TFMain::startUpFinished, &window, [&] {
+        QTimer::singleShot(0, &window, [&] {
+            result = TakeScreenshots(window, dir);
+            // exit(), not quit(): quit() closes the windows first, and closing asks the close
+            // question.
+            QCoreApplication::exit(result);
+        });
+    });
+    window.show();
+    app.exec();
+    return result;
+}
