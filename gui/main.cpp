@@ -2,12 +2,14 @@
 #include <QApplication>
 #include <QStringList>
 
+#include "qt_translations.h"
 #include "tfask.h"
 #include "tfinput.h"
 #include "tfmain.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    brenvox::gui::LoadQtTranslations(app);
 
     TFMain::Options options;
     // Undocumented: saves pictures of every page for scripts/screenshots.sh and quits.
