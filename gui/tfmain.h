@@ -48,6 +48,7 @@ public:
     bool loadingGuard() const { return loadingGuard_; }
     QString statusText() const;
 
+    // The file dialogs are made when start-up first points them at the settings folder.
     QFileDialog* openDialog() const { return openDialog_; }
     QFileDialog* saveDialog() const { return saveDialog_; }
 
