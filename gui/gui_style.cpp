@@ -1,6 +1,9 @@
 #include "gui_style.h"
 
+#include <QEvent>
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
 namespace brenvox::gui {
@@ -15,6 +18,25 @@ QFont windowFont() {
     }
     font.setPixelSize(11);  // 8 pt at 96 dpi, whatever the screen reports
     return font;
+}
+
+namespace {
+class CentreOnShow : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            auto* w = static_cast<QWidget*>(watched);
+            QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+            if (screen) w->move(screen->availableGeometry().center() - w->rect().center());
+        }
+        return false;
+    }
+};
+}  // namespace
+
+void KeepCentredOnScreen(QWidget* window) {
+    window->installEventFilter(new CentreOnShow(window));
 }
 
 void applyWindowLook(QWidget* window) {

@@ -19,6 +19,10 @@ QFont windowFont();
 // Background colour and font of a top-level window.
 void applyWindowLook(QWidget* window);
 
+// Centres the top-level window on its screen each time it is shown (before it is mapped, so it
+// never appears elsewhere first).
+void KeepCentredOnScreen(QWidget* window);
+
 // Fills the widget's background with the given colour.
 void setBackground(QWidget* widget, const QColor& colour);
 

@@ -12,6 +12,7 @@
 #include "tfask.h"
 #include "tfinput.h"
 #include "tfmain.h"
+#include "tftervola.h"
 #include "ui_tfmain.h"
 
 using guitest::ModalScript;
@@ -93,6 +94,13 @@ private Q_SLOTS:
         QCOMPARE(ok()->x(), 8);
         QCOMPARE(W - no()->geometry().right() - 1, 8);
         QVERIFY(cancel()->isHidden());
+    }
+
+    // The progress window has one fixed size: neither the user nor a longer log resizes it.
+    void progressWindowHasAFixedSize() {
+        TFTervola w;
+        QCOMPARE(w.minimumSize(), w.maximumSize());
+        QVERIFY(w.minimumWidth() > 0);
     }
 
     void buttonPositionsAtTheSmallestWidth() {
