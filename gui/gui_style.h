@@ -12,9 +12,13 @@ inline const QColor kWindowColour{212, 208, 200};
 inline const QColor kGroupColour{236, 233, 216};
 inline const QColor kOptionColour{224, 224, 224};
 
-// Tahoma 8 pt where it exists; elsewhere a condensed DejaVu Sans of the same pixel height, so the
-// captions fit the fixed layouts.
+// Tahoma 8 pt where it exists; elsewhere a condensed DejaVu Sans of the same pixel height and
+// about Tahoma's widths, so the captions fit the fixed layouts.
 QFont windowFont();
+
+// The PIN dialog's MS Sans Serif 8 pt, or the nearest installed sans of the same pixel height
+// (an Arial-like face before the window font).
+QFont pinDialogFont();
 
 // Background colour and font of a top-level window.
 void applyWindowLook(QWidget* window);

@@ -15,6 +15,7 @@ TFInput::TFInput(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFI
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(true);
     brenvox::gui::applyWindowLook(this);
+    setFont(brenvox::gui::pinDialogFont());
     setFixedSize(width(), height());
     // Any character is accepted (no digit filter) as long as the code page can hold it: the
     // code is compared byte for byte with the one stored in the module.

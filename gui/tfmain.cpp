@@ -23,6 +23,7 @@
 #include "file_dialogs.h"
 #include "gui_style.h"
 #include "link/serial_link.h"
+#include "main_window_look.h"
 #include "page_icons.h"
 #include "settings/messages.h"
 #include "settings/port_config.h"
@@ -191,6 +192,7 @@ TFMain::TFMain(const Options& options, QWidget* parent)
     setFixedSize(638, 277);
     setUpControls();
     bindScalars();
+    brenvox::gui::ApplyMainWindowLook(this);
 
     // The form starts with the default settings; start-up resets them once more.
     loadingGuard_ = true;

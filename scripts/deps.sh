@@ -8,7 +8,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libcli11-dev nlohmann-json3-dev
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools
   qt6-translations-l10n libxcb1-dev
-  libgl-dev fonts-dejavu-core
+  libgl-dev fonts-dejavu-core fonts-urw-base35
   xvfb xauth x11-apps imagemagick poppler-utils
   cups cups-client cups-bsd printer-driver-cups-pdf
   clang libclang-rt-14-dev libfuzzer-14-dev
