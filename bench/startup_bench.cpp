@@ -51,13 +51,15 @@ struct VirtualDisplay {
             _exit(127);
         }
         close(fds[1]);
-        char buf[32] = {};
+        // The number arrives as digits and a newline, possibly in separate writes: closing the
+        // pipe before the newline would make the server fail on its second write.
+        std::string number;
+        char c = 0;
         pollfd p{fds[0], POLLIN, 0};
-        ssize_t got = 0;
-        if (poll(&p, 1, 10000) > 0) got = read(fds[0], buf, sizeof buf - 1);
+        while (poll(&p, 1, 10000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n') number += c;
         close(fds[0]);
-        if (got <= 0) return false;
-        name = ":" + std::to_string(std::atoi(buf));
+        if (number.empty() || c != '\n') return false;
+        name = ":" + number;
         return true;
     }
     ~VirtualDisplay() {
