@@ -1,8 +1,10 @@
 #include "gui_style.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QScreen>
 #include <QWidget>
 
@@ -49,6 +51,43 @@ public:
     }
 };
 }  // namespace
+
+namespace {
+class StyleIconEngine : public QIconEngine {
+public:
+    explicit StyleIconEngine(QStyle::StandardPixmap which) : which_(which) {}
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+        return icon().pixmap(size, scale, mode, state);
+    }
+    // Layout asks only for the size and whether there is a picture: answering from here keeps
+    // the lookup away until the first paint.
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+    bool isNull() override { return false; }
+    QIconEngine* clone() const override { return new StyleIconEngine(*this); }
+
+private:
+    const QIcon& icon() {
+        if (!loaded_) {
+            icon_ = QApplication::style()->standardIcon(which_);
+            loaded_ = true;
+        }
+        return icon_;
+    }
+    QStyle::StandardPixmap which_;
+    QIcon icon_;
+    bool loaded_ = false;
+};
+}  // namespace
+
+QIcon StyleIcon(QStyle::StandardPixmap which) {
+    return QIcon(new StyleIconEngine(which));
+}
 
 void KeepCentredOnScreen(QWidget* window) {
     window->installEventFilter(new CentreOnShow(window));

@@ -3,6 +3,8 @@
 // Central-European sans font.
 #include <QColor>
 #include <QFont>
+#include <QIcon>
+#include <QStyle>
 
 class QWidget;
 
@@ -26,6 +28,11 @@ void applyWindowLook(QWidget* window);
 // Centres the top-level window on its screen each time it is shown (before it is mapped, so it
 // never appears elsewhere first).
 void KeepCentredOnScreen(QWidget* window);
+
+// One of the style's standard pictures, looked up only when it is first drawn. The lookup goes
+// through the desktop's icon theme and costs several milliseconds per picture, which windows
+// built at start-up would otherwise pay before the main window appears.
+QIcon StyleIcon(QStyle::StandardPixmap which);
 
 // Fills the widget's background with the given colour.
 void setBackground(QWidget* widget, const QColor& colour);

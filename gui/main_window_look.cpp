@@ -44,19 +44,18 @@ QFont EightPoint(QFont font) {
 }  // namespace
 
 void ApplyMainWindowLook(QWidget* mainWindow) {
-    QStyle* style = mainWindow->style();
     const std::pair<const char*, QIcon> pictures[] = {
-        {"BitBtn4", style->standardIcon(QStyle::SP_FileIcon)},                // "Nowy"
-        {"BitBtn13", PrinterIcon()},                                          // "Drukuj"
-        {"BitBtn9", style->standardIcon(QStyle::SP_DialogOpenButton)},        // "Odczytaj"
-        {"BitBtn10", style->standardIcon(QStyle::SP_DialogSaveButton)},       // "Zapisz"
-        {"BitBtn11", style->standardIcon(QStyle::SP_DriveFDIcon)},            // "Zapisz jako"
-        {"BitBtn1", pageIcon(3)},                                             // the SMS-centre presets
-        {"BitBtn2", pageIcon(3)},                                             //
-        {"BitBtn3", pageIcon(3)},                                             //
-        {"BitBtn5", pageIcon(2)},                                             // "Programuj"
-        {"BitBtn6", style->standardIcon(QStyle::SP_FileDialogContentsView)},  // compare
-        {"BitBtn7", style->standardIcon(QStyle::SP_ArrowDown)},               // read
+        {"BitBtn4", StyleIcon(QStyle::SP_FileIcon)},                // "Nowy"
+        {"BitBtn13", PrinterIcon()},                                // "Drukuj"
+        {"BitBtn9", StyleIcon(QStyle::SP_DialogOpenButton)},        // "Odczytaj"
+        {"BitBtn10", StyleIcon(QStyle::SP_DialogSaveButton)},       // "Zapisz"
+        {"BitBtn11", StyleIcon(QStyle::SP_DriveFDIcon)},            // "Zapisz jako"
+        {"BitBtn1", pageIcon(3)},                                   // the SMS-centre presets
+        {"BitBtn2", pageIcon(3)},                                   //
+        {"BitBtn3", pageIcon(3)},                                   //
+        {"BitBtn5", pageIcon(2)},                                   // "Programuj"
+        {"BitBtn6", StyleIcon(QStyle::SP_FileDialogContentsView)},  // compare
+        {"BitBtn7", StyleIcon(QStyle::SP_ArrowDown)},               // read
     };
     for (const auto& [name, icon] : pictures) {
         auto* button = mainWindow->findChild<QPushButton*>(QString::fromLatin1(name));

@@ -52,8 +52,8 @@ TFTervola::TFTervola(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     brenvox::gui::applyWindowLook(this);
     setFixedSize(size());
     brenvox::gui::KeepCentredOnScreen(this);
-    ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
-    ui->BitBtn2->setIcon(style()->standardIcon(QStyle::SP_BrowserStop));
+    ui->BitBtn1->setIcon(brenvox::gui::StyleIcon(QStyle::SP_BrowserReload));
+    ui->BitBtn2->setIcon(brenvox::gui::StyleIcon(QStyle::SP_BrowserStop));
     Memo1 = ui->Memo1;
     ProgressBar1 = ui->ProgressBar1;
     BitBtn1 = ui->BitBtn1;
