@@ -50,9 +50,7 @@ public:
         return false;
     }
 };
-}  // namespace
 
-namespace {
 class StyleIconEngine : public QIconEngine {
 public:
     explicit StyleIconEngine(QStyle::StandardPixmap which) : which_(which) {}
