@@ -18,8 +18,14 @@ int main(int argc, char* argv[]) {
     if (at >= 0 && at + 1 < args.size()) options.screenshotDir = args.at(at + 1);
 
     TFMain mainWindow(options);
-    askDialog();
-    pinDialog();
+    // The question and PIN dialogs are made by the start-up routine that runs once the main
+    // window is on screen, before it takes any input: building them (the question dialog's
+    // standard pictures go through the icon theme) would otherwise hold back the window's first
+    // appearance.
+    QObject::connect(&mainWindow, &TFMain::startUpFinished, [] {
+        askDialog();
+        pinDialog();
+    });
     mainWindow.show();
     return app.exec();
 }
