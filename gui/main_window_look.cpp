@@ -44,15 +44,16 @@ QFont EightPoint(QFont font) {
 }  // namespace
 
 void ApplyMainWindowLook(QWidget* mainWindow) {
+    const QIcon envelope = pageIcon(3);
     const std::pair<const char*, QIcon> pictures[] = {
         {"BitBtn4", StyleIcon(QStyle::SP_FileIcon)},                // "Nowy"
         {"BitBtn13", PrinterIcon()},                                // "Drukuj"
         {"BitBtn9", StyleIcon(QStyle::SP_DialogOpenButton)},        // "Odczytaj"
         {"BitBtn10", StyleIcon(QStyle::SP_DialogSaveButton)},       // "Zapisz"
         {"BitBtn11", StyleIcon(QStyle::SP_DriveFDIcon)},            // "Zapisz jako"
-        {"BitBtn1", pageIcon(3)},                                   // the SMS-centre presets
-        {"BitBtn2", pageIcon(3)},                                   //
-        {"BitBtn3", pageIcon(3)},                                   //
+        {"BitBtn1", envelope},                                      // the SMS-centre presets
+        {"BitBtn2", envelope},                                      //
+        {"BitBtn3", envelope},                                      //
         {"BitBtn5", pageIcon(2)},                                   // "Programuj"
         {"BitBtn6", StyleIcon(QStyle::SP_FileDialogContentsView)},  // compare
         {"BitBtn7", StyleIcon(QStyle::SP_ArrowDown)},               // read
