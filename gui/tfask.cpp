@@ -12,7 +12,7 @@
 namespace {
 constexpr int kMinWidth = 282;
 constexpr int kWidthExtra = 41;
-constexpr int kPanelInset = 22;
+constexpr int kMargin = 8;  // left, right and top margin of the panel and the buttons
 constexpr int kButtonWidth = 81;
 constexpr int kLabelHeight = 13;
 }  // namespace
@@ -71,10 +71,17 @@ void TFAsk::prepare(AskButtons buttons, AskFocus focus, const QString& caption, 
     ui->Label1->resize(w1, h);
     ui->Label2->resize(w2, h);
 
+    // W is the outer width, frame included. The layout itself is made for the client area
+    // that is left inside the frame, so the panel and the buttons keep the same margin on
+    // both sides whether a window manager draws a frame (of whatever width) or none does.
+    // The frame's width is only known once the window has been shown under it: the first
+    // showing may be wider by the frame, never lopsided.
     const int W = widthFor(w1, w2);
-    setFixedSize(W, height());
-    const int P = W - kPanelInset;
-    ui->Panel1->resize(P, ui->Panel1->height());
+    const int frame = frameGeometry().width() - geometry().width();
+    const int C = W - frame;
+    setFixedSize(C, height());
+    const int P = C - 2 * kMargin;
+    ui->Panel1->setGeometry(kMargin, kMargin, P, ui->Panel1->height());
 
     if (!line2.isEmpty()) {
         ui->Label2->setVisible(true);
@@ -86,24 +93,25 @@ void TFAsk::prepare(AskButtons buttons, AskFocus focus, const QString& caption, 
     }
 
     const int top = ok->y();
+    const int right = C - kMargin - kButtonWidth;  // left of a button against the right margin
     switch (buttons) {
         case AskButtons::Ok:
-            ok->move((W - kButtonWidth) / 2, top);
+            ok->move((C - kButtonWidth) / 2, top);
             break;
         case AskButtons::No:
-            no->move((W - kButtonWidth) / 2, top);
+            no->move((C - kButtonWidth) / 2, top);
             break;
         case AskButtons::Cancel:
-            cancel->move((W - kButtonWidth) / 2, top);
+            cancel->move((C - kButtonWidth) / 2, top);
             break;
         case AskButtons::OkNo:
-            ok->move(8, top);
-            no->move(W - 95, top);
+            ok->move(kMargin, top);
+            no->move(right, top);
             break;
         case AskButtons::OkNoCancel: {
-            ok->move(8, top);
-            cancel->move(W - 95, top);
-            // "Nie" centred in the gap; a negative gap (very narrow buttons) rounds towards zero.
+            ok->move(kMargin, top);
+            cancel->move(right, top);
+            // "Nie" centred in the gap; C++ division truncates towards zero as required.
             const int gap = cancel->x() - ok->x() - ok->width() - no->width();
             no->move(ok->x() + ok->width() + gap / 2, top);
             break;

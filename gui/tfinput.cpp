@@ -15,12 +15,13 @@ TFInput::TFInput(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFI
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(true);
     brenvox::gui::applyWindowLook(this);
+    setFont(brenvox::gui::pinDialogFont());
     setFixedSize(width(), height());
     // Any character is accepted (no digit filter) as long as the code page can hold it: the
     // code is compared byte for byte with the one stored in the module.
     brenvox::gui::limitTyping(ui->Edit1, 4);
-    ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    ui->BitBtn3->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    ui->BitBtn1->setIcon(brenvox::gui::StyleIcon(QStyle::SP_DialogOkButton));
+    ui->BitBtn3->setIcon(brenvox::gui::StyleIcon(QStyle::SP_DialogCancelButton));
     ui->BitBtn1->setAutoDefault(false);
     ui->BitBtn3->setAutoDefault(false);
     connect(ui->BitBtn1, &QPushButton::clicked, this, [this] { done(ResultOk); });

@@ -19,9 +19,11 @@
 #include <functional>
 
 #include "cp1250_text.h"
+#include "file_dialogs.h"
 #include "gui_style.h"
 #include "link/serial_link.h"
 #include "link/transfer.h"
+#include "main_window_look.h"
 #include "page_icons.h"
 #include "pages/files_page.h"
 #include "pages/inputs_page.h"
@@ -157,6 +159,7 @@ TFMain::TFMain(const Options& options, QWidget* parent)
     setFixedSize(638, 277);
     setUpControls();
     bindScalars();
+    brenvox::gui::ApplyMainWindowLook(this);
 
     // The form starts with the default settings; start-up resets them once more.
     loadingGuard_ = true;
@@ -234,19 +237,6 @@ void TFMain::setUpControls() {
         box->installEventFilter(this);
         box->view()->installEventFilter(this);
     }
-
-    // The two file dialogs: no filter, no default extension, no overwrite question of their
-    // own (the program asks), and names are taken exactly as chosen.
-    openDialog_ = new QFileDialog(this);
-    openDialog_->setObjectName(QStringLiteral("OpenDialog1"));
-    openDialog_->setOptions(QFileDialog::DontUseNativeDialog);
-    openDialog_->setAcceptMode(QFileDialog::AcceptOpen);
-    openDialog_->setFileMode(QFileDialog::AnyFile);
-    saveDialog_ = new QFileDialog(this);
-    saveDialog_->setObjectName(QStringLiteral("SaveDialog1"));
-    saveDialog_->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
-    saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
-    saveDialog_->setFileMode(QFileDialog::AnyFile);
 
     // Slot editor.
     connect(in.ListBox1, &QListWidget::currentRowChanged, this, [this] { LoadSlotEditor(); });
@@ -479,6 +469,7 @@ void TFMain::closeEvent(QCloseEvent* event) {
 // ---- File commands ----
 
 void TFMain::pointDialogsAt(const QString& path) {
+    brenvox::gui::CreateFileDialogs(this, openDialog_, saveDialog_);
     const QFileInfo info(path);
     const QDir folder = info.dir();
     for (QFileDialog* d : {openDialog_, saveDialog_}) {

@@ -76,6 +76,10 @@ public:
     bool loadingGuard() const { return loadingGuard_; }
     QString statusText() const;
 
+    // The file dialogs are made when start-up first points them at the settings folder.
+    QFileDialog* openDialog() const { return openDialog_; }
+    QFileDialog* saveDialog() const { return saveDialog_; }
+
     // Shows the model in every control (under the loading guard, so nothing is stored back),
     // then the selected slot in the slot editor. Used after a file load and a module read.
     void refreshControls();

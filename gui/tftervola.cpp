@@ -6,9 +6,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStyle>
 #include <QTextBlock>
 
 #include "codec/image_codec.h"
+#include "gui_style.h"
 #include "link/progress_log.h"
 #include "link/transfer_session.h"
 #include "settings/module_settings.h"
@@ -64,6 +66,13 @@ TFTervola::TFTervola(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     // Single fixed border with the system menu and the minimise box only.
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    // The dialogs' grey and font, one fixed size, the middle of the screen on every showing
+    // (not over the main window), and pictures on the two buttons.
+    brenvox::gui::applyWindowLook(this);
+    setFixedSize(size());
+    brenvox::gui::KeepCentredOnScreen(this);
+    ui->BitBtn1->setIcon(brenvox::gui::StyleIcon(QStyle::SP_BrowserReload));
+    ui->BitBtn2->setIcon(brenvox::gui::StyleIcon(QStyle::SP_BrowserStop));
     Memo1 = ui->Memo1;
     ProgressBar1 = ui->ProgressBar1;
     BitBtn1 = ui->BitBtn1;

@@ -7,7 +7,8 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libcli11-dev nlohmann-json3-dev
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools
-  libgl-dev fonts-dejavu-core
+  qt6-translations-l10n libxcb1-dev
+  libgl-dev fonts-dejavu-core fonts-urw-base35
   xvfb xauth x11-apps imagemagick poppler-utils
   cups cups-client cups-bsd printer-driver-cups-pdf
   clang libclang-rt-14-dev libfuzzer-14-dev

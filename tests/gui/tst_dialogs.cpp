@@ -13,6 +13,8 @@
 #include "tfask.h"
 #include "tfinput.h"
 #include "tfmain.h"
+#include "tftervola.h"
+#include "ui_tfmain.h"
 
 using guitest::ModalScript;
 
@@ -59,14 +61,16 @@ private Q_SLOTS:
     void narrowMessageLayout() {
         const QString line = lineOfWidth(label1()->font(), 100);
         ask()->prepare(AskButtons::Ok, AskFocus::Ok, u("Potwierdź"), line, {});
+        // Offscreen there is no window frame: the outer width W is the client width.
+        QCOMPARE(ask()->frameGeometry().width(), 282);
         QCOMPARE(ask()->width(), 282);
         QCOMPARE(ask()->height(), 107);
-        QCOMPARE(panel()->width(), 260);
+        QCOMPARE(panel()->geometry(), QRect(8, 8, 266, 49));
         QCOMPARE(ask()->windowTitle(), u("Potwierdź"));
         // One line: centred at top 16, second label hidden.
         const int w1 = QFontMetrics(label1()->font()).horizontalAdvance(line);
         QCOMPARE(label1()->width(), w1);
-        QCOMPARE(label1()->pos(), QPoint((260 - w1) / 2, 16));
+        QCOMPARE(label1()->pos(), QPoint((266 - w1) / 2, 16));
         QVERIFY(label2()->isHidden());
         QVERIFY(!ok()->isHidden());
         QVERIFY(no()->isHidden());
@@ -80,25 +84,34 @@ private Q_SLOTS:
         ask()->prepare(AskButtons::OkNo, AskFocus::No, u("Potwierdź"), u("Krótka"), wide);
         const int W = w2 + 41;
         QCOMPARE(ask()->width(), W);
-        QCOMPARE(panel()->width(), W - 22);
+        // The panel and the two buttons keep 8 pixels from both edges.
+        QCOMPARE(panel()->x(), 8);
+        QCOMPARE(W - panel()->geometry().right() - 1, 8);
         QVERIFY(!label2()->isHidden());
         QCOMPARE(label1()->y(), 8);
         QCOMPARE(label2()->y(), 24);
-        QCOMPARE(label2()->x(), (W - 22 - w2) / 2);
-        QCOMPARE(label1()->x(), (W - 22 - label1()->width()) / 2);
+        QCOMPARE(label2()->x(), (W - 16 - w2) / 2);
+        QCOMPARE(label1()->x(), (W - 16 - label1()->width()) / 2);
         QCOMPARE(ok()->x(), 8);
-        QCOMPARE(no()->x(), W - 95);
+        QCOMPARE(W - no()->geometry().right() - 1, 8);
         QVERIFY(cancel()->isHidden());
+    }
+
+    // The progress window has one fixed size: neither the user nor a longer log resizes it.
+    void progressWindowHasAFixedSize() {
+        TFTervola w;
+        QCOMPARE(w.minimumSize(), w.maximumSize());
+        QVERIFY(w.minimumWidth() > 0);
     }
 
     void buttonPositionsAtTheSmallestWidth() {
         ask()->prepare(AskButtons::OkNo, AskFocus::No, u("Potwierdź"), u("a"), {});
         QCOMPARE(ok()->x(), 8);
-        QCOMPARE(no()->x(), 187);
+        QCOMPARE(no()->x(), 193);  // 8 pixels from the right edge of 282
         ask()->prepare(AskButtons::OkNoCancel, AskFocus::Cancel, u("Potwierdź"), u("a"), u("b"));
         QCOMPARE(ok()->x(), 8);
-        QCOMPARE(cancel()->x(), 187);
-        QCOMPARE(no()->x(), 97);
+        QCOMPARE(cancel()->x(), 193);
+        QCOMPARE(no()->x(), 100);
         QVERIFY(!ok()->isHidden() && !no()->isHidden() && !cancel()->isHidden());
         ask()->prepare(AskButtons::No, AskFocus::No, u("Potwierdź"), u("a"), {});
         QCOMPARE(no()->x(), 100);

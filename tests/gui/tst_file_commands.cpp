@@ -1,6 +1,7 @@
 // The file commands of page "1.Pliki" with their real dialogs driven by the test, and the port
 // selection remembered in System/Conf.
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -10,6 +11,7 @@
 
 #include "gui_test_util.h"
 #include "link/serial_link.h"
+#include "qt_translations.h"
 #include "settings/port_config.h"
 #include "settings/settings_file.h"
 #include "tfask.h"
@@ -54,6 +56,7 @@ class TestFileCommands : public QObject {
     }
 
 private Q_SLOTS:
+    void initTestCase() { QVERIFY(brenvox::gui::LoadQtTranslations(*qApp)); }
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
         QVERIFY(dir_->isValid());
@@ -61,6 +64,25 @@ private Q_SLOTS:
     void cleanup() {
         w_.reset();
         dir_.reset();
+    }
+
+    // Qt's own texts come from its Polish translation, as in the program.
+    void fileDialogsSpeakPolish() {
+        start();
+        QStringList accept;
+        auto readAccept = [&accept](QWidget* w) {
+            const auto* box = w->findChild<QDialogButtonBox*>();
+            for (QAbstractButton* b : box ? box->buttons() : QList<QAbstractButton*>())
+                if (box->buttonRole(b) == QDialogButtonBox::AcceptRole) accept << b->text().remove(u'&');
+            static_cast<QDialog*>(w)->reject();
+        };
+        ModalScript script;
+        script.then(readAccept).then(readAccept).start();
+        f().BitBtn9->click();   // "Odczytaj"
+        f().BitBtn10->click();  // "Zapisz" of new settings: the save dialog
+        QVERIFY(script.finished());
+        QCOMPARE(accept, (QStringList{u("Otwórz"), u("Zachowaj")}));  // Qt's own words
+        QVERIFY(script.unexpected.isEmpty());
     }
 
     void saveRightAfterStartUpAsksForANameInNastawy() {

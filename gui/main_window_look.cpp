@@ -1,0 +1,80 @@
+#include "main_window_look.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QStyle>
+
+#include "gui_style.h"
+#include "page_icons.h"
+
+namespace brenvox::gui {
+
+namespace {
+
+// Small enough for the 25-pixel buttons: a larger picture would make Qt grow the button's
+// content and shift or clip its caption.
+constexpr int kButtonIconSize = 16;
+
+// The style has no printer among its standard pictures.
+QIcon PrinterIcon() {
+    QPixmap pm(kButtonIconSize, kButtonIconSize);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setPen(QColor(40, 40, 40));
+    p.setBrush(Qt::white);
+    p.drawRect(4, 1, 7, 5);  // paper going in
+    p.setBrush(QColor(150, 150, 150));
+    p.drawRect(1, 6, 13, 6);  // the body
+    p.setBrush(Qt::white);
+    p.drawRect(4, 10, 7, 5);  // paper coming out
+    p.setPen(QColor(40, 160, 40));
+    p.drawPoint(12, 8);  // the power light
+    p.end();
+    return QIcon(pm);
+}
+
+QFont EightPoint(QFont font) {
+    font.setPixelSize(windowFont().pixelSize());
+    return font;
+}
+
+}  // namespace
+
+void ApplyMainWindowLook(QWidget* mainWindow) {
+    const QIcon envelope = pageIcon(3);
+    const std::pair<const char*, QIcon> pictures[] = {
+        {"BitBtn4", StyleIcon(QStyle::SP_FileIcon)},                // "Nowy"
+        {"BitBtn13", PrinterIcon()},                                // "Drukuj"
+        {"BitBtn9", StyleIcon(QStyle::SP_DialogOpenButton)},        // "Odczytaj"
+        {"BitBtn10", StyleIcon(QStyle::SP_DialogSaveButton)},       // "Zapisz"
+        {"BitBtn11", StyleIcon(QStyle::SP_DriveFDIcon)},            // "Zapisz jako"
+        {"BitBtn1", envelope},                                      // the SMS-centre presets
+        {"BitBtn2", envelope},                                      //
+        {"BitBtn3", envelope},                                      //
+        {"BitBtn5", pageIcon(2)},                                   // "Programuj"
+        {"BitBtn6", StyleIcon(QStyle::SP_FileDialogContentsView)},  // compare
+        {"BitBtn7", StyleIcon(QStyle::SP_ArrowDown)},               // read
+    };
+    for (const auto& [name, icon] : pictures) {
+        auto* button = mainWindow->findChild<QPushButton*>(QString::fromLatin1(name));
+        if (!button) continue;
+        button->setIcon(icon);
+        button->setIconSize(QSize(kButtonIconSize, kButtonIconSize));
+    }
+
+    // The slot list and the three descriptions in the window's 8-point size, keeping each one's
+    // weight (the first description is bold).
+    if (auto* list = mainWindow->findChild<QListWidget*>(QStringLiteral("ListBox1")))
+        list->setFont(EightPoint(list->font()));
+    for (const char* name : {"Label3D1", "Label3D2", "Label3D3"}) {
+        if (auto* label = mainWindow->findChild<QLabel*>(QString::fromLatin1(name))) {
+            label->setFont(EightPoint(label->font()));
+            label->adjustSize();
+        }
+    }
+}
+
+}  // namespace brenvox::gui
