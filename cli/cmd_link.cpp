@@ -55,6 +55,7 @@ struct OperationArgs {
     std::string pin;           // read, compare --report: module PIN, UTF-8
     bool pinGiven = false;
     bool report = false;  // compare: list differing settings on a mismatch
+    std::string archive;  // folder that keeps an entry of every successful transfer
 };
 
 int PortTypeFromName(const std::string& name) {
@@ -332,6 +333,9 @@ int RunOperation(OperationMode mode, const ModuleSettings& s, const LinkArgs& a,
     } else if (mode == OperationMode::Compare && outcome == LinkOutcome::CheckError && op.report) {
         ReportDifferences(ss, s, op);
     }
+    if (status == 0 && !op.archive.empty())
+        ArchiveOrWarn(op.archive, mode, mode == OperationMode::Read ? op.output : op.settingsFile, ss.state,
+                      s);
     ss.link.ClosePort();
     if (!ss.trace.Close()) {
         std::cerr << "Cannot write the trace file: " << a.trace << '\n';
@@ -426,6 +430,11 @@ void AddPortOptions(CLI::App* cmd, LinkArgs& a) {
     cmd->add_option("--trace", a.trace, "write every frame sent and received to FILE, with times");
 }
 
+void AddArchiveOption(CLI::App* cmd, OperationArgs& op) {
+    cmd->add_option("--archive", op.archive,
+                    "after success keep the settings, the memory image and a record in a new folder of DIR");
+}
+
 }  // namespace
 
 void addLinkCommands(CLI::App& app, int& exitCode) {
@@ -441,6 +450,7 @@ void addLinkCommands(CLI::App& app, int& exitCode) {
     cProgram->add_option("--backup", args->op.backup,
                          "read the module's whole memory into RAW before writing");
     AddPortOptions(cProgram, args->link);
+    AddArchiveOption(cProgram, args->op);
     cProgram->callback(
         [&exitCode, args] { exitCode = RunWithSettingsFile(OperationMode::Program, args->link, args->op); });
 
@@ -451,6 +461,7 @@ void addLinkCommands(CLI::App& app, int& exitCode) {
                        "on a mismatch read the module and list the settings that differ");
     cCompare->add_option("--pin", args->op.pin, "module PIN, needed by --report when one is set");
     AddPortOptions(cCompare, args->link);
+    AddArchiveOption(cCompare, args->op);
     cCompare->callback([&exitCode, args] {
         args->op.pinGiven = args->op.pinGiven || !args->op.pin.empty();
         exitCode = RunWithSettingsFile(OperationMode::Compare, args->link, args->op);
@@ -462,6 +473,7 @@ void addLinkCommands(CLI::App& app, int& exitCode) {
     auto* pin = cRead->add_option("--pin", args->op.pin, "module PIN, when the module has one");
     cRead->add_option("--image", args->op.image, "also write the raw 2048-byte memory to RAW");
     AddPortOptions(cRead, args->link);
+    AddArchiveOption(cRead, args->op);
     cRead->callback([&exitCode, args, pin] {
         args->op.pinGiven = pin->count() > 0;
         exitCode = RunOperation(OperationMode::Read, ModuleSettings{}, args->link, args->op);
