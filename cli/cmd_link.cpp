@@ -387,6 +387,10 @@ int CmdDemo() {
         return 2;
     }
     op.output = std::string(dir) + "/read-back";
+    // Every step leaves an entry in an archive of the temporary folder; the program and compare
+    // entries are named after a settings file called "demo".
+    op.archive = std::string(dir) + "/Archiwum";
+    op.settingsFile = "demo";
     int status = 0;
     const struct {
         const char* title;
@@ -411,6 +415,8 @@ int CmdDemo() {
         std::cout << (same ? "The settings read back encode to the image that was programmed.\n"
                            : "The settings read back differ from those programmed!\n");
         if (!same) status = 1;
+        std::cout << "\n== brenvox-cli history " << op.archive << '\n';
+        if (CmdHistory(op.archive, {}) != 0) status = 1;
     }
     std::filesystem::remove_all(dir);
     return status;
