@@ -2,9 +2,11 @@
 //
 // The settings model has a member named like one of Qt's keywords, so the core headers come
 // before any Qt header.
+#include <QFile>
 #include <QString>
 
 #include "link/transfer.h"
+#include "link/transfer_archive.h"
 #include "settings/module_settings.h"
 #include "settings/validation.h"
 #include "settings_printer.h"
@@ -16,6 +18,18 @@ namespace {
 
 const QString kConfirm = QStringLiteral("Potwierdź");
 
+// Keeps what a successful transfer wrote or read. The archive is for later questions; a failure
+// to write it must not disturb the installer, so it is silent and changes nothing shown.
+void ArchiveQuietly(const TFMain& main, const TFTervola& w) {
+    const brenvox::TransferState& state = w.state();
+    brenvox::ArchiveRecord record;
+    record.mode = state.CurrentMode.load();
+    record.name = main.settingsName().toStdString();
+    record.module = state.ModuleInfo.load();
+    record.image = record.mode == brenvox::OperationMode::Read ? state.ReadImage : state.WorkImage;
+    brenvox::ArchiveTransfer(QFile::encodeName(main.archiveDir()).toStdString(), record, main.settings());
+}
+
 // The progress window is made once and kept as a child of the main window, as every window of
 // the program lives until the end.
 TFTervola* progressWindow(TFMain* main) {
@@ -25,6 +39,7 @@ TFTervola* progressWindow(TFMain* main) {
     // After a read the editor's settings were replaced: show them in every control and the
     // selected slot in the slot editor.
     QObject::connect(w, &TFTervola::settingsDecoded, main, &TFMain::refreshControls);
+    QObject::connect(w, &TFTervola::transferSucceeded, main, [main, w] { ArchiveQuietly(*main, *w); });
     return w;
 }
 

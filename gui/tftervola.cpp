@@ -259,17 +259,19 @@ void TFTervola::ShowOutcome() {
          brenvox::progress::EventLines(LinkEvent::Done, mode, state_.ModuleInfo.load(), outcome))
         AddLine(u8(line));
     if (outcome == LinkOutcome::Success) {
+        bool accepted = true;
         if (mode == OperationMode::Compare)
             Ask(1, 1, u8(brenvox::progress::kInfoCaption), u8(brenvox::progress::kCompareEqual), QString());
         else if (mode == OperationMode::Read)
-            ReadAccepted();
+            accepted = ReadAccepted();
         AddLine(u8(brenvox::progress::kModuleReady));
+        if (accepted) Q_EMIT transferSucceeded();
     }
     Timer1Timer();
     Q_EMIT transferFinished(outcome);
 }
 
-void TFTervola::ReadAccepted() {
+bool TFTervola::ReadAccepted() {
     const brenvox::ModuleImage& image = state_.ReadImage;
     bool dialogAccepted = false;
     std::string entered;
@@ -283,7 +285,7 @@ void TFTervola::ReadAccepted() {
     }
     if (!settings_ || !brenvox::ModulePinAccepted(image, dialogAccepted, entered)) {
         Ask(1, 1, u8(brenvox::progress::kInfoCaption), u8(brenvox::progress::kWrongModulePin), QString());
-        return;
+        return false;
     }
     const brenvox::ModuleInfo info = state_.ModuleInfo.load();
     if (info.VersionMajor == 1 && info.VersionMinor == 0)
@@ -292,4 +294,5 @@ void TFTervola::ReadAccepted() {
         brenvox::DecodeImageV11(image, *settings_);
     Q_EMIT settingsDecoded();
     Ask(1, 1, u8(brenvox::progress::kInfoCaption), u8(brenvox::progress::kReadDecoded), QString());
+    return true;
 }
