@@ -214,6 +214,8 @@ SettingsTableResult ApplySettingsTable(std::string_view csv, const ModuleSetting
 
     std::vector<std::vector<std::string>> records;
     if (auto fault = SplitCsv(csv, records)) return refuse(fault->row, fault->column, {}, fault->error);
+    // Blank lines at the end are left by editors; they are no units.
+    while (records.size() > 1 && records.back().size() == 1 && records.back()[0].empty()) records.pop_back();
     if (records.empty()) return refuse(0, 0, {}, "the table is empty: no header row");
 
     const std::vector<std::string>& header = records[0];

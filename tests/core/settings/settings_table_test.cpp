@@ -11,11 +11,11 @@ TEST(SettingsTable, RowsApplyOverTheTemplate) {
     ModuleSettings base;
     base.SMSC = "+48602951111";
     // A byte order mark, CR LF, quoted comma and quote, a \xHH escape, a line break in quotes,
-    // empty cells, no line break after the last row.
+    // empty cells, blank lines at the end.
     const auto r = ApplySettingsTable(
         "\xEF\xBB\xBFname,SMSC,INP32F,INP32S,TEST1SMS,OFFRING\r\n"
         "Łódź 1,,1,a\\x5Cb,\"x, \"\"y\"\"\",0\r\n"
-        "b,+48600000000,,,\"two\nlines\",",
+        "b,+48600000000,,,\"two\nlines\",\n\n\n",
         base);
     ASSERT_TRUE(r.ok) << r.error;
     ASSERT_EQ(r.units.size(), 2u);
