@@ -62,9 +62,10 @@ fuzz: deps
 	bash scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS)
 
 # Transfer times of program / compare / read against the simulator, with their ratio to the
-# protocol's floor; a measurement, never a pass/fail gate.
+# protocol's floor, then render and history at fleet sizes; measurements, never pass/fail gates.
 bench: build
 	cmake --build $(BUILD) --target bench_link
+	cmake --build $(BUILD) --target bench_fleet
 
 # A picture of every page and of the question dialog, taken on a virtual display.
 screenshots: build
