@@ -62,10 +62,11 @@ fuzz: deps
 	bash scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS)
 
 # Transfer times of program / compare / read against the simulator, with their ratio to the
-# protocol's floor, and the start-up time of the main window against a bare Qt window; both are
-# measurements, never a pass/fail gate.
+# protocol's floor, the start-up time of the main window against a bare Qt window, then render
+# and history at fleet sizes; measurements, never pass/fail gates.
 bench: build
 	cmake --build $(BUILD) --target bench_link bench_startup
+	cmake --build $(BUILD) --target bench_fleet
 
 # A picture of every page and of the question dialog, taken on a virtual display.
 screenshots: build

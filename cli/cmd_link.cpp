@@ -52,6 +52,7 @@ struct OperationArgs {
     std::string pin;           // read, compare --report: module PIN, UTF-8
     bool pinGiven = false;
     bool report = false;  // compare: list differing settings on a mismatch
+    std::string archive;  // folder that keeps an entry of every successful transfer
 };
 
 int PortTypeFromName(const std::string& name) {
@@ -232,7 +233,8 @@ std::optional<int> Prepare(Session& ss, const LinkArgs& a, const ModuleSettings&
 }
 
 // After a successful read: PIN check, decode with the module's version, write the outputs.
-int FinishRead(Session& ss, const OperationArgs& op) {
+// `readBack` receives the decoded settings, for the archive.
+int FinishRead(Session& ss, const OperationArgs& op, ModuleSettings& readBack) {
     const std::optional<ModuleReadout> read = AcceptReadImage(ss.state, PinOption(op));
     if (!read) {
         ss.out.Line(progress::kWrongModulePin);
@@ -241,6 +243,7 @@ int FinishRead(Session& ss, const OperationArgs& op) {
     }
     if (!op.image.empty() && !writeImageOrReport(op.image, ss.state.ReadImage)) return 2;
     if (!op.output.empty() && !saveSettingsOrReport(op.output, read->settings)) return 2;
+    readBack = read->settings;
     ss.out.Line(progress::kReadDecoded);
     ss.out.Line(progress::kModuleReady);
     return 0;
@@ -263,6 +266,7 @@ int RunOperation(OperationMode mode, const ModuleSettings& s, const LinkArgs& a,
     if (auto exit = Prepare(ss, a, s)) return *exit;
 
     int status = 1;
+    ModuleSettings transferred = s;  // what was written or compared, or what a read brought back
     if (mode == OperationMode::Program && !op.backup.empty()) {
         // The installer's undo: the whole memory as it was, saved before anything is written.
         if (RunLogged(ss.link, ss.state, OperationMode::Read, ss.out) != LinkOutcome::Success) {
@@ -287,12 +291,15 @@ int RunOperation(OperationMode mode, const ModuleSettings& s, const LinkArgs& a,
                 status = 0;
                 break;
             case OperationMode::Read:
-                status = FinishRead(ss, op);
+                status = FinishRead(ss, op, transferred);
                 break;
         }
     } else if (mode == OperationMode::Compare && outcome == LinkOutcome::CheckError && op.report) {
         ReportDifferences(ss, s, op);
     }
+    if (status == 0 && !op.archive.empty())
+        ArchiveOrWarn(op.archive, mode, mode == OperationMode::Read ? op.output : op.settingsFile, ss.state,
+                      transferred);
     ss.link.ClosePort();
     if (!ss.trace.Close()) {
         std::cerr << "Cannot write the trace file: " << a.trace << '\n';
@@ -377,6 +384,10 @@ int CmdDemo() {
         return 2;
     }
     op.output = std::string(dir) + "/read-back";
+    // Every step leaves an entry in an archive of the temporary folder; the program and compare
+    // entries are named after a settings file called "demo".
+    op.archive = std::string(dir) + "/Archiwum";
+    op.settingsFile = "demo";
     int status = 0;
     const struct {
         const char* title;
@@ -401,6 +412,8 @@ int CmdDemo() {
         std::cout << (same ? "The settings read back encode to the image that was programmed.\n"
                            : "The settings read back differ from those programmed!\n");
         if (!same) status = 1;
+        std::cout << "\n== brenvox-cli history " << op.archive << '\n';
+        if (CmdHistory(op.archive, {}) != 0) status = 1;
     }
     std::filesystem::remove_all(dir);
     return status;
@@ -420,6 +433,11 @@ void AddPortOptions(CLI::App* cmd, LinkArgs& a) {
     cmd->add_option("--trace", a.trace, "write every frame sent and received to FILE, with times");
 }
 
+void AddArchiveOption(CLI::App* cmd, OperationArgs& op) {
+    cmd->add_option("--archive", op.archive,
+                    "after success keep the settings, the memory image and a record in a new folder of DIR");
+}
+
 }  // namespace
 
 void addLinkCommands(CLI::App& app, int& exitCode) {
@@ -435,6 +453,7 @@ void addLinkCommands(CLI::App& app, int& exitCode) {
     cProgram->add_option("--backup", args->op.backup,
                          "read the module's whole memory into RAW before writing");
     AddPortOptions(cProgram, args->link);
+    AddArchiveOption(cProgram, args->op);
     cProgram->callback(
         [&exitCode, args] { exitCode = RunWithSettingsFile(OperationMode::Program, args->link, args->op); });
 
@@ -445,6 +464,7 @@ void addLinkCommands(CLI::App& app, int& exitCode) {
                        "on a mismatch read the module and list the settings that differ");
     cCompare->add_option("--pin", args->op.pin, "module PIN, needed by --report when one is set");
     AddPortOptions(cCompare, args->link);
+    AddArchiveOption(cCompare, args->op);
     cCompare->callback([&exitCode, args] {
         args->op.pinGiven = args->op.pinGiven || !args->op.pin.empty();
         exitCode = RunWithSettingsFile(OperationMode::Compare, args->link, args->op);
@@ -456,6 +476,7 @@ void addLinkCommands(CLI::App& app, int& exitCode) {
     auto* pin = cRead->add_option("--pin", args->op.pin, "module PIN, when the module has one");
     cRead->add_option("--image", args->op.image, "also write the raw 2048-byte memory to RAW");
     AddPortOptions(cRead, args->link);
+    AddArchiveOption(cRead, args->op);
     cRead->callback([&exitCode, args, pin] {
         args->op.pinGiven = pin->count() > 0;
         exitCode = RunOperation(OperationMode::Read, ModuleSettings{}, args->link, args->op);

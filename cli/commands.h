@@ -2,11 +2,25 @@
 // Each command group registers its subcommands on the one CLI11 app. A command's callback stores
 // its exit status in `exitCode`: 0 success, 1 the operation's own failure, 2 usage or file error.
 #include <CLI/CLI.hpp>
+#include <string>
+
+#include "link/transfer.h"
+#include "settings/module_settings.h"
 
 namespace brenvox::cli {
 
 void addSettingsCommands(CLI::App& app, int& exitCode);
 void addCodecCommands(CLI::App& app, int& exitCode);
 void addLinkCommands(CLI::App& app, int& exitCode);
+void addFleetCommands(CLI::App& app, int& exitCode);
+
+// history: the entries of an archive folder, newest first.
+int CmdHistory(const std::string& dir, const std::string& name);
+
+// After a successful transfer: one entry in the archive folder `dir`, named after the settings
+// file `settingsPath`, with `settings` (what was written or compared, or what a read brought back).
+// A failure is a warning on stderr and changes nothing else.
+void ArchiveOrWarn(const std::string& dir, OperationMode mode, const std::string& settingsPath,
+                   const TransferState& state, const ModuleSettings& settings);
 
 }  // namespace brenvox::cli

@@ -14,6 +14,7 @@ int main(int argc, char** argv) {
     brenvox::cli::addSettingsCommands(app, exitCode);
     brenvox::cli::addCodecCommands(app, exitCode);
     brenvox::cli::addLinkCommands(app, exitCode);
+    brenvox::cli::addFleetCommands(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

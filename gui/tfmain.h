@@ -69,6 +69,8 @@ public:
     QString appDir() const { return appDir_; }
     // Folder of the settings files: AppDir + "Nastawy/".
     QString settingsDir() const { return appDir_ + QStringLiteral("Nastawy/"); }
+    // Where every successful transfer leaves an entry: AppDir + "Archiwum/".
+    QString archiveDir() const { return appDir_ + QStringLiteral("Archiwum/"); }
     QString portConfigPath() const { return appDir_ + QStringLiteral("System/Conf"); }
     int portTypeIndex() const;    // ComboBox2, -1 without selection
     int portNumberIndex() const;  // ComboBox3, -1 without selection

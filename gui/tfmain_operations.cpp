@@ -1,7 +1,9 @@
 // Module commands of page "8.Moduł" (StartOperation) and printing of the settings.
+#include <QFile>
 #include <QString>
 
 #include "link/transfer.h"
+#include "link/transfer_archive.h"
 #include "settings/module_settings.h"
 #include "settings/validation.h"
 #include "settings_printer.h"
@@ -13,6 +15,18 @@ using brenvox::gui::kConfirm;
 
 namespace {
 
+// Keeps what a successful transfer wrote or read. The archive is for later questions; a failure
+// to write it must not disturb the installer, so it is silent and changes nothing shown.
+void ArchiveQuietly(const TFMain& main, const TFTervola& w) {
+    const brenvox::TransferState& state = w.state();
+    brenvox::ArchiveRecord record;
+    record.mode = state.CurrentMode.load();
+    record.name = main.settingsName().toStdString();
+    record.module = state.ModuleInfo.load();
+    record.image = record.mode == brenvox::OperationMode::Read ? state.ReadImage : state.WorkImage;
+    brenvox::ArchiveTransfer(QFile::encodeName(main.archiveDir()).toStdString(), record, main.settings());
+}
+
 // The progress window is made once and kept as a child of the main window, as every window of
 // the program lives until the end.
 TFTervola* progressWindow(TFMain* main) {
@@ -22,6 +36,7 @@ TFTervola* progressWindow(TFMain* main) {
     // After a read the editor's settings were replaced: show them in every control and the
     // selected slot in the slot editor.
     QObject::connect(w, &TFTervola::settingsDecoded, main, &TFMain::refreshControls);
+    QObject::connect(w, &TFTervola::transferSucceeded, main, [main, w] { ArchiveQuietly(*main, *w); });
     return w;
 }
 

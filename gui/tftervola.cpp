@@ -252,18 +252,20 @@ void TFTervola::ShowOutcome() {
          brenvox::progress::EventLines(LinkEvent::Done, mode, state_.ModuleInfo.load(), outcome))
         AddLine(u8(line));
     if (outcome == LinkOutcome::Success) {
+        bool accepted = true;
         if (mode == OperationMode::Compare)
             Ask(AskButtons::Ok, AskFocus::Ok, u8(brenvox::progress::kInfoCaption),
                 u8(brenvox::progress::kCompareEqual), QString());
         else if (mode == OperationMode::Read)
-            ReadAccepted();
+            accepted = ReadAccepted();
         AddLine(u8(brenvox::progress::kModuleReady));
+        if (accepted) Q_EMIT transferSucceeded();
     }
     Timer1Timer();
     Q_EMIT transferFinished(outcome);
 }
 
-void TFTervola::ReadAccepted() {
+bool TFTervola::ReadAccepted() {
     const auto askPin = [this]() -> std::optional<std::string> {
         TFInput* input = pinDialog();
         if (input->exec() != TFInput::ResultOk) return std::nullopt;
@@ -273,10 +275,11 @@ void TFTervola::ReadAccepted() {
     if (!read) {
         Ask(AskButtons::Ok, AskFocus::Ok, u8(brenvox::progress::kInfoCaption),
             u8(brenvox::progress::kWrongModulePin), QString());
-        return;
+        return false;
     }
     *settings_ = read->settings;
     Q_EMIT settingsDecoded();
     Ask(AskButtons::Ok, AskFocus::Ok, u8(brenvox::progress::kInfoCaption),
         u8(brenvox::progress::kReadDecoded), QString());
+    return true;
 }

@@ -81,6 +81,9 @@ Q_SIGNALS:
     void settingsDecoded();
     // The transfer ended and its outcome line has been logged (dialogs included).
     void transferFinished(brenvox::LinkOutcome outcome);
+    // A program or compare succeeded, or a read did and its settings were accepted and decoded
+    // (a read refused for its PIN does not count): what state() holds is worth keeping.
+    void transferSucceeded();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -94,7 +97,7 @@ private:
     void Timer1Timer();
     void FormClose();
     void ShowOutcome();
-    void ReadAccepted();
+    bool ReadAccepted();
     void AddLine(const QString& line);
     void ShowButtons(ProgressStage stage);
     void OnLinkEvent(brenvox::LinkEvent event) override;  // worker thread

@@ -305,5 +305,40 @@ TEST_F(Cli, DiffListsTheKeysThatDiffer) {
     EXPECT_TRUE(same.out.empty());
 }
 
+TEST_F(Cli, RenderWritesTheUnitsThatPassAndListsTheOthers) {
+    ModuleSettings t;
+    t.SMSC = "+48602951111";
+    const std::string tpl = saved("tpl", t);
+    const std::string out = file("units/new");  // two levels that do not exist yet
+    const std::string table = writeJson("t.csv",
+                                        "name,PIN,INP32F,INP32P,INP32S\n"
+                                        "a,1234,1,+48601000001,Alarm\n"
+                                        "b,12a4,,,\n"
+                                        "c,,1,+,Alarm\n");
+    const CliResult r = run({"render", tpl, table, "-o", out});
+    EXPECT_EQ(r.rc, 1) << r.err;
+    EXPECT_EQ(r.lines(),
+              (std::vector<std::string>{
+                  "b: Potwierdź: Niewłaściwy kod PIN karty SIM. Kod PIN powinien zawierać tylko cyfry.",
+                  "c: Informacja: Błędne parametry dla wejścia nr 3. Błędny numer telefonu dla "
+                  "wysłania SMS.",
+                  "written 1, refused 2",
+              }));
+    ModuleSettings a;
+    ASSERT_EQ(ReadSettingsFile(out + "/a", a), ReadOutcome::Ok);
+    EXPECT_EQ(a.PIN, "1234");
+    EXPECT_EQ(a.SMSC, t.SMSC);
+    EXPECT_EQ(a.slots[5].Phone, "+48601000001");
+    EXPECT_FALSE(fs::exists(out + "/b"));
+    EXPECT_FALSE(fs::exists(out + "/c"));
+
+    // A malformed table writes nothing, not even the folder, and says where the fault is.
+    const std::string bad = writeJson("bad.csv", "name,PIN\nd,1234\ne,99999\n");
+    const CliResult m = run({"render", tpl, bad, "-o", file("none")});
+    EXPECT_EQ(m.rc, 2);
+    EXPECT_NE(m.err.find("row 3, column 2 (PIN)"), std::string::npos) << m.err;
+    EXPECT_FALSE(fs::exists(file("none")));
+}
+
 }  // namespace
 }  // namespace brenvox

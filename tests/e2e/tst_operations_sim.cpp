@@ -51,6 +51,9 @@ private Q_SLOTS:
 private:
     // Clicks a module button and waits until its progress window has been closed again.
     void press(const char* button, int transfers = 1);
+    QStringList archiveEntries() const {
+        return QDir(main_->archiveDir()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    }
     QLineEdit* edit(const char* name) { return main_->findChild<QLineEdit*>(QString::fromLatin1(name)); }
 
     QTemporaryDir dir_;
@@ -104,6 +107,14 @@ void TstOperationsSim::programmeFromThePage() {
     dialogs_->questionAnswer = AskNo;
     press("BitBtn5");
     QVERIFY(sim_->memory() == toMemory(EncodeImageV11(s)));
+    // The programming left one archive entry holding exactly the module's memory.
+    const QStringList entries = archiveEntries().filter(QStringLiteral("-program-Nowy"));
+    QCOMPARE(entries.size(), 1);
+    QFile image(main_->archiveDir() + entries[0] + QStringLiteral("/image.bin"));
+    QVERIFY(image.open(QIODevice::ReadOnly));
+    const sim::Memory memory = sim_->memory();
+    QCOMPARE(image.readAll(),
+             QByteArray(reinterpret_cast<const char*>(memory.data()), qsizetype(memory.size())));
     QCOMPARE(dialogs_->askLines(), (QStringList{kSaveOffer, kPrintOffer}));
     QCOMPARE(dialogs_->progressLog.mid(dialogs_->progressLog.size() - 2),
              (QStringList{QStringLiteral("Programowanie zakończone pozytywnie."),
@@ -152,6 +163,8 @@ void TstOperationsSim::readLoadsTheControls() {
     QCOMPARE(edit("Edit12")->text(), QStringLiteral("2468"));
     // The settings keep their name: the user saves what was read under a name of choice.
     QCOMPARE(main_->settingsName(), QStringLiteral("Nowy"));
+    // The window's folder is shared by the test functions: one read entry among the others.
+    QCOMPARE(archiveEntries().filter(QStringLiteral("-read-Nowy")).size(), 1);
 }
 
 QTEST_MAIN(TstOperationsSim)

@@ -201,6 +201,8 @@ void TstTervolaSim::readWithModulePin() {
     settings_ = ModuleSettings();  // the editor holds the defaults
     const ModuleSettings untouched = settings_;
     QSignalSpy decoded(w_.get(), &TFTervola::settingsDecoded);
+    // A read refused for its PIN is not worth archiving: the memory was not the user's to see.
+    QSignalSpy succeeded(w_.get(), &TFTervola::transferSucceeded);
 
     // A wrong PIN: refused, the settings stay as they were.
     dialogs_->pinToType = QStringLiteral("4712");
@@ -232,6 +234,7 @@ void TstTervolaSim::readWithModulePin() {
     w_->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
     QVERIFY(waitForEnd(last));
     QCOMPARE(dialogs_->pinDialogs, 4);
+    QCOMPARE(succeeded.count(), 1);
     QCOMPARE(dialogs_->asks.last().line1, QStringLiteral("Ustawienia z modułu odczytane i zdekodowane."));
     QCOMPARE(dialogs_->asks.last().caption, QStringLiteral("Informacja"));
     QCOMPARE(decoded.count(), 1);

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "codec/image_codec.h"
+#include "codec/sha256.h"
 #include "link/deadline.h"
 #include "settings/module_settings.h"
 #include "settings/settings_file.h"
@@ -132,6 +133,11 @@ private:
     std::string device_;
 };
 
+std::string Slurp(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
 std::vector<uint8_t> ReadBytes(const fs::path& p) {
     std::ifstream f(p, std::ios::binary);
     return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
@@ -242,6 +248,52 @@ TEST_F(CliLink, ReadChecksTheModulePinAndDecodes) {
     EXPECT_EQ(back.MODPIN, "4711");
     EXPECT_EQ(EncodeImageV11(back), EncodeImageV11(s));
     EXPECT_EQ(ReadBytes(Path("raw")), ReadBytes(Path("dump")));
+}
+
+// --archive keeps one entry per successful transfer and nothing for a refused read; history
+// lists them newest first. An archive that cannot be written changes neither status nor output.
+TEST_F(CliLink, ArchiveAndHistory) {
+    StartSim({"--version", "1.0", "--type", "2"});
+    ModuleSettings s;
+    s.MODPIN = "4711";
+    const std::string file = SettingsFile(s, "Sklep 1");
+    const std::string archive = Path("archive");
+    const RunResult plain = RunCli({"program", file, "--device", sim.device()});
+    ASSERT_EQ(plain.exit, 0);
+    const RunResult programmed = RunCli({"program", file, "--device", sim.device(), "--archive", archive});
+    EXPECT_EQ(programmed.exit, 0);
+    EXPECT_EQ(programmed.lines, plain.lines);
+    EXPECT_EQ(
+        RunCli({"read", "-o", Path("out"), "--pin", "1", "--device", sim.device(), "--archive", archive})
+            .exit,
+        1);
+    std::this_thread::sleep_for(1s);  // the next entry one second later, so the order is known
+    ASSERT_EQ(
+        RunCli({"read", "-o", Path("back"), "--pin", "4711", "--device", sim.device(), "--archive", archive})
+            .exit,
+        0);
+
+    const RunResult h = RunCli({"history", archive});
+    EXPECT_EQ(h.exit, 0);
+    ASSERT_EQ(h.lines.size(), 2u) << h.out;
+    const std::string sha = Sha256Hex(Slurp(Path("dump"))).substr(0, 12);
+    EXPECT_EQ(h.lines[0].substr(20), " read back 1.0 " + sha);
+    EXPECT_EQ(h.lines[1].substr(20), " program Sklep 1 1.0 " + sha);
+    const RunResult one = RunCli({"history", archive, "--name", "back"});
+    EXPECT_EQ(one.lines, std::vector<std::string>{h.lines[0]});
+    // The read's entry holds the memory read and the settings decoded from it.
+    for (const auto& e : fs::directory_iterator(archive)) {
+        EXPECT_EQ(ReadBytes(e.path() / "image.bin"), ReadBytes(Path("dump")));
+        ModuleSettings back;
+        ASSERT_EQ(ReadSettingsFile((e.path() / "settings").string(), back), ReadOutcome::Ok);
+        EXPECT_EQ(back.MODPIN, "4711");
+    }
+
+    std::ofstream(Path("not-a-folder")) << "x";
+    const RunResult unarchived =
+        RunCli({"program", file, "--device", sim.device(), "--archive", Path("not-a-folder")});
+    EXPECT_EQ(unarchived.exit, 0);
+    EXPECT_EQ(unarchived.lines, plain.lines);
 }
 
 TEST_F(CliLink, FailedChecksSendNothing) {

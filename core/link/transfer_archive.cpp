@@ -1,0 +1,210 @@
+#include "link/transfer_archive.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <random>
+#include <sstream>
+
+#include "codec/sha256.h"
+#include "settings/settings_file.h"
+
+namespace brenvox {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Folder names stay short enough for any file system, whatever the settings name.
+constexpr std::size_t kNameMax = 64;
+
+struct UtcParts {
+    int year;
+    unsigned month, day, hour, minute, second;
+};
+
+UtcParts Utc(std::chrono::system_clock::time_point tp) {
+    using namespace std::chrono;
+    const auto secs = floor<seconds>(tp);
+    const auto day = floor<days>(secs);
+    const year_month_day ymd{day};
+    const hh_mm_ss hms{secs - day};
+    return {int(ymd.year()),
+            unsigned(ymd.month()),
+            unsigned(ymd.day()),
+            unsigned(hms.hours().count()),
+            unsigned(hms.minutes().count()),
+            unsigned(hms.seconds().count())};
+}
+
+std::string Format(const char* pattern, const UtcParts& t) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, pattern, t.year, t.month, t.day, t.hour, t.minute, t.second);
+    return buf;
+}
+
+bool WriteWhole(const fs::path& path, const void* data, std::size_t size) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
+    out.close();
+    return !out.fail();
+}
+
+std::string ModuleVersionText(const ModuleInfo& m) {
+    return std::to_string(m.VersionMajor) + "." + std::to_string(m.VersionMinor);
+}
+
+// A hidden folder beside the entries, on the same file system, so the final rename is atomic.
+fs::path MakeTempFolder(const fs::path& dir, std::error_code& ec) {
+    std::random_device rd;
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const fs::path p = dir / (".tmp-" + std::to_string(rd()) + std::to_string(rd()));
+        if (fs::create_directory(p, ec)) return p;
+        if (ec) return {};
+    }
+    ec = std::make_error_code(std::errc::file_exists);
+    return {};
+}
+
+}  // namespace
+
+const char* ArchiveModeName(OperationMode mode) {
+    switch (mode) {
+        case OperationMode::Program:
+            return "program";
+        case OperationMode::Compare:
+            return "compare";
+        case OperationMode::Read:
+            return "read";
+    }
+    return "program";
+}
+
+std::string SafeEntryName(const std::string& name) {
+    std::string out;
+    for (char c : name) {
+        const auto b = static_cast<unsigned char>(c);
+        const bool unsafe =
+            b < 0x20 || b == 0x7F || std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos;
+        out += unsafe ? '_' : c;
+    }
+    if (out.size() > kNameMax) {
+        std::size_t cut = kNameMax;
+        // Never cut a UTF-8 sequence in two.
+        while (cut > 0 && (static_cast<unsigned char>(out[cut]) & 0xC0) == 0x80) --cut;
+        out.resize(cut);
+    }
+    // A leading dot would hide the entry (and make "." or ".."); a trailing dot or blank is
+    // dropped by some file systems, which would merge names.
+    if (!out.empty() && out.front() == '.') out.front() = '_';
+    if (!out.empty() && (out.back() == '.' || out.back() == ' ')) out.back() = '_';
+    return out.empty() ? "_" : out;
+}
+
+ArchiveResult ArchiveTransfer(const std::string& archiveDir, const ArchiveRecord& record,
+                              const ModuleSettings& settings) {
+    ArchiveResult r;
+    const fs::path dir(archiveDir);
+    std::error_code ec;
+    fs::create_directories(dir, ec);
+    if (ec) {
+        r.error = "cannot create the archive folder: " + ec.message();
+        return r;
+    }
+    const fs::path temp = MakeTempFolder(dir, ec);
+    if (temp.empty()) {
+        r.error = "cannot create a folder in the archive: " + ec.message();
+        return r;
+    }
+    auto fail = [&](std::string why) {
+        std::error_code ignored;
+        fs::remove_all(temp, ignored);
+        r.error = std::move(why);
+        return r;
+    };
+
+    const UtcParts t = Utc(record.time);
+    nlohmann::ordered_json j;
+    j["time"] = Format("%04d-%02u-%02uT%02u:%02u:%02uZ", t);
+    j["mode"] = ArchiveModeName(record.mode);
+    j["name"] = record.name;
+    j["module_version"] = ModuleVersionText(record.module);
+    j["module_type"] = record.module.ModuleType;
+    j["outcome"] = "Success";
+    j["image_sha256"] = Sha256Hex(record.image.data(), record.image.size());
+    // A name that is not UTF-8 still gives an entry rather than none.
+    const std::string json = j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+
+    if (!WriteSettingsFile((temp / "settings").string(), settings))
+        return fail("cannot write the settings file");
+    if (!WriteWhole(temp / "image.bin", record.image.data(), record.image.size()))
+        return fail("cannot write image.bin");
+    // entry.json last: a folder with it is complete even to a reader that ignores the rename.
+    if (!WriteWhole(temp / "entry.json", json.data(), json.size())) return fail("cannot write entry.json");
+
+    const std::string base = Format("%04d%02u%02u-%02u%02u%02u-", t) + ArchiveModeName(record.mode) + "-" +
+                             SafeEntryName(record.name);
+    for (int n = 1; n < 1000; ++n) {
+        const fs::path target = dir / (n == 1 ? base : base + "-" + std::to_string(n));
+        if (fs::exists(target, ec)) continue;
+        fs::rename(temp, target, ec);
+        if (!ec) {
+            r.ok = true;
+            r.folder = target.string();
+            return r;
+        }
+        // Taken between the look and the rename (another program archiving): try the next.
+        if (!fs::exists(target)) return fail("cannot rename the entry into place: " + ec.message());
+    }
+    return fail("too many entries of that name in one second");
+}
+
+HistoryResult ReadHistory(const std::string& archiveDir, const std::string& name) {
+    HistoryResult r;
+    std::error_code ec;
+    fs::directory_iterator it(archiveDir, ec);
+    if (ec) {
+        r.error = ec.message();
+        return r;
+    }
+    for (const fs::directory_entry& d : it) {
+        const std::string folder = d.path().filename().string();
+        // Hidden folders are entries still being written, or left by a crash.
+        if (folder.empty() || folder[0] == '.' || !d.is_directory(ec)) continue;
+        std::ifstream in(d.path() / "entry.json", std::ios::binary);
+        if (!in) {
+            r.skipped.push_back(folder + ": no entry.json");
+            continue;
+        }
+        std::stringstream text;
+        text << in.rdbuf();
+        const auto j = nlohmann::json::parse(text.str(), nullptr, false);
+        HistoryEntry e;
+        e.folder = folder;
+        auto field = [&j](const char* key, std::string& out) {
+            const auto v = j.find(key);
+            if (v == j.end() || !v->is_string()) return false;
+            out = v->get<std::string>();
+            return true;
+        };
+        if (j.is_discarded() || !j.is_object() || !field("time", e.time) || !field("mode", e.mode) ||
+            !field("name", e.name) || !field("module_version", e.moduleVersion) ||
+            !field("image_sha256", e.imageSha256)) {
+            r.skipped.push_back(folder + ": entry.json is not a valid entry");
+            continue;
+        }
+        if (!name.empty() && e.name != name) continue;
+        r.entries.push_back(std::move(e));
+    }
+    // Newest first. Entries of one second differ by their folder's suffix: "-10" after "-9".
+    std::sort(r.entries.begin(), r.entries.end(), [](const HistoryEntry& a, const HistoryEntry& b) {
+        if (a.time != b.time) return a.time > b.time;
+        if (a.folder.size() != b.folder.size()) return a.folder.size() > b.folder.size();
+        return a.folder > b.folder;
+    });
+    r.ok = true;
+    return r;
+}
+
+}  // namespace brenvox
