@@ -156,7 +156,7 @@ struct CliLink : ::testing::Test {
 };
 
 TEST_F(CliLink, ProgramPrintsTheLogAndLeavesTheImageInTheModule) {
-    StartSim({"--version", "1.0", "--type", "2"});
+    StartSim({"--firmware", "1.0", "--type", "2"});
     const ModuleSettings s;
     const RunResult r = RunCli({"program", SettingsFile(s), "--device", sim.device()});
     EXPECT_EQ(r.exit, 0) << r.out;
