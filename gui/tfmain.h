@@ -5,6 +5,7 @@
 #include <QString>
 #include <memory>
 
+#include "settings/app_paths.h"
 #include "settings/module_settings.h"
 
 namespace Ui {
@@ -19,8 +20,9 @@ class TFMain : public QMainWindow {
 
 public:
     struct Options {
-        // The program directory the settings and port folders hang off; empty: the directory
-        // of the executable (tests point it at a scratch folder).
+        // The program directory; empty: the directory of the executable (tests point it at a
+        // scratch folder). A folder "Nastawy" in it keeps everything beside the program;
+        // without one the user's own folders are used (settings/app_paths.h).
         QString appDir;
         // When set, the window saves a picture of every page and of a few messages there after
         // start-up and quits (used by scripts/screenshots.sh).
@@ -39,9 +41,11 @@ public:
     // Sets the name of the current settings and the status bar text.
     void setSettingsName(const QString& name);
     QString appDir() const { return appDir_; }
-    // Folder of the settings files: AppDir + "Nastawy/".
-    QString settingsDir() const { return appDir_ + QStringLiteral("Nastawy/"); }
-    QString portConfigPath() const { return appDir_ + QStringLiteral("System/Conf"); }
+    const brenvox::AppPaths& appPaths() const { return paths_; }
+    // Folder of the settings files, ending in "/": AppDir + "Nastawy/" beside the program, or
+    // the user's own folder for an installed program. Empty before start-up.
+    QString settingsDir() const;
+    QString portConfigPath() const;
     int portTypeIndex() const;    // ComboBox2, -1 without selection
     int portNumberIndex() const;  // ComboBox3, -1 without selection
     bool startedUp() const { return startedUp_; }
@@ -94,6 +98,7 @@ private:
     void TabSheet3Show();
     void presetSmsc(const char* number);
     void pointDialogsAt(const QString& path);
+    bool prepareSettingsDir();
     void takeScreenshots();
 
     std::unique_ptr<Ui::TFMain> ui;
@@ -101,6 +106,7 @@ private:
     brenvox::ModuleSettings settings_;
     QString settingsName_ = QStringLiteral("Nowy");
     QString appDir_;
+    brenvox::AppPaths paths_;
     bool loadingGuard_ = false;
     bool restoringPorts_ = false;
     bool startedUp_ = false;
