@@ -8,7 +8,7 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # Warnings fail the build only where we test; a plain build leaves the setting as it is.
 WERROR ?=
 
-.PHONY: all deps build run test test-normal test-sanitizers cross-windows format format-check demo fuzz screenshots bench clean
+.PHONY: all deps build run test test-normal test-package package install test-sanitizers cross-windows format format-check demo fuzz screenshots bench clean
 
 all: build
 
@@ -29,12 +29,26 @@ run: build
 # The normal build and its tests, then the same tests under AddressSanitizer +
 # UndefinedBehaviorSanitizer, the transfer tests under ThreadSanitizer, and the Windows cross build.
 test: WERROR = ON
-test: format-check test-normal test-sanitizers cross-windows
+test: format-check test-normal test-package test-sanitizers cross-windows
 
 test-normal: WERROR = ON
 test-normal: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	@if [ -x ../shared/checks/cli-contract ]; then ../shared/checks/cli-contract $(BUILD)/cli/brenvox-cli; fi
+
+# The Debian package of the build tree, checked (lintian, desktop entry, metainfo), unpacked and
+# run from a read-only scratch root.
+test-package: build
+	bash scripts/test-package.sh $(BUILD)
+
+# One Debian package in dist/; install it with `apt install ./dist/brenvox_*.deb`.
+package: build
+	cmake --build $(BUILD) --target package
+
+# Installs into PREFIX (default /usr/local) with the install rules the package uses.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 # Sanitizer builds leave the GUI out of the ThreadSanitizer run: only the transfer runs threads.
 test-sanitizers: deps

@@ -14,10 +14,11 @@ namespace {
 // Answered before any window system is touched, so that both work over a plain terminal
 // without a display (and so the manual page can be made from them at build time).
 constexpr const char* kHelp =
+    "Brenvox: configuration tool for the GSM alarm notifier module. Edits the settings of a module\n"
+    "on eight pages, keeps them in settings files, prints them, and programs, compares or reads the\n"
+    "module over a serial port.\n"
+    "\n"
     "Usage: Brenvox [Qt options]\n"
-    "Configuration tool for the GSM alarm notifier module: edits the settings of a module on eight\n"
-    "pages, keeps them in settings files, prints them, and programs, compares or reads the module\n"
-    "over a serial port.\n"
     "\n"
     "Options:\n"
     "  -h, --help         Print this help and exit\n"

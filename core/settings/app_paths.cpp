@@ -26,6 +26,9 @@ std::optional<fs::path> AbsoluteFromEnv(const EnvLookup& env, const char* name) 
 }
 
 fs::path HomeDir(const EnvLookup& env) {
+#ifdef _WIN32
+    if (auto profile = AbsoluteFromEnv(env, "USERPROFILE")) return *profile;
+#endif
     if (auto home = AbsoluteFromEnv(env, "HOME")) return *home;
 #ifndef _WIN32
     // Services and some login shells start without HOME; the password database still knows it.
