@@ -97,7 +97,9 @@ private Q_SLOTS:
         QVERIFY(script.unexpected.isEmpty());
         QCOMPARE(QDir(script.fileDirs.value(0)).canonicalPath(), QDir(nastawy).canonicalPath());
         QCOMPARE(script.fileNames.value(0), u("Nowy"));
-        QCOMPARE(Mode(nastawy), std::filesystem::perms::owner_all);
+        // Every folder the program made on the way is private, not only the last.
+        for (const QString& dir : {data(), data() + "/brenvox", nastawy})
+            QCOMPARE(Mode(dir), std::filesystem::perms::owner_all);
         QCOMPARE(Mode(nastawy + "/klient"),
                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
         QCOMPARE(w_->settingsName(), u("klient"));

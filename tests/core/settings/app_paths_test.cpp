@@ -55,22 +55,5 @@ TEST(AppPaths, UnsetEmptyOrRelativeBaseFoldersFallBackToTheHomeDefaults) {
     }
 }
 
-TEST(AppPaths, EnsurePrivateDirCreatesMissingFoldersForTheOwnerOnly) {
-    ScratchDir dir;
-    const fs::path deep = fs::path(dir.file("a")) / "b" / "Nastawy";
-    ASSERT_TRUE(EnsurePrivateDir(deep));
-    for (const fs::path& p : {fs::path(dir.file("a")), deep.parent_path(), deep})
-        EXPECT_EQ(fs::status(p).permissions(), fs::perms::owner_all) << p;
-    // An existing folder is left as it is.
-    fs::permissions(deep, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
-    EXPECT_TRUE(EnsurePrivateDir(deep));
-    EXPECT_EQ(fs::status(deep).permissions(),
-              fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
-    // A file where a folder should be.
-    writeRaw(dir.file("f"), "");
-    EXPECT_FALSE(EnsurePrivateDir(fs::path(dir.file("f")) / "Nastawy"));
-    EXPECT_FALSE(EnsurePrivateDir(dir.file("f")));
-}
-
 }  // namespace
 }  // namespace brenvox
