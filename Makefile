@@ -5,8 +5,10 @@ ASAN    ?= build-asan
 TSAN    ?= build-tsan
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Warnings fail the build only where we test; a plain build leaves the setting as it is.
+WERROR ?=
 
-.PHONY: all deps build run test test-normal test-sanitizers cross-windows format format-check demo fuzz screenshots bench clean
+.PHONY: all deps build run test test-normal test-package package install test-sanitizers cross-windows format format-check demo fuzz screenshots bench clean
 
 all: build
 
@@ -14,7 +16,7 @@ deps:
 	bash scripts/deps.sh
 
 build: deps
-	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) $(if $(WERROR),-DBRENVOX_WERROR=$(WERROR))
 	cmake --build $(BUILD) -j $(JOBS)
 
 # Starts the program; without a display it runs on a virtual one so the command still works.
@@ -26,19 +28,35 @@ run: build
 
 # The normal build and its tests, then the same tests under AddressSanitizer +
 # UndefinedBehaviorSanitizer, the transfer tests under ThreadSanitizer, and the Windows cross build.
-test: format-check test-normal test-sanitizers cross-windows
+test: WERROR = ON
+test: format-check test-normal test-package test-sanitizers cross-windows
 
+test-normal: WERROR = ON
 test-normal: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	@if [ -x ../shared/checks/cli-contract ]; then ../shared/checks/cli-contract $(BUILD)/cli/brenvox-cli; fi
 
+# The Debian package of the build tree, checked (lintian, desktop entry, metainfo), unpacked and
+# run from a read-only scratch root.
+test-package: build
+	bash scripts/test-package.sh $(BUILD)
+
+# One Debian package in dist/; install it with `apt install ./dist/brenvox_*.deb`.
+package: build
+	cmake --build $(BUILD) --target package
+
+# Installs into PREFIX (default /usr/local) with the install rules the package uses.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
 # Sanitizer builds leave the GUI out of the ThreadSanitizer run: only the transfer runs threads.
 test-sanitizers: deps
-	cmake -S . -B $(ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRENVOX_SANITIZE=ON
+	cmake -S . -B $(ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRENVOX_SANITIZE=ON -DBRENVOX_WERROR=ON
 	cmake --build $(ASAN) -j $(JOBS)
 	cd $(ASAN) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS) -E 'cups|bench'
-	cmake -S . -B $(TSAN) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRENVOX_TSAN=ON -DBRENVOX_GUI=OFF
+	cmake -S . -B $(TSAN) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRENVOX_TSAN=ON -DBRENVOX_GUI=OFF -DBRENVOX_WERROR=ON
 	cmake --build $(TSAN) -j $(JOBS) --target brenvox_link_tests
 	cd $(TSAN) && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -R '^(Transfer|Link|Serial|Fault)'
 

@@ -1,5 +1,6 @@
 #include <iostream>
 
+#include "brenvox_version.h"
 #include "commands.h"
 
 int main(int argc, char** argv) {
@@ -8,6 +9,7 @@ int main(int argc, char** argv) {
         "notifier module.\nSettings files are the program's own scrambled text files; texts are "
         "printed in UTF-8.\nExit status: 0 success, 1 the operation failed (a failed check, a "
         "difference, a transfer that did not succeed), 2 usage or file error."};
+    app.set_version_flag("--version", std::string("brenvox-cli ") + BRENVOX_VERSION);
     app.require_subcommand(1);
     app.fallthrough(false);
     int exitCode = 0;
@@ -20,6 +22,8 @@ int main(int argc, char** argv) {
     } catch (const CLI::CallForHelp& e) {
         return app.exit(e);
     } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForVersion& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
         app.exit(e);

@@ -16,6 +16,7 @@
 #include <QStyleFactory>
 #include <QTabBar>
 #include <QTimer>
+#include <filesystem>
 #include <functional>
 
 #include "cp1250_text.h"
@@ -66,6 +67,22 @@ public:
 
 std::string localPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
+}
+
+std::filesystem::path ToFsPath(const QString& path) {
+#ifdef _WIN32
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(localPath(path));
+#endif
+}
+
+QString FromFsPath(const std::filesystem::path& path) {
+#ifdef _WIN32
+    return QString::fromStdWString(path.wstring());
+#else
+    return QFile::decodeName(QByteArray::fromStdString(path.string()));
+#endif
 }
 
 // The scalar settings and the controls that edit them.
@@ -402,6 +419,7 @@ void TFMain::StartUp() {
     QString dir = options_.appDir.isEmpty() ? QCoreApplication::applicationDirPath() : options_.appDir;
     if (!dir.endsWith(QLatin1Char('/'))) dir += QLatin1Char('/');
     appDir_ = dir;
+    paths_ = brenvox::ResolveAppPaths(ToFsPath(dir));
     restoringPorts_ = true;
     const Ui::ModulePage& mod = pages_.module->form();
     mod.ComboBox2->setCurrentIndex(0);
@@ -428,9 +446,32 @@ void TFMain::restorePortConfig() {
     updatePortTooltip();
 }
 
+QString TFMain::settingsDir() const {
+    if (paths_.settingsDir.empty()) return {};
+    return FromFsPath(paths_.settingsDir) + QLatin1Char('/');
+}
+
+QString TFMain::archiveDir() const {
+    if (paths_.archiveDir.empty()) return {};
+    return FromFsPath(paths_.archiveDir) + QLatin1Char('/');
+}
+
+QString TFMain::portConfigPath() const {
+    return FromFsPath(paths_.portConfigFile);
+}
+
+// The user's settings folder of an installed program is made on first use; beside the program
+// (portable layout) it exists, as that is what makes the layout portable.
+bool TFMain::prepareSettingsDir() {
+    if (paths_.portable) return true;
+    return brenvox::EnsurePrivateDir(paths_.settingsDir);
+}
+
 void TFMain::SaveConfig() {
     if (appDir_.isEmpty()) return;  // not started yet: there is no program folder to write to
-    // Silent by design: without the "System" folder the choice lasts until the program ends.
+    if (!paths_.portable) (void)brenvox::EnsurePrivateDir(paths_.portConfigFile.parent_path());
+    // Silent by design: beside the program without the "System" folder the choice lasts until
+    // the program ends.
     (void)brenvox::WritePortConfig(localPath(portConfigPath()), portTypeIndex(), portNumberIndex());
 }
 
@@ -516,6 +557,7 @@ void writeSettings(const QString& path, const ModuleSettings& s) {
 }  // namespace
 
 void TFMain::OpenCommand() {
+    (void)prepareSettingsDir();  // only so the dialog can start there
     const QString path = runFileDialog(openDialog_);
     if (path.isEmpty()) return;
     if (!QFileInfo(path).isFile()) {
@@ -548,10 +590,20 @@ void TFMain::SaveCommand() {
         SaveAsCommand();
         return;
     }
-    writeSettings(saveDialog_->property("currentFile").toString(), settings_);
+    const QString path = saveDialog_->property("currentFile").toString();
+    // A settings folder removed since the file was opened is made again; if that fails the
+    // write below reports it.
+    if (QFileInfo(path).absolutePath() + QLatin1Char('/') == settingsDir()) (void)prepareSettingsDir();
+    writeSettings(path, settings_);
 }
 
 void TFMain::SaveAsCommand() {
+    // Without a settings folder there is nowhere to propose; reported as a failed save before
+    // anything (name, dialogs) changes.
+    if (!prepareSettingsDir()) {
+        Ask(AskButtons::Ok, AskFocus::Ok, kConfirm, QString::fromUtf8(brenvox::msg::kSaveFailed), {});
+        return;
+    }
     const QString path = runFileDialog(saveDialog_);
     if (path.isEmpty()) return;
     if (QFileInfo::exists(path) &&

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "settings/app_paths.h"
 #include "settings/module_settings.h"
 
 namespace brenvox {
@@ -33,8 +34,9 @@ class TFMain : public QMainWindow {
 
 public:
     struct Options {
-        // The program directory the settings and port folders hang off; empty: the directory
-        // of the executable (tests point it at a scratch folder).
+        // The program directory; empty: the directory of the executable (tests point it at a
+        // scratch folder). A folder "Nastawy" in it keeps everything beside the program;
+        // without one the user's own folders are used (settings/app_paths.h).
         QString appDir;
         // A device the progress window opens instead of the one the port selection names; empty:
         // the selection's. Tests and demos reach the simulator's pseudo-terminal through it.
@@ -67,11 +69,13 @@ public:
     // Sets the name of the current settings and the status bar text.
     void setSettingsName(const QString& name);
     QString appDir() const { return appDir_; }
-    // Folder of the settings files: AppDir + "Nastawy/".
-    QString settingsDir() const { return appDir_ + QStringLiteral("Nastawy/"); }
-    // Where every successful transfer leaves an entry: AppDir + "Archiwum/".
-    QString archiveDir() const { return appDir_ + QStringLiteral("Archiwum/"); }
-    QString portConfigPath() const { return appDir_ + QStringLiteral("System/Conf"); }
+    const brenvox::AppPaths& appPaths() const { return paths_; }
+    // Folder of the settings files, ending in "/": AppDir + "Nastawy/" beside the program, or
+    // the user's own folder for an installed program. Empty before start-up.
+    QString settingsDir() const;
+    QString portConfigPath() const;
+    // Where every successful transfer leaves an entry: "Archiwum/" beside the settings folder.
+    QString archiveDir() const;
     int portTypeIndex() const;    // ComboBox2, -1 without selection
     int portNumberIndex() const;  // ComboBox3, -1 without selection
     bool startedUp() const { return startedUp_; }
@@ -126,6 +130,7 @@ private:
     void updatePortTooltip();
     void TabSheet3Show();
     void pointDialogsAt(const QString& path);
+    bool prepareSettingsDir();
 
     std::unique_ptr<Ui::TFMain> ui;
     Pages pages_;
@@ -133,6 +138,7 @@ private:
     brenvox::ModuleSettings settings_;
     QString settingsName_ = QStringLiteral("Nowy");
     QString appDir_;
+    brenvox::AppPaths paths_;
     bool loadingGuard_ = false;
     bool restoringPorts_ = false;
     bool startedUp_ = false;

@@ -4,6 +4,7 @@
 
 #include "link/transfer.h"
 #include "link/transfer_archive.h"
+#include "settings/app_paths.h"
 #include "settings/module_settings.h"
 #include "settings/validation.h"
 #include "settings_printer.h"
@@ -18,6 +19,9 @@ namespace {
 // Keeps what a successful transfer wrote or read. The archive is for later questions; a failure
 // to write it must not disturb the installer, so it is silent and changes nothing shown.
 void ArchiveQuietly(const TFMain& main, const TFTervola& w) {
+    if (main.archiveDir().isEmpty()) return;
+    // Entries hold the PINs: the user's own archive folder is private, as the settings folder is.
+    if (!main.appPaths().portable) (void)brenvox::EnsurePrivateDir(main.appPaths().archiveDir);
     const brenvox::TransferState& state = w.state();
     brenvox::ArchiveRecord record;
     record.mode = state.CurrentMode.load();

@@ -26,12 +26,10 @@ if [ -f /usr/share/cmake/CLI11/CLI11Config.cmake ]; then
     cli11_args="-DCLI11_DIR=$prefix/share/cmake/CLI11"
 fi
 
-# -O2 rather than -O3: GCC 12 reports a false -Wrestrict inside libstdc++'s string code at -O3,
-# which -Werror would turn into a failed build.
 cmake -S "$root" -B "$build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
     -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+    -DBRENVOX_WERROR=ON \
     -DBRENVOX_GUI=OFF \
     -Dnlohmann_json_DIR="$prefix/share/cmake/nlohmann_json" \
     $cli11_args

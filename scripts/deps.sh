@@ -13,7 +13,8 @@ PACKAGES=(
   cups cups-client cups-bsd printer-driver-cups-pdf
   clang libclang-rt-14-dev libfuzzer-14-dev
   g++-mingw-w64-x86-64
-  python3 valgrind clang-format
+  python3 valgrind clang-format ccache
+  librsvg2-bin dpkg-dev fakeroot lintian desktop-file-utils appstream
 )
 
 missing=()

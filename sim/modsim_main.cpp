@@ -11,6 +11,7 @@
 #include <mutex>
 #include <string>
 
+#include "brenvox_version.h"
 #include "pty_simulator.h"
 #include "replay_trace.h"
 
@@ -82,7 +83,8 @@ int main(int argc, char** argv) {
     app.add_option("--dump", dumpPath, "Save the memory to FILE on exit and after each restart command");
     app.add_option("--type", type, "Module type reported on identification (0-255)")
         ->check(CLI::Range(0, 255));
-    app.add_option("--version", version, "Firmware version X.Y reported on identification (default 1.1)");
+    app.set_version_flag("--version", std::string("brenvox-modsim ") + BRENVOX_VERSION);
+    app.add_option("--firmware", version, "Firmware version X.Y reported on identification (default 1.1)");
     app.add_flag("--silent", faults.silent, "Never reply (frames are still taken in and traced)");
     app.add_option("--drop-every", faults.dropEvery, "Do not send every K-th reply")
         ->check(CLI::PositiveNumber);
@@ -114,7 +116,7 @@ int main(int argc, char** argv) {
     Identity id;
     id.type = static_cast<std::uint8_t>(type);
     if (!parseVersion(version, id)) {
-        std::cerr << "brenvox-modsim: --version must be X.Y with X and Y in 0-255\n";
+        std::cerr << "brenvox-modsim: --firmware must be X.Y with X and Y in 0-255\n";
         return 2;
     }
     if (!stuck.empty()) {

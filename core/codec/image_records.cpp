@@ -153,11 +153,13 @@ void PutSimPinRecord(ModuleImage& img, std::string_view pin) {
 DecodedRecord GetSmsRecord(const ModuleImage& img, int address) {
     DecodedRecord r;
     const long a = address;
-    if (ByteAt(img, a + sms::kCentreType, 0) == kInternationalType) r.smsc = "+";
+    // push_back rather than assigning "+": GCC 12 at -O3 reports a false -Wrestrict inside
+    // libstdc++ for a one-character literal assigned to a fresh string.
+    if (ByteAt(img, a + sms::kCentreType, 0) == kInternationalType) r.smsc.push_back('+');
     r.smsc += ReadSemiOctets(img, a + sms::kCentreDigits);
 
     const std::size_t n = ByteAt(img, a + sms::kTextLength, 0);
-    if (ByteAt(img, a + sms::kPhoneType, 0) == kInternationalType) r.phone = "+";
+    if (ByteAt(img, a + sms::kPhoneType, 0) == kInternationalType) r.phone.push_back('+');
     r.phone += ReadSemiOctets(img, a + sms::kPhoneDigits);
 
     const long textStart = a + sms::kText;

@@ -9,6 +9,8 @@
 #ifdef _WIN32
 #include <io.h>
 #else
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -43,6 +45,39 @@ std::string tempNameFor(const std::string& target, unsigned attempt) {
            std::to_string(attempt);
 }
 
+// Settings files hold the SIM PIN and the module PIN: a new file is readable by its owner only.
+// "Exclusive": never reuse a file someone else is writing. Null with errno set on failure.
+std::FILE* createPrivateFile(const std::string& name) {
+#ifdef _WIN32
+    return std::fopen(name.c_str(), "wbx");
+#else
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) return nullptr;
+    std::FILE* f = ::fdopen(fd, "wb");
+    if (!f) {
+        const int saved = errno;
+        ::close(fd);
+        errno = saved;
+    }
+    return f;
+#endif
+}
+
+// Saving through a symbolic link writes the file the link points to, so the link stays a link
+// and its target gets the new settings. Follows a chain of links (a dangling one included: the
+// file is then created where it points); a loop is left to fail on opening.
+std::string followLinks(const std::string& path) {
+    namespace fs = std::filesystem;
+    fs::path p(path);
+    std::error_code ec;
+    for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(p, ec)); ++hops) {
+        const fs::path to = fs::read_symlink(p, ec);
+        if (ec) break;
+        p = to.is_absolute() ? to : p.parent_path() / to;
+    }
+    return p.string();
+}
+
 bool validWriteKey(std::string_view key) {
     if (key.empty()) return false;
     for (char c : key)
@@ -67,8 +102,9 @@ void SettingsFile::abandonWrite() {
     state_ = ConfigFileState::Closed;
 }
 
-bool SettingsFile::OpenForWriting(const std::string& path) {
-    if (state_ != ConfigFileState::Closed || path.empty()) return false;
+bool SettingsFile::OpenForWriting(const std::string& requested) {
+    if (state_ != ConfigFileState::Closed || requested.empty()) return false;
+    const std::string path = followLinks(requested);
     // Renaming would replace a file the user made read-only, which opening it for writing never
     // could; such a file is refused like one that cannot be created. (Checked by the permission
     // bits, so that it holds for every user, root included.)
@@ -86,8 +122,7 @@ bool SettingsFile::OpenForWriting(const std::string& path) {
     for (unsigned attempt = 0; attempt < 16 && !f; ++attempt) {
         temp = tempNameFor(path, attempt);
         errno = 0;
-        // "x": never reuse a file someone else is writing.
-        f = std::fopen(temp.c_str(), "wbx");
+        f = createPrivateFile(temp);
         if (!f && errno != EEXIST) return false;
     }
     if (!f) return false;

@@ -14,7 +14,9 @@
 // digits, an integer that is not 4 bytes, a boolean that is not 1 byte, an overlong line) ends the
 // read with -1 and the file closed. Writing goes to a temporary file beside the target that is only
 // renamed over it once everything was written and flushed, so a failed save never damages the file
-// that was there before.
+// that was there before. A new file is created readable by its owner only (0600), a replaced
+// file keeps its mode, and a path that is a symbolic link writes the link's target (the link
+// stays).
 #include <cstdint>
 #include <cstdio>
 #include <string>

@@ -61,8 +61,9 @@ protected:
 
     CliResult run(const std::vector<std::string>& args) {
         std::string cmd = shellQuote(BRENVOX_CLI_PATH);
-        for (const auto& a : args) cmd += " " + shellQuote(a);
-        cmd += " >" + shellQuote(file(".out")) + " 2>" + shellQuote(file(".err"));
+        // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) on " " + a temporary.
+        for (const auto& a : args) cmd.append(" ").append(shellQuote(a));
+        cmd.append(" >").append(shellQuote(file(".out"))).append(" 2>").append(shellQuote(file(".err")));
         CliResult r;
         const int st = std::system(cmd.c_str());
         r.rc = WIFEXITED(st) ? WEXITSTATUS(st) : -1;

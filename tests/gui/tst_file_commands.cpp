@@ -46,11 +46,11 @@ class TestFileCommands : public QObject {
     QString nastawy() const { return app() + "Nastawy"; }
     guitest::MainForms f() { return guitest::MainForms(*w_); }
 
-    void start(bool withFolders = true) {
-        if (withFolders) {
-            QVERIFY(QDir(app()).mkpath("Nastawy"));
-            QVERIFY(QDir(app()).mkpath("System"));
-        }
+    // The program folder always holds "Nastawy" (the layout that keeps everything beside the
+    // program); `withSystem` says whether the port file's folder is there too.
+    void start(bool withSystem = true) {
+        QVERIFY(QDir(app()).mkpath("Nastawy"));
+        if (withSystem) QVERIFY(QDir(app()).mkpath("System"));
         w_ = std::make_unique<TFMain>(TFMain::Options{dir_->path(), {}});
         QVERIFY(guitest::startMainWindow(*w_));
     }

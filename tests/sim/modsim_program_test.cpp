@@ -98,7 +98,7 @@ TEST(ModsimProgram, TalksOverItsDeviceAndDumpsMemory) {
         for (int i = 0; i < 2048; ++i) f.put(static_cast<char>(i % 251));
     }
     fs::remove(dump);
-    Modsim sim({"--memory", mem, "--dump", dump, "--link", link, "--type", "2", "--version", "1.0"});
+    Modsim sim({"--memory", mem, "--dump", dump, "--link", link, "--type", "2", "--firmware", "1.0"});
     ASSERT_EQ(sim.line().rfind("/dev/", 0), 0u) << sim.line();
     EXPECT_EQ(fs::read_symlink(link).string(), sim.line());
 
@@ -182,8 +182,8 @@ TEST(ModsimProgram, RefusesBadArguments) {
     const std::string small = tempPath("small.bin");
     { std::ofstream(small, std::ios::binary) << "too short"; }
     for (const auto& args : std::vector<std::vector<std::string>>{{"--memory", small},
-                                                                  {"--version", "1"},
-                                                                  {"--version", "1.256"},
+                                                                  {"--firmware", "1"},
+                                                                  {"--firmware", "1.256"},
                                                                   {"--stuck-block", "2048"},
                                                                   {"--drop-every", "0"},
                                                                   {"--no-such-option"}}) {

@@ -169,7 +169,7 @@ struct CliLink : ::testing::Test {
 };
 
 TEST_F(CliLink, ProgramPrintsTheLogAndLeavesTheImageInTheModule) {
-    StartSim({"--version", "1.0", "--type", "2"});
+    StartSim({"--firmware", "1.0", "--type", "2"});
     const ModuleSettings s;
     const RunResult r = RunCli({"program", SettingsFile(s), "--device", sim.device()});
     EXPECT_EQ(r.exit, 0) << r.out;
@@ -253,7 +253,7 @@ TEST_F(CliLink, ReadChecksTheModulePinAndDecodes) {
 // --archive keeps one entry per successful transfer and nothing for a refused read; history
 // lists them newest first. An archive that cannot be written changes neither status nor output.
 TEST_F(CliLink, ArchiveAndHistory) {
-    StartSim({"--version", "1.0", "--type", "2"});
+    StartSim({"--firmware", "1.0", "--type", "2"});
     ModuleSettings s;
     s.MODPIN = "4711";
     const std::string file = SettingsFile(s, "Sklep 1");
@@ -461,7 +461,7 @@ TEST_F(CliLink, ReplayOfARecordedTransfer) {
 }
 
 TEST_F(CliLink, ProbeNamesTheModuleAndWritesNothing) {
-    StartSim({"--version", "1.0", "--type", "2", "--trace", Path("trace")});
+    StartSim({"--firmware", "1.0", "--type", "2", "--trace", Path("trace")});
     Modsim silent;
     ASSERT_TRUE(silent.Start({"--silent"}));
     const RunResult r = RunCli({"ports", "--probe", "--device", sim.device(), "--device", silent.device()});

@@ -1,6 +1,7 @@
 #include "settings/settings_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -112,17 +113,49 @@ TEST(SettingsFileFormat, RandomSettingsSurviveTheRoundTrip) {
     }
 }
 
-TEST(SettingsFileFormat, SaveReplacesAnExistingFileAndKeepsItsPermissions) {
+TEST(SettingsFileFormat, NewFilesArePrivateAndAReplacedFileKeepsItsMode) {
+    using std::filesystem::perms;
     ScratchDir dir;
+    // The umask would let others read; the file holds PINs, so it must not.
+    const mode_t oldMask = ::umask(022);
+    const std::string fresh = dir.file("new");
+    const bool written = WriteSettingsFile(fresh, nonDefault());
+    ::umask(oldMask);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(std::filesystem::status(fresh).permissions(), perms::owner_read | perms::owner_write);
+
     const std::string path = dir.file("s");
     writeRaw(path, "old contents");
-    std::filesystem::permissions(path,
-                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    const perms shared = perms::owner_read | perms::owner_write | perms::group_read;
+    std::filesystem::permissions(path, shared);
     ModuleSettings s = nonDefault();
     ASSERT_TRUE(WriteSettingsFile(path, s));
     EXPECT_EQ(readRaw(path), expectedFile(s));
-    EXPECT_EQ(std::filesystem::status(path).permissions(),
-              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_EQ(std::filesystem::status(path).permissions(), shared);
+}
+
+TEST(SettingsFileFormat, SavingThroughALinkWritesItsTargetAndKeepsTheLink) {
+    ScratchDir dir;
+    std::filesystem::create_directory(dir.file("real"));
+    const std::string target = dir.file("real/klient");
+    writeRaw(target, "old contents");
+    // A relative link, and a second link pointing at the first.
+    std::filesystem::create_symlink("real/klient", dir.file("link"));
+    std::filesystem::create_symlink("link", dir.file("link2"));
+    const ModuleSettings s = nonDefault();
+    ASSERT_TRUE(WriteSettingsFile(dir.file("link2"), s));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link2")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link")));
+    EXPECT_EQ(readRaw(target), expectedFile(s));
+    // The temporary file was made beside the target and renamed there: nothing else is left.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.file("real")),
+                            std::filesystem::directory_iterator()),
+              1);
+    // A dangling link: the file is created where it points.
+    std::filesystem::create_symlink("real/neu", dir.file("dangling"));
+    ASSERT_TRUE(WriteSettingsFile(dir.file("dangling"), s));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("dangling")));
+    EXPECT_EQ(readRaw(dir.file("real/neu")), expectedFile(s));
 }
 
 // ---- The low-level reader and writer ----

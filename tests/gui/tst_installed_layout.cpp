@@ -1,0 +1,130 @@
+// An installed program (no "Nastawy" folder beside it) keeps its files in the user's own folders
+// and never writes beside itself. With BRENVOX_INSTALLED_BIN set, the program folder is that one
+// (the unpacked package's bin folder); otherwise a scratch folder stands in for it.
+#include <QDirIterator>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <filesystem>
+#include <memory>
+
+#include "gui_test_util.h"
+#include "settings/port_config.h"
+#include "tfmain.h"
+#include "ui_tfmain.h"
+
+using guitest::local;
+using guitest::ModalScript;
+using guitest::u;
+
+namespace {
+QStringList Listing(const QString& dir) {
+    QStringList all;
+    QDirIterator it(dir, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) all << it.next();
+    all.sort();
+    return all;
+}
+
+std::filesystem::perms Mode(const QString& path) {
+    return std::filesystem::status(local(path)).permissions();
+}
+}  // namespace
+
+class TestInstalledLayout : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir scratch_;
+    QString bin_;
+    QStringList binBefore_;
+    std::unique_ptr<TFMain> w_;
+
+    QString data() const { return scratch_.path() + "/data"; }
+    QString config() const { return scratch_.path() + "/config"; }
+    const Ui::ModulePage& f() { return w_->pages().module->form(); }
+
+    void start() {
+        w_ = std::make_unique<TFMain>(TFMain::Options{bin_, {}});
+        QVERIFY(guitest::startMainWindow(*w_));
+        QVERIFY(!w_->appPaths().portable);
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY(scratch_.isValid());
+        qputenv("HOME", (scratch_.path() + "/home").toLocal8Bit());
+        bin_ = qEnvironmentVariable("BRENVOX_INSTALLED_BIN");
+        if (bin_.isEmpty()) {
+            bin_ = scratch_.path() + "/bin";
+            QVERIFY(QDir().mkpath(bin_));
+            QFile(bin_).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        }
+        QVERIFY(!QDir(bin_ + "/Nastawy").exists());
+        binBefore_ = Listing(bin_);
+    }
+    void init() {
+        qputenv("XDG_DATA_HOME", data().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", config().toLocal8Bit());
+    }
+    void cleanup() {
+        w_.reset();
+        QDir(data()).removeRecursively();
+        QDir(config()).removeRecursively();
+        // Root writes into a read-only folder too: the listing is what shows nothing came there.
+        QCOMPARE(Listing(bin_), binBefore_);
+    }
+
+    void portChoiceIsRememberedInTheUsersConfigFolder() {
+        start();
+        QCOMPARE(w_->portConfigPath(), config() + "/brenvox/Conf");
+        QVERIFY(!QDir(config()).exists());  // nothing is created before it is needed
+        f().ComboBox3->setCurrentIndex(4);
+        QCOMPARE(brenvox::ReadPortConfig(local(w_->portConfigPath())).portNum, 4);
+        QCOMPARE(Mode(config() + "/brenvox"), std::filesystem::perms::owner_all);
+        w_.reset();
+        start();
+        QCOMPARE(f().ComboBox3->currentText(), u("5"));
+    }
+
+    void saveAsStartsInThePrivateSettingsFolderAndWritesAPrivateFile() {
+        start();
+        const QString nastawy = data() + "/brenvox/Nastawy";
+        QCOMPARE(w_->settingsDir(), nastawy + "/");
+        ModalScript script;
+        script.file(nastawy + "/klient").start();
+        w_->SaveAsCommand();
+        QVERIFY(QTest::qWaitFor([&] { return script.finished(); }, 10000));
+        QVERIFY(script.unexpected.isEmpty());
+        QCOMPARE(QDir(script.fileDirs.value(0)).canonicalPath(), QDir(nastawy).canonicalPath());
+        QCOMPARE(script.fileNames.value(0), u("Nowy"));
+        // Every folder the program made on the way is private, not only the last.
+        for (const QString& dir : {data(), data() + "/brenvox", nastawy})
+            QCOMPARE(Mode(dir), std::filesystem::perms::owner_all);
+        QCOMPARE(Mode(nastawy + "/klient"),
+                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+        QCOMPARE(w_->settingsName(), u("klient"));
+    }
+
+    void aSettingsFolderThatCannotBeMadeFailsTheSaveAndChangesNothing() {
+        // A file where the data folder should be: no folder can be made beneath it.
+        QVERIFY(QDir(scratch_.path()).mkpath("blocked"));
+        QFile block(scratch_.path() + "/blocked/file");
+        QVERIFY(block.open(QIODevice::WriteOnly));
+        block.close();
+        qputenv("XDG_DATA_HOME", block.fileName().toLocal8Bit());
+        start();
+        ModalScript script;
+        script.ask(AskYes).start();
+        w_->SaveAsCommand();
+        QVERIFY(QTest::qWaitFor([&] { return script.finished(); }, 10000));
+        QCOMPARE(script.asks.at(0).line1, u("Problem z utworzeniem pliku na dysku!"));
+        QVERIFY(script.fileDialogs.isEmpty());
+        QVERIFY(script.unexpected.isEmpty());
+        QCOMPARE(w_->settingsName(), u("Nowy"));
+        QCOMPARE(QDir(scratch_.path() + "/blocked").entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList{u("file")});
+    }
+};
+
+QTEST_MAIN(TestInstalledLayout)
+#include "tst_installed_layout.moc"
