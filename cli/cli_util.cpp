@@ -11,7 +11,7 @@
 
 namespace brenvox::cli {
 
-bool loadSettingsOrReport(const std::string& path, ModuleSettings& s) {
+bool LoadSettingsOrReport(const std::string& path, ModuleSettings& s) {
     switch (ReadSettingsFile(path, s)) {
         case ReadOutcome::Ok:
             return true;
@@ -25,19 +25,19 @@ bool loadSettingsOrReport(const std::string& path, ModuleSettings& s) {
     return false;
 }
 
-bool saveSettingsOrReport(const std::string& path, const ModuleSettings& s) {
+bool SaveSettingsOrReport(const std::string& path, const ModuleSettings& s) {
     if (WriteSettingsFile(path, s)) return true;
     std::cerr << msg::kSaveFailed << " (" << path << ")\n";
     return false;
 }
 
-void printValidationFailure(const ValidationFailure& f) {
+void PrintValidationFailure(const ValidationFailure& f) {
     std::cout << f.caption << '\n' << f.line1 << '\n';
     if (!f.line2.empty()) std::cout << f.line2 << '\n';
 }
 
 // Same safety as settings files: a failed write leaves no half image behind.
-bool writeImageOrReport(const std::string& path, const ModuleImage& img) {
+bool WriteImageOrReport(const std::string& path, const ModuleImage& img) {
     const std::string temp = path + ".part";
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);

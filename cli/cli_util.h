@@ -10,18 +10,18 @@ namespace brenvox::cli {
 
 // Reads a settings file into `s` (which should hold the defaults). On failure prints the
 // program's message and the path to stderr and returns false; the caller exits with 2.
-bool loadSettingsOrReport(const std::string& path, ModuleSettings& s);
+bool LoadSettingsOrReport(const std::string& path, ModuleSettings& s);
 
 // Writes `s` to `path`. On failure prints "Problem z utworzeniem pliku na dysku!" and the path
 // to stderr and returns false; the caller exits with 2.
-bool saveSettingsOrReport(const std::string& path, const ModuleSettings& s);
+bool SaveSettingsOrReport(const std::string& path, const ModuleSettings& s);
 
 // Caption, first line and (when not empty) second line, one per line on stdout.
-void printValidationFailure(const ValidationFailure& f);
+void PrintValidationFailure(const ValidationFailure& f);
 
 // Writes a 2048-byte image to `path` through a temporary file beside it that is renamed over the
 // target only when completely written, so a failed write leaves no half image behind. On
 // failure prints the reason to stderr and returns false; the caller exits with 2.
-bool writeImageOrReport(const std::string& path, const ModuleImage& img);
+bool WriteImageOrReport(const std::string& path, const ModuleImage& img);
 
 }  // namespace brenvox::cli

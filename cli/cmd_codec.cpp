@@ -23,14 +23,14 @@ struct CodecArgs {
     bool hex = false;
 };
 
-std::optional<ModuleVersion> parseVersion(const std::string& text) {
+std::optional<ModuleVersion> ParseVersion(const std::string& text) {
     if (text == "1.0") return ModuleVersion::V10;
     if (text == "1.1") return ModuleVersion::V11;
     std::cerr << "Unknown module version '" << text << "' (expected 1.0 or 1.1)\n";
     return std::nullopt;
 }
 
-void printHexDump(const ModuleImage& img) {
+void PrintHexDump(const ModuleImage& img) {
     char line[8 + 16 * 3 + 1];
     for (int row = 0; row < kImageSize; row += 16) {
         int n = std::snprintf(line, sizeof line, "%04X:", row);
@@ -40,29 +40,29 @@ void printHexDump(const ModuleImage& img) {
     }
 }
 
-int cmdEncode(const CodecArgs& a) {
-    const auto version = parseVersion(a.version);
+int CmdEncode(const CodecArgs& a) {
+    const auto version = ParseVersion(a.version);
     if (!version) return 2;
     if (a.output.empty() && !a.hex) {
         std::cerr << "encode: give -o IMAGE or --hex\n";
         return 2;
     }
     ModuleSettings s;
-    if (!loadSettingsOrReport(a.file, s)) return 2;
+    if (!LoadSettingsOrReport(a.file, s)) return 2;
     // The module only ever gets settings that pass the checks made before a transfer.
     if (auto failure = ValidateSettings(s)) {
-        printValidationFailure(*failure);
+        PrintValidationFailure(*failure);
         return 1;
     }
     const ModuleImage img = EncodeImage(s, *version);
     if (a.hex) {
-        printHexDump(img);
+        PrintHexDump(img);
         return 0;
     }
-    return writeImageOrReport(a.output, img) ? 0 : 2;
+    return WriteImageOrReport(a.output, img) ? 0 : 2;
 }
 
-std::optional<ModuleImage> readImage(const std::string& path) {
+std::optional<ModuleImage> ReadImage(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         std::cerr << "Cannot open the image: " << path << "\n";
@@ -80,19 +80,19 @@ std::optional<ModuleImage> readImage(const std::string& path) {
     return img;
 }
 
-int cmdDecode(const CodecArgs& a) {
-    const auto version = parseVersion(a.version);
+int CmdDecode(const CodecArgs& a) {
+    const auto version = ParseVersion(a.version);
     if (!version) return 2;
-    const auto img = readImage(a.file);
+    const auto img = ReadImage(a.file);
     if (!img) return 2;
     ModuleSettings s;  // the defaults, then everything the image holds
     DecodeImage(*img, *version, s);
-    return saveSettingsOrReport(a.output, s) ? 0 : 2;
+    return SaveSettingsOrReport(a.output, s) ? 0 : 2;
 }
 
 }  // namespace
 
-void addCodecCommands(CLI::App& app, int& exitCode) {
+void AddCodecCommands(CLI::App& app, int& exitCode) {
     auto args = std::make_shared<CodecArgs>();
 
     auto* enc = app.add_subcommand(
@@ -101,13 +101,13 @@ void addCodecCommands(CLI::App& app, int& exitCode) {
     enc->add_option("--version", args->version, "module version: 1.0 or 1.1")->required();
     enc->add_option("-o,--output", args->output, "image file to write");
     enc->add_flag("--hex", args->hex, "print a hex dump (address, 16 bytes a row) instead of writing");
-    enc->callback([&exitCode, args] { exitCode = cmdEncode(*args); });
+    enc->callback([&exitCode, args] { exitCode = CmdEncode(*args); });
 
     auto* dec = app.add_subcommand("decode", "Turn a module image (2048 bytes) into a settings file.");
     dec->add_option("IMAGE", args->file, "image file")->required();
     dec->add_option("--version", args->version, "module version: 1.0 or 1.1")->required();
     dec->add_option("-o,--output", args->output, "settings file to write")->required();
-    dec->callback([&exitCode, args] { exitCode = cmdDecode(*args); });
+    dec->callback([&exitCode, args] { exitCode = CmdDecode(*args); });
 }
 
 }  // namespace brenvox::cli

@@ -28,7 +28,7 @@ constexpr std::size_t kWriters = 32;
 
 int CmdRender(const std::string& templatePath, const std::string& tablePath, const std::string& outDir) {
     ModuleSettings base;
-    if (!loadSettingsOrReport(templatePath, base)) return 2;
+    if (!LoadSettingsOrReport(templatePath, base)) return 2;
     std::ifstream in(tablePath, std::ios::binary);
     if (!in) {
         std::cerr << "cannot open " << tablePath << '\n';
@@ -126,7 +126,7 @@ void ArchiveOrWarn(const std::string& dir, OperationMode mode, const std::string
         std::cerr << "Warning: the transfer was not archived in " << dir << ": " << r.error << '\n';
 }
 
-void addFleetCommands(CLI::App& app, int& exitCode) {
+void AddFleetCommands(CLI::App& app, int& exitCode) {
     struct Args {
         std::string templ, table, out, dir, name;
     };

@@ -241,8 +241,8 @@ int FinishRead(Session& ss, const OperationArgs& op, ModuleSettings& readBack) {
         ss.out.Line(progress::kModuleReady);
         return 1;
     }
-    if (!op.image.empty() && !writeImageOrReport(op.image, ss.state.ReadImage)) return 2;
-    if (!op.output.empty() && !saveSettingsOrReport(op.output, read->settings)) return 2;
+    if (!op.image.empty() && !WriteImageOrReport(op.image, ss.state.ReadImage)) return 2;
+    if (!op.output.empty() && !SaveSettingsOrReport(op.output, read->settings)) return 2;
     readBack = read->settings;
     ss.out.Line(progress::kReadDecoded);
     ss.out.Line(progress::kModuleReady);
@@ -274,7 +274,7 @@ int RunOperation(OperationMode mode, const ModuleSettings& s, const LinkArgs& a,
             ss.trace.Close();
             return 1;
         }
-        if (!writeImageOrReport(op.backup, ss.state.ReadImage)) return 2;
+        if (!WriteImageOrReport(op.backup, ss.state.ReadImage)) return 2;
         std::cerr << "Module memory saved to " << op.backup << '\n';
     }
 
@@ -311,9 +311,9 @@ int RunOperation(OperationMode mode, const ModuleSettings& s, const LinkArgs& a,
 // program / compare: the settings file, then the checks made before any transfer.
 int RunWithSettingsFile(OperationMode mode, const LinkArgs& a, const OperationArgs& op) {
     ModuleSettings s;
-    if (!loadSettingsOrReport(op.settingsFile, s)) return 2;
+    if (!LoadSettingsOrReport(op.settingsFile, s)) return 2;
     if (auto failure = ValidateSettings(s)) {
-        printValidationFailure(*failure);
+        PrintValidationFailure(*failure);
         return 1;
     }
     return RunOperation(mode, s, a, op);
@@ -375,7 +375,7 @@ int CmdDemo() {
     LinkArgs a;
     a.device = module.devicePath();
     OperationArgs op;
-    op.pin = cp1250ToUtf8(defaults.MODPIN);
+    op.pin = Cp1250ToUtf8(defaults.MODPIN);
     op.pinGiven = true;
 
     char dir[] = "/tmp/brenvox-demo-XXXXXX";
@@ -440,7 +440,7 @@ void AddArchiveOption(CLI::App* cmd, OperationArgs& op) {
 
 }  // namespace
 
-void addLinkCommands(CLI::App& app, int& exitCode) {
+void AddLinkCommands(CLI::App& app, int& exitCode) {
     struct Args {
         LinkArgs link;
         OperationArgs op;

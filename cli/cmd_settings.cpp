@@ -19,26 +19,26 @@
 namespace brenvox::cli {
 namespace {
 
-int cmdNew(const std::string& file) {
+int CmdNew(const std::string& file) {
     ModuleSettings s;
-    return saveSettingsOrReport(file, s) ? 0 : 2;
+    return SaveSettingsOrReport(file, s) ? 0 : 2;
 }
 
-int cmdShow(const std::string& file) {
+int CmdShow(const std::string& file) {
     ModuleSettings s;
-    if (!loadSettingsOrReport(file, s)) return 2;
-    for (const SettingKey& k : settingKeys()) std::cout << k.name << '=' << ShownValue(s, k) << '\n';
+    if (!LoadSettingsOrReport(file, s)) return 2;
+    for (const SettingKey& k : SettingKeys()) std::cout << k.name << '=' << ShownValue(s, k) << '\n';
     return 0;
 }
 
-int cmdExport(const std::string& file) {
+int CmdExport(const std::string& file) {
     ModuleSettings s;
-    if (!loadSettingsOrReport(file, s)) return 2;
+    if (!LoadSettingsOrReport(file, s)) return 2;
     std::cout << SettingsToJson(s) << '\n';
     return 0;
 }
 
-int cmdImport(const std::string& jsonPath, const std::string& out) {
+int CmdImport(const std::string& jsonPath, const std::string& out) {
     std::ifstream in(jsonPath, std::ios::binary);
     if (!in) {
         std::cerr << "cannot open " << jsonPath << '\n';
@@ -54,20 +54,20 @@ int cmdImport(const std::string& jsonPath, const std::string& out) {
             std::cerr << jsonPath << ": key \"" << r.key << "\": " << r.error << '\n';
         return 2;
     }
-    return saveSettingsOrReport(out, s) ? 0 : 2;
+    return SaveSettingsOrReport(out, s) ? 0 : 2;
 }
 
-int cmdValidate(const std::string& file) {
+int CmdValidate(const std::string& file) {
     ModuleSettings s;
-    if (!loadSettingsOrReport(file, s)) return 2;
+    if (!LoadSettingsOrReport(file, s)) return 2;
     if (auto f = ValidateSettings(s)) {
-        printValidationFailure(*f);
+        PrintValidationFailure(*f);
         return 1;
     }
     return 0;
 }
 
-bool validDate(const std::string& d) {
+bool ValidDate(const std::string& d) {
     if (d.size() != 10 || d[2] != '-' || d[5] != '-') return false;
     for (std::size_t i : {0u, 1u, 3u, 4u, 6u, 7u, 8u, 9u})
         if (d[i] < '0' || d[i] > '9') return false;
@@ -76,22 +76,22 @@ bool validDate(const std::string& d) {
     return day >= 1 && day <= 31 && month >= 1 && month <= 12;
 }
 
-int cmdPrint(const std::string& file, const std::string& date, const std::string& name) {
-    if (!date.empty() && !validDate(date)) {
+int CmdPrint(const std::string& file, const std::string& date, const std::string& name) {
+    if (!date.empty() && !ValidDate(date)) {
         std::cerr << "--date: expected DD-MM-YYYY, got \"" << date << "\"\n";
         return 2;
     }
     ModuleSettings s;
-    if (!loadSettingsOrReport(file, s)) return 2;
+    if (!LoadSettingsOrReport(file, s)) return 2;
     const std::string shownName = name.empty() ? std::filesystem::path(file).filename().string() : name;
     for (const std::string& line : PrintoutLines(s, shownName, date.empty() ? PrintDate() : date))
         std::cout << line << '\n';
     return 0;
 }
 
-int cmdDiff(const std::string& a, const std::string& b) {
+int CmdDiff(const std::string& a, const std::string& b) {
     ModuleSettings sa, sb;
-    if (!loadSettingsOrReport(a, sa) || !loadSettingsOrReport(b, sb)) return 2;
+    if (!LoadSettingsOrReport(a, sa) || !LoadSettingsOrReport(b, sb)) return 2;
     const std::vector<std::string> lines = DifferenceLines(sa, sb);
     for (const std::string& line : lines) std::cout << line << '\n';
     return lines.empty() ? 0 : 1;
@@ -99,7 +99,7 @@ int cmdDiff(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-void addSettingsCommands(CLI::App& app, int& exitCode) {
+void AddSettingsCommands(CLI::App& app, int& exitCode) {
     // CLI11 keeps references to the option targets; they live as long as the app.
     struct Args {
         std::string file, file2, json, out, date, name;
@@ -108,38 +108,38 @@ void addSettingsCommands(CLI::App& app, int& exitCode) {
 
     auto* cNew = app.add_subcommand("new", "Write the default settings to FILE.");
     cNew->add_option("FILE", args->file, "settings file to write")->required();
-    cNew->callback([&exitCode, args] { exitCode = cmdNew(args->file); });
+    cNew->callback([&exitCode, args] { exitCode = CmdNew(args->file); });
 
     auto* cShow = app.add_subcommand("show", "Print one KEY=value line per settings key, in file order.");
     cShow->add_option("FILE", args->file, "settings file")->required();
-    cShow->callback([&exitCode, args] { exitCode = cmdShow(args->file); });
+    cShow->callback([&exitCode, args] { exitCode = CmdShow(args->file); });
 
     auto* cExport = app.add_subcommand("export", "Print the settings as a JSON object of settings keys.");
     cExport->add_option("FILE", args->file, "settings file")->required();
-    cExport->callback([&exitCode, args] { exitCode = cmdExport(args->file); });
+    cExport->callback([&exitCode, args] { exitCode = CmdExport(args->file); });
 
     auto* cImport = app.add_subcommand(
         "import", "Write a settings file from a JSON object: the defaults with the members present applied.");
     cImport->add_option("JSON", args->json, "JSON file")->required();
     cImport->add_option("-o,--output", args->out, "settings file to write")->required();
-    cImport->callback([&exitCode, args] { exitCode = cmdImport(args->json, args->out); });
+    cImport->callback([&exitCode, args] { exitCode = CmdImport(args->json, args->out); });
 
     auto* cValidate = app.add_subcommand(
         "validate", "Run the checks made before a transfer; print the first failure and exit 1.");
     cValidate->add_option("FILE", args->file, "settings file")->required();
-    cValidate->callback([&exitCode, args] { exitCode = cmdValidate(args->file); });
+    cValidate->callback([&exitCode, args] { exitCode = CmdValidate(args->file); });
 
     auto* cPrint = app.add_subcommand("print", "Print the settings printout lines.");
     cPrint->add_option("FILE", args->file, "settings file")->required();
     cPrint->add_option("--date", args->date, "date printed, DD-MM-YYYY (default: today)");
     cPrint->add_option("--name", args->name, "settings name printed (default: the file name)");
-    cPrint->callback([&exitCode, args] { exitCode = cmdPrint(args->file, args->date, args->name); });
+    cPrint->callback([&exitCode, args] { exitCode = CmdPrint(args->file, args->date, args->name); });
 
     auto* cDiff =
         app.add_subcommand("diff", "List the keys whose values differ as 'KEY: a -> b'; exit 1 if any.");
     cDiff->add_option("A", args->file, "first settings file")->required();
     cDiff->add_option("B", args->file2, "second settings file")->required();
-    cDiff->callback([&exitCode, args] { exitCode = cmdDiff(args->file, args->file2); });
+    cDiff->callback([&exitCode, args] { exitCode = CmdDiff(args->file, args->file2); });
 }
 
 }  // namespace brenvox::cli

@@ -9,10 +9,10 @@
 
 namespace brenvox::cli {
 
-void addSettingsCommands(CLI::App& app, int& exitCode);
-void addCodecCommands(CLI::App& app, int& exitCode);
-void addLinkCommands(CLI::App& app, int& exitCode);
-void addFleetCommands(CLI::App& app, int& exitCode);
+void AddSettingsCommands(CLI::App& app, int& exitCode);
+void AddCodecCommands(CLI::App& app, int& exitCode);
+void AddLinkCommands(CLI::App& app, int& exitCode);
+void AddFleetCommands(CLI::App& app, int& exitCode);
 
 // history: the entries of an archive folder, newest first.
 int CmdHistory(const std::string& dir, const std::string& name);

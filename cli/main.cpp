@@ -13,10 +13,10 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
     app.fallthrough(false);
     int exitCode = 0;
-    brenvox::cli::addSettingsCommands(app, exitCode);
-    brenvox::cli::addCodecCommands(app, exitCode);
-    brenvox::cli::addLinkCommands(app, exitCode);
-    brenvox::cli::addFleetCommands(app, exitCode);
+    brenvox::cli::AddSettingsCommands(app, exitCode);
+    brenvox::cli::AddCodecCommands(app, exitCode);
+    brenvox::cli::AddLinkCommands(app, exitCode);
+    brenvox::cli::AddFleetCommands(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

@@ -6,15 +6,15 @@
 
 namespace brenvox::gui {
 
-QString fromCp1250(const std::string& bytes) {
-    return QString::fromStdString(cp1250ToUtf8(bytes));
+QString FromCp1250(const std::string& bytes) {
+    return QString::fromStdString(Cp1250ToUtf8(bytes));
 }
 
-std::string toCp1250(const QString& text) {
+std::string ToCp1250(const QString& text) {
     std::string out;
     out.reserve(static_cast<std::size_t>(text.size()));
     for (const char32_t cp : text.toUcs4()) {
-        const auto b = unicodeToCp1250(cp);
+        const auto b = UnicodeToCp1250(cp);
         out.push_back(b ? static_cast<char>(*b) : '?');
     }
     return out;
@@ -28,14 +28,14 @@ Cp1250Validator::Cp1250Validator(QLineEdit* edit, int maxChars)
 
 QValidator::State Cp1250Validator::validate(QString& input, int&) const {
     for (const char32_t cp : input.toUcs4())
-        if (!unicodeToCp1250(cp)) return Invalid;
+        if (!UnicodeToCp1250(cp)) return Invalid;
     if (maxChars_ > 0) {
         if (input.size() > maxChars_ && input.size() > lastLength_) return Invalid;
     }
     return Acceptable;
 }
 
-Cp1250Validator* limitTyping(QLineEdit* edit, int maxChars) {
+Cp1250Validator* LimitTyping(QLineEdit* edit, int maxChars) {
     auto* v = new Cp1250Validator(edit, maxChars);
     edit->setValidator(v);
     return v;
@@ -45,7 +45,7 @@ Cp1250Validator* limitTyping(QLineEdit* edit, int maxChars) {
 
 namespace brenvox::gui {
 
-void setProgramText(QLineEdit* edit, const QString& text) {
+void SetProgramText(QLineEdit* edit, const QString& text) {
     // The line edit validates the new text before it tells anyone about it; the validator must
     // already know that this length is the program's.
     if (auto* v = qobject_cast<const Cp1250Validator*>(edit->validator()))

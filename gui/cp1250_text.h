@@ -9,10 +9,10 @@ class QLineEdit;
 
 namespace brenvox::gui {
 
-QString fromCp1250(const std::string& bytes);
+QString FromCp1250(const std::string& bytes);
 // Characters the code page cannot hold become '?' (the validator keeps them out of the edit
 // boxes, so this only matters for text that did not come from the user).
-std::string toCp1250(const QString& text);
+std::string ToCp1250(const QString& text);
 
 // Refuses any character code page 1250 cannot hold, and refuses growing the text beyond
 // `maxChars` characters. A longer text the program put into the box stays whole and can still be
@@ -35,10 +35,10 @@ private:
 };
 
 // Installs the validator on the edit box; returns it.
-Cp1250Validator* limitTyping(QLineEdit* edit, int maxChars);
+Cp1250Validator* LimitTyping(QLineEdit* edit, int maxChars);
 
 // Puts a text into the box as the program (not the user) does: shown whole even when it is
 // longer than what may be typed. Use this rather than QLineEdit::setText for settings values.
-void setProgramText(QLineEdit* edit, const QString& text);
+void SetProgramText(QLineEdit* edit, const QString& text);
 
 }  // namespace brenvox::gui

@@ -10,7 +10,7 @@
 
 namespace brenvox::gui {
 
-QFont windowFont() {
+QFont WindowFont() {
     QFont font;
     if (QFontDatabase::hasFamily(QStringLiteral("Tahoma"))) {
         font.setFamily(QStringLiteral("Tahoma"));
@@ -25,16 +25,16 @@ QFont windowFont() {
     return font;
 }
 
-QFont pinDialogFont() {
+QFont PinDialogFont() {
     for (const char* family :
          {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo", "Nimbus Sans"}) {
         if (QFontDatabase::hasFamily(QString::fromLatin1(family))) {
             QFont font(QString::fromLatin1(family));
-            font.setPixelSize(windowFont().pixelSize());
+            font.setPixelSize(WindowFont().pixelSize());
             return font;
         }
     }
-    return windowFont();
+    return WindowFont();
 }
 
 namespace {
@@ -91,12 +91,12 @@ void KeepCentredOnScreen(QWidget* window) {
     window->installEventFilter(new CentreOnShow(window));
 }
 
-void applyWindowLook(QWidget* window) {
-    window->setFont(windowFont());
-    setBackground(window, kWindowColour);
+void ApplyWindowLook(QWidget* window) {
+    window->setFont(WindowFont());
+    SetBackground(window, kWindowColour);
 }
 
-void setBackground(QWidget* widget, const QColor& colour) {
+void SetBackground(QWidget* widget, const QColor& colour) {
     QPalette pal = widget->palette();
     pal.setColor(QPalette::Window, colour);
     widget->setPalette(pal);

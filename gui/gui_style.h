@@ -16,14 +16,14 @@ inline const QColor kOptionColour{224, 224, 224};
 
 // Tahoma 8 pt where it exists; elsewhere a condensed DejaVu Sans of the same pixel height and
 // about Tahoma's widths, so the captions fit the fixed layouts.
-QFont windowFont();
+QFont WindowFont();
 
 // The PIN dialog's MS Sans Serif 8 pt, or the nearest installed sans of the same pixel height
 // (an Arial-like face before the window font).
-QFont pinDialogFont();
+QFont PinDialogFont();
 
 // Background colour and font of a top-level window.
-void applyWindowLook(QWidget* window);
+void ApplyWindowLook(QWidget* window);
 
 // Centres the top-level window on its screen each time it is shown (before it is mapped, so it
 // never appears elsewhere first).
@@ -35,6 +35,6 @@ void KeepCentredOnScreen(QWidget* window);
 QIcon StyleIcon(QStyle::StandardPixmap which);
 
 // Fills the widget's background with the given colour.
-void setBackground(QWidget* widget, const QColor& colour);
+void SetBackground(QWidget* widget, const QColor& colour);
 
 }  // namespace brenvox::gui

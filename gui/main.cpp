@@ -56,8 +56,8 @@ int main(int argc, char* argv[]) {
     // standard pictures go through the icon theme) would otherwise hold back the window's first
     // appearance.
     QObject::connect(&mainWindow, &TFMain::startUpFinished, [] {
-        askDialog();
-        pinDialog();
+        AskDialog();
+        PinDialog();
     });
     mainWindow.show();
     return app.exec();

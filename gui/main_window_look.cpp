@@ -37,14 +37,14 @@ QIcon PrinterIcon() {
 }
 
 QFont EightPoint(QFont font) {
-    font.setPixelSize(windowFont().pixelSize());
+    font.setPixelSize(WindowFont().pixelSize());
     return font;
 }
 
 }  // namespace
 
 void ApplyMainWindowLook(QWidget* mainWindow) {
-    const QIcon envelope = pageIcon(3);
+    const QIcon envelope = PageIcon(3);
     const std::pair<const char*, QIcon> pictures[] = {
         {"BitBtn4", StyleIcon(QStyle::SP_FileIcon)},                // "Nowy"
         {"BitBtn13", PrinterIcon()},                                // "Drukuj"
@@ -54,7 +54,7 @@ void ApplyMainWindowLook(QWidget* mainWindow) {
         {"BitBtn1", envelope},                                      // the SMS-centre presets
         {"BitBtn2", envelope},                                      //
         {"BitBtn3", envelope},                                      //
-        {"BitBtn5", pageIcon(2)},                                   // "Programuj"
+        {"BitBtn5", PageIcon(2)},                                   // "Programuj"
         {"BitBtn6", StyleIcon(QStyle::SP_FileDialogContentsView)},  // compare
         {"BitBtn7", StyleIcon(QStyle::SP_ArrowDown)},               // read
     };

@@ -6,7 +6,7 @@
 
 namespace brenvox::gui {
 
-QIcon pageIcon(int index) {
+QIcon PageIcon(int index) {
     const int s = kPageIconSize;
     QPixmap pm(s, s);
     pm.fill(Qt::transparent);

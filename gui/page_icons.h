@@ -8,6 +8,6 @@ inline constexpr int kPageIconCount = 8;
 inline constexpr int kPageIconSize = 24;
 
 // Picture `index` (0..7) of the image list.
-QIcon pageIcon(int index);
+QIcon PageIcon(int index);
 
 }  // namespace brenvox::gui

@@ -23,7 +23,7 @@ TFAsk::TFAsk(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFAsk>(
     // Esc or the window manager, which count as "Anuluj").
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);
-    brenvox::gui::applyWindowLook(this);
+    brenvox::gui::ApplyWindowLook(this);
 
     QPalette panel = ui->Panel1->palette();
     panel.setColor(QPalette::Window, QColor(1, 36, 106));
@@ -149,7 +149,7 @@ void TFAsk::showEvent(QShowEvent* event) {
     }
 }
 
-TFAsk* askDialog() {
+TFAsk* AskDialog() {
     static TFAsk* dialog = nullptr;
     if (!dialog) dialog = new TFAsk();  // lives until the program ends, like the other windows
     return dialog;
@@ -157,7 +157,7 @@ TFAsk* askDialog() {
 
 int Ask(AskButtons buttons, AskFocus focus, const QString& caption, const QString& line1,
         const QString& line2) {
-    TFAsk* dialog = askDialog();
+    TFAsk* dialog = AskDialog();
     dialog->prepare(buttons, focus, caption, line1, line2);
     return dialog->exec();
 }

@@ -55,7 +55,7 @@ private:
 
 // The process-wide question dialog; created on first use (the program creates it at start-up)
 // and kept until the program ends.
-TFAsk* askDialog();
+TFAsk* AskDialog();
 
 // Shows the question dialog modally and returns the result of the pressed button (AskYes,
 // AskNo, AskCancel). Messages use Ok / Ok; questions OkNo / No (the safe answer has the focus),

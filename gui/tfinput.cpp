@@ -14,12 +14,12 @@ TFInput::TFInput(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFI
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(true);
-    brenvox::gui::applyWindowLook(this);
-    setFont(brenvox::gui::pinDialogFont());
+    brenvox::gui::ApplyWindowLook(this);
+    setFont(brenvox::gui::PinDialogFont());
     setFixedSize(width(), height());
     // Any character is accepted (no digit filter) as long as the code page can hold it: the
     // code is compared byte for byte with the one stored in the module.
-    brenvox::gui::limitTyping(ui->Edit1, 4);
+    brenvox::gui::LimitTyping(ui->Edit1, 4);
     ui->BitBtn1->setIcon(brenvox::gui::StyleIcon(QStyle::SP_DialogOkButton));
     ui->BitBtn3->setIcon(brenvox::gui::StyleIcon(QStyle::SP_DialogCancelButton));
     ui->BitBtn1->setAutoDefault(false);
@@ -51,7 +51,7 @@ void TFInput::showEvent(QShowEvent* event) {
     ui->Edit1->setFocus(Qt::OtherFocusReason);
 }
 
-TFInput* pinDialog() {
+TFInput* PinDialog() {
     static TFInput* dialog = nullptr;
     if (!dialog) dialog = new TFInput();
     return dialog;

@@ -33,4 +33,4 @@ private:
 };
 
 // The process-wide PIN dialog; created on first use (the program creates it at start-up).
-TFInput* pinDialog();
+TFInput* PinDialog();

@@ -43,9 +43,9 @@
 
 using brenvox::IntSetting;
 using brenvox::ModuleSettings;
-using brenvox::gui::fromCp1250;
+using brenvox::gui::FromCp1250;
 using brenvox::gui::kConfirm;
-using brenvox::gui::toCp1250;
+using brenvox::gui::ToCp1250;
 
 namespace {
 
@@ -65,7 +65,7 @@ public:
     }
 };
 
-std::string localPath(const QString& path) {
+std::string LocalPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
@@ -73,7 +73,7 @@ std::filesystem::path ToFsPath(const QString& path) {
 #ifdef _WIN32
     return std::filesystem::path(path.toStdWString());
 #else
-    return std::filesystem::path(localPath(path));
+    return std::filesystem::path(LocalPath(path));
 #endif
 }
 
@@ -104,7 +104,7 @@ struct ComboBinding {
     IntSetting key;
 };
 
-std::vector<TextBinding> textBindings(const TFMain::Pages& p) {
+std::vector<TextBinding> TextBindings(const TFMain::Pages& p) {
     return {
         {p.sim->form().Edit4, &ModuleSettings::PIN, int(brenvox::kPinTypeMax)},
         {p.module->form().Edit12, &ModuleSettings::MODPIN, int(brenvox::kPinTypeMax)},
@@ -117,7 +117,7 @@ std::vector<TextBinding> textBindings(const TFMain::Pages& p) {
         {p.test->form().Edit10, &ModuleSettings::TEST2SMS, int(brenvox::kTestSmsTypeMax)},
     };
 }
-std::vector<BoolBinding> boolBindings(const TFMain::Pages& p) {
+std::vector<BoolBinding> BoolBindings(const TFMain::Pages& p) {
     const Ui::OutputPage& f = p.output->form();
     return {
         {f.CheckBox3, &ModuleSettings::ONALARM},
@@ -126,7 +126,7 @@ std::vector<BoolBinding> boolBindings(const TFMain::Pages& p) {
         {f.CheckBox2, &ModuleSettings::OFFTIME},
     };
 }
-std::vector<IntBinding> intBindings(const TFMain::Pages& p) {
+std::vector<IntBinding> IntBindings(const TFMain::Pages& p) {
     const Ui::SmsPage& sms = p.sms->form();
     const Ui::RingPage& ring = p.ring->form();
     return {
@@ -143,18 +143,18 @@ std::vector<IntBinding> intBindings(const TFMain::Pages& p) {
         {p.test->form().SpinEdit11, IntSetting::TESTLSB},
     };
 }
-std::vector<ComboBinding> comboBindings(const TFMain::Pages& p) {
+std::vector<ComboBinding> ComboBindings(const TFMain::Pages& p) {
     return {{p.test->form().ComboBox4, IntSetting::TEST1TYPE},
             {p.test->form().ComboBox5, IntSetting::TEST2TYPE}};
 }
 
 // A list index the box holds, or -1 (no selection) for anything outside its list.
-int indexIn(const QComboBox* box, int value) {
+int IndexIn(const QComboBox* box, int value) {
     return value >= 0 && value < box->count() ? value : -1;
 }
 
 // Checks one of two exclusive radio buttons, or neither (which an exclusive pair refuses).
-void setRadioPair(QRadioButton* first, QRadioButton* second, bool firstOn, bool secondOn) {
+void SetRadioPair(QRadioButton* first, QRadioButton* second, bool firstOn, bool secondOn) {
     first->setAutoExclusive(false);
     second->setAutoExclusive(false);
     first->setChecked(firstOn);
@@ -172,7 +172,7 @@ TFMain::TFMain(const Options& options, QWidget* parent)
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    brenvox::gui::applyWindowLook(this);
+    brenvox::gui::ApplyWindowLook(this);
     setFixedSize(638, 277);
     setUpControls();
     bindScalars();
@@ -204,7 +204,7 @@ Page* TFMain::addPage(int icon) {
     // Made inside the window, after its look is set: the slot editor sizes its descriptions by
     // the window's font.
     auto* page = new Page(this);
-    ui->PageControl1->addTab(page, brenvox::gui::pageIcon(icon), page->windowTitle());
+    ui->PageControl1->addTab(page, brenvox::gui::PageIcon(icon), page->windowTitle());
     return page;
 }
 
@@ -243,10 +243,10 @@ void TFMain::setUpControls() {
     const Ui::TestPage& test = pages_.test->form();
 
     // Typing limits of the edit boxes; a longer value the program sets stays whole.
-    brenvox::gui::limitTyping(in.Edit1, int(brenvox::kCommentMax));
-    brenvox::gui::limitTyping(in.Edit2, int(brenvox::kPhoneMax));
-    brenvox::gui::limitTyping(in.Edit3, int(brenvox::kSlotSmsTypeMax));
-    for (const TextBinding& b : textBindings(pages_)) brenvox::gui::limitTyping(b.edit, b.typeMax);
+    brenvox::gui::LimitTyping(in.Edit1, int(brenvox::kCommentMax));
+    brenvox::gui::LimitTyping(in.Edit2, int(brenvox::kPhoneMax));
+    brenvox::gui::LimitTyping(in.Edit3, int(brenvox::kSlotSmsTypeMax));
+    for (const TextBinding& b : TextBindings(pages_)) brenvox::gui::LimitTyping(b.edit, b.typeMax);
 
     // Combo boxes change only by choosing from their lists.
     for (QComboBox* box : {in.ComboBox1, mod.ComboBox2, mod.ComboBox3, test.ComboBox4, test.ComboBox5}) {
@@ -292,22 +292,22 @@ void TFMain::setUpControls() {
 }
 
 void TFMain::bindScalars() {
-    for (const TextBinding& b : textBindings(pages_)) {
+    for (const TextBinding& b : TextBindings(pages_)) {
         connect(b.edit, &QLineEdit::textChanged, this, [this, b](const QString& text) {
-            if (!loadingGuard_) settings_.*b.field = toCp1250(text);
+            if (!loadingGuard_) settings_.*b.field = ToCp1250(text);
         });
     }
-    for (const BoolBinding& b : boolBindings(pages_)) {
+    for (const BoolBinding& b : BoolBindings(pages_)) {
         connect(b.box, &QAbstractButton::toggled, this, [this, b](bool on) {
             if (!loadingGuard_) settings_.*b.field = on;
         });
     }
-    for (const IntBinding& b : intBindings(pages_)) {
+    for (const IntBinding& b : IntBindings(pages_)) {
         connect(b.spin, &QSpinBox::valueChanged, this, [this, b](int v) {
             if (!loadingGuard_) settings_.set(b.key, v);
         });
     }
-    for (const ComboBinding& b : comboBindings(pages_)) {
+    for (const ComboBinding& b : ComboBindings(pages_)) {
         connect(b.combo, &QComboBox::currentIndexChanged, this, [this, b](int index) {
             if (!loadingGuard_) settings_.set(b.key, index);
         });
@@ -325,13 +325,13 @@ void TFMain::refreshControls() {
     const Ui::RingPage& ring = pages_.ring->form();
     const bool wasGuarded = loadingGuard_;
     loadingGuard_ = true;
-    for (const TextBinding& b : textBindings(pages_))
-        brenvox::gui::setProgramText(b.edit, fromCp1250(settings_.*b.field));
-    for (const BoolBinding& b : boolBindings(pages_)) b.box->setChecked(settings_.*b.field);
-    for (const IntBinding& b : intBindings(pages_)) b.spin->setValue(settings_.get(b.key));
-    for (const ComboBinding& b : comboBindings(pages_))
-        b.combo->setCurrentIndex(indexIn(b.combo, settings_.get(b.key)));
-    setRadioPair(ring.RadioButton5, ring.RadioButton6, settings_.RINGCUT, !settings_.RINGCUT);
+    for (const TextBinding& b : TextBindings(pages_))
+        brenvox::gui::SetProgramText(b.edit, FromCp1250(settings_.*b.field));
+    for (const BoolBinding& b : BoolBindings(pages_)) b.box->setChecked(settings_.*b.field);
+    for (const IntBinding& b : IntBindings(pages_)) b.spin->setValue(settings_.get(b.key));
+    for (const ComboBinding& b : ComboBindings(pages_))
+        b.combo->setCurrentIndex(IndexIn(b.combo, settings_.get(b.key)));
+    SetRadioPair(ring.RadioButton5, ring.RadioButton6, settings_.RINGCUT, !settings_.RINGCUT);
     loadingGuard_ = wasGuarded;
     if (!loadingGuard_) LoadSlotEditor();
 }
@@ -343,13 +343,13 @@ void TFMain::LoadSlotEditor() {
     const int i = f.ListBox1->currentRow();
     if (i >= 0 && i < brenvox::kSlotCount) {
         const brenvox::InputSlot& slot = settings_.slots[static_cast<std::size_t>(i)];
-        pages_.inputs->describeInput(brenvox::slotInput(i));
-        brenvox::gui::setProgramText(f.Edit1, fromCp1250(slot.Comment));
-        f.ComboBox1->setCurrentIndex(indexIn(f.ComboBox1, slot.Function));
-        setRadioPair(f.RadioButton1, f.RadioButton2, slot.Reaction == brenvox::OnOpening,
+        pages_.inputs->describeInput(brenvox::SlotInput(i));
+        brenvox::gui::SetProgramText(f.Edit1, FromCp1250(slot.Comment));
+        f.ComboBox1->setCurrentIndex(IndexIn(f.ComboBox1, slot.Function));
+        SetRadioPair(f.RadioButton1, f.RadioButton2, slot.Reaction == brenvox::OnOpening,
                      slot.Reaction == brenvox::OnClosing);
-        brenvox::gui::setProgramText(f.Edit2, fromCp1250(slot.Phone));
-        brenvox::gui::setProgramText(f.Edit3, fromCp1250(slot.SmsText));
+        brenvox::gui::SetProgramText(f.Edit2, FromCp1250(slot.Phone));
+        brenvox::gui::SetProgramText(f.Edit3, FromCp1250(slot.SmsText));
         f.CheckBox5->setChecked(slot.Locked);
     }
     loadingGuard_ = false;
@@ -362,12 +362,12 @@ void TFMain::Store() {
     if (i < 0 || i >= brenvox::kSlotCount) return;
     // Every change stores the whole record, so the slot always matches what the editor shows.
     brenvox::InputSlot& slot = settings_.slots[static_cast<std::size_t>(i)];
-    slot.setComment(toCp1250(f.Edit1->text()));
+    slot.setComment(ToCp1250(f.Edit1->text()));
     slot.Function = f.ComboBox1->currentIndex();
     if (f.RadioButton1->isChecked()) slot.Reaction = brenvox::OnOpening;
     if (f.RadioButton2->isChecked()) slot.Reaction = brenvox::OnClosing;
-    slot.setPhone(toCp1250(f.Edit2->text()));
-    slot.setSmsText(toCp1250(f.Edit3->text()));
+    slot.setPhone(ToCp1250(f.Edit2->text()));
+    slot.setSmsText(ToCp1250(f.Edit3->text()));
     slot.Locked = f.CheckBox5->isChecked();
 }
 
@@ -437,10 +437,10 @@ void TFMain::restorePortConfig() {
     const QString path = portConfigPath();
     restoringPorts_ = true;
     if (QFileInfo(path).isFile()) {
-        const brenvox::PortConfig c = brenvox::ReadPortConfig(localPath(path));
+        const brenvox::PortConfig c = brenvox::ReadPortConfig(LocalPath(path));
         const Ui::ModulePage& mod = pages_.module->form();
-        mod.ComboBox2->setCurrentIndex(indexIn(mod.ComboBox2, c.portType));
-        mod.ComboBox3->setCurrentIndex(indexIn(mod.ComboBox3, c.portNum));
+        mod.ComboBox2->setCurrentIndex(IndexIn(mod.ComboBox2, c.portType));
+        mod.ComboBox3->setCurrentIndex(IndexIn(mod.ComboBox3, c.portNum));
     }
     restoringPorts_ = false;
     updatePortTooltip();
@@ -472,7 +472,7 @@ void TFMain::SaveConfig() {
     if (!paths_.portable) (void)brenvox::EnsurePrivateDir(paths_.portConfigFile.parent_path());
     // Silent by design: beside the program without the "System" folder the choice lasts until
     // the program ends.
-    (void)brenvox::WritePortConfig(localPath(portConfigPath()), portTypeIndex(), portNumberIndex());
+    (void)brenvox::WritePortConfig(LocalPath(portConfigPath()), portTypeIndex(), portNumberIndex());
 }
 
 void TFMain::updatePortTooltip() {
@@ -534,7 +534,7 @@ void TFMain::NewCommand() {
 
 namespace {
 // Shows a file dialog proposing its current file; the chosen path, or empty when cancelled.
-QString runFileDialog(QFileDialog* dialog) {
+QString RunFileDialog(QFileDialog* dialog) {
     const QString current = dialog->property("currentFile").toString();
     if (!current.isEmpty()) {
         const QFileInfo info(current);
@@ -550,15 +550,15 @@ QString runFileDialog(QFileDialog* dialog) {
     return files.isEmpty() ? QString() : files.first();
 }
 
-void writeSettings(const QString& path, const ModuleSettings& s) {
-    if (!brenvox::WriteSettingsFile(localPath(path), s))
+void WriteSettings(const QString& path, const ModuleSettings& s) {
+    if (!brenvox::WriteSettingsFile(LocalPath(path), s))
         Ask(AskButtons::Ok, AskFocus::Ok, kConfirm, QString::fromUtf8(brenvox::msg::kSaveFailed), {});
 }
 }  // namespace
 
 void TFMain::OpenCommand() {
     (void)prepareSettingsDir();  // only so the dialog can start there
-    const QString path = runFileDialog(openDialog_);
+    const QString path = RunFileDialog(openDialog_);
     if (path.isEmpty()) return;
     if (!QFileInfo(path).isFile()) {
         Ask(AskButtons::Ok, AskFocus::Ok, kConfirm, QStringLiteral("Brak na dysku pliku o wskazanej nazwie."),
@@ -568,7 +568,7 @@ void TFMain::OpenCommand() {
     pointDialogsAt(path);
     setSettingsName(QFileInfo(path).fileName());
     loadingGuard_ = true;
-    const brenvox::ReadOutcome outcome = brenvox::ReadSettingsFile(localPath(path), settings_);
+    const brenvox::ReadOutcome outcome = brenvox::ReadSettingsFile(LocalPath(path), settings_);
     loadingGuard_ = false;
     switch (outcome) {
         case brenvox::ReadOutcome::Ok:
@@ -594,7 +594,7 @@ void TFMain::SaveCommand() {
     // A settings folder removed since the file was opened is made again; if that fails the
     // write below reports it.
     if (QFileInfo(path).absolutePath() + QLatin1Char('/') == settingsDir()) (void)prepareSettingsDir();
-    writeSettings(path, settings_);
+    WriteSettings(path, settings_);
 }
 
 void TFMain::SaveAsCommand() {
@@ -604,7 +604,7 @@ void TFMain::SaveAsCommand() {
         Ask(AskButtons::Ok, AskFocus::Ok, kConfirm, QString::fromUtf8(brenvox::msg::kSaveFailed), {});
         return;
     }
-    const QString path = runFileDialog(saveDialog_);
+    const QString path = RunFileDialog(saveDialog_);
     if (path.isEmpty()) return;
     if (QFileInfo::exists(path) &&
         Ask(AskButtons::OkNo, AskFocus::No, kConfirm, QStringLiteral("Plik o takiej nazwie już istnieje!"),
@@ -612,5 +612,5 @@ void TFMain::SaveAsCommand() {
         return;
     pointDialogsAt(path);
     setSettingsName(QFileInfo(path).fileName());
-    writeSettings(path, settings_);
+    WriteSettings(path, settings_);
 }

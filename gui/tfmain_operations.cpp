@@ -33,7 +33,7 @@ void ArchiveQuietly(const TFMain& main, const TFTervola& w) {
 
 // The progress window is made once and kept as a child of the main window, as every window of
 // the program lives until the end.
-TFTervola* progressWindow(TFMain* main) {
+TFTervola* ProgressWindow(TFMain* main) {
     auto* w = main->findChild<TFTervola*>(QStringLiteral("TFTervola"), Qt::FindDirectChildrenOnly);
     if (w) return w;
     w = new TFTervola(main);
@@ -62,7 +62,7 @@ void TFMain::StartOperation(brenvox::OperationMode mode) {
         return;
     }
 
-    TFTervola* w = progressWindow(this);
+    TFTervola* w = ProgressWindow(this);
     w->setSettings(&settings());
     w->setPortSelection(portTypeIndex(), portNumberIndex());
     w->setPortDevice(options_.portDevice);

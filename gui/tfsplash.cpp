@@ -18,7 +18,7 @@ TFSplash::TFSplash(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::T
     g.setColorAt(0, QColor(1, 36, 106));
     g.setColorAt(1, QColor(58, 110, 165));
     p.fillRect(picture.rect(), g);
-    QFont f = brenvox::gui::windowFont();
+    QFont f = brenvox::gui::WindowFont();
     f.setPixelSize(28);
     f.setBold(true);
     p.setFont(f);

@@ -32,7 +32,7 @@ public:
     int session;
 };
 
-QString u8(std::string_view s) {
+QString U8(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
@@ -68,7 +68,7 @@ TFTervola::TFTervola(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     // The dialogs' grey and font, one fixed size, the middle of the screen on every showing
     // (not over the main window), and pictures on the two buttons.
-    brenvox::gui::applyWindowLook(this);
+    brenvox::gui::ApplyWindowLook(this);
     setFixedSize(size());
     brenvox::gui::KeepCentredOnScreen(this);
     ui->BitBtn1->setIcon(brenvox::gui::StyleIcon(QStyle::SP_BrowserReload));
@@ -155,7 +155,7 @@ void TFTervola::FormShow() {
     Memo1->clear();
     ShowButtons(ProgressStage::Preparing);
 
-    AddLine(u8(brenvox::progress::kCheckingPort));
+    AddLine(U8(brenvox::progress::kCheckingPort));
     bool opened = false;
     if (!portDevice_.isEmpty()) {
         opened = brenvox::OpenModulePort(link_, portDevice_.toStdString());
@@ -164,16 +164,16 @@ void TFTervola::FormShow() {
         opened = brenvox::OpenModulePort(link_, portNumberIndex_ + 1, portTypeIndex_);
     }
     if (!opened) {
-        AddLine(u8(brenvox::progress::kPortError));
+        AddLine(U8(brenvox::progress::kPortError));
         return;
     }
-    AddLine(u8(brenvox::progress::kPortReady));
+    AddLine(U8(brenvox::progress::kPortReady));
     portOpened_ = true;
 
-    AddLine(u8(brenvox::progress::kPreparingData));
+    AddLine(U8(brenvox::progress::kPreparingData));
     Memo1->repaint();
     if (settings_) brenvox::PrepareImages(state_, *settings_);
-    AddLine(u8(brenvox::progress::kDataReady));
+    AddLine(U8(brenvox::progress::kDataReady));
     BitBtn1Click();
 }
 
@@ -187,7 +187,7 @@ void TFTervola::BitBtn1Click() {
     } else {
         Memo1->clear();
     }
-    AddLine(u8(brenvox::progress::kReadingVersion));
+    AddLine(U8(brenvox::progress::kReadingVersion));
     state_.AbortRequested = false;
     workerSession_ = session_;
     if (!task_.Start(link_, state_, *this)) {
@@ -241,7 +241,7 @@ void TFTervola::customEvent(QEvent* event) {
     }
     for (const std::string& line : brenvox::progress::EventLines(
              e->link, state_.CurrentMode.load(), state_.ModuleInfo.load(), LinkOutcome::Success))
-        AddLine(u8(line));
+        AddLine(U8(line));
 }
 
 void TFTervola::ShowOutcome() {
@@ -250,15 +250,15 @@ void TFTervola::ShowOutcome() {
     const OperationMode mode = state_.CurrentMode.load();
     for (const std::string& line :
          brenvox::progress::EventLines(LinkEvent::Done, mode, state_.ModuleInfo.load(), outcome))
-        AddLine(u8(line));
+        AddLine(U8(line));
     if (outcome == LinkOutcome::Success) {
         bool accepted = true;
         if (mode == OperationMode::Compare)
-            Ask(AskButtons::Ok, AskFocus::Ok, u8(brenvox::progress::kInfoCaption),
-                u8(brenvox::progress::kCompareEqual), QString());
+            Ask(AskButtons::Ok, AskFocus::Ok, U8(brenvox::progress::kInfoCaption),
+                U8(brenvox::progress::kCompareEqual), QString());
         else if (mode == OperationMode::Read)
             accepted = ReadAccepted();
-        AddLine(u8(brenvox::progress::kModuleReady));
+        AddLine(U8(brenvox::progress::kModuleReady));
         if (accepted) Q_EMIT transferSucceeded();
     }
     Timer1Timer();
@@ -267,19 +267,19 @@ void TFTervola::ShowOutcome() {
 
 bool TFTervola::ReadAccepted() {
     const auto askPin = [this]() -> std::optional<std::string> {
-        TFInput* input = pinDialog();
+        TFInput* input = PinDialog();
         if (input->exec() != TFInput::ResultOk) return std::nullopt;
         return input->code().toStdString();
     };
     const auto read = settings_ ? brenvox::AcceptReadImage(state_, askPin, *settings_) : std::nullopt;
     if (!read) {
-        Ask(AskButtons::Ok, AskFocus::Ok, u8(brenvox::progress::kInfoCaption),
-            u8(brenvox::progress::kWrongModulePin), QString());
+        Ask(AskButtons::Ok, AskFocus::Ok, U8(brenvox::progress::kInfoCaption),
+            U8(brenvox::progress::kWrongModulePin), QString());
         return false;
     }
     *settings_ = read->settings;
     Q_EMIT settingsDecoded();
-    Ask(AskButtons::Ok, AskFocus::Ok, u8(brenvox::progress::kInfoCaption),
-        u8(brenvox::progress::kReadDecoded), QString());
+    Ask(AskButtons::Ok, AskFocus::Ok, U8(brenvox::progress::kInfoCaption),
+        U8(brenvox::progress::kReadDecoded), QString());
     return true;
 }

@@ -19,7 +19,7 @@ using namespace brenvox::sim;
 
 namespace {
 
-bool loadMemory(const std::string& path, Memory& out, std::string& error) {
+bool LoadMemory(const std::string& path, Memory& out, std::string& error) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         error = "cannot open " + path;
@@ -36,7 +36,7 @@ bool loadMemory(const std::string& path, Memory& out, std::string& error) {
 }
 
 // Written beside the target and renamed over it, so a reader never sees half a dump.
-bool saveMemory(const std::string& path, const Memory& m) {
+bool SaveMemory(const std::string& path, const Memory& m) {
     const std::string tmp = path + ".tmp";
     std::FILE* f = std::fopen(tmp.c_str(), "wb");
     if (!f) return false;
@@ -48,14 +48,14 @@ bool saveMemory(const std::string& path, const Memory& m) {
     return std::rename(tmp.c_str(), path.c_str()) == 0;
 }
 
-bool readText(const std::string& path, std::string& out) {
+bool ReadText(const std::string& path, std::string& out) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
     out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return !in.bad();
 }
 
-bool parseVersion(const std::string& s, Identity& id) {
+bool ParseVersion(const std::string& s, Identity& id) {
     unsigned major = 0, minor = 0;
     char dot = 0, extra = 0;
     if (std::sscanf(s.c_str(), "%u%c%u%c", &major, &dot, &minor, &extra) != 3 || dot != '.' || major > 255 ||
@@ -115,7 +115,7 @@ int main(int argc, char** argv) {
     faults.strayOnce = strayOnce;
     Identity id;
     id.type = static_cast<std::uint8_t>(type);
-    if (!parseVersion(version, id)) {
+    if (!ParseVersion(version, id)) {
         std::cerr << "brenvox-modsim: --firmware must be X.Y with X and Y in 0-255\n";
         return 2;
     }
@@ -132,7 +132,7 @@ int main(int argc, char** argv) {
     mem.fill(0xFF);
     if (!memoryPath.empty()) {
         std::string error;
-        if (!loadMemory(memoryPath, mem, error)) {
+        if (!LoadMemory(memoryPath, mem, error)) {
             std::cerr << "brenvox-modsim: " << error << "\n";
             return 2;
         }
@@ -141,7 +141,7 @@ int main(int argc, char** argv) {
     PtySimulator sim;
     if (!replayPath.empty()) {
         std::string text;
-        if (!readText(replayPath, text)) {
+        if (!ReadText(replayPath, text)) {
             std::cerr << "brenvox-modsim: cannot read " << replayPath << "\n";
             return 2;
         }
@@ -162,7 +162,7 @@ int main(int argc, char** argv) {
     auto dump = [&] {
         if (dumpPath.empty()) return;
         std::lock_guard<std::mutex> lock(dumpMutex);
-        if (!saveMemory(dumpPath, sim.memory()))
+        if (!SaveMemory(dumpPath, sim.memory()))
             std::cerr << "brenvox-modsim: cannot write " << dumpPath << "\n";
     };
     sim.setRestartCallback(dump);

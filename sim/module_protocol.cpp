@@ -16,7 +16,7 @@ constexpr std::uint8_t kReplyData = 0x02;
 constexpr std::uint8_t kReplyWrite = 0x04;
 
 // Sum of the bytes modulo 256: a frame with its checksum sums to 0.
-std::uint8_t sum8(const std::uint8_t* data, std::size_t size) {
+std::uint8_t Sum8(const std::uint8_t* data, std::size_t size) {
     unsigned s = 0;
     for (std::size_t i = 0; i < size; ++i) s += data[i];
     return static_cast<std::uint8_t>(s);
@@ -38,7 +38,7 @@ ModuleProtocol::ModuleProtocol() {
 }
 
 std::uint8_t ModuleProtocol::checksum(const std::uint8_t* data, std::size_t size) {
-    return static_cast<std::uint8_t>(0x100 - sum8(data, size));
+    return static_cast<std::uint8_t>(0x100 - Sum8(data, size));
 }
 
 bool ModuleProtocol::setMemory(const std::uint8_t* data, std::size_t size) {
@@ -104,7 +104,7 @@ ModuleProtocol::Parse ModuleProtocol::parseOne() {
             return Parse::Junk;
     }
     if (rx_.size() < frameLen) return Parse::NeedMore;
-    if (sum8(rx_.data(), frameLen) != 0) return Parse::Junk;
+    if (Sum8(rx_.data(), frameLen) != 0) return Parse::Junk;
 
     flushJunk();
     record(TraceDirection::Rx, rx_.data(), frameLen);
@@ -153,12 +153,12 @@ void ModuleProtocol::handleIdentify() {
 
 // A block of length 0 or one that would run past the end of the memory is refused without a
 // reply; the module never wraps around to address 0.
-static bool blockFits(std::uint8_t n, std::uint16_t address) {
+static bool BlockFits(std::uint8_t n, std::uint16_t address) {
     return n != 0 && static_cast<std::size_t>(address) + n <= kMemorySize;
 }
 
 void ModuleProtocol::handleWrite(std::uint8_t n, std::uint16_t address, const std::uint8_t* data) {
-    if (!blockFits(n, address)) {
+    if (!BlockFits(n, address)) {
         ++counts_.rejected;
         return;
     }
@@ -170,7 +170,7 @@ void ModuleProtocol::handleWrite(std::uint8_t n, std::uint16_t address, const st
 }
 
 void ModuleProtocol::handleRead(std::uint8_t n, std::uint16_t address) {
-    if (!blockFits(n, address)) {
+    if (!BlockFits(n, address)) {
         ++counts_.rejected;
         return;
     }

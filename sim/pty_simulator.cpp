@@ -25,7 +25,7 @@ constexpr int kWriteStallMs = 1000;
 // After a hang-up condition the master keeps reporting it; wait this long before looking again.
 constexpr int kHangupBackoffMs = 20;
 
-bool makeRaw(int fd) {
+bool MakeRaw(int fd) {
     termios t{};
     if (tcgetattr(fd, &t) != 0) return false;
     cfmakeraw(&t);
@@ -36,12 +36,12 @@ bool makeRaw(int fd) {
     return tcsetattr(fd, TCSANOW, &t) == 0;
 }
 
-void setFlag(int fd, int getCmd, int setCmd, int flag) {
+void SetFlag(int fd, int getCmd, int setCmd, int flag) {
     const int f = fcntl(fd, getCmd);
     if (f >= 0) fcntl(fd, setCmd, f | flag);
 }
 
-void closeFd(int& fd) {
+void CloseFd(int& fd) {
     if (fd >= 0) ::close(fd);
     fd = -1;
 }
@@ -64,10 +64,10 @@ std::int64_t PtySimulator::nowMs() const {
 bool PtySimulator::start(std::string* error) {
     auto fail = [&](const std::string& what) {
         if (error) *error = what + (errno ? std::string(": ") + std::strerror(errno) : std::string());
-        closeFd(master_);
-        closeFd(slaveKeep_);
-        closeFd(wakeRead_);
-        closeFd(wakeWrite_);
+        CloseFd(master_);
+        CloseFd(slaveKeep_);
+        CloseFd(wakeRead_);
+        CloseFd(wakeWrite_);
         if (traceFile_) std::fclose(traceFile_);
         traceFile_ = nullptr;
         devicePath_.clear();
@@ -83,10 +83,10 @@ bool PtySimulator::start(std::string* error) {
     devicePath_ = name;
     // Both ends raw: the PC must see exactly the bytes the module sends, and nothing the PC
     // sends may be echoed back or turned into signals.
-    if (!makeRaw(slaveKeep_) || !makeRaw(master_)) return fail("cannot set raw mode");
-    setFlag(master_, F_GETFL, F_SETFL, O_NONBLOCK);
-    setFlag(master_, F_GETFD, F_SETFD, FD_CLOEXEC);
-    setFlag(slaveKeep_, F_GETFD, F_SETFD, FD_CLOEXEC);
+    if (!MakeRaw(slaveKeep_) || !MakeRaw(master_)) return fail("cannot set raw mode");
+    SetFlag(master_, F_GETFL, F_SETFL, O_NONBLOCK);
+    SetFlag(master_, F_GETFD, F_SETFD, FD_CLOEXEC);
+    SetFlag(slaveKeep_, F_GETFD, F_SETFD, FD_CLOEXEC);
     int pipeFds[2];
     if (pipe2(pipeFds, O_CLOEXEC | O_NONBLOCK) != 0) return fail("pipe");
     wakeRead_ = pipeFds[0];
@@ -138,10 +138,10 @@ void PtySimulator::stop() {
         if (len > 0 && devicePath_ == std::string(target, static_cast<std::size_t>(len)))
             ::unlink(linkPath_.c_str());
     }
-    closeFd(master_);
-    closeFd(slaveKeep_);
-    closeFd(wakeRead_);
-    closeFd(wakeWrite_);
+    CloseFd(master_);
+    CloseFd(slaveKeep_);
+    CloseFd(wakeRead_);
+    CloseFd(wakeWrite_);
     {
         std::lock_guard<std::mutex> lock(mutex_);
         protocol_.setTraceSink(nullptr);

@@ -31,7 +31,7 @@ bool ModuleHasPin(const ModuleImage& image) {
 }
 
 bool PinMatches(const ModuleImage& image, const std::string& enteredUtf8) {
-    const Cp1250Result entered = utf8ToCp1250(enteredUtf8);
+    const Cp1250Result entered = Utf8ToCp1250(enteredUtf8);
     if (!entered.ok || entered.bytes.size() != static_cast<size_t>(layout::kPinLength)) return false;
     for (int i = 0; i < layout::kPinLength; ++i)
         if (static_cast<uint8_t>(entered.bytes[static_cast<size_t>(i)]) !=

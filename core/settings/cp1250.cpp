@@ -18,7 +18,7 @@ constexpr std::array<char32_t, 128> kHigh = {
     0x0151, 0x00F6, 0x00F7, 0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
 };
 
-void appendUtf8(std::string& out, char32_t cp) {
+void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
     } else if (cp < 0x800) {
@@ -33,7 +33,7 @@ void appendUtf8(std::string& out, char32_t cp) {
 
 // Decodes one UTF-8 sequence at s[i]; returns 0xFFFD for malformed input (overlong forms,
 // surrogates and truncated sequences included) and advances i past what was consumed.
-char32_t nextCodePoint(std::string_view s, std::size_t& i) {
+char32_t NextCodePoint(std::string_view s, std::size_t& i) {
     const auto b0 = static_cast<unsigned char>(s[i]);
     int extra = 0;
     char32_t cp = 0;
@@ -63,32 +63,32 @@ char32_t nextCodePoint(std::string_view s, std::size_t& i) {
 
 }  // namespace
 
-char32_t cp1250ToUnicode(unsigned char byte) {
+char32_t Cp1250ToUnicode(unsigned char byte) {
     return byte < 0x80 ? byte : kHigh[byte - 0x80];
 }
 
-std::optional<unsigned char> unicodeToCp1250(char32_t cp) {
+std::optional<unsigned char> UnicodeToCp1250(char32_t cp) {
     if (cp < 0x80) return static_cast<unsigned char>(cp);
     for (std::size_t k = 0; k < kHigh.size(); ++k)
         if (kHigh[k] == cp) return static_cast<unsigned char>(0x80 + k);
     return std::nullopt;
 }
 
-std::string cp1250ToUtf8(std::string_view bytes) {
+std::string Cp1250ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() * 2);
-    for (char c : bytes) appendUtf8(out, cp1250ToUnicode(static_cast<unsigned char>(c)));
+    for (char c : bytes) AppendUtf8(out, Cp1250ToUnicode(static_cast<unsigned char>(c)));
     return out;
 }
 
-Cp1250Result utf8ToCp1250(std::string_view utf8) {
+Cp1250Result Utf8ToCp1250(std::string_view utf8) {
     Cp1250Result r;
     r.bytes.reserve(utf8.size());
     std::size_t i = 0;
     while (i < utf8.size()) {
         const std::size_t at = i;
-        const char32_t cp = nextCodePoint(utf8, i);
-        const auto b = cp == 0xFFFD ? std::nullopt : unicodeToCp1250(cp);
+        const char32_t cp = NextCodePoint(utf8, i);
+        const auto b = cp == 0xFFFD ? std::nullopt : UnicodeToCp1250(cp);
         if (!b) {
             r.bytes.clear();
             r.badChar = cp;

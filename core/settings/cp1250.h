@@ -11,12 +11,12 @@ namespace brenvox {
 // Unicode code point of one code page 1250 byte. The five bytes the code page leaves undefined
 // (0x81, 0x83, 0x88, 0x90, 0x98) map to the C1 control of the same value, so every byte survives
 // a round trip through UTF-8.
-char32_t cp1250ToUnicode(unsigned char byte);
+char32_t Cp1250ToUnicode(unsigned char byte);
 
 // The byte for a code point, or nothing when code page 1250 cannot hold it.
-std::optional<unsigned char> unicodeToCp1250(char32_t cp);
+std::optional<unsigned char> UnicodeToCp1250(char32_t cp);
 
-std::string cp1250ToUtf8(std::string_view bytes);
+std::string Cp1250ToUtf8(std::string_view bytes);
 
 // Result of converting UTF-8 into code page 1250: either the bytes or the first offending
 // character (never a silent replacement).
@@ -26,6 +26,6 @@ struct Cp1250Result {
     char32_t badChar = 0;       // the first character that cannot be held (0xFFFD for bad UTF-8)
     std::size_t badOffset = 0;  // its byte offset in the UTF-8 input
 };
-Cp1250Result utf8ToCp1250(std::string_view utf8);
+Cp1250Result Utf8ToCp1250(std::string_view utf8);
 
 }  // namespace brenvox

@@ -51,7 +51,7 @@ constexpr std::array<IntInfo, kIntSettingCount> kInts = {{
 enum StrId { sPIN, sMODPIN, sSMSC, sOUTCODE, sOFFCODE, sTEST1PHONE, sTEST1SMS, sTEST2PHONE, sTEST2SMS };
 enum BoolId { bONALARM, bON47, bOFFRING, bOFFTIME, bRINGCUT };
 
-std::string* strField(ModuleSettings& s, int id) {
+std::string* StrField(ModuleSettings& s, int id) {
     switch (id) {
         case sPIN:
             return &s.PIN;
@@ -73,7 +73,7 @@ std::string* strField(ModuleSettings& s, int id) {
             return &s.TEST2SMS;
     }
 }
-bool* boolField(ModuleSettings& s, int id) {
+bool* BoolField(ModuleSettings& s, int id) {
     switch (id) {
         case bONALARM:
             return &s.ONALARM;
@@ -88,7 +88,7 @@ bool* boolField(ModuleSettings& s, int id) {
     }
 }
 
-std::vector<SettingKey> buildKeys() {
+std::vector<SettingKey> BuildKeys() {
     std::vector<SettingKey> keys;
     auto str = [&](const char* n, int id) { keys.push_back({n, ValueKind::String, -1, 0, id}); };
     auto bln = [&](const char* n, int id) { keys.push_back({n, ValueKind::Boolean, -1, 0, id}); };
@@ -131,13 +131,13 @@ std::vector<SettingKey> buildKeys() {
 
 }  // namespace
 
-const SlotInfo& slotInfo(int index) {
+const SlotInfo& SlotInfoOf(int index) {
     return kSlots.at(static_cast<std::size_t>(index));
 }
-IntRange intRange(IntSetting k) {
+IntRange IntRangeOf(IntSetting k) {
     return kInts[static_cast<int>(k)].range;
 }
-const char* intSettingName(IntSetting k) {
+const char* IntSettingName(IntSetting k) {
     return kInts[static_cast<int>(k)].name;
 }
 
@@ -146,7 +146,7 @@ ModuleSettings::ModuleSettings() {
 }
 
 void ModuleSettings::set(IntSetting k, int64_t v) {
-    const IntRange r = intRange(k);
+    const IntRange r = IntRangeOf(k);
     int32_t stored;
     if (r.comboIndex)
         stored = (v < r.min || v > r.max) ? -1 : static_cast<int32_t>(v);
@@ -158,7 +158,7 @@ void ModuleSettings::set(IntSetting k, int64_t v) {
 void ResetSettings(ModuleSettings& s) {
     for (int i = 0; i < kSlotCount; ++i) {
         InputSlot slot;
-        slot.setComment(utf8ToCp1250(kSlots[i].defaultComment).bytes);
+        slot.setComment(Utf8ToCp1250(kSlots[i].defaultComment).bytes);
         s.slots[i] = slot;
     }
     s.PIN.clear();
@@ -178,36 +178,36 @@ void ResetSettings(ModuleSettings& s) {
     s.TEST2SMS.clear();
 }
 
-const std::vector<SettingKey>& settingKeys() {
-    static const std::vector<SettingKey> keys = buildKeys();
+const std::vector<SettingKey>& SettingKeys() {
+    static const std::vector<SettingKey> keys = BuildKeys();
     return keys;
 }
 
-const SettingKey* findSettingKey(std::string_view name) {
-    for (const auto& k : settingKeys())
+const SettingKey* FindSettingKey(std::string_view name) {
+    for (const auto& k : SettingKeys())
         if (k.name == name) return &k;
     return nullptr;
 }
 
-std::string getString(const ModuleSettings& s, const SettingKey& k) {
+std::string GetString(const ModuleSettings& s, const SettingKey& k) {
     if (k.slot >= 0) {
         const InputSlot& sl = s.slots[k.slot];
         return k.field == 'C' ? sl.Comment : k.field == 'P' ? sl.Phone : sl.SmsText;
     }
-    return *strField(const_cast<ModuleSettings&>(s), k.scalarId);
+    return *StrField(const_cast<ModuleSettings&>(s), k.scalarId);
 }
 
-int32_t getInt(const ModuleSettings& s, const SettingKey& k) {
+int32_t GetInt(const ModuleSettings& s, const SettingKey& k) {
     if (k.slot >= 0) return k.field == 'F' ? s.slots[k.slot].Function : s.slots[k.slot].Reaction;
     return s.get(static_cast<IntSetting>(k.scalarId));
 }
 
-bool getBool(const ModuleSettings& s, const SettingKey& k) {
+bool GetBool(const ModuleSettings& s, const SettingKey& k) {
     if (k.slot >= 0) return s.slots[k.slot].Locked;
-    return *boolField(const_cast<ModuleSettings&>(s), k.scalarId);
+    return *BoolField(const_cast<ModuleSettings&>(s), k.scalarId);
 }
 
-void setString(ModuleSettings& s, const SettingKey& k, std::string_view v) {
+void SetString(ModuleSettings& s, const SettingKey& k, std::string_view v) {
     if (k.slot >= 0) {
         InputSlot& sl = s.slots[k.slot];
         if (k.field == 'C')
@@ -218,10 +218,10 @@ void setString(ModuleSettings& s, const SettingKey& k, std::string_view v) {
             sl.setSmsText(v);
         return;
     }
-    *strField(s, k.scalarId) = std::string(v);
+    *StrField(s, k.scalarId) = std::string(v);
 }
 
-void setInt(ModuleSettings& s, const SettingKey& k, int64_t v) {
+void SetInt(ModuleSettings& s, const SettingKey& k, int64_t v) {
     if (k.slot >= 0) {
         // Slot fields take the value as read; a 32-bit field keeps the low 32 bits.
         const auto v32 = static_cast<int32_t>(static_cast<uint32_t>(v));
@@ -231,11 +231,11 @@ void setInt(ModuleSettings& s, const SettingKey& k, int64_t v) {
     s.set(static_cast<IntSetting>(k.scalarId), v);
 }
 
-void setBool(ModuleSettings& s, const SettingKey& k, bool v) {
+void SetBool(ModuleSettings& s, const SettingKey& k, bool v) {
     if (k.slot >= 0)
         s.slots[k.slot].Locked = v;
     else
-        *boolField(s, k.scalarId) = v;
+        *BoolField(s, k.scalarId) = v;
 }
 
 }  // namespace brenvox

@@ -49,7 +49,7 @@ struct SlotInfo {
     const char* listText;        // UTF-8, the text in the slot list
     const char* defaultComment;  // UTF-8
 };
-const SlotInfo& slotInfo(int index);  // index 0..15
+const SlotInfo& SlotInfoOf(int index);  // index 0..15
 
 using SlotTable = std::array<InputSlot, kSlotCount>;
 
@@ -78,8 +78,8 @@ struct IntRange {
     // value outside the list as "no selection" (-1).
     bool comboIndex;
 };
-IntRange intRange(IntSetting k);
-const char* intSettingName(IntSetting k);
+IntRange IntRangeOf(IntSetting k);
+const char* IntSettingName(IntSetting k);
 
 class ModuleSettings {
 public:
@@ -117,21 +117,21 @@ struct SettingKey {
     int scalarId;  // index into the scalar tables; -1 for slot fields
 };
 
-const std::vector<SettingKey>& settingKeys();
-const SettingKey* findSettingKey(std::string_view name);
+const std::vector<SettingKey>& SettingKeys();
+const SettingKey* FindSettingKey(std::string_view name);
 
-std::string getString(const ModuleSettings& s, const SettingKey& k);
-int32_t getInt(const ModuleSettings& s, const SettingKey& k);
-bool getBool(const ModuleSettings& s, const SettingKey& k);
+std::string GetString(const ModuleSettings& s, const SettingKey& k);
+int32_t GetInt(const ModuleSettings& s, const SettingKey& k);
+bool GetBool(const ModuleSettings& s, const SettingKey& k);
 // Slot strings are cut to their field width; scalar strings stay whole; slot Function and
 // Reaction are taken as they are; scalar integers are clamped.
-void setString(ModuleSettings& s, const SettingKey& k, std::string_view v);
-void setInt(ModuleSettings& s, const SettingKey& k, int64_t v);
-void setBool(ModuleSettings& s, const SettingKey& k, bool v);
+void SetString(ModuleSettings& s, const SettingKey& k, std::string_view v);
+void SetInt(ModuleSettings& s, const SettingKey& k, int64_t v);
+void SetBool(ModuleSettings& s, const SettingKey& k, bool v);
 
 // The input number (1..7) that a slot belongs to.
-inline int slotInput(int index) {
-    return slotInfo(index).input;
+inline int SlotInput(int index) {
+    return SlotInfoOf(index).input;
 }
 
 }  // namespace brenvox

@@ -18,36 +18,36 @@ constexpr const char* kSlotHeadings[kSlotCount] = {
     "    Pin12 - We7 - Uniwersalne4",
 };
 
-std::string u8(const std::string& cp1250) {
-    return cp1250ToUtf8(cp1250);
+std::string U8(const std::string& cp1250) {
+    return Cp1250ToUtf8(cp1250);
 }
-std::string num(int32_t v) {
+std::string Num(int32_t v) {
     return std::to_string(v);
 }
 // Built by appending: `"\"" + text` makes GCC 12 at -O3 report a false -Wrestrict in libstdc++.
-std::string quoted(const std::string& cp1250) {
+std::string Quoted(const std::string& cp1250) {
     std::string out(1, '"');
-    out += u8(cp1250);
+    out += U8(cp1250);
     out += '"';
     return out;
 }
-const char* takNie(bool b) {
+const char* TakNie(bool b) {
     return b ? ": TAK" : ": NIE";
 }
 
-void printInputSlot(std::vector<std::string>& out, const char* heading, const InputSlot& slot) {
+void PrintInputSlot(std::vector<std::string>& out, const char* heading, const InputSlot& slot) {
     out.emplace_back(heading);
-    out.push_back("        Opis: " + u8(slot.Comment));
+    out.push_back("        Opis: " + U8(slot.Comment));
     const bool event = slot.Function == SendSms || slot.Function == Ring;
     if (slot.Function == NoAction) {
         out.emplace_back("        Funkcja: Niewykorzystane");
     } else if (slot.Function == SendSms) {
         out.emplace_back("        Funkcja: Wysłanie SMS");
-        out.push_back("        Telefon: " + u8(slot.Phone));
-        out.push_back("        Treść: " + quoted(slot.SmsText));
+        out.push_back("        Telefon: " + U8(slot.Phone));
+        out.push_back("        Treść: " + Quoted(slot.SmsText));
     } else if (slot.Function == Ring) {
         out.emplace_back("        Funkcja: Wysłanie RING");
-        out.push_back("        Telefon: " + u8(slot.Phone));
+        out.push_back("        Telefon: " + U8(slot.Phone));
     }
     if (event) {
         if (slot.Reaction == OnOpening)
@@ -58,7 +58,7 @@ void printInputSlot(std::vector<std::string>& out, const char* heading, const In
     out.emplace_back();
 }
 
-void printTestEvent(std::vector<std::string>& out, int32_t function, const std::string& phone,
+void PrintTestEvent(std::vector<std::string>& out, int32_t function, const std::string& phone,
                     const std::string& text) {
     switch (function) {
         case NoAction:
@@ -66,12 +66,12 @@ void printTestEvent(std::vector<std::string>& out, int32_t function, const std::
             break;
         case SendSms:
             out.emplace_back("        Funkcja: Wyślij wiadomość - SMS");
-            out.push_back("        Numer telefonu: " + u8(phone));
-            out.push_back("        Treść: " + quoted(text));
+            out.push_back("        Numer telefonu: " + U8(phone));
+            out.push_back("        Treść: " + Quoted(text));
             break;
         case Ring:
             out.emplace_back("        Funkcja: Zadzwoń - RING");
-            out.push_back("        Numer telefonu: " + u8(phone));
+            out.push_back("        Numer telefonu: " + U8(phone));
             break;
         default:  // no selection
             break;
@@ -88,58 +88,58 @@ std::vector<std::string> PrintoutLines(const ModuleSettings& s, std::string_view
     out.push_back("Nazwa ustawień: " + std::string(settingsNameUtf8));
     out.emplace_back();
     out.emplace_back("*** SIM ***");
-    out.push_back("    PIN: " + u8(s.PIN));
-    out.push_back("    Centrum SMS: " + u8(s.SMSC));
+    out.push_back("    PIN: " + U8(s.PIN));
+    out.push_back("    Centrum SMS: " + U8(s.SMSC));
     out.emplace_back();
     out.emplace_back("*** Wejścia ***");
-    for (int i = 0; i < kSlotCount; ++i) printInputSlot(out, kSlotHeadings[i], s.slots[i]);
+    for (int i = 0; i < kSlotCount; ++i) PrintInputSlot(out, kSlotHeadings[i], s.slots[i]);
 
     out.emplace_back("*** Wyjście ***");
-    out.push_back(std::string("    Załączaj wyjście przy aktywacji wejścia alarmowego") + takNie(s.ONALARM));
+    out.push_back(std::string("    Załączaj wyjście przy aktywacji wejścia alarmowego") + TakNie(s.ONALARM));
     out.push_back(std::string("    Załączaj wyjście przy rozwarciu wejścia 4 lub 5 lub 6 lub 7") +
-                  takNie(s.ON47));
-    out.push_back(std::string("    Wyłączaj wyjście dzwonieniem do modułu") + takNie(s.OFFRING));
+                  TakNie(s.ON47));
+    out.push_back(std::string("    Wyłączaj wyjście dzwonieniem do modułu") + TakNie(s.OFFRING));
     if (s.OFFTIME)
-        out.push_back("    Wyłączaj wyjście po czasie " + num(s.get(IntSetting::OFFTIMEVAL)) + ": TAK");
+        out.push_back("    Wyłączaj wyjście po czasie " + Num(s.get(IntSetting::OFFTIMEVAL)) + ": TAK");
     else
         out.emplace_back("    Wyłączaj wyjście po czasie: NIE");
-    out.push_back("    Kod załączający wyjście: " + quoted(s.OUTCODE));
-    out.push_back("    Kod wyłączający wyjście: " + quoted(s.OFFCODE));
+    out.push_back("    Kod załączający wyjście: " + Quoted(s.OUTCODE));
+    out.push_back("    Kod wyłączający wyjście: " + Quoted(s.OFFCODE));
     out.emplace_back();
 
     out.emplace_back("*** SMS ***");
-    out.push_back("    Wysyłaj maksymalnie " + num(s.get(IntSetting::SMSMAX)) + " SMS w ciągu " +
-                  num(s.get(IntSetting::SMSTIME)) + " godziny");
+    out.push_back("    Wysyłaj maksymalnie " + Num(s.get(IntSetting::SMSMAX)) + " SMS w ciągu " +
+                  Num(s.get(IntSetting::SMSTIME)) + " godziny");
     out.push_back("    Czas oczekiwania na potwierdzenie przyjęcia SMS przez sieć GSM/DCS: " +
-                  num(s.get(IntSetting::SMSACK)));
+                  Num(s.get(IntSetting::SMSACK)));
     out.push_back("    Ilość prób przesłania wiadomości SMS przy braku potwierdzenia: " +
-                  num(s.get(IntSetting::SMSTRY)));
+                  Num(s.get(IntSetting::SMSTRY)));
     out.emplace_back();
 
     out.emplace_back("*** TEST ***");
-    out.push_back("    Wysylaj co: " + num(s.get(IntSetting::TESTMSB)) + " godzin(y) + " +
-                  num(s.get(IntSetting::TESTLSB)) + " x10 minut");
+    out.push_back("    Wysylaj co: " + Num(s.get(IntSetting::TESTMSB)) + " godzin(y) + " +
+                  Num(s.get(IntSetting::TESTLSB)) + " x10 minut");
     out.emplace_back("    Okresowe zdarzenie nr 1");
-    printTestEvent(out, s.get(IntSetting::TEST1TYPE), s.TEST1PHONE, s.TEST1SMS);
+    PrintTestEvent(out, s.get(IntSetting::TEST1TYPE), s.TEST1PHONE, s.TEST1SMS);
     out.emplace_back("    Okresowe zdarzenie nr 2");
-    printTestEvent(out, s.get(IntSetting::TEST2TYPE), s.TEST2PHONE, s.TEST2SMS);
+    PrintTestEvent(out, s.get(IntSetting::TEST2TYPE), s.TEST2PHONE, s.TEST2SMS);
     out.emplace_back();
 
     out.emplace_back("*** RING ***");
-    out.push_back("    Czas wywoływania (dzwonienia): " + num(s.get(IntSetting::RINGTIME)) + "sek.");
-    out.push_back("    Ilość dzwonień: " + num(s.get(IntSetting::RINGCNT)));
-    out.push_back("    Odstęp między kolejnymi dzwonieniami: " + num(s.get(IntSetting::RINGDELAY)) + "sek.");
-    const std::string hungUp = num(s.get(IntSetting::RINGHUNGUP));
+    out.push_back("    Czas wywoływania (dzwonienia): " + Num(s.get(IntSetting::RINGTIME)) + "sek.");
+    out.push_back("    Ilość dzwonień: " + Num(s.get(IntSetting::RINGCNT)));
+    out.push_back("    Odstęp między kolejnymi dzwonieniami: " + Num(s.get(IntSetting::RINGDELAY)) + "sek.");
+    const std::string hungUp = Num(s.get(IntSetting::RINGHUNGUP));
     if (s.RINGCUT)
         out.push_back("    Odrzuć połączenie po " + hungUp + "sek.: TAK");
     else
         out.push_back("    Odrzuć połączenie po " + hungUp + ": NIE");
     // The answer option is the other half of the same radio group.
-    out.push_back(std::string("    Odbierz połączenie") + takNie(!s.RINGCUT));
+    out.push_back(std::string("    Odbierz połączenie") + TakNie(!s.RINGCUT));
     out.emplace_back();
 
     out.emplace_back("*** MODUŁ ***");
-    out.push_back("    Kod dostępu do ustawień: " + u8(s.MODPIN));
+    out.push_back("    Kod dostępu do ustawień: " + U8(s.MODPIN));
     out.emplace_back();
     out.emplace_back();
     out.emplace_back("Koniec wydruku.");

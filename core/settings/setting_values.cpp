@@ -7,7 +7,7 @@
 namespace brenvox {
 namespace {
 
-std::string escapedUtf8(const std::string& cp1250) {
+std::string EscapedUtf8(const std::string& cp1250) {
     std::string out;
     for (char c : cp1250) {
         const auto b = static_cast<unsigned char>(c);
@@ -16,7 +16,7 @@ std::string escapedUtf8(const std::string& cp1250) {
             std::snprintf(buf, sizeof buf, "\\x%02X", b);
             out += buf;
         } else {
-            out += cp1250ToUtf8(std::string_view(&c, 1));
+            out += Cp1250ToUtf8(std::string_view(&c, 1));
         }
     }
     return out;
@@ -27,18 +27,18 @@ std::string escapedUtf8(const std::string& cp1250) {
 std::string ShownValue(const ModuleSettings& s, const SettingKey& k) {
     switch (k.kind) {
         case ValueKind::String:
-            return escapedUtf8(getString(s, k));
+            return EscapedUtf8(GetString(s, k));
         case ValueKind::Integer:
-            return std::to_string(getInt(s, k));
+            return std::to_string(GetInt(s, k));
         case ValueKind::Boolean:
-            return getBool(s, k) ? "1" : "0";
+            return GetBool(s, k) ? "1" : "0";
     }
     return {};
 }
 
 std::vector<std::string> DifferenceLines(const ModuleSettings& a, const ModuleSettings& b) {
     std::vector<std::string> lines;
-    for (const SettingKey& k : settingKeys()) {
+    for (const SettingKey& k : SettingKeys()) {
         const std::string va = ShownValue(a, k), vb = ShownValue(b, k);
         if (va != vb) lines.push_back(k.name + ": " + va + " -> " + vb);
     }

@@ -21,13 +21,13 @@ constexpr char kHexDigits[] = "0123456789ABCDEF";
 
 // Only the digits the writer produces count: lower-case letters are as foreign as any other
 // character.
-int hexValue(char c) {
+int HexValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
 }
 
-bool flushToDisk(std::FILE* f) {
+bool FlushToDisk(std::FILE* f) {
     if (std::fflush(f) != 0) return false;
 #ifdef _WIN32
     return _commit(_fileno(f)) == 0;
@@ -37,7 +37,7 @@ bool flushToDisk(std::FILE* f) {
 }
 
 // A name beside the target that no other writer (thread or process) picks at the same moment.
-std::string tempNameFor(const std::string& target, unsigned attempt) {
+std::string TempNameFor(const std::string& target, unsigned attempt) {
     static std::atomic<unsigned> counter{0};
     const auto tick =
         static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
@@ -47,7 +47,7 @@ std::string tempNameFor(const std::string& target, unsigned attempt) {
 
 // Settings files hold the SIM PIN and the module PIN: a new file is readable by its owner only.
 // "Exclusive": never reuse a file someone else is writing. Null with errno set on failure.
-std::FILE* createPrivateFile(const std::string& name) {
+std::FILE* CreatePrivateFile(const std::string& name) {
 #ifdef _WIN32
     return std::fopen(name.c_str(), "wbx");
 #else
@@ -66,7 +66,7 @@ std::FILE* createPrivateFile(const std::string& name) {
 // Saving through a symbolic link writes the file the link points to, so the link stays a link
 // and its target gets the new settings. Follows a chain of links (a dangling one included: the
 // file is then created where it points); a loop is left to fail on opening.
-std::string followLinks(const std::string& path) {
+std::string FollowLinks(const std::string& path) {
     namespace fs = std::filesystem;
     fs::path p(path);
     std::error_code ec;
@@ -78,7 +78,7 @@ std::string followLinks(const std::string& path) {
     return p.string();
 }
 
-bool validWriteKey(std::string_view key) {
+bool ValidWriteKey(std::string_view key) {
     if (key.empty()) return false;
     for (char c : key)
         if (c == ' ' || c == '\r' || c == '\n') return false;
@@ -104,7 +104,7 @@ void SettingsFile::abandonWrite() {
 
 bool SettingsFile::OpenForWriting(const std::string& requested) {
     if (state_ != ConfigFileState::Closed || requested.empty()) return false;
-    const std::string path = followLinks(requested);
+    const std::string path = FollowLinks(requested);
     // Renaming would replace a file the user made read-only, which opening it for writing never
     // could; such a file is refused like one that cannot be created. (Checked by the permission
     // bits, so that it holds for every user, root included.)
@@ -120,9 +120,9 @@ bool SettingsFile::OpenForWriting(const std::string& requested) {
     std::FILE* f = nullptr;
     std::string temp;
     for (unsigned attempt = 0; attempt < 16 && !f; ++attempt) {
-        temp = tempNameFor(path, attempt);
+        temp = TempNameFor(path, attempt);
         errno = 0;
-        f = createPrivateFile(temp);
+        f = CreatePrivateFile(temp);
         if (!f && errno != EEXIST) return false;
     }
     if (!f) return false;
@@ -171,7 +171,7 @@ bool SettingsFile::CloseConfigFile() {
     }
     bool ok = !writeFailed_;
     if (std::fputs("[END]\r\n", file_) < 0) ok = false;
-    if (!flushToDisk(file_)) ok = false;
+    if (!FlushToDisk(file_)) ok = false;
     if (std::ferror(file_)) ok = false;
     const bool closed = std::fclose(file_) == 0;
     file_ = nullptr;
@@ -201,7 +201,7 @@ bool SettingsFile::WriteBytesValue(std::string_view key, const uint8_t* bytes, s
     if (state_ != ConfigFileState::Writing) return false;
     // A bad key or an overlong value would make a file that cannot be read back; refusing the
     // line fails the whole save instead.
-    if (!validWriteKey(key) || count > 255 || (count > 0 && !bytes)) {
+    if (!ValidWriteKey(key) || count > 255 || (count > 0 && !bytes)) {
         writeFailed_ = true;
         return false;
     }
@@ -273,8 +273,8 @@ bool SettingsFile::decodeValueLine() {
     std::size_t pos = blank + 1;
     auto getHexByte = [&](uint8_t& out) {
         if (pos + 2 > line_.size()) return false;
-        const int hi = hexValue(line_[pos]);
-        const int lo = hexValue(line_[pos + 1]);
+        const int hi = HexValue(line_[pos]);
+        const int lo = HexValue(line_[pos + 1]);
         if (hi < 0 || lo < 0) return false;
         pos += 2;
         out = static_cast<uint8_t>((hi << 4 | lo) ^ key_);
@@ -359,16 +359,16 @@ bool SettingsFile::ReadBooleanValue(bool& out) {
 bool WriteSettingsFile(const std::string& path, const ModuleSettings& s) {
     SettingsFile f;
     if (!f.OpenForWriting(path)) return false;
-    for (const SettingKey& k : settingKeys()) {
+    for (const SettingKey& k : SettingKeys()) {
         switch (k.kind) {
             case ValueKind::String:
-                f.WriteStringValue(k.name, getString(s, k));
+                f.WriteStringValue(k.name, GetString(s, k));
                 break;
             case ValueKind::Integer:
-                f.WriteIntegerValue(k.name, getInt(s, k));
+                f.WriteIntegerValue(k.name, GetInt(s, k));
                 break;
             case ValueKind::Boolean:
-                f.WriteBooleanValue(k.name, getBool(s, k));
+                f.WriteBooleanValue(k.name, GetBool(s, k));
                 break;
         }
     }
@@ -387,25 +387,25 @@ ReadOutcome ReadSettingsFile(const std::string& path, ModuleSettings& s) {
         }
         bool ok = r == 1;
         if (ok) {
-            const SettingKey* k = findSettingKey(name);
+            const SettingKey* k = FindSettingKey(name);
             if (!k) continue;  // unknown: skipped by the next NextKey
             switch (k->kind) {
                 case ValueKind::String: {
                     std::string v;
                     ok = f.ReadStringValue(v);
-                    if (ok) setString(s, *k, v);
+                    if (ok) SetString(s, *k, v);
                     break;
                 }
                 case ValueKind::Integer: {
                     int32_t v = 0;
                     ok = f.ReadIntegerValue(v);
-                    if (ok) setInt(s, *k, v);
+                    if (ok) SetInt(s, *k, v);
                     break;
                 }
                 case ValueKind::Boolean: {
                     bool v = false;
                     ok = f.ReadBooleanValue(v);
-                    if (ok) setBool(s, *k, v);
+                    if (ok) SetBool(s, *k, v);
                     break;
                 }
             }

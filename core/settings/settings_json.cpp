@@ -13,19 +13,19 @@ namespace {
 using ordered_json = nlohmann::ordered_json;
 
 // Applies one JSON member to `s`; on refusal returns the reason.
-std::optional<std::string> applyMember(ModuleSettings& s, const std::string& name, const ordered_json& v) {
-    const SettingKey* k = findSettingKey(name);
+std::optional<std::string> ApplyMember(ModuleSettings& s, const std::string& name, const ordered_json& v) {
+    const SettingKey* k = FindSettingKey(name);
     if (!k) return "unknown settings key";
     switch (k->kind) {
         case ValueKind::String: {
             if (!v.is_string()) return "expected a string";
-            const Cp1250Result r = utf8ToCp1250(v.get<std::string>());
+            const Cp1250Result r = Utf8ToCp1250(v.get<std::string>());
             if (!r.ok)
                 return "a character that code page 1250 cannot hold (at byte " + std::to_string(r.badOffset) +
                        ")";
             // The settings file stores a string's length in one byte.
             if (r.bytes.size() > 255) return "longer than 255 characters";
-            setString(s, *k, r.bytes);
+            SetString(s, *k, r.bytes);
             return std::nullopt;
         }
         case ValueKind::Integer: {
@@ -42,12 +42,12 @@ std::optional<std::string> applyMember(ModuleSettings& s, const std::string& nam
                     x >= std::numeric_limits<int32_t>::min() && x <= std::numeric_limits<int32_t>::max();
             }
             if (!inRange) return "outside the 32-bit integer range";
-            setInt(s, *k, x);
+            SetInt(s, *k, x);
             return std::nullopt;
         }
         case ValueKind::Boolean:
             if (!v.is_boolean()) return "expected true or false";
-            setBool(s, *k, v.get<bool>());
+            SetBool(s, *k, v.get<bool>());
             return std::nullopt;
     }
     return "unsupported";
@@ -57,16 +57,16 @@ std::optional<std::string> applyMember(ModuleSettings& s, const std::string& nam
 
 std::string SettingsToJson(const ModuleSettings& s) {
     ordered_json j = ordered_json::object();
-    for (const SettingKey& k : settingKeys()) {
+    for (const SettingKey& k : SettingKeys()) {
         switch (k.kind) {
             case ValueKind::String:
-                j[k.name] = cp1250ToUtf8(getString(s, k));
+                j[k.name] = Cp1250ToUtf8(GetString(s, k));
                 break;
             case ValueKind::Integer:
-                j[k.name] = getInt(s, k);
+                j[k.name] = GetInt(s, k);
                 break;
             case ValueKind::Boolean:
-                j[k.name] = getBool(s, k);
+                j[k.name] = GetBool(s, k);
                 break;
         }
     }
@@ -87,7 +87,7 @@ JsonImportResult ApplySettingsJson(std::string_view jsonText, ModuleSettings& s)
         return r;
     }
     for (const auto& [name, value] : j.items()) {
-        if (auto why = applyMember(s, name, value)) {
+        if (auto why = ApplyMember(s, name, value)) {
             r.key = name;
             r.error = *why;
             return r;

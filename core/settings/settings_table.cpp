@@ -122,7 +122,7 @@ std::optional<std::string> ParseShownText(std::string_view cell, std::string& by
     bytes.clear();
     std::size_t start = 0;
     auto flush = [&](std::size_t end) -> std::optional<std::string> {
-        const Cp1250Result r = utf8ToCp1250(cell.substr(start, end - start));
+        const Cp1250Result r = Utf8ToCp1250(cell.substr(start, end - start));
         if (!r.ok) return "a character that code page 1250 cannot hold";
         bytes += r.bytes;
         return std::nullopt;
@@ -173,8 +173,8 @@ std::optional<std::string> ApplyCell(ModuleSettings& s, const SettingKey& k, std
             if (auto why = ParseShownText(cell, bytes)) return why;
             const std::size_t max = std::min(TypedMax(k), kStoredStringMax);
             if (bytes.size() > max) return "longer than " + std::to_string(max) + " characters";
-            setString(s, k, bytes);
-            if (getString(s, k) != bytes) return "not kept whole by the settings";
+            SetString(s, k, bytes);
+            if (GetString(s, k) != bytes) return "not kept whole by the settings";
             return std::nullopt;
         }
         case ValueKind::Integer: {
@@ -182,16 +182,16 @@ std::optional<std::string> ApplyCell(ModuleSettings& s, const SettingKey& k, std
             if (!v) return "not a decimal integer";
             if (*v < std::numeric_limits<int32_t>::min() || *v > std::numeric_limits<int32_t>::max())
                 return "outside the 32-bit integer range";
-            setInt(s, k, *v);
-            if (getInt(s, k) != *v) {
-                const IntRange r = intRange(static_cast<IntSetting>(k.scalarId));
+            SetInt(s, k, *v);
+            if (GetInt(s, k) != *v) {
+                const IntRange r = IntRangeOf(static_cast<IntSetting>(k.scalarId));
                 return "outside the range " + std::to_string(r.min) + ".." + std::to_string(r.max);
             }
             return std::nullopt;
         }
         case ValueKind::Boolean:
             if (cell != "0" && cell != "1") return "expected 0 or 1";
-            setBool(s, k, cell == "1");
+            SetBool(s, k, cell == "1");
             return std::nullopt;
     }
     return "unsupported";
@@ -223,7 +223,7 @@ SettingsTableResult ApplySettingsTable(std::string_view csv, const ModuleSetting
     std::vector<const SettingKey*> keys(header.size(), nullptr);
     std::unordered_set<std::string> seen{"name"};
     for (std::size_t c = 1; c < header.size(); ++c) {
-        keys[c] = findSettingKey(header[c]);
+        keys[c] = FindSettingKey(header[c]);
         if (!seen.insert(header[c]).second) return refuse(1, c + 1, header[c], "a repeated column");
         if (!keys[c]) return refuse(1, c + 1, header[c], "not a settings key");
     }

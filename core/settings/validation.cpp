@@ -5,22 +5,22 @@
 namespace brenvox {
 namespace {
 
-bool isDigit(char c) {
+bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool allDigits(std::string_view s) {
+bool AllDigits(std::string_view s) {
     for (char c : s)
-        if (!isDigit(c)) return false;
+        if (!IsDigit(c)) return false;
     return true;
 }
 
-ValidationFailure confirm(std::string line1, std::string line2 = {}) {
+ValidationFailure Confirm(std::string line1, std::string line2 = {}) {
     return {msg::kCaptionConfirm, std::move(line1), std::move(line2)};
 }
 
 // The steps shared by input events and test events; only the first message line differs.
-std::optional<ValidationFailure> checkEvent(int32_t f, std::string_view phone, std::string_view text,
+std::optional<ValidationFailure> CheckEvent(int32_t f, std::string_view phone, std::string_view text,
                                             const std::string& line1) {
     auto info = [&](const char* line2) { return ValidationFailure{msg::kCaptionInfo, line1, line2}; };
     if (f == NoAction) return std::nullopt;
@@ -43,17 +43,17 @@ std::optional<ValidationFailure> checkEvent(int32_t f, std::string_view phone, s
 
 bool PhoneNumberValid(std::string_view text) {
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    return !text.empty() && allDigits(text);
+    return !text.empty() && AllDigits(text);
 }
 
 std::optional<ValidationFailure> CheckInputSlot(const InputSlot& slot, int input) {
-    return checkEvent(slot.Function, slot.Phone, slot.SmsText,
+    return CheckEvent(slot.Function, slot.Phone, slot.SmsText,
                       "Błędne parametry dla wejścia nr " + std::to_string(input) + ".");
 }
 
 std::optional<ValidationFailure> CheckTestEvent(int32_t function, std::string_view phone,
                                                 std::string_view smsText) {
-    return checkEvent(function, phone, smsText, "Błędne parametry dla funkcji testu okresowego.");
+    return CheckEvent(function, phone, smsText, "Błędne parametry dla funkcji testu okresowego.");
 }
 
 std::optional<ValidationFailure> ValidateSettings(const ModuleSettings& s) {
@@ -62,12 +62,12 @@ std::optional<ValidationFailure> ValidateSettings(const ModuleSettings& s) {
     const char* kCode2 = "Kod powinien składać się z dwóch dowolnych znaków.";
 
     // 1, 2: SIM PIN
-    if (!s.PIN.empty() && s.PIN.size() != 4) return confirm("Niewłaściwy kod PIN karty SIM.", kPin4);
-    if (s.PIN.size() == 4 && !allDigits(s.PIN)) return confirm("Niewłaściwy kod PIN karty SIM.", kPinDigits);
+    if (!s.PIN.empty() && s.PIN.size() != 4) return Confirm("Niewłaściwy kod PIN karty SIM.", kPin4);
+    if (s.PIN.size() == 4 && !AllDigits(s.PIN)) return Confirm("Niewłaściwy kod PIN karty SIM.", kPinDigits);
     // 3, 4: module PIN
-    if (!s.MODPIN.empty() && s.MODPIN.size() != 4) return confirm("Niewłaściwy kod PIN modułu.", kPin4);
-    if (s.MODPIN.size() == 4 && !allDigits(s.MODPIN))
-        return confirm("Niewłaściwy kod PIN modułu.", kPinDigits);
+    if (!s.MODPIN.empty() && s.MODPIN.size() != 4) return Confirm("Niewłaściwy kod PIN modułu.", kPin4);
+    if (s.MODPIN.size() == 4 && !AllDigits(s.MODPIN))
+        return Confirm("Niewłaściwy kod PIN modułu.", kPinDigits);
 
     // 5-7: the SMS centre matters only when something sends an SMS.
     const int32_t test1 = s.get(IntSetting::TEST1TYPE);
@@ -75,26 +75,26 @@ std::optional<ValidationFailure> ValidateSettings(const ModuleSettings& s) {
     bool smscNeeded = test1 == SendSms || test2 == SendSms;
     for (const InputSlot& slot : s.slots) smscNeeded = smscNeeded || slot.Function == SendSms;
     if (smscNeeded) {
-        if (s.SMSC.empty()) return confirm("Brak numeru centrum SMS.");
-        if (s.SMSC == "+") return confirm("Niewłaściwy numer centrum SMS.");
+        if (s.SMSC.empty()) return Confirm("Brak numeru centrum SMS.");
+        if (s.SMSC == "+") return Confirm("Niewłaściwy numer centrum SMS.");
         if (!PhoneNumberValid(s.SMSC))
-            return confirm("Błędny numer centrum SMS.", "Można użyć tylko cyfry i znak \"+\"");
+            return Confirm("Błędny numer centrum SMS.", "Można użyć tylko cyfry i znak \"+\"");
     }
 
     // 8, 9: output codes
     if (!s.OUTCODE.empty() && s.OUTCODE.size() != 2)
-        return confirm("Błędny kod załączający wyjście.", kCode2);
+        return Confirm("Błędny kod załączający wyjście.", kCode2);
     if (!s.OFFCODE.empty() && s.OFFCODE.size() != 2)
-        return confirm("Błędny kod wyłączający wyjście.", kCode2);
+        return Confirm("Błędny kod wyłączający wyjście.", kCode2);
 
     // 10: the sixteen slots in order
     for (int i = 0; i < kSlotCount; ++i)
-        if (auto f = CheckInputSlot(s.slots[i], slotInput(i))) return f;
+        if (auto f = CheckInputSlot(s.slots[i], SlotInput(i))) return f;
 
     // 11: a test event in use needs a period. A box with no selection counts as in use.
     if ((test1 != NoAction || test2 != NoAction) && s.get(IntSetting::TESTMSB) == 0 &&
         s.get(IntSetting::TESTLSB) == 0)
-        return confirm("Zerowy czas wysyłania testu okresowego!");
+        return Confirm("Zerowy czas wysyłania testu okresowego!");
 
     // 12, 13: the test events
     if (auto f = CheckTestEvent(test1, s.TEST1PHONE, s.TEST1SMS)) return f;

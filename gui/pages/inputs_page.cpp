@@ -60,10 +60,10 @@ InputsPage::InputsPage(QWidget* parent) : FormPage(parent) {
     Ui::InputsPage& f = form();
     // The slot editor's two groups, its options and the description labels.
     for (QGroupBox* group : findChildren<QGroupBox*>())
-        brenvox::gui::setBackground(group, brenvox::gui::kGroupColour);
+        brenvox::gui::SetBackground(group, brenvox::gui::kGroupColour);
     for (QWidget* w : {static_cast<QWidget*>(f.CheckBox5), static_cast<QWidget*>(f.RadioButton1),
                        static_cast<QWidget*>(f.RadioButton2)})
-        brenvox::gui::setBackground(w, brenvox::gui::kOptionColour);
+        brenvox::gui::SetBackground(w, brenvox::gui::kOptionColour);
     for (TLabel3D* l : {f.Label3D1, f.Label3D2, f.Label3D3}) {
         QPalette pal = l->palette();
         pal.setColor(QPalette::WindowText, QColor(0, 0, 128));

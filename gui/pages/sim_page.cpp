@@ -12,7 +12,7 @@ SimPage::SimPage(QWidget* parent) : FormPage(parent) {
     for (const auto& [button, number] : presets) {
         // Set as the program's own text: the edit's change signal stores it in the settings.
         connect(button, &QPushButton::clicked, this, [edit = f.Edit5, number] {
-            brenvox::gui::setProgramText(edit, QString::fromLatin1(number));
+            brenvox::gui::SetProgramText(edit, QString::fromLatin1(number));
         });
         button->setAccessibleDescription(f.Label8->text());
     }

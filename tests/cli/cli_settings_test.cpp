@@ -19,21 +19,21 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string slurp(const fs::path& p) {
+std::string Slurp(const fs::path& p) {
     std::ifstream i(p, std::ios::binary);
     std::ostringstream ss;
     ss << i.rdbuf();
     return ss.str();
 }
 
-std::vector<std::string> splitLines(const std::string& s) {
+std::vector<std::string> SplitLines(const std::string& s) {
     std::vector<std::string> v;
     std::istringstream in(s);
     for (std::string l; std::getline(in, l);) v.push_back(l);
     return v;
 }
 
-std::string shellQuote(const std::string& s) {
+std::string ShellQuote(const std::string& s) {
     std::string q = "'";
     for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return q + "'";
@@ -42,7 +42,7 @@ std::string shellQuote(const std::string& s) {
 struct CliResult {
     int rc = -1;
     std::string out, err;
-    std::vector<std::string> lines() const { return splitLines(out); }
+    std::vector<std::string> lines() const { return SplitLines(out); }
 };
 
 class Cli : public ::testing::Test {
@@ -60,15 +60,15 @@ protected:
     std::string file(const std::string& name) const { return (dir_ / name).string(); }
 
     CliResult run(const std::vector<std::string>& args) {
-        std::string cmd = shellQuote(BRENVOX_CLI_PATH);
+        std::string cmd = ShellQuote(BRENVOX_CLI_PATH);
         // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) on " " + a temporary.
-        for (const auto& a : args) cmd.append(" ").append(shellQuote(a));
-        cmd.append(" >").append(shellQuote(file(".out"))).append(" 2>").append(shellQuote(file(".err")));
+        for (const auto& a : args) cmd.append(" ").append(ShellQuote(a));
+        cmd.append(" >").append(ShellQuote(file(".out"))).append(" 2>").append(ShellQuote(file(".err")));
         CliResult r;
         const int st = std::system(cmd.c_str());
         r.rc = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-        r.out = slurp(file(".out"));
-        r.err = slurp(file(".err"));
+        r.out = Slurp(file(".out"));
+        r.err = Slurp(file(".err"));
         fs::remove(file(".out"));
         fs::remove(file(".err"));
         return r;
@@ -85,14 +85,14 @@ protected:
     fs::path dir_;
 };
 
-std::string cp(const char* utf8) {
-    return utf8ToCp1250(utf8).bytes;
+std::string Cp(const char* utf8) {
+    return Utf8ToCp1250(utf8).bytes;
 }
 
 TEST_F(Cli, NewWritesTheDefaultsOrFailsWithTheSaveMessage) {
     const CliResult r = run({"new", file("Nowy")});
     EXPECT_EQ(r.rc, 0) << r.err;
-    EXPECT_EQ(slurp(file("Nowy")), slurp(saved("ref", ModuleSettings{})));
+    EXPECT_EQ(Slurp(file("Nowy")), Slurp(saved("ref", ModuleSettings{})));
 
     const CliResult bad = run({"new", file("missing/Nowy")});
     EXPECT_EQ(bad.rc, 2);
@@ -107,7 +107,7 @@ TEST_F(Cli, ShowListsEveryKeyInFileOrderWithEscapes) {
     ModuleSettings s;
     s.PIN = "12\\4";
     s.SMSC = std::string("a\x01\x1F\r\nb", 6);
-    s.slots[7].setSmsText(cp("Włamanie!"));
+    s.slots[7].setSmsText(Cp("Włamanie!"));
     s.slots[7].Function = -7;
     s.slots[7].Locked = true;
     s.set(IntSetting::TEST1TYPE, 9);
@@ -116,7 +116,7 @@ TEST_F(Cli, ShowListsEveryKeyInFileOrderWithEscapes) {
     const auto lines = r.lines();
     ASSERT_EQ(lines.size(), 123u);
     for (std::size_t i = 0; i < lines.size(); ++i)
-        EXPECT_EQ(lines[i].substr(0, lines[i].find('=')), settingKeys()[i].name);
+        EXPECT_EQ(lines[i].substr(0, lines[i].find('=')), SettingKeys()[i].name);
     EXPECT_EQ(lines[0], "PIN=12\\x5C4");
     EXPECT_EQ(lines[1], "MODPIN=8361");
     EXPECT_EQ(lines[2], "SMSC=a\\x01\\x1F\\x0D\\x0Ab");
@@ -150,7 +150,7 @@ TEST_F(Cli, ExportAndImportRoundTrip) {
     ModuleSettings s;
     s.PIN = "1234";
     s.SMSC = std::string("+48\x01\\", 5);
-    s.slots[0].setComment(cp("Zażółć gęślą jaźń"));
+    s.slots[0].setComment(Cp("Zażółć gęślą jaźń"));
     s.slots[3].Function = SendSms;
     s.slots[3].Reaction = 7;
     s.slots[15].Locked = true;
@@ -164,7 +164,7 @@ TEST_F(Cli, ExportAndImportRoundTrip) {
     ASSERT_TRUE(j.is_object());
     ASSERT_EQ(j.size(), 123u);
     std::size_t i = 0;
-    for (const auto& [key, value] : j.items()) EXPECT_EQ(key, settingKeys()[i++].name);
+    for (const auto& [key, value] : j.items()) EXPECT_EQ(key, SettingKeys()[i++].name);
     EXPECT_EQ(j["INP11C"], "Zażółć gęślą jaźń");
     EXPECT_EQ(j["SMSC"], "+48\x01\\");
     EXPECT_EQ(j["INP22R"], 7);
@@ -174,7 +174,7 @@ TEST_F(Cli, ExportAndImportRoundTrip) {
 
     const CliResult im = run({"import", writeJson("s.json", e.out), "-o", file("back")});
     ASSERT_EQ(im.rc, 0) << im.err;
-    EXPECT_EQ(slurp(file("back")), slurp(src));
+    EXPECT_EQ(Slurp(file("back")), Slurp(src));
     EXPECT_EQ(run({"diff", src, file("back")}).rc, 0);
 }
 
@@ -290,7 +290,7 @@ TEST_F(Cli, DiffListsTheKeysThatDiffer) {
     ModuleSettings b;
     b.PIN = "1234";
     b.slots[2].Function = Ring;
-    b.slots[2].setComment(cp("Wejście\\2"));
+    b.slots[2].setComment(Cp("Wejście\\2"));
     b.OFFRING = false;
     const std::string bp = saved("b", b);
     const CliResult r = run({"diff", a, bp});

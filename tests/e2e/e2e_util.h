@@ -58,7 +58,7 @@ public:
 
 private:
     void poll() {
-        TFAsk* ask = askDialog();
+        TFAsk* ask = AskDialog();
         if (ask->isVisible()) {
             Seen s;
             s.caption = ask->windowTitle();
@@ -104,7 +104,7 @@ private:
                 });
             }
         }
-        TFInput* pin = pinDialog();
+        TFInput* pin = PinDialog();
         if (pin->isVisible()) {
             ++pinDialogs;
             if (cancelPin) {

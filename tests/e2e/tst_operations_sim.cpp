@@ -7,7 +7,7 @@
 
 namespace {
 // Defined before the Qt headers, which take the member's name for a keyword.
-brenvox::InputSlot& slotOf(brenvox::ModuleSettings& s, int i) {
+brenvox::InputSlot& SlotOf(brenvox::ModuleSettings& s, int i) {
     return s.slots[size_t(i)];
 }
 }  // namespace
@@ -30,7 +30,7 @@ constexpr int kWaitMs = 90000;
 const QString kSaveOffer = QStringLiteral("Czy zapisać aktualne ustawienia na dysk?");
 const QString kPrintOffer = QStringLiteral("Czy wykonać wydruk ustawień?");
 
-sim::Memory toMemory(const ModuleImage& img) {
+sim::Memory ToMemory(const ModuleImage& img) {
     sim::Memory m{};
     std::copy(img.begin(), img.end(), m.begin());
     return m;
@@ -97,16 +97,16 @@ void TstOperationsSim::press(const char* button, int transfers) {
 void TstOperationsSim::programmeFromThePage() {
     ModuleSettings& s = main_->settings();
     s.SMSC = "+48601000310";
-    slotOf(s, 2).Function = SendSms;
-    slotOf(s, 2).setPhone("+48601000020");
-    slotOf(s, 2).setSmsText("Zasilanie");
+    SlotOf(s, 2).Function = SendSms;
+    SlotOf(s, 2).setPhone("+48601000020");
+    SlotOf(s, 2).setSmsText("Zasilanie");
     main_->refreshControls();
     edit("Edit4")->setText(QStringLiteral("2580"));  // typed into the SIM PIN box
     QCOMPARE(s.PIN, std::string("2580"));
 
     dialogs_->questionAnswer = AskNo;
     press("BitBtn5");
-    QVERIFY(sim_->memory() == toMemory(EncodeImageV11(s)));
+    QVERIFY(sim_->memory() == ToMemory(EncodeImageV11(s)));
     // The programming left one archive entry holding exactly the module's memory.
     const QStringList entries = archiveEntries().filter(QStringLiteral("-program-Nowy"));
     QCOMPARE(entries.size(), 1);
@@ -124,7 +124,7 @@ void TstOperationsSim::programmeFromThePage() {
 }
 
 void TstOperationsSim::compareAfterAnEditInTheEditor() {
-    sim_->setMemory(toMemory(EncodeImageV11(main_->settings())));
+    sim_->setMemory(ToMemory(EncodeImageV11(main_->settings())));
     press("BitBtn6");
     QCOMPARE(dialogs_->askLines(), QStringList{QStringLiteral("Ustawienia w programie i module jednakowe.")});
     QCOMPARE(dialogs_->progressLog.last(), QStringLiteral("Moduł gotowy do pracy."));
@@ -144,10 +144,10 @@ void TstOperationsSim::readLoadsTheControls() {
     inModule.MODPIN = "2468";
     inModule.PIN = "4321";
     inModule.SMSC = "+48501200777";
-    slotOf(inModule, 1).Function = SendSms;
-    slotOf(inModule, 1).setPhone("+48601000030");
-    slotOf(inModule, 1).setSmsText("Akumulator");
-    sim_->setMemory(toMemory(EncodeImageV11(inModule)));
+    SlotOf(inModule, 1).Function = SendSms;
+    SlotOf(inModule, 1).setPhone("+48601000030");
+    SlotOf(inModule, 1).setSmsText("Akumulator");
+    sim_->setMemory(ToMemory(EncodeImageV11(inModule)));
     ModuleSettings expected;
     DecodeImageV11(EncodeImageV11(inModule), expected);
 

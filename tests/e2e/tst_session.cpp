@@ -34,17 +34,17 @@ namespace {
 
 constexpr int kWaitMs = 90000;  // generous: a busy machine only makes the wait longer
 
-QString u(const char* s) {
+QString U(const char* s) {
     return QString::fromUtf8(s);
 }
 
-sim::Memory toMemory(const ModuleImage& img) {
+sim::Memory ToMemory(const ModuleImage& img) {
     sim::Memory m{};
     std::copy(img.begin(), img.end(), m.begin());
     return m;
 }
 
-QByteArray readAll(const QString& path) {
+QByteArray ReadAll(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
@@ -99,7 +99,7 @@ void TstSession::openPage(const char* caption) {
     QTabBar* bar = pages->tabBar();
     int index = -1;
     for (int i = 0; i < bar->count(); ++i)
-        if (bar->tabText(i) == u(caption)) index = i;
+        if (bar->tabText(i) == U(caption)) index = i;
     QVERIFY2(index >= 0, caption);
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
     QCOMPARE(pages->currentIndex(), index);
@@ -111,7 +111,7 @@ void TstSession::typeInto(const char* name, const QString& text) {
     edit->setFocus();
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(edit, Qt::Key_Delete);
-    guitest::typeText(edit, text);
+    guitest::TypeText(edit, text);
     QCOMPARE(edit->text(), text);
 }
 
@@ -142,7 +142,7 @@ void TstSession::startEditSaveProgrammeClose() {
     // object must not quit under the test when the last window goes.
     main_->setAttribute(Qt::WA_DeleteOnClose);
     QApplication::setQuitOnLastWindowClosed(false);
-    QCOMPARE(main_->windowTitle(), u("GSM"));
+    QCOMPARE(main_->windowTitle(), U("GSM"));
     QVERIFY(!main_->isEnabled());
     main_->show();
     // Start-up waits for the window's half-second one-shot timer, not for the show itself.
@@ -151,33 +151,33 @@ void TstSession::startEditSaveProgrammeClose() {
     QVERIFY(timer && timer->isActive() && timer->isSingleShot());
     QCOMPARE(timer->interval(), 500);
     QVERIFY(QTest::qWaitFor([&] { return main_ && main_->startedUp(); }, kWaitMs));
-    QCOMPARE(main_->windowTitle(), u("Kavrex V1.1"));
+    QCOMPARE(main_->windowTitle(), U("Kavrex V1.1"));
     QVERIFY(main_->isEnabled());
-    QCOMPARE(main_->statusText(), u(" Nazwa ustawień: Nowy"));
+    QCOMPARE(main_->statusText(), U(" Nazwa ustawień: Nowy"));
     QVERIFY(QTest::qWaitForWindowExposed(main_));
 
     // ---- Editing on several pages ----
     openPage("2.SIM");
-    typeInto("Edit4", u("2580"));
+    typeInto("Edit4", U("2580"));
     QTest::mouseClick(control<QPushButton>("BitBtn2"), Qt::LeftButton);  // "PlusGSM"
-    QCOMPARE(control<QLineEdit>("Edit5")->text(), u("+48601000310"));
+    QCOMPARE(control<QLineEdit>("Edit5")->text(), U("+48601000310"));
 
     openPage("4.Wyjście");
-    typeInto("Edit6", u("Z1"));
+    typeInto("Edit6", U("Z1"));
     keyOn("SpinEdit9", Qt::Key_Up, 5);  // 60 s by default
 
     openPage("5.SMS");
     keyOn("SpinEdit8", Qt::Key_Up, 3);  // 20 by default
-    typeSpin("SpinEdit2", u("90"));
+    typeSpin("SpinEdit2", U("90"));
 
     openPage("6.TEST");
     keyOn("ComboBox4", Qt::Key_Down);  // "Niewykorzystane" -> "Wyślij wiadomość - SMS"
-    QCOMPARE(control<QComboBox>("ComboBox4")->currentText(), u("Wyślij wiadomość - SMS"));
-    typeInto("Edit7", u("+48601000777"));
-    typeInto("Edit8", u("Test okresowy OK"));
+    QCOMPARE(control<QComboBox>("ComboBox4")->currentText(), U("Wyślij wiadomość - SMS"));
+    typeInto("Edit7", U("+48601000777"));
+    typeInto("Edit8", U("Test okresowy OK"));
 
     openPage("7.RING ");
-    typeSpin("SpinEdit4", u("30"));
+    typeSpin("SpinEdit4", U("30"));
 
     // The slot editor: the fourth slot (input 3) sends an SMS on closing.
     openPage("3.Wejścia");
@@ -187,16 +187,16 @@ void TstSession::startEditSaveProgrammeClose() {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(slotRow)).center());
     QCOMPARE(list->currentRow(), slotRow);
-    typeInto("Edit1", u("Czujka w holu, piętro"));
+    typeInto("Edit1", U("Czujka w holu, piętro"));
     keyOn("ComboBox1", Qt::Key_Down);
     QCOMPARE(control<QComboBox>("ComboBox1")->currentIndex(), int(SendSms));
     QTest::mouseClick(control<QRadioButton>("RadioButton2"), Qt::LeftButton);
     QVERIFY(control<QRadioButton>("RadioButton2")->isChecked());
-    typeInto("Edit2", u("+48601000020"));
-    typeInto("Edit3", u("Alarm w holu"));
+    typeInto("Edit2", U("+48601000020"));
+    typeInto("Edit3", U("Alarm w holu"));
 
     openPage("8.Moduł");
-    typeInto("Edit12", u("1397"));
+    typeInto("Edit12", U("1397"));
 
     // Every edit reached the one settings store.
     {
@@ -213,7 +213,7 @@ void TstSession::startEditSaveProgrammeClose() {
         QCOMPARE(s.get(IntSetting::RINGTIME), 30);
         QCOMPARE(s.MODPIN, std::string("1397"));
         const InputSlot& slot = s.slots[slotRow];
-        QCOMPARE(gui::fromCp1250(slot.Comment), u("Czujka w holu, piętro"));
+        QCOMPARE(gui::FromCp1250(slot.Comment), U("Czujka w holu, piętro"));
         QCOMPARE(slot.Function, int(SendSms));
         QCOMPARE(slot.Reaction, int(OnClosing));
         QCOMPARE(slot.Phone, std::string("+48601000020"));
@@ -224,28 +224,28 @@ void TstSession::startEditSaveProgrammeClose() {
     }
 
     // ---- "Zapisz jako" through the real save dialog ----
-    const QString saved = QDir(dir_.path()).filePath(u("Nastawy/Magazyn Łódź"));
+    const QString saved = QDir(dir_.path()).filePath(U("Nastawy/Magazyn Łódź"));
     {
         openPage("1.Pliki");
         ModalScript script;
         script.file(saved).start();
         QTest::mouseClick(control<QPushButton>("BitBtn11"), Qt::LeftButton);
         QVERIFY(script.finished());
-        QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(u(", "))));
-        QVERIFY2(script.failures.isEmpty(), qPrintable(script.failures.join(u(", "))));
+        QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(U(", "))));
+        QVERIFY2(script.failures.isEmpty(), qPrintable(script.failures.join(U(", "))));
         QCOMPARE(QDir(script.fileDirs.value(0)).canonicalPath(),
-                 QDir(dir_.filePath(u("Nastawy"))).canonicalPath());
-        QCOMPARE(script.fileNames.value(0), u("Nowy"));
+                 QDir(dir_.filePath(U("Nastawy"))).canonicalPath());
+        QCOMPARE(script.fileNames.value(0), U("Nowy"));
     }
     QVERIFY(QFileInfo(saved).isFile());
-    QCOMPARE(main_->settingsName(), u("Magazyn Łódź"));
-    QCOMPARE(main_->statusText(), u(" Nazwa ustawień: Magazyn Łódź"));
+    QCOMPARE(main_->settingsName(), U("Magazyn Łódź"));
+    QCOMPARE(main_->statusText(), U(" Nazwa ustawień: Magazyn Łódź"));
     {
         ModuleSettings fromDisk;
         QCOMPARE(ReadSettingsFile(QFile::encodeName(saved).toStdString(), fromDisk), ReadOutcome::Ok);
         QVERIFY(fromDisk == main_->settings());
     }
-    const QByteArray savedBytes = readAll(saved);
+    const QByteArray savedBytes = ReadAll(saved);
     QVERIFY(!savedBytes.isEmpty());
 
     // ---- "Programuj" against the simulated module ----
@@ -260,7 +260,7 @@ void TstSession::startEditSaveProgrammeClose() {
             .then([&](QWidget* w) {
                 auto* t = qobject_cast<TFTervola*>(w);
                 if (!t) {
-                    script.failures << u("expected the progress window, got ") + w->objectName();
+                    script.failures << U("expected the progress window, got ") + w->objectName();
                     w->close();
                     return;
                 }
@@ -280,20 +280,20 @@ void TstSession::startEditSaveProgrammeClose() {
             .start();
         QTest::mouseClick(control<QPushButton>("BitBtn5"), Qt::LeftButton);
         QVERIFY(script.finished());
-        QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(u(", "))));
-        QVERIFY2(script.failures.isEmpty(), qPrintable(script.failures.join(u(", "))));
+        QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(U(", "))));
+        QVERIFY2(script.failures.isEmpty(), qPrintable(script.failures.join(U(", "))));
         QVERIFY(progressShown);
         QCOMPARE(script.asks.size(), std::size_t(2));
-        QCOMPARE(script.asks[0].line1, u("Czy zapisać aktualne ustawienia na dysk?"));
-        QCOMPARE(script.asks[1].line1, u("Czy wykonać wydruk ustawień?"));
+        QCOMPARE(script.asks[0].line1, U("Czy zapisać aktualne ustawienia na dysk?"));
+        QCOMPARE(script.asks[1].line1, U("Czy wykonać wydruk ustawień?"));
     }
-    QVERIFY2(progressLog.size() >= 2, qPrintable(progressLog.join(u("|"))));
+    QVERIFY2(progressLog.size() >= 2, qPrintable(progressLog.join(U("|"))));
     QCOMPARE(progressLog.mid(progressLog.size() - 2),
-             (QStringList{u("Programowanie zakończone pozytywnie."), u("Moduł gotowy do pracy.")}));
-    QVERIFY(progressLog.contains(u("Programowanie...")));
-    QVERIFY(progressLog.contains(u("Weryfikacja...")));
+             (QStringList{U("Programowanie zakończone pozytywnie."), U("Moduł gotowy do pracy.")}));
+    QVERIFY(progressLog.contains(U("Programowanie...")));
+    QVERIFY(progressLog.contains(U("Weryfikacja...")));
     // The module holds exactly the image of what was edited, and programming changed nothing.
-    QVERIFY(sim_.memory() == toMemory(EncodeImageV11(programmed)));
+    QVERIFY(sim_.memory() == ToMemory(EncodeImageV11(programmed)));
     QVERIFY(main_->settings() == programmed);
     auto* progress = main_->findChild<TFTervola*>();
     QVERIFY(progress && !progress->isVisible() && !progress->workerRunning() && !progress->portOpened());
@@ -304,15 +304,15 @@ void TstSession::startEditSaveProgrammeClose() {
         script.ask(AskYes).ask(AskNo).start();
         QVERIFY(main_->close());
         QVERIFY(script.finished());
-        QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(u(", "))));
+        QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(U(", "))));
         QCOMPARE(script.asks.size(), std::size_t(2));
-        QCOMPARE(script.asks[0].line1, u("Czy na pewno chcesz zakończyć pracę programu?"));
-        QCOMPARE(script.asks[1].line1, u("Czy zapisać aktualne ustawienia na dysk?"));
+        QCOMPARE(script.asks[0].line1, U("Czy na pewno chcesz zakończyć pracę programu?"));
+        QCOMPARE(script.asks[1].line1, U("Czy zapisać aktualne ustawienia na dysk?"));
     }
     QVERIFY(QTest::qWaitFor([&] { return main_.isNull(); }, kWaitMs));
     // Declining the offer wrote nothing: the saved file is as it was and no other appeared.
-    QCOMPARE(readAll(saved), savedBytes);
-    QCOMPARE(QDir(dir_.filePath(u("Nastawy"))).entryList(QDir::Files), QStringList{u("Magazyn Łódź")});
+    QCOMPARE(ReadAll(saved), savedBytes);
+    QCOMPARE(QDir(dir_.filePath(U("Nastawy"))).entryList(QDir::Files), QStringList{U("Magazyn Łódź")});
 }
 
 QTEST_MAIN(TstSession)

@@ -7,7 +7,7 @@
 
 namespace {
 // Defined before the Qt headers, which take the member's name for a keyword.
-brenvox::InputSlot& slotOf(brenvox::ModuleSettings& s, int i) {
+brenvox::InputSlot& SlotOf(brenvox::ModuleSettings& s, int i) {
     return s.slots[size_t(i)];
 }
 }  // namespace
@@ -29,21 +29,21 @@ namespace {
 
 constexpr int kTransferWaitMs = 90000;  // generous: the machine may be busy
 
-ModuleSettings editedSettings() {
+ModuleSettings EditedSettings() {
     ModuleSettings s;
     s.SMSC = "+48602951111";
     s.PIN = "1357";
     s.OUTCODE = "on";
     s.set(IntSetting::SMSMAX, 7);
-    slotOf(s, 0).Function = SendSms;
-    slotOf(s, 0).setPhone("+48601000001");
-    slotOf(s, 0).setSmsText("Blokada zdjeta");
-    slotOf(s, 6).Function = Ring;
-    slotOf(s, 6).setPhone("601000002");
+    SlotOf(s, 0).Function = SendSms;
+    SlotOf(s, 0).setPhone("+48601000001");
+    SlotOf(s, 0).setSmsText("Blokada zdjeta");
+    SlotOf(s, 6).Function = Ring;
+    SlotOf(s, 6).setPhone("601000002");
     return s;
 }
 
-sim::Memory toMemory(const ModuleImage& img) {
+sim::Memory ToMemory(const ModuleImage& img) {
     sim::Memory m{};
     std::copy(img.begin(), img.end(), m.begin());
     return m;
@@ -97,7 +97,7 @@ void TstTervolaSim::init() {
     sim_->setMemory(blank);
     w_ = std::make_unique<TFTervola>();
     w_->setPortDevice(QString::fromStdString(sim_->devicePath()));
-    settings_ = editedSettings();
+    settings_ = EditedSettings();
     w_->setSettings(&settings_);
     dialogs_ = std::make_unique<DialogDriver>();
     dialogs_->log = w_->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
@@ -132,7 +132,7 @@ void TstTervolaSim::programWritesTheEncodedImage() {
     QVERIFY(runOnce(OperationMode::Program));
 
     const ModuleImage want = minor == 0 ? EncodeImageV10(settings_) : EncodeImageV11(settings_);
-    QVERIFY(sim_->memory() == toMemory(want));
+    QVERIFY(sim_->memory() == ToMemory(want));
     QVERIFY(EncodeImageV10(settings_) != EncodeImageV11(settings_));
 
     QStringList expected = kPreparation;
@@ -161,11 +161,11 @@ void TstTervolaSim::programWritesTheEncodedImage() {
     QVERIFY(waitForEnd(again));
     QCOMPARE(w_->logLines().value(0), QStringLiteral("Odczyt wersji modułu..."));
     QCOMPARE(w_->logLines().last(), QStringLiteral("Moduł gotowy do pracy."));
-    QVERIFY(sim_->memory() == toMemory(want));
+    QVERIFY(sim_->memory() == ToMemory(want));
 }
 
 void TstTervolaSim::compareEqualThenAfterAnEdit() {
-    sim_->setMemory(toMemory(EncodeImageV11(settings_)));
+    sim_->setMemory(ToMemory(EncodeImageV11(settings_)));
     QVERIFY(runOnce(OperationMode::Compare));
     const QStringList log = w_->logLines();
     QCOMPARE(log.mid(log.size() - 6),
@@ -191,10 +191,10 @@ void TstTervolaSim::compareEqualThenAfterAnEdit() {
 }
 
 void TstTervolaSim::readWithModulePin() {
-    ModuleSettings inModule = editedSettings();
+    ModuleSettings inModule = EditedSettings();
     inModule.MODPIN = "4711";
     inModule.set(IntSetting::RINGCNT, 3);
-    sim_->setMemory(toMemory(EncodeImageV11(inModule)));
+    sim_->setMemory(ToMemory(EncodeImageV11(inModule)));
     ModuleSettings expected = settings_;
     DecodeImageV11(EncodeImageV11(inModule), expected);
 
@@ -247,11 +247,11 @@ void TstTervolaSim::readWithModulePin() {
 
 void TstTervolaSim::readWithoutPinAsksNothing() {
     // A version 1.0 module: decoded with the 1.0 decoder (the output code pair of 1.0 holds one code).
-    ModuleSettings inModule = editedSettings();
+    ModuleSettings inModule = EditedSettings();
     inModule.MODPIN.clear();  // the four PIN bytes of the image are 0
     inModule.OUTCODE = "xy";
     sim_->setIdentity({1, 1, 0});
-    sim_->setMemory(toMemory(EncodeImageV10(inModule)));
+    sim_->setMemory(ToMemory(EncodeImageV10(inModule)));
     ModuleSettings expected;
     DecodeImageV10(EncodeImageV10(inModule), expected);
     settings_ = ModuleSettings();
@@ -328,7 +328,7 @@ void TstTervolaSim::closeDuringTransferThenShowAgain() {
              << QStringLiteral("Programowanie zakończone pozytywnie.")
              << QStringLiteral("Moduł gotowy do pracy.");
     QCOMPARE(w_->logLines(), expected);
-    QVERIFY(sim_->memory() == toMemory(EncodeImageV11(settings_)));
+    QVERIFY(sim_->memory() == ToMemory(EncodeImageV11(settings_)));
 }
 
 void TstTervolaSim::portThatCannotBeOpened() {

@@ -10,7 +10,7 @@
 #include "settings/settings_file.h"
 
 namespace {
-std::string tempPath() {
+std::string TempPath() {
     static const std::string path =
         (access("/dev/shm", W_OK) == 0 ? "/dev/shm/brenvox-fuzz-settings-" : "/tmp/brenvox-fuzz-settings-") +
         std::to_string(getpid());
@@ -19,7 +19,7 @@ std::string tempPath() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::string path = tempPath();
+    const std::string path = TempPath();
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) return 0;
     if (size) std::fwrite(data, 1, size, f);
@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             std::abort();
     for (int k = 0; k < brenvox::kIntSettingCount; ++k) {
         const auto id = static_cast<brenvox::IntSetting>(k);
-        const auto r = brenvox::intRange(id);
+        const auto r = brenvox::IntRangeOf(id);
         const int32_t v = s.get(id);
         if (!(v >= r.min && v <= r.max) && !(r.comboIndex && v == -1)) std::abort();
     }

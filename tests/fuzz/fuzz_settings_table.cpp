@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 std::abort();
         for (int k = 0; k < brenvox::kIntSettingCount; ++k) {
             const auto key = static_cast<brenvox::IntSetting>(k);
-            const brenvox::IntRange range = brenvox::intRange(key);
+            const brenvox::IntRange range = brenvox::IntRangeOf(key);
             const int32_t v = unit.settings.get(key);
             if ((v < range.min || v > range.max) && !(range.comboIndex && v == -1)) std::abort();
         }

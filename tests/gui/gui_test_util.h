@@ -61,15 +61,15 @@ struct MainForms : Ui::TFMain,
 };
 
 // Texts in the tests are written as UTF-8 literals.
-inline QString u(const char* s) {
+inline QString U(const char* s) {
     return QString::fromUtf8(s);
 }
 // A path as the core's file functions take it.
-inline std::string local(const QString& p) {
+inline std::string Local(const QString& p) {
     return QFile::encodeName(p).toStdString();
 }
 // The whole content of a file, or nothing when it cannot be read.
-inline QByteArray readAll(const QString& path) {
+inline QByteArray ReadAll(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
@@ -81,7 +81,7 @@ struct AskSeen {
     QString line2;  // empty when the second line was hidden
 };
 
-inline AskSeen readAsk(QWidget* dialog) {
+inline AskSeen ReadAsk(QWidget* dialog) {
     AskSeen seen;
     seen.caption = dialog->windowTitle();
     if (auto* l1 = dialog->findChild<QLabel*>(QStringLiteral("Label1"))) seen.line1 = l1->text();
@@ -91,7 +91,7 @@ inline AskSeen readAsk(QWidget* dialog) {
 }
 
 // Clicks the button of that objectName inside the window; false when there is none.
-inline bool clickButton(QWidget* window, const char* objectName) {
+inline bool ClickButton(QWidget* window, const char* objectName) {
     auto* button = window->findChild<QAbstractButton*>(QString::fromLatin1(objectName));
     if (!button || !button->isVisible()) return false;
     button->click();
@@ -99,7 +99,7 @@ inline bool clickButton(QWidget* window, const char* objectName) {
 }
 
 // Button names of the question dialog by result.
-inline const char* askButtonFor(int result) {
+inline const char* AskButtonFor(int result) {
     switch (result) {
         case AskYes:
             return "BitBtn1";
@@ -138,9 +138,9 @@ public:
     // closes it as the window manager would).
     ModalScript& ask(int result) {
         steps_.push_back([this, result](QWidget* w) {
-            asks.push_back(readAsk(w));
+            asks.push_back(ReadAsk(w));
             if (result == AskYes || result == AskNo || result == AskCancel) {
-                if (!clickButton(w, askButtonFor(result)))
+                if (!ClickButton(w, AskButtonFor(result)))
                     failures.push_back(QStringLiteral("button not shown"));
             } else {
                 w->close();
@@ -223,14 +223,14 @@ private:
 };
 
 // Types any text (QTest::keyClicks only knows ASCII), one key event per character.
-inline void typeText(QWidget* widget, const QString& text) {
+inline void TypeText(QWidget* widget, const QString& text) {
     for (const QChar c : text)
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
 // Creates the main window on a program folder and waits for its start-up (bounded generously:
 // a busy machine only makes the wait longer, never the test fail).
-inline bool startMainWindow(TFMain& window) {
+inline bool StartMainWindow(TFMain& window) {
     // Tests close the window and go on: closing must not end the application.
     QApplication::setQuitOnLastWindowClosed(false);
     window.show();

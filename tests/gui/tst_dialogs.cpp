@@ -19,17 +19,17 @@
 using guitest::ModalScript;
 
 namespace {
-QString u(const char* s) {
+QString U(const char* s) {
     return QString::fromUtf8(s);
 }
 
 template <class T>
-T* child(QWidget* w, const char* name) {
+T* Child(QWidget* w, const char* name) {
     return w->findChild<T*>(QString::fromLatin1(name));
 }
 
 // A line whose text is as close as possible to `pixels` wide in the label's font (from below).
-QString lineOfWidth(const QFont& font, int pixels) {
+QString LineOfWidth(const QFont& font, int pixels) {
     const QFontMetrics fm(font);
     QString s;
     while (fm.horizontalAdvance(s + QLatin1Char('i')) <= pixels) s += QLatin1Char('i');
@@ -40,13 +40,13 @@ QString lineOfWidth(const QFont& font, int pixels) {
 class TestDialogs : public QObject {
     Q_OBJECT
 
-    TFAsk* ask() { return askDialog(); }
-    QPushButton* ok() { return child<QPushButton>(ask(), "BitBtn1"); }
-    QPushButton* no() { return child<QPushButton>(ask(), "BitBtn2"); }
-    QPushButton* cancel() { return child<QPushButton>(ask(), "BitBtn3"); }
-    QLabel* label1() { return child<QLabel>(ask(), "Label1"); }
-    QLabel* label2() { return child<QLabel>(ask(), "Label2"); }
-    QFrame* panel() { return child<QFrame>(ask(), "Panel1"); }
+    TFAsk* ask() { return AskDialog(); }
+    QPushButton* ok() { return Child<QPushButton>(ask(), "BitBtn1"); }
+    QPushButton* no() { return Child<QPushButton>(ask(), "BitBtn2"); }
+    QPushButton* cancel() { return Child<QPushButton>(ask(), "BitBtn3"); }
+    QLabel* label1() { return Child<QLabel>(ask(), "Label1"); }
+    QLabel* label2() { return Child<QLabel>(ask(), "Label2"); }
+    QFrame* panel() { return Child<QFrame>(ask(), "Panel1"); }
 
 private Q_SLOTS:
     void widthRule() {
@@ -59,14 +59,14 @@ private Q_SLOTS:
     }
 
     void narrowMessageLayout() {
-        const QString line = lineOfWidth(label1()->font(), 100);
-        ask()->prepare(AskButtons::Ok, AskFocus::Ok, u("Potwierdź"), line, {});
+        const QString line = LineOfWidth(label1()->font(), 100);
+        ask()->prepare(AskButtons::Ok, AskFocus::Ok, U("Potwierdź"), line, {});
         // Offscreen there is no window frame: the outer width W is the client width.
         QCOMPARE(ask()->frameGeometry().width(), 282);
         QCOMPARE(ask()->width(), 282);
         QCOMPARE(ask()->height(), 107);
         QCOMPARE(panel()->geometry(), QRect(8, 8, 266, 49));
-        QCOMPARE(ask()->windowTitle(), u("Potwierdź"));
+        QCOMPARE(ask()->windowTitle(), U("Potwierdź"));
         // One line: centred at top 16, second label hidden.
         const int w1 = QFontMetrics(label1()->font()).horizontalAdvance(line);
         QCOMPARE(label1()->width(), w1);
@@ -79,9 +79,9 @@ private Q_SLOTS:
     }
 
     void wideQuestionLayout() {
-        const QString wide = lineOfWidth(label2()->font(), 300);
+        const QString wide = LineOfWidth(label2()->font(), 300);
         const int w2 = QFontMetrics(label2()->font()).horizontalAdvance(wide);
-        ask()->prepare(AskButtons::OkNo, AskFocus::No, u("Potwierdź"), u("Krótka"), wide);
+        ask()->prepare(AskButtons::OkNo, AskFocus::No, U("Potwierdź"), U("Krótka"), wide);
         const int W = w2 + 41;
         QCOMPARE(ask()->width(), W);
         // The panel and the two buttons keep 8 pixels from both edges.
@@ -105,18 +105,18 @@ private Q_SLOTS:
     }
 
     void buttonPositionsAtTheSmallestWidth() {
-        ask()->prepare(AskButtons::OkNo, AskFocus::No, u("Potwierdź"), u("a"), {});
+        ask()->prepare(AskButtons::OkNo, AskFocus::No, U("Potwierdź"), U("a"), {});
         QCOMPARE(ok()->x(), 8);
         QCOMPARE(no()->x(), 193);  // 8 pixels from the right edge of 282
-        ask()->prepare(AskButtons::OkNoCancel, AskFocus::Cancel, u("Potwierdź"), u("a"), u("b"));
+        ask()->prepare(AskButtons::OkNoCancel, AskFocus::Cancel, U("Potwierdź"), U("a"), U("b"));
         QCOMPARE(ok()->x(), 8);
         QCOMPARE(cancel()->x(), 193);
         QCOMPARE(no()->x(), 100);
         QVERIFY(!ok()->isHidden() && !no()->isHidden() && !cancel()->isHidden());
-        ask()->prepare(AskButtons::No, AskFocus::No, u("Potwierdź"), u("a"), {});
+        ask()->prepare(AskButtons::No, AskFocus::No, U("Potwierdź"), U("a"), {});
         QCOMPARE(no()->x(), 100);
         QVERIFY(ok()->isHidden() && cancel()->isHidden());
-        ask()->prepare(AskButtons::Cancel, AskFocus::Cancel, u("Potwierdź"), u("a"), {});
+        ask()->prepare(AskButtons::Cancel, AskFocus::Cancel, U("Potwierdź"), U("a"), {});
         QCOMPARE(cancel()->x(), 100);
         QVERIFY(ok()->isHidden() && no()->isHidden());
     }
@@ -136,16 +136,16 @@ private Q_SLOTS:
             .then([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); })
             .start();
         // Enter on the focused "Nie" answers "Nie".
-        QCOMPARE(Ask(AskButtons::OkNo, AskFocus::No, u("Potwierdź"), u("Pytanie?"), {}), AskNo);
-        QCOMPARE(focused, u("BitBtn2"));
-        QCOMPARE(Ask(AskButtons::OkNo, AskFocus::No, u("Potwierdź"), u("Pytanie?"), {}), AskYes);
-        QCOMPARE(Ask(AskButtons::OkNoCancel, AskFocus::Cancel, u("Potwierdź"), u("Pytanie?"), {}), AskCancel);
-        QCOMPARE(Ask(AskButtons::OkNo, AskFocus::No, u("Potwierdź"), u("Pytanie?"), {}), AskCancel);
-        QCOMPARE(Ask(AskButtons::Ok, AskFocus::Ok, u("Informacja"), u("Komunikat"), {}), AskCancel);
+        QCOMPARE(Ask(AskButtons::OkNo, AskFocus::No, U("Potwierdź"), U("Pytanie?"), {}), AskNo);
+        QCOMPARE(focused, U("BitBtn2"));
+        QCOMPARE(Ask(AskButtons::OkNo, AskFocus::No, U("Potwierdź"), U("Pytanie?"), {}), AskYes);
+        QCOMPARE(Ask(AskButtons::OkNoCancel, AskFocus::Cancel, U("Potwierdź"), U("Pytanie?"), {}), AskCancel);
+        QCOMPARE(Ask(AskButtons::OkNo, AskFocus::No, U("Potwierdź"), U("Pytanie?"), {}), AskCancel);
+        QCOMPARE(Ask(AskButtons::Ok, AskFocus::Ok, U("Informacja"), U("Komunikat"), {}), AskCancel);
         QVERIFY(script.finished());
         QCOMPARE(script.asks.size(), std::size_t(3));  // the three answered by button or closing
-        QCOMPARE(script.asks.at(1).caption, u("Potwierdź"));
-        QCOMPARE(ask()->windowTitle(), u("Informacja"));
+        QCOMPARE(script.asks.at(1).caption, U("Potwierdź"));
+        QCOMPARE(ask()->windowTitle(), U("Informacja"));
         QVERIFY(script.unexpected.isEmpty());
         // No title-bar buttons.
         const Qt::WindowFlags flags = ask()->windowFlags();
@@ -157,31 +157,31 @@ private Q_SLOTS:
 
     void pinDialogOpensEmptyAndAcceptsEnter() {
         QApplication::setQuitOnLastWindowClosed(false);
-        TFInput* pin = pinDialog();
-        QCOMPARE(pin->windowTitle(), u("PIN modułu"));
+        TFInput* pin = PinDialog();
+        QCOMPARE(pin->windowTitle(), U("PIN modułu"));
         QCOMPARE(pin->size(), QSize(289, 95));
-        pin->edit()->setText(u("7777"));  // left over from an earlier use
-        QString seenAtOpen = u("?");
+        pin->edit()->setText(U("7777"));  // left over from an earlier use
+        QString seenAtOpen = U("?");
         ModalScript script;
         script
             .then([&](QWidget* w) {
-                auto* edit = w->findChild<QLineEdit*>(u("Edit1"));
+                auto* edit = w->findChild<QLineEdit*>(U("Edit1"));
                 seenAtOpen = edit->text();
                 QTest::keyClick(edit, Qt::Key_Return);
             })
             .then([](QWidget* w) {
-                auto* edit = w->findChild<QLineEdit*>(u("Edit1"));
+                auto* edit = w->findChild<QLineEdit*>(U("Edit1"));
                 QTest::keyClicks(edit, "12a45");  // any character; the fifth is refused
-                guitest::clickButton(w, "BitBtn1");
+                guitest::ClickButton(w, "BitBtn1");
             })
-            .then([](QWidget* w) { guitest::clickButton(w, "BitBtn3"); })
+            .then([](QWidget* w) { guitest::ClickButton(w, "BitBtn3"); })
             .then([](QWidget* w) { w->close(); })
             .start();
         QCOMPARE(pin->exec(), TFInput::ResultOk);
         QVERIFY(seenAtOpen.isEmpty());
         QVERIFY(pin->code().isEmpty());
         QCOMPARE(pin->exec(), TFInput::ResultOk);
-        QCOMPARE(pin->code(), u("12a4"));
+        QCOMPARE(pin->code(), U("12a4"));
         QCOMPARE(pin->exec(), TFInput::ResultCancel);
         QCOMPARE(pin->exec(), TFInput::ResultCancel);
         QVERIFY(script.finished());
@@ -189,7 +189,7 @@ private Q_SLOTS:
 
     void label3DPaintsEachStyleWhereItBelongs() {
         const QColor bg(236, 233, 216), fg(0, 0, 128), back(255, 0, 0), front(0, 255, 0);
-        QFont font = brenvox::gui::windowFont();
+        QFont font = brenvox::gui::WindowFont();
         font.setPixelSize(16);
         font.setBold(true);
         font.setStyleStrategy(QFont::NoAntialias);  // exact pixels, so copies can be compared
@@ -200,7 +200,7 @@ private Q_SLOTS:
             pal.setColor(QPalette::Window, bg);
             pal.setColor(QPalette::WindowText, fg);
             label.setPalette(pal);
-            label.setText(u("Ag3"));
+            label.setText(U("Ag3"));
             label.setFixedSize(60, 30);
             label.setBackColor(back);
             label.setFrontColor(front);
@@ -264,7 +264,7 @@ private Q_SLOTS:
             QCOMPARE(l->frontColor(), QColor(255, 255, 255));
             QCOMPARE(l->backColor(), QColor(255, 255, 255));
             QCOMPARE(l->palette().color(QPalette::WindowText), QColor(0, 0, 128));
-            QCOMPARE(l->text(), u(". . ."));
+            QCOMPARE(l->text(), U(". . ."));
         }
         QVERIFY(inputs.Label3D1->font().bold());
         QVERIFY(!inputs.Label3D2->font().bold());

@@ -15,13 +15,13 @@
 #include "tfask.h"
 #include "tfmain.h"
 
-using guitest::local;
+using guitest::Local;
 using guitest::ModalScript;
-using guitest::readAll;
-using guitest::u;
+using guitest::ReadAll;
+using guitest::U;
 
 namespace {
-int sh(const QString& cmd) {
+int Sh(const QString& cmd) {
     return std::system(cmd.toLocal8Bit().constData());
 }
 }  // namespace
@@ -50,12 +50,12 @@ class TestDiskFaults : public QObject {
     // Starts the program and loads the settings file, so that "Zapisz" writes over it.
     void startAndOpen() {
         w_ = std::make_unique<TFMain>(TFMain::Options{disk_, {}});
-        QVERIFY(guitest::startMainWindow(*w_));
+        QVERIFY(guitest::StartMainWindow(*w_));
         ModalScript script;
         script.file(settingsPath()).start();
         f().BitBtn9->click();
         QVERIFY(script.finished());
-        QCOMPARE(w_->settingsName(), u("klient"));
+        QCOMPARE(w_->settingsName(), U("klient"));
     }
 
     // "Zapisz" with a change that makes the file longer; returns the messages shown.
@@ -73,66 +73,66 @@ private Q_SLOTS:
         QVERIFY(dir_.isValid());
         disk_ = dir_.path() + "/disk";
         QVERIFY(QDir().mkpath(disk_));
-        mounted_ = sh("mount -t tmpfs -o size=16k tmpfs '" + disk_ + "' 2>/dev/null") == 0;
+        mounted_ = Sh("mount -t tmpfs -o size=16k tmpfs '" + disk_ + "' 2>/dev/null") == 0;
         if (!mounted_) QSKIP("cannot mount a tmpfs here (needs root and mount rights)");
         QVERIFY(QDir(disk_).mkpath("Nastawy"));
         QVERIFY(QDir(disk_).mkpath("System"));
         brenvox::ModuleSettings s;
         s.PIN = "1234";
-        QVERIFY(brenvox::WriteSettingsFile(local(settingsPath()), s));
-        QVERIFY(brenvox::WritePortConfig(local(confPath()), 0, 2));
+        QVERIFY(brenvox::WriteSettingsFile(Local(settingsPath()), s));
+        QVERIFY(brenvox::WritePortConfig(Local(confPath()), 0, 2));
     }
     void cleanup() {
         w_.reset();
-        if (mounted_) sh("umount '" + disk_ + "' 2>/dev/null");
+        if (mounted_) Sh("umount '" + disk_ + "' 2>/dev/null");
         mounted_ = false;
     }
 
     void saveOnAFullDiskKeepsTheOldFile() {
-        const QByteArray before = readAll(settingsPath());
+        const QByteArray before = ReadAll(settingsPath());
         startAndOpen();
         fillDisk();
         const auto asks = saveLonger();
         QCOMPARE(asks.size(), std::size_t(1));
-        QCOMPARE(asks.at(0).line1, u("Problem z utworzeniem pliku na dysku!"));
-        QCOMPARE(asks.at(0).caption, u("Potwierdź"));
-        QCOMPARE(readAll(settingsPath()), before);
+        QCOMPARE(asks.at(0).line1, U("Problem z utworzeniem pliku na dysku!"));
+        QCOMPARE(asks.at(0).caption, U("Potwierdź"));
+        QCOMPARE(ReadAll(settingsPath()), before);
         // No half-written temporary file is left beside it.
-        QCOMPARE(QDir(disk_ + "/Nastawy").entryList(QDir::Files), QStringList{u("klient")});
+        QCOMPARE(QDir(disk_ + "/Nastawy").entryList(QDir::Files), QStringList{U("klient")});
     }
 
     void saveOnAReadOnlyDiskKeepsTheOldFile() {
-        const QByteArray before = readAll(settingsPath());
+        const QByteArray before = ReadAll(settingsPath());
         startAndOpen();
-        QCOMPARE(sh("mount -o remount,ro '" + disk_ + "' 2>/dev/null"), 0);
+        QCOMPARE(Sh("mount -o remount,ro '" + disk_ + "' 2>/dev/null"), 0);
         const auto asks = saveLonger();
         QCOMPARE(asks.size(), std::size_t(1));
-        QCOMPARE(asks.at(0).line1, u("Problem z utworzeniem pliku na dysku!"));
-        QCOMPARE(readAll(settingsPath()), before);
+        QCOMPARE(asks.at(0).line1, U("Problem z utworzeniem pliku na dysku!"));
+        QCOMPARE(ReadAll(settingsPath()), before);
     }
 
     void thePortFileSurvivesSilently() {
-        const QByteArray before = readAll(confPath());
+        const QByteArray before = ReadAll(confPath());
         w_ = std::make_unique<TFMain>(TFMain::Options{disk_, {}});
-        QVERIFY(guitest::startMainWindow(*w_));
-        QCOMPARE(f().ComboBox3->currentText(), u("3"));
+        QVERIFY(guitest::StartMainWindow(*w_));
+        QCOMPARE(f().ComboBox3->currentText(), U("3"));
         fillDisk();
         ModalScript script;
         script.start();
         f().ComboBox3->setCurrentIndex(6);  // the new choice holds until the program ends
-        QCOMPARE(sh("mount -o remount,ro '" + disk_ + "' 2>/dev/null"), 0);
+        QCOMPARE(Sh("mount -o remount,ro '" + disk_ + "' 2>/dev/null"), 0);
         f().ComboBox2->setCurrentIndex(1);
         QTest::qWait(200);
         QVERIFY(script.asks.empty());
         QVERIFY(script.unexpected.isEmpty());
-        QCOMPARE(f().ComboBox3->currentText(), u("7"));
-        QCOMPARE(readAll(confPath()), before);
+        QCOMPARE(f().ComboBox3->currentText(), U("7"));
+        QCOMPARE(ReadAll(confPath()), before);
         // The next start finds the old choice.
         w_.reset();
         w_ = std::make_unique<TFMain>(TFMain::Options{disk_, {}});
-        QVERIFY(guitest::startMainWindow(*w_));
-        QCOMPARE(f().ComboBox3->currentText(), u("3"));
-        QCOMPARE(f().ComboBox2->currentText(), u("COM"));
+        QVERIFY(guitest::StartMainWindow(*w_));
+        QCOMPARE(f().ComboBox3->currentText(), U("3"));
+        QCOMPARE(f().ComboBox2->currentText(), U("COM"));
     }
 };
 

@@ -17,18 +17,18 @@
 #include "tfask.h"
 #include "tfmain.h"
 
-using guitest::local;
+using guitest::Local;
 using guitest::ModalScript;
-using guitest::readAll;
-using guitest::u;
+using guitest::ReadAll;
+using guitest::U;
 
 namespace {
 
 // The keys a settings-format file holds, in order.
-QStringList keysOf(const QString& path) {
+QStringList KeysOf(const QString& path) {
     brenvox::SettingsFile file;
     QStringList keys;
-    if (!file.OpenForReading(local(path))) return keys;
+    if (!file.OpenForReading(Local(path))) return keys;
     std::string key;
     while (file.NextKey(key) == 1) keys << QString::fromStdString(key);
     file.CloseConfigFile();
@@ -52,7 +52,7 @@ class TestFileCommands : public QObject {
         QVERIFY(QDir(app()).mkpath("Nastawy"));
         if (withSystem) QVERIFY(QDir(app()).mkpath("System"));
         w_ = std::make_unique<TFMain>(TFMain::Options{dir_->path(), {}});
-        QVERIFY(guitest::startMainWindow(*w_));
+        QVERIFY(guitest::StartMainWindow(*w_));
     }
 
 private Q_SLOTS:
@@ -81,7 +81,7 @@ private Q_SLOTS:
         f().BitBtn9->click();   // "Odczytaj"
         f().BitBtn10->click();  // "Zapisz" of new settings: the save dialog
         QVERIFY(script.finished());
-        QCOMPARE(accept, (QStringList{u("Otwórz"), u("Zachowaj")}));  // Qt's own words
+        QCOMPARE(accept, (QStringList{U("Otwórz"), U("Zachowaj")}));  // Qt's own words
         QVERIFY(script.unexpected.isEmpty());
     }
 
@@ -91,17 +91,17 @@ private Q_SLOTS:
         script.file({}).start();  // cancelled
         f().BitBtn10->click();    // "Zapisz"
         QVERIFY(script.finished());
-        QCOMPARE(script.fileDialogs, QStringList{u("SaveDialog1")});
+        QCOMPARE(script.fileDialogs, QStringList{U("SaveDialog1")});
         QCOMPARE(QDir(script.fileDirs[0]).canonicalPath(), QDir(nastawy()).canonicalPath());
-        QCOMPARE(script.fileNames[0], u("Nowy"));
-        QCOMPARE(w_->settingsName(), u("Nowy"));
+        QCOMPARE(script.fileNames[0], U("Nowy"));
+        QCOMPARE(w_->settingsName(), U("Nowy"));
         QVERIFY(QDir(nastawy()).entryList(QDir::Files).isEmpty());
         QVERIFY(script.unexpected.isEmpty());
     }
 
     void saveAsThenSaveThenOpenProposesTheFile() {
         start();
-        f().Edit5->setText(u("+48500"));
+        f().Edit5->setText(U("+48500"));
         const QString path = nastawy() + "/alarm";
         {
             ModalScript script;
@@ -111,11 +111,11 @@ private Q_SLOTS:
             QVERIFY(script.asks.empty());
         }
         QVERIFY(QFile::exists(path));  // the name is used exactly as chosen: no extension
-        QCOMPARE(w_->settingsName(), u("alarm"));
-        QCOMPARE(w_->statusText(), u(" Nazwa ustawień: alarm"));
+        QCOMPARE(w_->settingsName(), U("alarm"));
+        QCOMPARE(w_->statusText(), U(" Nazwa ustawień: alarm"));
 
         // "Zapisz" now overwrites the file without any question.
-        f().Edit5->setText(u("+48777"));
+        f().Edit5->setText(U("+48777"));
         {
             ModalScript script;
             script.start();
@@ -124,7 +124,7 @@ private Q_SLOTS:
             QVERIFY(script.unexpected.isEmpty());
         }
         brenvox::ModuleSettings read;
-        QCOMPARE(brenvox::ReadSettingsFile(local(path), read), brenvox::ReadOutcome::Ok);
+        QCOMPARE(brenvox::ReadSettingsFile(Local(path), read), brenvox::ReadOutcome::Ok);
         QCOMPARE(read.SMSC, std::string("+48777"));
 
         // "Odczytaj" proposes the file just saved.
@@ -132,8 +132,8 @@ private Q_SLOTS:
         script.file({}).start();
         f().BitBtn9->click();
         QVERIFY(script.finished());
-        QCOMPARE(script.fileDialogs, QStringList{u("OpenDialog1")});
-        QCOMPARE(script.fileNames[0], u("alarm"));
+        QCOMPARE(script.fileDialogs, QStringList{U("OpenDialog1")});
+        QCOMPARE(script.fileNames[0], U("alarm"));
         QCOMPARE(QDir(script.fileDirs[0]).canonicalPath(), QDir(nastawy()).canonicalPath());
     }
 
@@ -150,18 +150,18 @@ private Q_SLOTS:
             script.file(path).ask(AskNo).start();
             f().BitBtn11->click();
             QVERIFY(script.finished());
-            QCOMPARE(script.asks.at(0).line1, u("Plik o takiej nazwie już istnieje!"));
-            QCOMPARE(script.asks.at(0).line2, u("Czy na pewno mam go zastąpić nowym?"));
-            QCOMPARE(readAll(path), QByteArray("poprzedni"));
-            QCOMPARE(w_->settingsName(), u("Nowy"));
+            QCOMPARE(script.asks.at(0).line1, U("Plik o takiej nazwie już istnieje!"));
+            QCOMPARE(script.asks.at(0).line2, U("Czy na pewno mam go zastąpić nowym?"));
+            QCOMPARE(ReadAll(path), QByteArray("poprzedni"));
+            QCOMPARE(w_->settingsName(), U("Nowy"));
         }
 
         ModalScript yes;
         yes.file(path).ask(AskYes).start();
         f().BitBtn11->click();
         QVERIFY(yes.finished());
-        QCOMPARE(w_->settingsName(), u("stary"));
-        QCOMPARE(keysOf(path).size(), 123);
+        QCOMPARE(w_->settingsName(), U("stary"));
+        QCOMPARE(KeysOf(path).size(), 123);
     }
 
     void openLoadsTheFileIntoTheControls() {
@@ -172,41 +172,41 @@ private Q_SLOTS:
         s.slots[0].Function = brenvox::Ring;
         s.set(brenvox::IntSetting::RINGCNT, 9);
         const QString path = nastawy() + "/klient";
-        QVERIFY(brenvox::WriteSettingsFile(local(path), s));
+        QVERIFY(brenvox::WriteSettingsFile(Local(path), s));
         ModalScript script;
         script.file(path).start();
         f().BitBtn9->click();
         QVERIFY(script.finished());
         QVERIFY(script.asks.empty());
-        QCOMPARE(w_->settingsName(), u("klient"));
-        QCOMPARE(w_->statusText(), u(" Nazwa ustawień: klient"));
+        QCOMPARE(w_->settingsName(), U("klient"));
+        QCOMPARE(w_->statusText(), U(" Nazwa ustawień: klient"));
         QCOMPARE(w_->settings(), s);
-        QCOMPARE(f().Edit4->text(), u("4321"));
+        QCOMPARE(f().Edit4->text(), U("4321"));
         QCOMPARE(f().SpinEdit5->value(), 9);
         f().PageControl1->setCurrentWidget(static_cast<QWidget*>(w_->pages().inputs));
-        QCOMPARE(f().Edit1->text(), u("z pliku"));
+        QCOMPARE(f().Edit1->text(), U("z pliku"));
         QCOMPARE(f().ComboBox1->currentIndex(), 2);
         QVERIFY(!w_->loadingGuard());
     }
 
     void openOfAMissingFileChangesNothing() {
         start();
-        f().Edit4->setText(u("11"));
+        f().Edit4->setText(U("11"));
         const brenvox::ModuleSettings before = w_->settings();
         ModalScript script;
         script.file(nastawy() + "/nie-ma").ask(AskYes).start();
         f().BitBtn9->click();
         QVERIFY(script.finished());
-        QCOMPARE(script.asks.at(0).caption, u("Potwierdź"));
-        QCOMPARE(script.asks.at(0).line1, u("Brak na dysku pliku o wskazanej nazwie."));
-        QCOMPARE(script.asks.at(0).line2, u("Ustawienia nie zostały załadowane."));
+        QCOMPARE(script.asks.at(0).caption, U("Potwierdź"));
+        QCOMPARE(script.asks.at(0).line1, U("Brak na dysku pliku o wskazanej nazwie."));
+        QCOMPARE(script.asks.at(0).line2, U("Ustawienia nie zostały załadowane."));
         QCOMPARE(w_->settings(), before);
-        QCOMPARE(w_->settingsName(), u("Nowy"));
+        QCOMPARE(w_->settingsName(), U("Nowy"));
     }
 
     void aDamagedFileRestoresTheDefaults() {
         start();
-        f().Edit4->setText(u("99"));
+        f().Edit4->setText(U("99"));
         const QString path = nastawy() + "/zepsuty";
         {
             QFile bad(path);
@@ -217,29 +217,29 @@ private Q_SLOTS:
         script.file(path).ask(AskYes).start();
         f().BitBtn9->click();
         QVERIFY(script.finished());
-        QCOMPARE(script.asks.at(0).line1, u("Błąd odczytu ustawień!"));
-        QCOMPARE(script.asks.at(0).line2, u("Przywrócone ustawienia domyślne."));
+        QCOMPARE(script.asks.at(0).line1, U("Błąd odczytu ustawień!"));
+        QCOMPARE(script.asks.at(0).line2, U("Przywrócone ustawienia domyślne."));
         QCOMPARE(w_->settings(), brenvox::ModuleSettings());
-        QCOMPARE(w_->settingsName(), u("Nowy"));
+        QCOMPARE(w_->settingsName(), U("Nowy"));
         QVERIFY(f().Edit4->text().isEmpty());
     }
 
     void aFileNamedNowyMakesSaveAskForAName() {
         start();
         const QString path = nastawy() + "/Nowy";
-        QVERIFY(brenvox::WriteSettingsFile(local(path), brenvox::ModuleSettings()));
+        QVERIFY(brenvox::WriteSettingsFile(Local(path), brenvox::ModuleSettings()));
         {
             ModalScript script;
             script.file(path).start();
             f().BitBtn9->click();
             QVERIFY(script.finished());
         }
-        QCOMPARE(w_->settingsName(), u("Nowy"));
+        QCOMPARE(w_->settingsName(), U("Nowy"));
         ModalScript script;
         script.file({}).start();
         f().BitBtn10->click();
         QVERIFY(script.finished());
-        QCOMPARE(script.fileDialogs, QStringList{u("SaveDialog1")});
+        QCOMPARE(script.fileDialogs, QStringList{U("SaveDialog1")});
     }
 
     void aFailedSaveIsReportedAndKeepsTheName() {
@@ -250,17 +250,17 @@ private Q_SLOTS:
         f().BitBtn11->click();
         QVERIFY(QTest::qWaitFor([&] { return script.finished(); }, 10000));
         QCOMPARE(script.asks.size(), std::size_t(1));
-        QCOMPARE(script.asks.at(0).line1, u("Problem z utworzeniem pliku na dysku!"));
-        QCOMPARE(script.asks.at(0).caption, u("Potwierdź"));
+        QCOMPARE(script.asks.at(0).line1, U("Problem z utworzeniem pliku na dysku!"));
+        QCOMPARE(script.asks.at(0).caption, U("Potwierdź"));
         // The name is set before writing and not rolled back.
-        QCOMPARE(w_->settingsName(), u("plik"));
+        QCOMPARE(w_->settingsName(), U("plik"));
         QVERIFY(!QFile::exists(path));
     }
 
     void firstRunWithoutSystemFolderRemembersNothing() {
         start(false);
-        QCOMPARE(f().ComboBox2->currentText(), u("COM"));
-        QCOMPARE(f().ComboBox3->currentText(), u("1"));
+        QCOMPARE(f().ComboBox2->currentText(), U("COM"));
+        QCOMPARE(f().ComboBox3->currentText(), U("1"));
         f().ComboBox3->setCurrentIndex(3);
         QCOMPARE(w_->portNumberIndex(), 3);
         QVERIFY(!QFile::exists(app() + "System/Conf"));
@@ -273,14 +273,14 @@ private Q_SLOTS:
         QCOMPARE(f().ComboBox3->toolTip(), QString::fromStdString(brenvox::PortDevicePath(0, 5)));
         f().ComboBox2->setCurrentIndex(1);
         QCOMPARE(f().ComboBox3->toolTip(), QString::fromStdString(brenvox::PortDevicePath(1, 5)));
-        const brenvox::PortConfig c = brenvox::ReadPortConfig(local(app() + "System/Conf"));
+        const brenvox::PortConfig c = brenvox::ReadPortConfig(Local(app() + "System/Conf"));
         QCOMPARE(c.portType, 1);
         QCOMPARE(c.portNum, 4);
         w_.reset();
         w_ = std::make_unique<TFMain>(TFMain::Options{dir_->path(), {}});
-        QVERIFY(guitest::startMainWindow(*w_));
-        QCOMPARE(f().ComboBox3->currentText(), u("5"));
-        QCOMPARE(f().ComboBox2->currentText(), u("USB"));
+        QVERIFY(guitest::StartMainWindow(*w_));
+        QCOMPARE(f().ComboBox3->currentText(), U("5"));
+        QCOMPARE(f().ComboBox2->currentText(), U("USB"));
     }
 
     void aFileWithOnlyThePortNumberIsReadWithoutRewritingIt() {
@@ -288,20 +288,20 @@ private Q_SLOTS:
         const QString conf = app() + "System/Conf";
         {
             brenvox::SettingsFile file;
-            QVERIFY(file.OpenForWriting(local(conf)));
+            QVERIFY(file.OpenForWriting(Local(conf)));
             QVERIFY(file.WriteIntegerValue("PORTNUM", 3));
             QVERIFY(file.CloseConfigFile());
         }
         start(false);
-        QCOMPARE(f().ComboBox3->currentText(), u("4"));
-        QCOMPARE(f().ComboBox2->currentText(), u("COM"));
+        QCOMPARE(f().ComboBox3->currentText(), U("4"));
+        QCOMPARE(f().ComboBox2->currentText(), U("COM"));
         // Restoring selected the boxes without writing the file back.
-        QCOMPARE(keysOf(conf), QStringList{u("PORTNUM")});
+        QCOMPARE(KeysOf(conf), QStringList{U("PORTNUM")});
     }
 
     void aStoredIndexOutsideTheListLeavesNoSelection() {
         QVERIFY(QDir(app()).mkpath("System"));
-        QVERIFY(brenvox::WritePortConfig(local(app() + "System/Conf"), 7, 12));
+        QVERIFY(brenvox::WritePortConfig(Local(app() + "System/Conf"), 7, 12));
         start(false);
         QCOMPARE(w_->portTypeIndex(), -1);
         QCOMPARE(w_->portNumberIndex(), -1);

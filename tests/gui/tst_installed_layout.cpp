@@ -12,9 +12,9 @@
 #include "tfmain.h"
 #include "ui_tfmain.h"
 
-using guitest::local;
+using guitest::Local;
 using guitest::ModalScript;
-using guitest::u;
+using guitest::U;
 
 namespace {
 QStringList Listing(const QString& dir) {
@@ -27,7 +27,7 @@ QStringList Listing(const QString& dir) {
 }
 
 std::filesystem::perms Mode(const QString& path) {
-    return std::filesystem::status(local(path)).permissions();
+    return std::filesystem::status(Local(path)).permissions();
 }
 }  // namespace
 
@@ -45,7 +45,7 @@ class TestInstalledLayout : public QObject {
 
     void start() {
         w_ = std::make_unique<TFMain>(TFMain::Options{bin_, {}});
-        QVERIFY(guitest::startMainWindow(*w_));
+        QVERIFY(guitest::StartMainWindow(*w_));
         QVERIFY(!w_->appPaths().portable);
     }
 
@@ -79,11 +79,11 @@ private Q_SLOTS:
         QCOMPARE(w_->portConfigPath(), config() + "/brenvox/Conf");
         QVERIFY(!QDir(config()).exists());  // nothing is created before it is needed
         f().ComboBox3->setCurrentIndex(4);
-        QCOMPARE(brenvox::ReadPortConfig(local(w_->portConfigPath())).portNum, 4);
+        QCOMPARE(brenvox::ReadPortConfig(Local(w_->portConfigPath())).portNum, 4);
         QCOMPARE(Mode(config() + "/brenvox"), std::filesystem::perms::owner_all);
         w_.reset();
         start();
-        QCOMPARE(f().ComboBox3->currentText(), u("5"));
+        QCOMPARE(f().ComboBox3->currentText(), U("5"));
     }
 
     void saveAsStartsInThePrivateSettingsFolderAndWritesAPrivateFile() {
@@ -96,13 +96,13 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitFor([&] { return script.finished(); }, 10000));
         QVERIFY(script.unexpected.isEmpty());
         QCOMPARE(QDir(script.fileDirs.value(0)).canonicalPath(), QDir(nastawy).canonicalPath());
-        QCOMPARE(script.fileNames.value(0), u("Nowy"));
+        QCOMPARE(script.fileNames.value(0), U("Nowy"));
         // Every folder the program made on the way is private, not only the last.
         for (const QString& dir : {data(), data() + "/brenvox", nastawy})
             QCOMPARE(Mode(dir), std::filesystem::perms::owner_all);
         QCOMPARE(Mode(nastawy + "/klient"),
                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
-        QCOMPARE(w_->settingsName(), u("klient"));
+        QCOMPARE(w_->settingsName(), U("klient"));
     }
 
     void aSettingsFolderThatCannotBeMadeFailsTheSaveAndChangesNothing() {
@@ -117,12 +117,12 @@ private Q_SLOTS:
         script.ask(AskYes).start();
         w_->SaveAsCommand();
         QVERIFY(QTest::qWaitFor([&] { return script.finished(); }, 10000));
-        QCOMPARE(script.asks.at(0).line1, u("Problem z utworzeniem pliku na dysku!"));
+        QCOMPARE(script.asks.at(0).line1, U("Problem z utworzeniem pliku na dysku!"));
         QVERIFY(script.fileDialogs.isEmpty());
         QVERIFY(script.unexpected.isEmpty());
-        QCOMPARE(w_->settingsName(), u("Nowy"));
+        QCOMPARE(w_->settingsName(), U("Nowy"));
         QCOMPARE(QDir(scratch_.path() + "/blocked").entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-                 QStringList{u("file")});
+                 QStringList{U("file")});
     }
 };
 

@@ -21,11 +21,11 @@
 using guitest::ModalScript;
 
 namespace {
-QString u(const char* s) {
+QString U(const char* s) {
     return QString::fromUtf8(s);
 }
-std::string cp(const char* utf8) {
-    return brenvox::utf8ToCp1250(utf8).bytes;
+std::string Cp(const char* utf8) {
+    return brenvox::Utf8ToCp1250(utf8).bytes;
 }
 }  // namespace
 
@@ -48,10 +48,10 @@ private Q_SLOTS:
     void beforeStartUpTheWindowIsDisabledAndCaptionedGsm() {
         w_->show();
         // No event has been processed yet, so the 500 ms timer cannot have fired.
-        QCOMPARE(w_->windowTitle(), u("GSM"));
+        QCOMPARE(w_->windowTitle(), U("GSM"));
         QVERIFY(!w_->isEnabled());
         QVERIFY(!w_->startedUp());
-        auto* timer = w_->findChild<QTimer*>(u("Timer1"));
+        auto* timer = w_->findChild<QTimer*>(U("Timer1"));
         QVERIFY(timer && timer->isActive() && timer->isSingleShot());
         QCOMPARE(timer->interval(), 500);
         // A close attempt before start-up is ignored without a question.
@@ -60,21 +60,21 @@ private Q_SLOTS:
         QVERIFY(!w_->close());
         QVERIFY(script.unexpected.isEmpty());
         QVERIFY(QTest::qWaitFor([&] { return w_->startedUp(); }, 30000));
-        QCOMPARE(w_->windowTitle(), u("Kavrex V1.1"));
+        QCOMPARE(w_->windowTitle(), U("Kavrex V1.1"));
         QVERIFY(w_->isEnabled());
     }
 
     void afterStartUpEveryControlHoldsItsDefault() {
-        QVERIFY(guitest::startMainWindow(*w_));
-        QCOMPARE(w_->settingsName(), u("Nowy"));
-        QCOMPARE(w_->statusText(), u(" Nazwa ustawień: Nowy"));
+        QVERIFY(guitest::StartMainWindow(*w_));
+        QCOMPARE(w_->settingsName(), U("Nowy"));
+        QCOMPARE(w_->statusText(), U(" Nazwa ustawień: Nowy"));
         QCOMPARE(w_->appDir(), dir_.path() + "/");
         QVERIFY(!w_->loadingGuard());
 
         for (QLineEdit* e : {f().Edit4, f().Edit5, f().Edit6, f().Edit11, f().Edit7, f().Edit8, f().Edit9,
                              f().Edit10, f().Edit2, f().Edit3})
             QVERIFY2(e->text().isEmpty(), qPrintable(e->objectName()));
-        QCOMPARE(f().Edit12->text(), u("8361"));
+        QCOMPARE(f().Edit12->text(), U("8361"));
         QVERIFY(!f().CheckBox3->isChecked());
         QVERIFY(!f().CheckBox4->isChecked());
         QVERIFY(f().CheckBox1->isChecked());
@@ -87,20 +87,20 @@ private Q_SLOTS:
         for (const auto& [spin, value] : spins) QCOMPARE(spin->value(), value);
         QVERIFY(f().RadioButton5->isChecked());
         QVERIFY(!f().RadioButton6->isChecked());
-        QCOMPARE(f().ComboBox4->currentText(), u("Niewykorzystane"));
+        QCOMPARE(f().ComboBox4->currentText(), U("Niewykorzystane"));
         QCOMPARE(f().ComboBox5->currentIndex(), 0);
-        QCOMPARE(f().ComboBox2->currentText(), u("COM"));
-        QCOMPARE(f().ComboBox3->currentText(), u("1"));
+        QCOMPARE(f().ComboBox2->currentText(), U("COM"));
+        QCOMPARE(f().ComboBox3->currentText(), U("1"));
         QCOMPARE(f().ListBox1->currentRow(), 0);
-        QCOMPARE(f().Edit1->text(), u("Wejście 1 - Blokada"));
+        QCOMPARE(f().Edit1->text(), U("Wejście 1 - Blokada"));
         QVERIFY(f().RadioButton1->isChecked());
         QVERIFY(!f().CheckBox5->isChecked());
         QCOMPARE(w_->settings(), brenvox::ModuleSettings());
     }
 
     void pagesAndFixedForm() {
-        const QStringList captions = {u("1.Pliki"), u("2.SIM"),  u("3.Wejścia"), u("4.Wyjście"),
-                                      u("5.SMS"),   u("6.TEST"), u("7.RING "),   u("8.Moduł")};
+        const QStringList captions = {U("1.Pliki"), U("2.SIM"),  U("3.Wejścia"), U("4.Wyjście"),
+                                      U("5.SMS"),   U("6.TEST"), U("7.RING "),   U("8.Moduł")};
         QCOMPARE(f().PageControl1->count(), 8);
         for (int i = 0; i < 8; ++i) {
             QCOMPARE(f().PageControl1->tabText(i), captions[i]);
@@ -114,14 +114,14 @@ private Q_SLOTS:
         QVERIFY(!(w_->windowFlags() & Qt::WindowMaximizeButtonHint));
 
         QCOMPARE(f().ListBox1->count(), 16);
-        QCOMPARE(f().ListBox1->item(7)->text(), u("Pin8 - We3 - Alarm"));
-        QCOMPARE(f().ListBox1->item(15)->text(), u("Pin12 - We7 - Uniwersalne 4"));
+        QCOMPARE(f().ListBox1->item(7)->text(), U("Pin8 - We3 - Alarm"));
+        QCOMPARE(f().ListBox1->item(15)->text(), U("Pin12 - We7 - Uniwersalne 4"));
         QCOMPARE(f().ListBox1->geometry(), QRect(0, 0, 143, 212));
         QCOMPARE(f().Edit3->geometry(), QRect(72, 65, 313, 21));
         QCOMPARE(f().RadioButton2->geometry(), QRect(200, 92, 185, 17));
         // The descriptions read ". . ." until a slot is first shown.
-        QCOMPARE(f().Label3D1->text(), u(". . ."));
-        QCOMPARE(f().Label3D3->text(), u(". . ."));
+        QCOMPARE(f().Label3D1->text(), U(". . ."));
+        QCOMPARE(f().Label3D3->text(), U(". . ."));
 
         const std::tuple<QSpinBox*, int, int> ranges[] = {
             {f().SpinEdit9, 1, 250}, {f().SpinEdit8, 1, 250}, {f().SpinEdit1, 1, 42},
@@ -135,8 +135,8 @@ private Q_SLOTS:
         }
         QCOMPARE(f().ComboBox2->count(), 3);
         QCOMPARE(f().ComboBox3->count(), 8);
-        QCOMPARE(f().ComboBox1->itemText(1), u("Wyślij wiadomość - SMS"));
-        QCOMPARE(f().ComboBox4->itemText(2), u("Zadzwoń - RING"));
+        QCOMPARE(f().ComboBox1->itemText(1), U("Wyślij wiadomość - SMS"));
+        QCOMPARE(f().ComboBox4->itemText(2), U("Zadzwoń - RING"));
 
         // The slot editor is walked with the Tab key in its own order, not in creation order.
         QList<QWidget*> chain;
@@ -152,11 +152,11 @@ private Q_SLOTS:
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
             return a ? a->text(QAccessible::Name) : QString();
         };
-        QCOMPARE(name(f().Edit4), u("Czterocyfrowy kod PIN karty SIM"));
-        QCOMPARE(name(f().Edit5), u("Numer centrum SMS operatora sieci GSM/DCS"));
-        QCOMPARE(name(f().SpinEdit8), u("Wysyłaj maksymalnie"));
-        QVERIFY(name(f().SpinEdit1).startsWith(u("wiadomości SMS w ciągu")));
-        QCOMPARE(name(f().Edit1), u("Komentarz użytkownika"));
+        QCOMPARE(name(f().Edit4), U("Czterocyfrowy kod PIN karty SIM"));
+        QCOMPARE(name(f().Edit5), U("Numer centrum SMS operatora sieci GSM/DCS"));
+        QCOMPARE(name(f().SpinEdit8), U("Wysyłaj maksymalnie"));
+        QVERIFY(name(f().SpinEdit1).startsWith(U("wiadomości SMS w ciągu")));
+        QCOMPARE(name(f().Edit1), U("Komentarz użytkownika"));
         // Combo boxes report their current item as the name; the label comes with the relation
         // to its buddy, and the name set on the box.
         auto buddyText = [this](QWidget* w) {
@@ -164,36 +164,36 @@ private Q_SLOTS:
                 if (l->buddy() == w) return l->text();
             return QString();
         };
-        QCOMPARE(buddyText(f().ComboBox1), u("Funkcja"));
-        QCOMPARE(f().ComboBox1->accessibleName(), u("Funkcja"));
-        QCOMPARE(buddyText(f().ComboBox3), u("Numer portu transmisji z modułem"));
-        QCOMPARE(buddyText(f().Edit3), u("Treść SMS"));
-        QCOMPARE(name(f().BitBtn5), u("Programuj"));
-        QCOMPARE(name(f().CheckBox5), u("Blokowane"));
-        QVERIFY(name(f().Edit12).startsWith(u("PIN wymagany do odczytu")));
+        QCOMPARE(buddyText(f().ComboBox1), U("Funkcja"));
+        QCOMPARE(f().ComboBox1->accessibleName(), U("Funkcja"));
+        QCOMPARE(buddyText(f().ComboBox3), U("Numer portu transmisji z modułem"));
+        QCOMPARE(buddyText(f().Edit3), U("Treść SMS"));
+        QCOMPARE(name(f().BitBtn5), U("Programuj"));
+        QCOMPARE(name(f().CheckBox5), U("Blokowane"));
+        QVERIFY(name(f().Edit12).startsWith(U("PIN wymagany do odczytu")));
         // Buttons describe themselves by the texts beside them.
         QCOMPARE(f().BitBtn9->accessibleDescription(), f().Label3->text());
         QCOMPARE(f().BitBtn3->accessibleDescription(),
-                 u("Automatyczne wstawienie numeru centrum SMS dla operatora:"));
+                 U("Automatyczne wstawienie numeru centrum SMS dla operatora:"));
         // Every editing control has a name.
         for (QWidget* w : w_->findChildren<QWidget*>()) {
             if (qobject_cast<QLineEdit*>(w) || qobject_cast<QSpinBox*>(w)) {
                 if (w->parent() &&
                     (qobject_cast<QSpinBox*>(w->parent()) || qobject_cast<QComboBox*>(w->parent())))
                     continue;  // the inner line edit of a spin or combo box
-                if (w->objectName().startsWith(u("qt_")) || w->window() != w_.get()) continue;
+                if (w->objectName().startsWith(U("qt_")) || w->window() != w_.get()) continue;
                 QVERIFY2(!name(w).isEmpty(), qPrintable(w->objectName()));
             }
         }
     }
 
     void userEditsReachTheSettingsAtOnce() {
-        QVERIFY(guitest::startMainWindow(*w_));
+        QVERIFY(guitest::StartMainWindow(*w_));
         f().Edit4->setFocus();
         QTest::keyClicks(f().Edit4, "1234");
         QCOMPARE(w_->settings().PIN, std::string("1234"));
         QTest::keyClicks(f().Edit4, "5");  // a fifth character is refused
-        QCOMPARE(f().Edit4->text(), u("1234"));
+        QCOMPARE(f().Edit4->text(), U("1234"));
         f().CheckBox3->click();
         QVERIFY(w_->settings().ONALARM);
         f().SpinEdit1->setValue(30);
@@ -212,14 +212,14 @@ private Q_SLOTS:
         QCOMPARE(w_->settings().get(brenvox::IntSetting::TEST2TYPE), 2);
         // Polish letters are code page 1250 characters; others cannot be typed.
         f().Edit8->setFocus();
-        guitest::typeText(f().Edit8, u("Łódź€"));
-        guitest::typeText(f().Edit8, u("→漢"));
-        QCOMPARE(f().Edit8->text(), u("Łódź€"));
-        QCOMPARE(w_->settings().TEST1SMS, cp("Łódź€"));
+        guitest::TypeText(f().Edit8, U("Łódź€"));
+        guitest::TypeText(f().Edit8, U("→漢"));
+        QCOMPARE(f().Edit8->text(), U("Łódź€"));
+        QCOMPARE(w_->settings().TEST1SMS, Cp("Łódź€"));
     }
 
     void programSetValuesRefreshWithoutStoringBack() {
-        QVERIFY(guitest::startMainWindow(*w_));
+        QVERIFY(guitest::StartMainWindow(*w_));
         brenvox::ModuleSettings& s = w_->settings();
         s.PIN = "123456789";  // longer than the four characters the user may type
         s.TEST1SMS = std::string(96, 'x');
@@ -229,7 +229,7 @@ private Q_SLOTS:
         const brenvox::ModuleSettings expected = s;
         w_->refreshControls();
         QCOMPARE(w_->settings(), expected);  // filling the controls stored nothing back
-        QCOMPARE(f().Edit4->text(), u("123456789"));
+        QCOMPARE(f().Edit4->text(), U("123456789"));
         QCOMPARE(f().Edit8->text().size(), 96);
         QVERIFY(f().RadioButton6->isChecked());
         QVERIFY(!f().RadioButton5->isChecked());
@@ -248,7 +248,7 @@ private Q_SLOTS:
     }
 
     void slotEditorShowsTheSelectedSlot() {
-        QVERIFY(guitest::startMainWindow(*w_));
+        QVERIFY(guitest::StartMainWindow(*w_));
         auto& slots = w_->settings().slots;
         slots[4].setComment("four");
         slots[4].Function = brenvox::SendSms;
@@ -260,23 +260,23 @@ private Q_SLOTS:
         slots[5].Locked = true;
         f().PageControl1->setCurrentWidget(static_cast<QWidget*>(w_->pages().inputs));
         f().ListBox1->setCurrentRow(5);
-        QCOMPARE(f().Label3D1->text(), u("Wejście 3 - Alarm aktywny  (zwierne do +12V)."));
-        QCOMPARE(f().Label3D2->text(), u("Napięcie poniżej 7V (rozwarte) - stan normalny systemu."));
-        QCOMPARE(f().Label3D3->text(), u("Napięcie powyżej 7V (zwarte do +12V) - alarmowanie aktywne."));
-        QCOMPARE(f().RadioButton1->text(), u("Rozwarcie - Koniec alarmu"));
-        QCOMPARE(f().RadioButton2->text(), u("Zwarcie - Alarm uaktywniony"));
-        QCOMPARE(f().Edit1->text(), u("five"));
+        QCOMPARE(f().Label3D1->text(), U("Wejście 3 - Alarm aktywny  (zwierne do +12V)."));
+        QCOMPARE(f().Label3D2->text(), U("Napięcie poniżej 7V (rozwarte) - stan normalny systemu."));
+        QCOMPARE(f().Label3D3->text(), U("Napięcie powyżej 7V (zwarte do +12V) - alarmowanie aktywne."));
+        QCOMPARE(f().RadioButton1->text(), U("Rozwarcie - Koniec alarmu"));
+        QCOMPARE(f().RadioButton2->text(), U("Zwarcie - Alarm uaktywniony"));
+        QCOMPARE(f().Edit1->text(), U("five"));
         QCOMPARE(f().ComboBox1->currentIndex(), 2);
         QVERIFY(f().RadioButton2->isChecked());
         QVERIFY(!f().RadioButton1->isChecked());
-        QCOMPARE(f().Edit2->text(), u("+48111222333"));
-        QCOMPARE(f().Edit3->text(), u("alarm"));
+        QCOMPARE(f().Edit2->text(), U("+48111222333"));
+        QCOMPARE(f().Edit3->text(), U("alarm"));
         QVERIFY(f().CheckBox5->isChecked());
 
         f().ListBox1->setCurrentRow(4);
-        QCOMPARE(f().Label3D1->text(), u("Wejście 3 - Alarm aktywny  (zwierne do +12V)."));
-        QCOMPARE(f().RadioButton2->text(), u("Zwarcie - Alarm uaktywniony"));
-        QCOMPARE(f().Edit1->text(), u("four"));
+        QCOMPARE(f().Label3D1->text(), U("Wejście 3 - Alarm aktywny  (zwierne do +12V)."));
+        QCOMPARE(f().RadioButton2->text(), U("Zwarcie - Alarm uaktywniony"));
+        QCOMPARE(f().Edit1->text(), U("four"));
         QCOMPARE(f().ComboBox1->currentIndex(), 1);
         QVERIFY(f().RadioButton1->isChecked());
         QVERIFY(!f().CheckBox5->isChecked());
@@ -285,15 +285,15 @@ private Q_SLOTS:
         QCOMPARE(slots[4].Phone, std::string());
 
         f().ListBox1->setCurrentRow(9);
-        QCOMPARE(f().Label3D1->text(), u("Wejście 4 - Uniwersalne nr 1  (zwierne do masy 0V)."));
-        QCOMPARE(f().RadioButton1->text(), u("Rozwarcie - Rozwarte"));
+        QCOMPARE(f().Label3D1->text(), U("Wejście 4 - Uniwersalne nr 1  (zwierne do masy 0V)."));
+        QCOMPARE(f().RadioButton1->text(), U("Rozwarcie - Rozwarte"));
         f().ListBox1->setCurrentRow(14);
-        QCOMPARE(f().Label3D1->text(), u("Wejście 7 - Uniwersalne nr 4  (zwierne do masy 0V)."));
-        QCOMPARE(f().Label3D3->text(), u("Zwarte do masy - Czujnik NO załączony / Czujnik NC wyłączony."));
+        QCOMPARE(f().Label3D1->text(), U("Wejście 7 - Uniwersalne nr 4  (zwierne do masy 0V)."));
+        QCOMPARE(f().Label3D3->text(), U("Zwarte do masy - Czujnik NO załączony / Czujnik NC wyłączony."));
     }
 
     void oneCharacterStoresTheWholeRecord() {
-        QVERIFY(guitest::startMainWindow(*w_));
+        QVERIFY(guitest::StartMainWindow(*w_));
         f().PageControl1->setCurrentWidget(static_cast<QWidget*>(w_->pages().inputs));
         f().ListBox1->setCurrentRow(6);
         f().ComboBox1->setCurrentIndex(2);
@@ -312,14 +312,14 @@ private Q_SLOTS:
         QCOMPARE(slot.Function, 2);
         QCOMPARE(slot.Reaction, 1);
         QVERIFY(slot.Locked);
-        QCOMPARE(slot.Comment, cp("Wejście 3 - Alarm"));
+        QCOMPARE(slot.Comment, Cp("Wejście 3 - Alarm"));
         // No other slot changed.
         QCOMPARE(w_->settings().slots[5], brenvox::ModuleSettings().slots[5]);
         QCOMPARE(w_->settings().slots[7], brenvox::ModuleSettings().slots[7]);
     }
 
     void slotValuesOutsideTheListsShowNothingSelected() {
-        QVERIFY(guitest::startMainWindow(*w_));
+        QVERIFY(guitest::StartMainWindow(*w_));
         auto& slot = w_->settings().slots[3];
         slot.Function = 5;
         slot.Reaction = 7;
@@ -337,7 +337,7 @@ private Q_SLOTS:
     }
 
     void commentOf128IsStoredWholeAnd129thRefused() {
-        QVERIFY(guitest::startMainWindow(*w_));
+        QVERIFY(guitest::StartMainWindow(*w_));
         f().ListBox1->setCurrentRow(2);
         f().Edit1->clear();
         f().Edit1->setFocus();
@@ -354,7 +354,7 @@ private Q_SLOTS:
     }
 
     void testEventFieldsChangeNoSlot() {
-        QVERIFY(guitest::startMainWindow(*w_));
+        QVERIFY(guitest::StartMainWindow(*w_));
         const auto before = w_->settings().slots;
         for (QLineEdit* e : {f().Edit7, f().Edit8, f().Edit9, f().Edit10}) {
             e->setFocus();
@@ -367,25 +367,25 @@ private Q_SLOTS:
     }
 
     void resetAndPageShowReloadTheEditor() {
-        QVERIFY(guitest::startMainWindow(*w_));
+        QVERIFY(guitest::StartMainWindow(*w_));
         f().ListBox1->setCurrentRow(0);
-        f().Edit1->setText(u("zmieniony"));
+        f().Edit1->setText(U("zmieniony"));
         f().ComboBox1->setCurrentIndex(1);
         f().RadioButton2->click();
-        f().Edit3->setText(u("tekst"));
+        f().Edit3->setText(U("tekst"));
         ModalScript script;
         script.ask(AskYes).start();
         f().BitBtn4->click();  // "Nowy"
         QVERIFY(script.finished());
-        QCOMPARE(script.asks.at(0).line1, u("Opcja ta spowoduje usunięcie bieżących ustawień!"));
-        QCOMPARE(script.asks.at(0).line2, u("Czy potwierdzasz jej wykonanie?"));
-        QCOMPARE(script.asks.at(0).caption, u("Potwierdź"));
+        QCOMPARE(script.asks.at(0).line1, U("Opcja ta spowoduje usunięcie bieżących ustawień!"));
+        QCOMPARE(script.asks.at(0).line2, U("Czy potwierdzasz jej wykonanie?"));
+        QCOMPARE(script.asks.at(0).caption, U("Potwierdź"));
         f().PageControl1->setCurrentWidget(static_cast<QWidget*>(w_->pages().inputs));
         QCOMPARE(f().ListBox1->currentRow(), 0);
-        QCOMPARE(f().Edit1->text(), u("Wejście 1 - Blokada"));
-        QCOMPARE(f().ComboBox1->currentText(), u("Niewykorzystane"));
+        QCOMPARE(f().Edit1->text(), U("Wejście 1 - Blokada"));
+        QCOMPARE(f().ComboBox1->currentText(), U("Niewykorzystane"));
         QVERIFY(f().RadioButton1->isChecked());
-        QCOMPARE(f().RadioButton1->text(), u("Rozwarcie - Praca dozwolona"));
+        QCOMPARE(f().RadioButton1->text(), U("Rozwarcie - Praca dozwolona"));
         QVERIFY(f().Edit2->text().isEmpty());
         QVERIFY(f().Edit3->text().isEmpty());
         QVERIFY(!f().CheckBox5->isChecked());
@@ -395,12 +395,12 @@ private Q_SLOTS:
         f().PageControl1->setCurrentIndex(0);
         w_->settings().slots[0].setComment("z pliku");
         f().PageControl1->setCurrentWidget(static_cast<QWidget*>(w_->pages().inputs));
-        QCOMPARE(f().Edit1->text(), u("z pliku"));
+        QCOMPARE(f().Edit1->text(), U("z pliku"));
     }
 
     void answeringNieToNowyKeepsTheSettings() {
-        QVERIFY(guitest::startMainWindow(*w_));
-        f().Edit5->setText(u("+48123"));
+        QVERIFY(guitest::StartMainWindow(*w_));
+        f().Edit5->setText(U("+48123"));
         ModalScript script;
         script.ask(AskNo).start();
         f().BitBtn4->click();
@@ -409,27 +409,27 @@ private Q_SLOTS:
     }
 
     void nieToTheCloseQuestionKeepsTheProgramOpen() {
-        QVERIFY(guitest::startMainWindow(*w_));
+        QVERIFY(guitest::StartMainWindow(*w_));
         ModalScript script;
         script.ask(AskNo).start();
         QVERIFY(!w_->close());
         QVERIFY(w_->isVisible());
         QCOMPARE(script.asks.size(), std::size_t(1));
-        QCOMPARE(script.asks[0].line1, u("Czy na pewno chcesz zakończyć pracę programu?"));
+        QCOMPARE(script.asks[0].line1, U("Czy na pewno chcesz zakończyć pracę programu?"));
         QVERIFY(script.asks[0].line2.isEmpty());
-        QCOMPARE(script.asks[0].caption, u("Potwierdź"));
+        QCOMPARE(script.asks[0].caption, U("Potwierdź"));
         QTest::qWait(50);
         QVERIFY(script.unexpected.isEmpty());
     }
 
     void confirmedCloseOffersToSave() {
-        QVERIFY(guitest::startMainWindow(*w_));
+        QVERIFY(guitest::StartMainWindow(*w_));
         {
             ModalScript script;  // "OK", then "Nie" to saving: closes without a dialog
             script.ask(AskYes).ask(AskNo).start();
             QVERIFY(w_->close());
             QCOMPARE(script.asks.size(), std::size_t(2));
-            QCOMPARE(script.asks[1].line1, u("Czy zapisać aktualne ustawienia na dysk?"));
+            QCOMPARE(script.asks[1].line1, U("Czy zapisać aktualne ustawienia na dysk?"));
             QVERIFY(script.unexpected.isEmpty());
             QVERIFY(script.fileDialogs.isEmpty());
         }
@@ -438,18 +438,18 @@ private Q_SLOTS:
             ModalScript script;  // "OK", "OK", and the save dialog cancelled: still closes
             script.ask(AskYes).ask(AskYes).file({}).start();
             QVERIFY(w_->close());
-            QCOMPARE(script.fileDialogs, QStringList{u("SaveDialog1")});
+            QCOMPARE(script.fileDialogs, QStringList{U("SaveDialog1")});
             QVERIFY(!w_->isVisible());
         }
     }
 
     void presetsReplaceTheSmsCentre() {
-        QVERIFY(guitest::startMainWindow(*w_));
-        f().Edit5->setText(u("+4899"));
+        QVERIFY(guitest::StartMainWindow(*w_));
+        f().Edit5->setText(U("+4899"));
         f().BitBtn3->click();
-        QCOMPARE(f().Edit5->text(), u("+48501200777"));
+        QCOMPARE(f().Edit5->text(), U("+48501200777"));
         f().BitBtn1->click();
-        QCOMPARE(f().Edit5->text(), u("+48602951111"));
+        QCOMPARE(f().Edit5->text(), U("+48602951111"));
         QCOMPARE(w_->settings().SMSC, std::string("+48602951111"));
         f().BitBtn2->click();
         QCOMPARE(w_->settings().SMSC, std::string("+48601000310"));

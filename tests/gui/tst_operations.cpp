@@ -5,7 +5,7 @@
 
 namespace {
 // Defined before the Qt headers, which take the member's name for a keyword.
-brenvox::InputSlot& slotOf(brenvox::ModuleSettings& s, int i) {
+brenvox::InputSlot& SlotOf(brenvox::ModuleSettings& s, int i) {
     return s.slots[size_t(i)];
 }
 }  // namespace
@@ -28,10 +28,10 @@ const QString kInfo = QStringLiteral("Informacja");
 const QString kSaveOffer = QStringLiteral("Czy zapisać aktualne ustawienia na dysk?");
 const QString kPrintOffer = QStringLiteral("Czy wykonać wydruk ustawień?");
 
-QString show(const DialogDriver::Seen& a) {
+QString Show(const DialogDriver::Seen& a) {
     return a.caption + " | " + a.line1 + " | " + a.line2;
 }
-QString show(const QString& caption, const QString& line1, const QString& line2) {
+QString Show(const QString& caption, const QString& line1, const QString& line2) {
     return caption + " | " + line1 + " | " + line2;
 }
 
@@ -94,11 +94,11 @@ void TstOperations::oneMessageAtTheFirstFailure() {
     s.SMSC = "";
     s.OUTCODE = "x";
     s.OFFCODE = "y";
-    slotOf(s, 0).Function = SendSms;
-    slotOf(s, 0).setPhone("+");
-    slotOf(s, 0).setSmsText("Alarm");
-    slotOf(s, 5).Function = Ring;  // INP32: input 3
-    slotOf(s, 5).setPhone("");
+    SlotOf(s, 0).Function = SendSms;
+    SlotOf(s, 0).setPhone("+");
+    SlotOf(s, 0).setSmsText("Alarm");
+    SlotOf(s, 5).Function = Ring;  // INP32: input 3
+    SlotOf(s, 5).setPhone("");
     s.set(IntSetting::TEST1TYPE, Ring);
     s.set(IntSetting::TESTMSB, 0);
     s.set(IntSetting::TESTLSB, 0);
@@ -129,9 +129,9 @@ void TstOperations::oneMessageAtTheFirstFailure() {
         {kConfirm, "Błędny kod wyłączający wyjście.", "Kod powinien składać się z dwóch dowolnych znaków.",
          [](ModuleSettings& m) { m.OFFCODE = "  "; }},
         {kInfo, "Błędne parametry dla wejścia nr 1.", "Błędny numer telefonu dla wysłania SMS.",
-         [](ModuleSettings& m) { slotOf(m, 0).setPhone("+48601000001"); }},
+         [](ModuleSettings& m) { SlotOf(m, 0).setPhone("+48601000001"); }},
         {kInfo, "Błędne parametry dla wejścia nr 3.", "Błędny numer telefonu dla funkcji RING.",
-         [](ModuleSettings& m) { slotOf(m, 5).setPhone("601000002"); }},
+         [](ModuleSettings& m) { SlotOf(m, 5).setPhone("601000002"); }},
         {kConfirm, "Zerowy czas wysyłania testu okresowego!", "",
          [](ModuleSettings& m) { m.set(IntSetting::TESTLSB, 1); }},
         {kInfo, "Błędne parametry dla funkcji testu okresowego.", "Błędny numer telefonu dla funkcji RING.",
@@ -150,7 +150,7 @@ void TstOperations::oneMessageAtTheFirstFailure() {
                                 .arg(step.line1)
                                 .arg(asks.size())
                                 .arg(dialogs_->progressWindows)));
-        QCOMPARE(show(asks[0]), show(step.caption, step.line1, step.line2));
+        QCOMPARE(Show(asks[0]), Show(step.caption, step.line1, step.line2));
         QVERIFY(main_->settings() == before);  // the checks change nothing
         step.mend(main_->settings());
         main_->refreshControls();
@@ -166,17 +166,17 @@ void TstOperations::centreNotNeededIsNotChecked() {
     // No slot and no test event sends an SMS: the centre box may hold anything.
     ModuleSettings& s = main_->settings();
     s.SMSC = "abc";
-    slotOf(s, 3).Function = Ring;
-    slotOf(s, 3).setPhone("+48601000009");
-    slotOf(s, 3).setSmsText("\xB9");  // the text of a RING event is not checked
+    SlotOf(s, 3).Function = Ring;
+    SlotOf(s, 3).setPhone("+48601000009");
+    SlotOf(s, 3).setSmsText("\xB9");  // the text of a RING event is not checked
     main_->refreshControls();
     QVERIFY(run(OperationMode::Compare).isEmpty());
     QCOMPARE(dialogs_->progressWindows, 1);
 
     // One slot sends an SMS with an empty centre: the centre message, before any slot message.
     s.SMSC = "";
-    slotOf(s, 7).Function = SendSms;
-    slotOf(s, 7).setPhone("+");
+    SlotOf(s, 7).Function = SendSms;
+    SlotOf(s, 7).setPhone("+");
     main_->refreshControls();
     const auto asks = run(OperationMode::Compare);
     QCOMPARE(asks.size(), 1);
@@ -187,13 +187,13 @@ void TstOperations::centreNotNeededIsNotChecked() {
 void TstOperations::programOffersSaveThenPrintWhateverTheOutcome() {
     const auto asks = run(OperationMode::Program, {AskNo, AskYes});
     QCOMPARE(asks.size(), 3);
-    QCOMPARE(show(asks[0]), show(kConfirm, kSaveOffer, QString()));
+    QCOMPARE(Show(asks[0]), Show(kConfirm, kSaveOffer, QString()));
     // The transfer could not even start (no port): the print offer comes all the same.
     QCOMPARE(dialogs_->progressWindows, 1);
     QCOMPARE(dialogs_->progressLog.last(), QStringLiteral("Błąd - problem z portem transmisji!"));
-    QCOMPARE(show(asks[1]), show(kConfirm, kPrintOffer, QString()));
+    QCOMPARE(Show(asks[1]), Show(kConfirm, kPrintOffer, QString()));
     // This test runs without any print system: the user is told so.
-    QCOMPARE(show(asks[2]), show(kConfirm, QStringLiteral("Brak dostępnej drukarki."), QString()));
+    QCOMPARE(Show(asks[2]), Show(kConfirm, QStringLiteral("Brak dostępnej drukarki."), QString()));
     QCOMPARE(dialogs_->fileDialogs, 0);
     auto* w = main_->findChild<TFTervola*>();
     QVERIFY(w);
@@ -215,7 +215,7 @@ void TstOperations::failedCheckAfterACancelledSave() {
     QCOMPARE(dialogs_->fileDialogs, 1);
     QCOMPARE(asks.size(), 2);
     QCOMPARE(asks[0].line1, kSaveOffer);
-    QCOMPARE(show(asks[1]), show(kConfirm, QStringLiteral("Niewłaściwy kod PIN karty SIM."),
+    QCOMPARE(Show(asks[1]), Show(kConfirm, QStringLiteral("Niewłaściwy kod PIN karty SIM."),
                                  QStringLiteral("Kod PIN powinien zawierać tylko cyfry.")));
     QCOMPARE(dialogs_->progressWindows, 0);
 }
@@ -235,7 +235,7 @@ void TstOperations::printWithoutPrinter() {
     dialogs_ = std::make_unique<DialogDriver>();
     main_->findChild<QPushButton*>(QStringLiteral("BitBtn13"))->click();
     QCOMPARE(dialogs_->asks.size(), 1);
-    QCOMPARE(show(dialogs_->asks[0]), show(kConfirm, QStringLiteral("Brak dostępnej drukarki."), QString()));
+    QCOMPARE(Show(dialogs_->asks[0]), Show(kConfirm, QStringLiteral("Brak dostępnej drukarki."), QString()));
 }
 
 int main(int argc, char** argv) {

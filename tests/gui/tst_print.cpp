@@ -7,7 +7,7 @@
 
 namespace {
 // Defined before the Qt headers, which take the member's name for a keyword.
-brenvox::InputSlot& slotOf(brenvox::ModuleSettings& s, int i) {
+brenvox::InputSlot& SlotOf(brenvox::ModuleSettings& s, int i) {
     return s.slots[size_t(i)];
 }
 }  // namespace
@@ -26,7 +26,7 @@ using namespace brenvox;
 namespace {
 
 // pdftotext's text of each page, lines trimmed, empty lines dropped.
-QList<QStringList> pdfPages(const QString& pdf) {
+QList<QStringList> PdfPages(const QString& pdf) {
     QProcess p;
     p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-enc"),
                                           QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
@@ -44,7 +44,7 @@ QList<QStringList> pdfPages(const QString& pdf) {
     return out;
 }
 
-int pdfPageCount(const QString& pdf) {
+int PdfPageCount(const QString& pdf) {
     QProcess p;
     p.start(QStringLiteral("pdfinfo"), {pdf});
     if (!p.waitForFinished(60000)) return -1;
@@ -53,7 +53,7 @@ int pdfPageCount(const QString& pdf) {
     return -1;
 }
 
-QString q(const std::string& s) {
+QString Q(const std::string& s) {
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
 
@@ -100,13 +100,13 @@ void TstPrint::checkPdf(const std::vector<std::string>& lines, const QPageSize& 
     QVERIFY2(int(expected.size()) >= minPages,
              qPrintable(QStringLiteral("only %1 page(s) for this page size").arg(expected.size())));
     QCOMPARE(run.pages, int(expected.size()));
-    QCOMPARE(pdfPageCount(pdf), int(expected.size()));
+    QCOMPARE(PdfPageCount(pdf), int(expected.size()));
 
-    const QList<QStringList> pages = pdfPages(pdf);
+    const QList<QStringList> pages = PdfPages(pdf);
     QCOMPARE(pages.size(), qsizetype(expected.size()));
     for (qsizetype p = 0; p < pages.size(); ++p) {
         QStringList want;
-        for (const PrintedLine& l : expected[size_t(p)]) want << q(l.text).trimmed();
+        for (const PrintedLine& l : expected[size_t(p)]) want << Q(l.text).trimmed();
         QCOMPARE(pages[p], want);
     }
 }
@@ -135,13 +135,13 @@ void TstPrint::everyLineOnItsPage() {
 void TstPrint::textOfEditedSettings() {
     // Polish letters, quotes and a RING slot, printed through the settings entry point.
     ModuleSettings s;
-    slotOf(s, 4).Function = SendSms;
-    slotOf(s, 4).Reaction = OnClosing;
-    slotOf(s, 4).setPhone("+48601234567");
-    slotOf(s, 4).setSmsText("Alarm \"strefa 1\"");
-    slotOf(s, 4).setComment(utf8ToCp1250("Czujka w kuchni - żółć").bytes);
-    slotOf(s, 9).Function = Ring;
-    slotOf(s, 9).setPhone("123456789");
+    SlotOf(s, 4).Function = SendSms;
+    SlotOf(s, 4).Reaction = OnClosing;
+    SlotOf(s, 4).setPhone("+48601234567");
+    SlotOf(s, 4).setSmsText("Alarm \"strefa 1\"");
+    SlotOf(s, 4).setComment(Utf8ToCp1250("Czujka w kuchni - żółć").bytes);
+    SlotOf(s, 9).Function = Ring;
+    SlotOf(s, 9).setPhone("123456789");
     s.OFFTIME = true;
     s.set(IntSetting::OFFTIMEVAL, 60);
 
@@ -153,8 +153,8 @@ void TstPrint::textOfEditedSettings() {
     QVERIFY(run.ok);
 
     QStringList all;
-    for (const QStringList& page : pdfPages(pdf)) all += page;
-    QCOMPARE(all.value(0), q("Data wydruku: " + PrintDate()));
+    for (const QStringList& page : PdfPages(pdf)) all += page;
+    QCOMPARE(all.value(0), Q("Data wydruku: " + PrintDate()));
     QCOMPARE(all.value(1), QStringLiteral("Nazwa ustawień: Dom Kowalskich"));
     const qsizetype at = all.indexOf(QStringLiteral("Opis: Czujka w kuchni - żółć"));
     QVERIFY(at > 0);

@@ -16,7 +16,7 @@ namespace {
 
 constexpr int kLimitMs = 5000;
 
-std::string tempPath(const std::string& name) {
+std::string TempPath(const std::string& name) {
     return (fs::temp_directory_path() / ("brenvox_modsim_" + std::to_string(::getpid()) + "_" + name))
         .string();
 }
@@ -82,7 +82,7 @@ private:
     std::string line_;
 };
 
-std::vector<std::uint8_t> readFile(const std::string& path) {
+std::vector<std::uint8_t> ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
@@ -90,9 +90,9 @@ std::vector<std::uint8_t> readFile(const std::string& path) {
 }  // namespace
 
 TEST(ModsimProgram, TalksOverItsDeviceAndDumpsMemory) {
-    const std::string mem = tempPath("mem.bin");
-    const std::string dump = tempPath("dump.bin");
-    const std::string link = tempPath("link");
+    const std::string mem = TempPath("mem.bin");
+    const std::string dump = TempPath("dump.bin");
+    const std::string link = TempPath("link");
     {
         std::ofstream f(mem, std::ios::binary);
         for (int i = 0; i < 2048; ++i) f.put(static_cast<char>(i % 251));
@@ -102,31 +102,31 @@ TEST(ModsimProgram, TalksOverItsDeviceAndDumpsMemory) {
     ASSERT_EQ(sim.line().rfind("/dev/", 0), 0u) << sim.line();
     EXPECT_EQ(fs::read_symlink(link).string(), sim.line());
 
-    const int fd = openRaw(link);
+    const int fd = OpenRaw(link);
     ASSERT_GE(fd, 0);
-    sendFrame(fd, {0x06, 0xFA});
-    EXPECT_EQ(readFor(fd, 5, kLimitMs).bytes, (Bytes{0x02, 0x02, 0x01, 0x00, 0xFB}));
-    sendFrame(fd, {0x01, 0x1A, 0x00, 0x00, 0xE5});
-    const Bytes r = readFor(fd, 31, kLimitMs).bytes;
+    SendFrame(fd, {0x06, 0xFA});
+    EXPECT_EQ(ReadFor(fd, 5, kLimitMs).bytes, (Bytes{0x02, 0x02, 0x01, 0x00, 0xFB}));
+    SendFrame(fd, {0x01, 0x1A, 0x00, 0x00, 0xE5});
+    const Bytes r = ReadFor(fd, 31, kLimitMs).bytes;
     ASSERT_EQ(r.size(), 31u);
     EXPECT_EQ(r[4], 0);
     EXPECT_EQ(r[29], 25);
 
-    sendFrame(fd, withChk({0x03, 0x02, 0x01, 0x00, 0xAB, 0xCD}));
-    EXPECT_EQ(readFor(fd, 2, kLimitMs).bytes, (Bytes{0x04, 0xFC}));
+    SendFrame(fd, WithChk({0x03, 0x02, 0x01, 0x00, 0xAB, 0xCD}));
+    EXPECT_EQ(ReadFor(fd, 2, kLimitMs).bytes, (Bytes{0x04, 0xFC}));
     // Each restart command saves the memory, so a PC can inspect it while the module runs.
-    sendFrame(fd, {0x05, 0xFB});
-    EXPECT_EQ(readFor(fd, 3, kLimitMs).bytes.size() >= 3, true);
-    auto dumped = readFile(dump);
+    SendFrame(fd, {0x05, 0xFB});
+    EXPECT_EQ(ReadFor(fd, 3, kLimitMs).bytes.size() >= 3, true);
+    auto dumped = ReadFile(dump);
     ASSERT_EQ(dumped.size(), 2048u);
     EXPECT_EQ(dumped[0x100], 0xAB);
     EXPECT_EQ(dumped[0x101], 0xCD);
 
-    sendFrame(fd, withChk({0x03, 0x01, 0x07, 0xFF, 0x5A}));
-    EXPECT_EQ(readFor(fd, 2, kLimitMs).bytes, (Bytes{0x04, 0xFC}));
+    SendFrame(fd, WithChk({0x03, 0x01, 0x07, 0xFF, 0x5A}));
+    EXPECT_EQ(ReadFor(fd, 2, kLimitMs).bytes, (Bytes{0x04, 0xFC}));
     ::close(fd);
     EXPECT_EQ(sim.terminate(), 0);
-    dumped = readFile(dump);
+    dumped = ReadFile(dump);
     ASSERT_EQ(dumped.size(), 2048u);
     EXPECT_EQ(dumped[2047], 0x5A);
     EXPECT_EQ(dumped[2046], 2046 % 251);
@@ -137,49 +137,49 @@ TEST(ModsimProgram, TalksOverItsDeviceAndDumpsMemory) {
 
 TEST(ModsimProgram, FaultOptionsReachTheModule) {
     Modsim sim({"--corrupt-every", "2", "--stray-byte", "--stuck-block", "0x10"});
-    const int fd = openRaw(sim.line());
+    const int fd = OpenRaw(sim.line());
     ASSERT_GE(fd, 0);
-    sendFrame(fd, {0x06, 0xFA});
-    EXPECT_EQ(readFor(fd, 6, kLimitMs).bytes, (Bytes{0x00, 0x02, 0x01, 0x01, 0x01, 0xFB}));
-    sendFrame(fd, withChk({0x03, 0x01, 0x00, 0x10, 0x42}));
-    const Bytes ack = readFor(fd, 2, kLimitMs).bytes;
+    SendFrame(fd, {0x06, 0xFA});
+    EXPECT_EQ(ReadFor(fd, 6, kLimitMs).bytes, (Bytes{0x00, 0x02, 0x01, 0x01, 0x01, 0xFB}));
+    SendFrame(fd, WithChk({0x03, 0x01, 0x00, 0x10, 0x42}));
+    const Bytes ack = ReadFor(fd, 2, kLimitMs).bytes;
     ASSERT_EQ(ack.size(), 2u);
     EXPECT_EQ(ack[0], 0x04);
     EXPECT_NE(ack[1], 0xFC);  // second reply: corrupted
-    sendFrame(fd, withChk({0x01, 0x01, 0x00, 0x10}));
-    EXPECT_EQ(readFor(fd, 6, kLimitMs).bytes, (Bytes{0x02, 0x01, 0x00, 0x10, 0xFF, 0xEE}));  // not stored
+    SendFrame(fd, WithChk({0x01, 0x01, 0x00, 0x10}));
+    EXPECT_EQ(ReadFor(fd, 6, kLimitMs).bytes, (Bytes{0x02, 0x01, 0x00, 0x10, 0xFF, 0xEE}));  // not stored
     ::close(fd);
     EXPECT_EQ(sim.terminate(), 0);
 }
 
 TEST(ModsimProgram, SilentAndNoRestartSignAndSigint) {
-    Modsim sim({"--no-restart-sign", "--trace", tempPath("trace.txt")});
-    const int fd = openRaw(sim.line());
+    Modsim sim({"--no-restart-sign", "--trace", TempPath("trace.txt")});
+    const int fd = OpenRaw(sim.line());
     ASSERT_GE(fd, 0);
     for (int i = 0; i < 3; ++i) {
-        sendFrame(fd, {0x05, 0xFB});
+        SendFrame(fd, {0x05, 0xFB});
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
-    EXPECT_TRUE(readFor(fd, 1, 500).bytes.empty());
+    EXPECT_TRUE(ReadFor(fd, 1, 500).bytes.empty());
     ::close(fd);
     EXPECT_EQ(sim.terminate(), 0);
-    std::ifstream in(tempPath("trace.txt"));
+    std::ifstream in(TempPath("trace.txt"));
     int lines = 0;
     for (std::string l; std::getline(in, l);) lines += l.find(" rx 05 FB") != std::string::npos;
     EXPECT_EQ(lines, 3);
-    fs::remove(tempPath("trace.txt"));
+    fs::remove(TempPath("trace.txt"));
 
     Modsim silent({"--silent"});
-    const int fd2 = openRaw(silent.line());
+    const int fd2 = OpenRaw(silent.line());
     ASSERT_GE(fd2, 0);
-    sendFrame(fd2, {0x06, 0xFA});
-    EXPECT_TRUE(readFor(fd2, 1, 500).bytes.empty());
+    SendFrame(fd2, {0x06, 0xFA});
+    EXPECT_TRUE(ReadFor(fd2, 1, 500).bytes.empty());
     ::close(fd2);
     EXPECT_EQ(silent.terminate(SIGINT), 0);
 }
 
 TEST(ModsimProgram, RefusesBadArguments) {
-    const std::string small = tempPath("small.bin");
+    const std::string small = TempPath("small.bin");
     { std::ofstream(small, std::ios::binary) << "too short"; }
     for (const auto& args : std::vector<std::vector<std::string>>{{"--memory", small},
                                                                   {"--firmware", "1"},

@@ -11,28 +11,28 @@ using Bytes = std::vector<std::uint8_t>;
 namespace {
 
 // A request frame with its checksum appended, built independently of the code under test.
-Bytes withChk(Bytes f) {
+Bytes WithChk(Bytes f) {
     unsigned s = 0;
     for (auto b : f) s += b;
     f.push_back(static_cast<std::uint8_t>((256 - s % 256) % 256));
     return f;
 }
 
-unsigned sumMod256(const Bytes& b) {
+unsigned SumMod256(const Bytes& b) {
     return std::accumulate(b.begin(), b.end(), 0u) % 256;
 }
 
-Bytes readReq(unsigned n, unsigned addr) {
-    return withChk({0x01, std::uint8_t(n), std::uint8_t(addr >> 8), std::uint8_t(addr & 0xFF)});
+Bytes ReadReq(unsigned n, unsigned addr) {
+    return WithChk({0x01, std::uint8_t(n), std::uint8_t(addr >> 8), std::uint8_t(addr & 0xFF)});
 }
 
-Bytes writeReq(unsigned addr, const Bytes& data) {
+Bytes WriteReq(unsigned addr, const Bytes& data) {
     Bytes f = {0x03, std::uint8_t(data.size()), std::uint8_t(addr >> 8), std::uint8_t(addr & 0xFF)};
     f.insert(f.end(), data.begin(), data.end());
-    return withChk(f);
+    return WithChk(f);
 }
 
-Memory pattern() {
+Memory Pattern() {
     Memory m;
     for (std::size_t i = 0; i < m.size(); ++i) m[i] = static_cast<std::uint8_t>(i * 7 + (i >> 8));
     return m;
@@ -73,29 +73,29 @@ TEST_F(ProtocolTest, IdentifyReportsTypeAndVersion) {
 }
 
 TEST_F(ProtocolTest, ReadsOfFirstAndLastBlock) {
-    const Memory m = pattern();
+    const Memory m = Pattern();
     mod.setMemory(m);
     send({0x01, 0x1A, 0x00, 0x00, 0xE5});
     Bytes r = one();
     ASSERT_EQ(r.size(), 31u);
     EXPECT_EQ(r[0], 0x02);
     EXPECT_EQ(Bytes(r.begin() + 4, r.end() - 1), Bytes(m.begin(), m.begin() + 26));
-    EXPECT_EQ(sumMod256(r), 0u);
+    EXPECT_EQ(SumMod256(r), 0u);
 
     send({0x01, 0x14, 0x07, 0xEC, 0xF8});
     r = one();
     ASSERT_EQ(r.size(), 25u);
     EXPECT_EQ(r[0], 0x02);
     EXPECT_EQ(Bytes(r.begin() + 4, r.end() - 1), Bytes(m.begin() + 2028, m.end()));
-    EXPECT_EQ(sumMod256(r), 0u);
+    EXPECT_EQ(SumMod256(r), 0u);
     EXPECT_EQ(mod.counts().read, 2);
 }
 
 TEST_F(ProtocolTest, WriteIsAcknowledgedAndReadsBackIdentically) {
     const Bytes data = {0x00, 0x11, 0xFF, 0x53, 0xCA, 0x06, 0xFA, 0x7E};
-    send(writeReq(300, data));
+    send(WriteReq(300, data));
     EXPECT_EQ(one(), (Bytes{0x04, 0xFC}));
-    send(readReq(data.size(), 300));
+    send(ReadReq(data.size(), 300));
     const Bytes r = one();
     EXPECT_EQ(Bytes(r.begin() + 4, r.end() - 1), data);
     EXPECT_EQ(mod.memory()[299], 0xFF);
@@ -103,18 +103,18 @@ TEST_F(ProtocolTest, WriteIsAcknowledgedAndReadsBackIdentically) {
 }
 
 TEST_F(ProtocolTest, WholeMemoryInPcSizedBlocks) {
-    const Memory m = pattern();
+    const Memory m = Pattern();
     int blocks = 0;
     for (unsigned pos = 0; pos < kMemorySize; pos += 26, ++blocks) {
         const unsigned n = std::min<unsigned>(26, kMemorySize - pos);
-        send(writeReq(pos, Bytes(m.begin() + pos, m.begin() + pos + n)));
+        send(WriteReq(pos, Bytes(m.begin() + pos, m.begin() + pos + n)));
         ASSERT_EQ(one(), (Bytes{0x04, 0xFC})) << pos;
     }
     EXPECT_EQ(blocks, 79);
     EXPECT_EQ(mod.memory(), m);
     Bytes all;
     for (unsigned pos = 0; pos < kMemorySize; pos += 26) {
-        send(readReq(std::min<unsigned>(26, kMemorySize - pos), pos));
+        send(ReadReq(std::min<unsigned>(26, kMemorySize - pos), pos));
         const Bytes r = one();
         all.insert(all.end(), r.begin() + 4, r.end() - 1);
     }
@@ -123,16 +123,16 @@ TEST_F(ProtocolTest, WholeMemoryInPcSizedBlocks) {
 
 TEST_F(ProtocolTest, BlockLengthsAndAddressBounds) {
     // Longer blocks than the PC uses are served as long as they stay inside the memory.
-    send(readReq(200, 1848));
+    send(ReadReq(200, 1848));
     EXPECT_EQ(one().size(), 205u);
-    send(readReq(1, 2047));
+    send(ReadReq(1, 2047));
     EXPECT_EQ(one().size(), 6u);
     // Length 0, one byte beyond the end, and an address beyond the memory get no reply.
-    send(readReq(0, 0));
-    send(readReq(21, 2028));
-    send(readReq(1, 2048));
-    send(writeReq(2040, Bytes(9, 0x00)));
-    send(withChk({0x03, 0x00, 0x00, 0x00}));
+    send(ReadReq(0, 0));
+    send(ReadReq(21, 2028));
+    send(ReadReq(1, 2048));
+    send(WriteReq(2040, Bytes(9, 0x00)));
+    send(WithChk({0x03, 0x00, 0x00, 0x00}));
     EXPECT_TRUE(wire().empty());
     EXPECT_EQ(mod.counts().rejected, 5);
     EXPECT_EQ(mod.memory()[2040], 0xFF);
@@ -141,7 +141,7 @@ TEST_F(ProtocolTest, BlockLengthsAndAddressBounds) {
 
 TEST_F(ProtocolTest, ResynchronisesAfterGarbageAndBadChecksums) {
     Bytes stream = {0x00, 0x77, 0x06, 0xFB};  // junk, then an identify with a wrong checksum
-    const Bytes good = readReq(4, 0);
+    const Bytes good = ReadReq(4, 0);
     stream.insert(stream.end(), good.begin(), good.end());
     send(stream);
     const Bytes r = one();
@@ -155,7 +155,7 @@ TEST_F(ProtocolTest, ResynchronisesAfterGarbageAndBadChecksums) {
 }
 
 TEST_F(ProtocolTest, FrameSplitAcrossFeeds) {
-    const Bytes w = writeReq(10, {1, 2, 3, 4, 5});
+    const Bytes w = WriteReq(10, {1, 2, 3, 4, 5});
     for (std::uint8_t b : w) {
         EXPECT_FALSE(mod.hasReply());
         send({b});
@@ -226,8 +226,8 @@ TEST_F(ProtocolTest, SilentModuleTakesFramesButNeverAnswersNorStores) {
     f.silent = true;
     mod.setFaults(f);
     send({0x06, 0xFA});
-    send(writeReq(0, {1, 2, 3}));
-    send(readReq(3, 0));
+    send(WriteReq(0, {1, 2, 3}));
+    send(ReadReq(3, 0));
     send({0x05, 0xFB}, 0);
     mod.poll(10000);
     EXPECT_TRUE(wire().empty());
@@ -244,8 +244,8 @@ TEST_F(ProtocolTest, DropEveryKthReply) {
     EXPECT_EQ(mod.counts().repliesDropped, 2);
     // A dropped write is still stored: only its acknowledgement is lost.
     mod.resetCounts();
-    send(writeReq(0, {9}));  // eighth reply
-    send(writeReq(1, {8}));  // ninth: dropped
+    send(WriteReq(0, {9}));  // eighth reply
+    send(WriteReq(1, {8}));  // ninth: dropped
     EXPECT_EQ(wire().size(), 1u);
     EXPECT_EQ(mod.memory()[1], 8);
 }
@@ -254,18 +254,18 @@ TEST_F(ProtocolTest, CorruptEveryKthChecksum) {
     Faults f;
     f.corruptEvery = 2;
     mod.setFaults(f);
-    for (int i = 0; i < 4; ++i) send(readReq(5, 100));
+    for (int i = 0; i < 4; ++i) send(ReadReq(5, 100));
     const auto w = wire();
     ASSERT_EQ(w.size(), 4u);
-    EXPECT_EQ(sumMod256(w[0]), 0u);
-    EXPECT_NE(sumMod256(w[1]), 0u);
-    EXPECT_EQ(sumMod256(w[2]), 0u);
-    EXPECT_NE(sumMod256(w[3]), 0u);
+    EXPECT_EQ(SumMod256(w[0]), 0u);
+    EXPECT_NE(SumMod256(w[1]), 0u);
+    EXPECT_EQ(SumMod256(w[2]), 0u);
+    EXPECT_NE(SumMod256(w[3]), 0u);
     EXPECT_EQ(w[1].size(), w[0].size());
 }
 
 TEST_F(ProtocolTest, FlipOneDataBitInEveryKthReadReply) {
-    const Memory m = pattern();
+    const Memory m = Pattern();
     mod.setMemory(m);
     Faults f;
     f.flipEvery = 2;
@@ -273,10 +273,10 @@ TEST_F(ProtocolTest, FlipOneDataBitInEveryKthReadReply) {
     send({0x06, 0xFA});  // identify replies do not count towards read replies
     wire();
     for (int i = 0; i < 4; ++i) {
-        send(readReq(26, 52));
+        send(ReadReq(26, 52));
         const Bytes r = one();
         ASSERT_EQ(r.size(), 31u);
-        EXPECT_EQ(sumMod256(r), 0u) << "the checksum stays valid, only the compare can catch it";
+        EXPECT_EQ(SumMod256(r), 0u) << "the checksum stays valid, only the compare can catch it";
         int bitsDiffering = 0;
         for (int k = 0; k < 26; ++k) bitsDiffering += __builtin_popcount(r[4 + k] ^ m[52 + k]);
         EXPECT_EQ(bitsDiffering, i % 2 == 1 ? 1 : 0) << "read reply " << i + 1;
@@ -302,7 +302,7 @@ TEST_F(ProtocolTest, StrayByteOnceOrEveryKth) {
     f.strayValue = 0x55;
     every.setFaults(f);
     for (int i = 0; i < 4; ++i) {
-        const Bytes req = writeReq(0, {1});
+        const Bytes req = WriteReq(0, {1});
         every.feed(req.data(), req.size());
     }
     std::vector<Bytes> got;
@@ -334,10 +334,10 @@ TEST_F(ProtocolTest, StuckBlockIsAcknowledgedButNotStored) {
     Faults f;
     f.stuckAddress = 30;
     mod.setFaults(f);
-    send(writeReq(26, Bytes(26, 0x11)));  // covers address 30
+    send(WriteReq(26, Bytes(26, 0x11)));  // covers address 30
     EXPECT_EQ(one(), (Bytes{0x04, 0xFC}));
-    send(writeReq(0, Bytes(26, 0x22)));  // ends just before the stuck block
-    send(writeReq(31, Bytes(5, 0x33)));  // starts just after address 30
+    send(WriteReq(0, Bytes(26, 0x22)));  // ends just before the stuck block
+    send(WriteReq(31, Bytes(5, 0x33)));  // starts just after address 30
     EXPECT_EQ(wire().size(), 2u);
     EXPECT_EQ(mod.memory()[25], 0x22);
     EXPECT_EQ(mod.memory()[26], 0xFF);
@@ -370,6 +370,6 @@ TEST_F(ProtocolTest, FaultsCombine) {
     ASSERT_EQ(w.size(), 3u);
     EXPECT_EQ(w[0], (Bytes{0x02, 0x01, 0x01, 0x01, 0xFB}));
     EXPECT_EQ(w[1].size(), 5u);
-    EXPECT_NE(sumMod256(w[1]), 0u);
+    EXPECT_NE(SumMod256(w[1]), 0u);
     EXPECT_EQ(w[2], (Bytes{0x00, 0x02, 0x01, 0x01, 0x01, 0xFB}));
 }

@@ -19,7 +19,7 @@ namespace {
 
 constexpr int kLimitMs = 3000;
 
-std::string tempPath(const std::string& name) {
+std::string TempPath(const std::string& name) {
     return (std::filesystem::temp_directory_path() /
             ("brenvox_sim_" + std::to_string(::getpid()) + "_" + name))
         .string();
@@ -32,7 +32,7 @@ protected:
     void startAndOpen() {
         std::string error;
         ASSERT_TRUE(sim.start(&error)) << error;
-        fd = openRaw(sim.devicePath());
+        fd = OpenRaw(sim.devicePath());
         ASSERT_GE(fd, 0) << sim.devicePath();
     }
     void TearDown() override {
@@ -47,22 +47,22 @@ TEST_F(PtyTest, AnswersIdentifyWriteAndRead) {
     sim.setIdentity({2, 1, 0});
     startAndOpen();
     EXPECT_EQ(sim.devicePath().rfind("/dev/", 0), 0u);
-    sendFrame(fd, {0xCA, 0x53});
+    SendFrame(fd, {0xCA, 0x53});
     // The next request purges the port first, as the PC does; give the pair time to arrive.
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    sendFrame(fd, {0x06, 0xFA});
-    EXPECT_EQ(readFor(fd, 5, kLimitMs).bytes, (Bytes{0x02, 0x02, 0x01, 0x00, 0xFB}));
+    SendFrame(fd, {0x06, 0xFA});
+    EXPECT_EQ(ReadFor(fd, 5, kLimitMs).bytes, (Bytes{0x02, 0x02, 0x01, 0x00, 0xFB}));
 
     const Bytes data = {0x13, 0x11, 0x00, 0xFF, 0x0A, 0x0D};  // XON, XOFF, CR, LF pass untouched
     Bytes w = {0x03, std::uint8_t(data.size()), 0x07, 0xEC};
     w.insert(w.end(), data.begin(), data.end());
-    sendFrame(fd, withChk(w));
-    EXPECT_EQ(readFor(fd, 2, kLimitMs).bytes, (Bytes{0x04, 0xFC}));
+    SendFrame(fd, WithChk(w));
+    EXPECT_EQ(ReadFor(fd, 2, kLimitMs).bytes, (Bytes{0x04, 0xFC}));
     EXPECT_EQ(sim.memory()[2028 + 3], 0xFF);
     EXPECT_EQ(sim.memory()[2028 + 4], 0x0A);
 
-    sendFrame(fd, withChk({0x01, std::uint8_t(data.size()), 0x07, 0xEC}));
-    const Bytes r = readFor(fd, data.size() + 5, kLimitMs).bytes;
+    SendFrame(fd, WithChk({0x01, std::uint8_t(data.size()), 0x07, 0xEC}));
+    const Bytes r = ReadFor(fd, data.size() + 5, kLimitMs).bytes;
     ASSERT_EQ(r.size(), data.size() + 5);
     EXPECT_EQ(Bytes(r.begin() + 4, r.end() - 1), data);
     const FrameCounts c = sim.counts();
@@ -77,8 +77,8 @@ TEST_F(PtyTest, MemoryIsSharedWithTheCaller) {
     for (std::size_t i = 0; i < m.size(); ++i) m[i] = static_cast<std::uint8_t>(i);
     startAndOpen();
     sim.setMemory(m);  // while running
-    sendFrame(fd, {0x01, 0x14, 0x07, 0xEC, 0xF8});
-    const Bytes r = readFor(fd, 25, kLimitMs).bytes;
+    SendFrame(fd, {0x01, 0x14, 0x07, 0xEC, 0xF8});
+    const Bytes r = ReadFor(fd, 25, kLimitMs).bytes;
     ASSERT_EQ(r.size(), 25u);
     EXPECT_EQ(Bytes(r.begin() + 4, r.end() - 1), Bytes(m.begin() + 2028, m.end()));
 }
@@ -88,10 +88,10 @@ TEST_F(PtyTest, RestartSignAfterThreeRestartCommands) {
     sim.setRestartCallback([&] { ++restarts; });
     startAndOpen();
     for (int i = 0; i < 3; ++i) {
-        sendFrame(fd, {0x05, 0xFB});
+        SendFrame(fd, {0x05, 0xFB});
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
-    const Bytes sign = readFor(fd, ModuleProtocol::restartSign().size(), kLimitMs).bytes;
+    const Bytes sign = ReadFor(fd, ModuleProtocol::restartSign().size(), kLimitMs).bytes;
     EXPECT_EQ(sign, ModuleProtocol::restartSign());
     EXPECT_EQ(sim.counts().restart, 3);
     EXPECT_EQ(restarts, 3);
@@ -102,8 +102,8 @@ TEST_F(PtyTest, GappedReplyStillArrivesWhole) {
     f.gapMs = 15;
     sim.setFaults(f);
     startAndOpen();
-    sendFrame(fd, {0x06, 0xFA});
-    EXPECT_EQ(readFor(fd, 5, kLimitMs).bytes, (Bytes{0x02, 0x01, 0x01, 0x01, 0xFB}));
+    SendFrame(fd, {0x06, 0xFA});
+    EXPECT_EQ(ReadFor(fd, 5, kLimitMs).bytes, (Bytes{0x02, 0x01, 0x01, 0x01, 0xFB}));
 }
 
 TEST_F(PtyTest, SilentSimulatorSendsNothing) {
@@ -111,8 +111,8 @@ TEST_F(PtyTest, SilentSimulatorSendsNothing) {
     f.silent = true;
     sim.setFaults(f);
     startAndOpen();
-    sendFrame(fd, {0x06, 0xFA});
-    EXPECT_TRUE(readFor(fd, 1, 400).bytes.empty());
+    SendFrame(fd, {0x06, 0xFA});
+    EXPECT_TRUE(ReadFor(fd, 1, 400).bytes.empty());
     // The frame did arrive: silence is the module's choice, not a lost byte.
     for (int i = 0; i < 100 && sim.counts().identify == 0; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
@@ -133,28 +133,28 @@ TEST_F(PtyTest, SurvivesThePcClosingAndReopeningTheDevice) {
         return (r.ru_utime.tv_sec + r.ru_stime.tv_sec) * 1000000L + r.ru_utime.tv_usec + r.ru_stime.tv_usec;
     };
     EXPECT_LT(cpuUs(after) - cpuUs(before), 200000L);
-    fd = openRaw(sim.devicePath());
+    fd = OpenRaw(sim.devicePath());
     ASSERT_GE(fd, 0);
-    sendFrame(fd, {0x06, 0xFA});
-    EXPECT_EQ(readFor(fd, 5, kLimitMs).bytes.size(), 5u);
+    SendFrame(fd, {0x06, 0xFA});
+    EXPECT_EQ(ReadFor(fd, 5, kLimitMs).bytes.size(), 5u);
 }
 
 TEST_F(PtyTest, StopMakesTheDeviceVanish) {
     startAndOpen();
-    sendFrame(fd, {0x06, 0xFA});
-    ASSERT_EQ(readFor(fd, 5, kLimitMs).bytes.size(), 5u);
+    SendFrame(fd, {0x06, 0xFA});
+    ASSERT_EQ(ReadFor(fd, 5, kLimitMs).bytes.size(), 5u);
     sim.stop();
     EXPECT_FALSE(sim.running());
-    sendFrame(fd, {0x06, 0xFA});
-    const ReadResult r = readFor(fd, 1, kLimitMs);
+    SendFrame(fd, {0x06, 0xFA});
+    const ReadResult r = ReadFor(fd, 1, kLimitMs);
     EXPECT_TRUE(r.hangup);
     EXPECT_TRUE(r.bytes.empty());
     sim.stop();  // a second stop is harmless
 }
 
 TEST(PtyFiles, LinkAndTraceFile) {
-    const std::string link = tempPath("link");
-    const std::string trace = tempPath("trace.txt");
+    const std::string link = TempPath("link");
+    const std::string trace = TempPath("trace.txt");
     std::string device;
     {
         PtySimulator sim;
@@ -165,12 +165,12 @@ TEST(PtyFiles, LinkAndTraceFile) {
         std::error_code ec;
         EXPECT_TRUE(std::filesystem::is_symlink(link));
         EXPECT_EQ(std::filesystem::read_symlink(link, ec).string(), device);
-        const int fd = openRaw(link);
+        const int fd = OpenRaw(link);
         ASSERT_GE(fd, 0);
-        sendFrame(fd, {0x06, 0xFA});
-        EXPECT_EQ(readFor(fd, 5, kLimitMs).bytes.size(), 5u);
-        sendFrame(fd, {0x77, 0x01, 0x02, 0x00, 0x00, 0xFD});  // junk, then a read of 2 bytes
-        EXPECT_EQ(readFor(fd, 7, kLimitMs).bytes.size(), 7u);
+        SendFrame(fd, {0x06, 0xFA});
+        EXPECT_EQ(ReadFor(fd, 5, kLimitMs).bytes.size(), 5u);
+        SendFrame(fd, {0x77, 0x01, 0x02, 0x00, 0x00, 0xFD});  // junk, then a read of 2 bytes
+        EXPECT_EQ(ReadFor(fd, 7, kLimitMs).bytes.size(), 7u);
         ::close(fd);
         sim.stop();
         EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(link)));
@@ -195,7 +195,7 @@ TEST(PtyFiles, LinkAndTraceFile) {
 }
 
 TEST(PtyFiles, RefusesToReplaceARegularFileWithTheLink) {
-    const std::string path = tempPath("regular");
+    const std::string path = TempPath("regular");
     { std::ofstream(path) << "keep me"; }
     PtySimulator sim;
     sim.setLinkPath(path);

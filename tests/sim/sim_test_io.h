@@ -15,7 +15,7 @@ namespace simtest {
 
 using Bytes = std::vector<std::uint8_t>;
 
-inline Bytes withChk(Bytes f) {
+inline Bytes WithChk(Bytes f) {
     unsigned s = 0;
     for (auto b : f) s += b;
     f.push_back(static_cast<std::uint8_t>((256 - s % 256) % 256));
@@ -23,7 +23,7 @@ inline Bytes withChk(Bytes f) {
 }
 
 // Opens the device raw, like a serial port; -1 on failure.
-inline int openRaw(const std::string& path) {
+inline int OpenRaw(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return -1;
     termios t{};
@@ -34,7 +34,7 @@ inline int openRaw(const std::string& path) {
     return fd;
 }
 
-inline void sendFrame(int fd, const Bytes& b) {
+inline void SendFrame(int fd, const Bytes& b) {
     tcflush(fd, TCIOFLUSH);
     [[maybe_unused]] ssize_t w = ::write(fd, b.data(), b.size());
 }
@@ -46,7 +46,7 @@ struct ReadResult {
 
 // Reads until `want` bytes came or `limitMs` passed. The limit is generous: it only bounds a
 // test that would otherwise hang, the outcome is judged by the bytes.
-inline ReadResult readFor(int fd, std::size_t want, int limitMs) {
+inline ReadResult ReadFor(int fd, std::size_t want, int limitMs) {
     ReadResult res;
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
     while (res.bytes.size() < want) {

@@ -21,7 +21,7 @@ namespace {
 // Saves the question dialog once the next Ask has shown it, then answers it.
 void SnapNextAsk(const QString& path) {
     QTimer::singleShot(300, [path] {
-        TFAsk* dialog = askDialog();
+        TFAsk* dialog = AskDialog();
         if (!dialog->grab().save(path)) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         dialog->done(AskNo);
     });
@@ -92,8 +92,8 @@ int main(int argc, char* argv[]) {
     TFMain::Options options;
     options.appDir = appDir.path();
     TFMain window(options);
-    askDialog();
-    pinDialog();
+    AskDialog();
+    PinDialog();
     int result = 1;
     QObject::connect(&window, &TFMain::startUpFinished, &window, [&] {
         QTimer::singleShot(0, &window, [&] {

@@ -168,7 +168,7 @@ ModuleSettings RandomValidSettings(std::mt19937& rng) {
     s.RINGCUT = pick(0, 1);
     for (int k = 0; k < kIntSettingCount; ++k) {
         const auto key = static_cast<IntSetting>(k);
-        const IntRange r = intRange(key);
+        const IntRange r = IntRangeOf(key);
         s.set(key, pick(r.min, r.max));
     }
     for (int i = 0; i < kSlotCount; ++i) {

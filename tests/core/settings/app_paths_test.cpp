@@ -11,7 +11,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing_files::ScratchDir;
-using testing_files::writeRaw;
+using testing_files::WriteRaw;
 
 EnvLookup FakeEnv(std::map<std::string, std::string> vars) {
     return [vars](const char* name) -> std::optional<std::string> {
@@ -34,7 +34,7 @@ TEST(AppPaths, ANastawyFolderBesideTheProgramMeansPortableOtherwiseTheUsersFolde
     EXPECT_EQ(p.archiveDir, fs::path("/d/brenvox/Archiwum"));
 
     // A file named Nastawy is not the folder.
-    writeRaw((exe / "Nastawy").string(), "");
+    WriteRaw((exe / "Nastawy").string(), "");
     EXPECT_FALSE(ResolveAppPaths(exe, env).portable);
     fs::remove(exe / "Nastawy");
     fs::create_directory(exe / "Nastawy");

@@ -7,19 +7,19 @@
 namespace brenvox {
 namespace {
 
-using testing_files::joinCrLf;
-using testing_files::readRaw;
+using testing_files::JoinCrLf;
+using testing_files::ReadRaw;
 using testing_files::Scrambler;
 using testing_files::ScratchDir;
-using testing_files::writeRaw;
+using testing_files::WriteRaw;
 
 TEST(PortConfig, WrittenInTheSettingsFormatAndReadBack) {
     ScratchDir dir;
     const std::string path = dir.file("Conf");
     ASSERT_TRUE(WritePortConfig(path, 0, 4));  // port "5"
     Scrambler sc;
-    EXPECT_EQ(readRaw(path),
-              joinCrLf({"[BEG]", sc.integer("PORTTYPE", 0), sc.integer("PORTNUM", 4), "[END]"}));
+    EXPECT_EQ(ReadRaw(path),
+              JoinCrLf({"[BEG]", sc.integer("PORTTYPE", 0), sc.integer("PORTNUM", 4), "[END]"}));
     EXPECT_EQ(ReadPortConfig(path), (PortConfig{0, 4}));
     ASSERT_TRUE(WritePortConfig(path, 2, 7));
     EXPECT_EQ(ReadPortConfig(path), (PortConfig{2, 7}));
@@ -38,23 +38,23 @@ TEST(PortConfig, PartialUnknownAndOutOfRangeEntries) {
     const std::string path = dir.file("Conf");
     {
         Scrambler sc;
-        writeRaw(path, joinCrLf({"[BEG]", sc.integer("PORTNUM", 3), "[END]"}));
+        WriteRaw(path, JoinCrLf({"[BEG]", sc.integer("PORTNUM", 3), "[END]"}));
         EXPECT_EQ(ReadPortConfig(path), (PortConfig{0, 3}));
     }
     {
         // Values come back as stored; an unknown key is skipped in step.
         Scrambler sc;
-        writeRaw(path, joinCrLf({"[BEG]", sc.str("COLOR", "blue"), sc.integer("PORTTYPE", 9),
+        WriteRaw(path, JoinCrLf({"[BEG]", sc.str("COLOR", "blue"), sc.integer("PORTTYPE", 9),
                                  sc.integer("PORTNUM", -1), "[END]"}));
         EXPECT_EQ(ReadPortConfig(path), (PortConfig{9, -1}));
     }
     {
         // A fault keeps what was read before it.
         Scrambler sc;
-        writeRaw(path, joinCrLf({"[BEG]", sc.integer("PORTTYPE", 1), sc.line("PORTNUM", {1, 2}), "[END]"}));
+        WriteRaw(path, JoinCrLf({"[BEG]", sc.integer("PORTTYPE", 1), sc.line("PORTNUM", {1, 2}), "[END]"}));
         EXPECT_EQ(ReadPortConfig(path), (PortConfig{1, 0}));
         Scrambler sc2;
-        writeRaw(path, joinCrLf({"[BEG]", sc2.integer("PORTNUM", 6), "garbage"}));
+        WriteRaw(path, JoinCrLf({"[BEG]", sc2.integer("PORTNUM", 6), "garbage"}));
         EXPECT_EQ(ReadPortConfig(path), (PortConfig{0, 6}));
     }
 }

@@ -9,18 +9,18 @@
 namespace brenvox {
 namespace {
 
-std::vector<std::string> slice(const std::vector<std::string>& v, std::size_t from, std::size_t n) {
+std::vector<std::string> Slice(const std::vector<std::string>& v, std::size_t from, std::size_t n) {
     return {v.begin() + static_cast<long>(from), v.begin() + static_cast<long>(from + n)};
 }
 
-std::size_t indexOf(const std::vector<std::string>& v, const std::string& line) {
+std::size_t IndexOf(const std::vector<std::string>& v, const std::string& line) {
     return static_cast<std::size_t>(std::find(v.begin(), v.end(), line) - v.begin());
 }
 
 TEST(Printout, DefaultsGive104Lines) {
     const auto lines = PrintoutLines(ModuleSettings{}, "Nowy", "06-12-2026");
     ASSERT_EQ(lines.size(), 104u);
-    EXPECT_EQ(slice(lines, 0, 12), (std::vector<std::string>{
+    EXPECT_EQ(Slice(lines, 0, 12), (std::vector<std::string>{
                                        "Data wydruku: 06-12-2026",
                                        "Nazwa ustawień: Nowy",
                                        "",
@@ -37,7 +37,7 @@ TEST(Printout, DefaultsGive104Lines) {
     EXPECT_EQ(lines[8 + 4 * 10], "    Pin10 - We5 - Uniwersalne2");
     EXPECT_EQ(lines[8 + 4 * 15], "    Pin12 - We7 - Uniwersalne4");
     EXPECT_EQ(lines[8 + 4 * 15 + 1], "        Opis: Wejście 7 - Uniwersalne 4");
-    EXPECT_EQ(slice(lines, 72, 32),
+    EXPECT_EQ(Slice(lines, 72, 32),
               (std::vector<std::string>{
                   "*** Wyjście ***",
                   "    Załączaj wyjście przy aktywacji wejścia alarmowego: NIE",
@@ -79,7 +79,7 @@ TEST(Printout, SlotVariants) {
     s.slots[4].Function = SendSms;
     s.slots[4].Reaction = OnClosing;
     s.slots[4].setPhone("+48601");
-    s.slots[4].setSmsText(utf8ToCp1250("Włamanie").bytes);
+    s.slots[4].setSmsText(Utf8ToCp1250("Włamanie").bytes);
     s.slots[5].Function = Ring;
     s.slots[5].setPhone("600");
     s.slots[6].Function = Ring;
@@ -89,9 +89,9 @@ TEST(Printout, SlotVariants) {
     s.slots[7].setComment("");
     const auto lines = PrintoutLines(s, "x", "01-01-2027");
     EXPECT_EQ(lines.size(), 104u + 3 + 2 + 1 - 1);
-    const std::size_t at = indexOf(lines, "    Pin8 - We3 - Alarm");
+    const std::size_t at = IndexOf(lines, "    Pin8 - We3 - Alarm");
     ASSERT_LT(at, lines.size());
-    EXPECT_EQ(slice(lines, at, 19), (std::vector<std::string>{
+    EXPECT_EQ(Slice(lines, at, 19), (std::vector<std::string>{
                                         "    Pin8 - We3 - Alarm",
                                         "        Opis: Wejście 3 - Alarm",
                                         "        Funkcja: Wysłanie SMS",
@@ -127,16 +127,16 @@ TEST(Printout, ScalarVariants) {
     s.TEST1PHONE = "123";
     s.TEST1SMS = "Test \"ok\"";
     s.set(IntSetting::TEST2TYPE, 9);  // no selection: no function line
-    const auto lines = PrintoutLines(s, utf8ToCp1250("ignored").bytes, "31-12-2026");
-    auto has = [&](const std::string& l) { return indexOf(lines, l) < lines.size(); };
+    const auto lines = PrintoutLines(s, Utf8ToCp1250("ignored").bytes, "31-12-2026");
+    auto has = [&](const std::string& l) { return IndexOf(lines, l) < lines.size(); };
     EXPECT_TRUE(has("    Załączaj wyjście przy aktywacji wejścia alarmowego: TAK"));
     EXPECT_TRUE(has("    Wyłączaj wyjście po czasie 60: TAK"));
     EXPECT_TRUE(has("    Kod załączający wyjście: \"A1\""));
     EXPECT_TRUE(has("    Odrzuć połączenie po 12: NIE"));
     EXPECT_TRUE(has("    Odbierz połączenie: TAK"));
-    const std::size_t t1 = indexOf(lines, "    Okresowe zdarzenie nr 1");
+    const std::size_t t1 = IndexOf(lines, "    Okresowe zdarzenie nr 1");
     ASSERT_LT(t1 + 5, lines.size());
-    EXPECT_EQ(slice(lines, t1, 6), (std::vector<std::string>{
+    EXPECT_EQ(Slice(lines, t1, 6), (std::vector<std::string>{
                                        "    Okresowe zdarzenie nr 1",
                                        "        Funkcja: Wyślij wiadomość - SMS",
                                        "        Numer telefonu: 123",
@@ -147,8 +147,8 @@ TEST(Printout, ScalarVariants) {
     s.set(IntSetting::TEST2TYPE, Ring);
     s.TEST2PHONE = "77";
     const auto ring = PrintoutLines(s, "n", "31-12-2026");
-    const std::size_t t2 = indexOf(ring, "    Okresowe zdarzenie nr 2");
-    EXPECT_EQ(slice(ring, t2, 3),
+    const std::size_t t2 = IndexOf(ring, "    Okresowe zdarzenie nr 2");
+    EXPECT_EQ(Slice(ring, t2, 3),
               (std::vector<std::string>{"    Okresowe zdarzenie nr 2", "        Funkcja: Zadzwoń - RING",
                                         "        Numer telefonu: 77"}));
 }

@@ -13,34 +13,34 @@
 namespace brenvox {
 namespace {
 
-using testing_files::joinCrLf;
-using testing_files::readRaw;
+using testing_files::JoinCrLf;
+using testing_files::ReadRaw;
 using testing_files::Scrambler;
 using testing_files::ScratchDir;
-using testing_files::writeRaw;
+using testing_files::WriteRaw;
 
 // The whole expected file for `s`, built key by key with the independent scrambler.
-std::string expectedFile(const ModuleSettings& s) {
+std::string ExpectedFile(const ModuleSettings& s) {
     Scrambler sc;
     std::vector<std::string> lines{"[BEG]"};
-    for (const SettingKey& k : settingKeys()) {
+    for (const SettingKey& k : SettingKeys()) {
         switch (k.kind) {
             case ValueKind::String:
-                lines.push_back(sc.str(k.name, getString(s, k)));
+                lines.push_back(sc.str(k.name, GetString(s, k)));
                 break;
             case ValueKind::Integer:
-                lines.push_back(sc.integer(k.name, getInt(s, k)));
+                lines.push_back(sc.integer(k.name, GetInt(s, k)));
                 break;
             case ValueKind::Boolean:
-                lines.push_back(sc.boolean(k.name, getBool(s, k)));
+                lines.push_back(sc.boolean(k.name, GetBool(s, k)));
                 break;
         }
     }
     lines.push_back("[END]");
-    return joinCrLf(lines);
+    return JoinCrLf(lines);
 }
 
-std::string randomBytes(std::mt19937& rng, std::size_t maxLen) {
+std::string RandomBytes(std::mt19937& rng, std::size_t maxLen) {
     std::uniform_int_distribution<std::size_t> len(0, maxLen);
     std::uniform_int_distribution<int> byte(0, 255);
     std::string s(len(rng), '\0');
@@ -48,21 +48,21 @@ std::string randomBytes(std::mt19937& rng, std::size_t maxLen) {
     return s;
 }
 
-ModuleSettings randomSettings(std::mt19937& rng) {
+ModuleSettings RandomSettings(std::mt19937& rng) {
     ModuleSettings s;
     std::uniform_int_distribution<int64_t> wide(INT32_MIN, INT32_MAX);
     std::uniform_int_distribution<int64_t> near(-5, 300);
     std::bernoulli_distribution coin;
-    for (const SettingKey& k : settingKeys()) {
+    for (const SettingKey& k : SettingKeys()) {
         switch (k.kind) {
             case ValueKind::String:
-                setString(s, k, randomBytes(rng, 255));
+                SetString(s, k, RandomBytes(rng, 255));
                 break;
             case ValueKind::Integer:
-                setInt(s, k, k.slot >= 0 ? wide(rng) : near(rng));
+                SetInt(s, k, k.slot >= 0 ? wide(rng) : near(rng));
                 break;
             case ValueKind::Boolean:
-                setBool(s, k, coin(rng));
+                SetBool(s, k, coin(rng));
                 break;
         }
     }
@@ -70,7 +70,7 @@ ModuleSettings randomSettings(std::mt19937& rng) {
 }
 
 // Settings that differ from the defaults everywhere a read error must undo.
-ModuleSettings nonDefault() {
+ModuleSettings NonDefault() {
     ModuleSettings s;
     s.PIN = "9999";
     s.SMSC = "+48600000000";
@@ -88,8 +88,8 @@ TEST(SettingsFileFormat, DefaultsGiveTheExpectedBytesIn125CrLfLines) {
     const std::string path = dir.file("Nowy");
     ModuleSettings s;
     ASSERT_TRUE(WriteSettingsFile(path, s));
-    const std::string data = readRaw(path);
-    EXPECT_EQ(data, expectedFile(s));
+    const std::string data = ReadRaw(path);
+    EXPECT_EQ(data, ExpectedFile(s));
     EXPECT_EQ(std::count(data.begin(), data.end(), '\n'), 125);
     EXPECT_EQ(std::count(data.begin(), data.end(), '\r'), 125);
     EXPECT_EQ(data.substr(0, 7), "[BEG]\r\n");
@@ -103,11 +103,11 @@ TEST(SettingsFileFormat, RandomSettingsSurviveTheRoundTrip) {
     ScratchDir dir;
     std::mt19937 rng(20261206);
     for (int i = 0; i < 60; ++i) {
-        const ModuleSettings written = randomSettings(rng);
+        const ModuleSettings written = RandomSettings(rng);
         const std::string path = dir.file("r" + std::to_string(i));
         ASSERT_TRUE(WriteSettingsFile(path, written));
-        EXPECT_EQ(readRaw(path), expectedFile(written));
-        ModuleSettings read = nonDefault();
+        EXPECT_EQ(ReadRaw(path), ExpectedFile(written));
+        ModuleSettings read = NonDefault();
         ASSERT_EQ(ReadSettingsFile(path, read), ReadOutcome::Ok);
         ASSERT_EQ(read, written) << "round " << i;
     }
@@ -119,18 +119,18 @@ TEST(SettingsFileFormat, NewFilesArePrivateAndAReplacedFileKeepsItsMode) {
     // The umask would let others read; the file holds PINs, so it must not.
     const mode_t oldMask = ::umask(022);
     const std::string fresh = dir.file("new");
-    const bool written = WriteSettingsFile(fresh, nonDefault());
+    const bool written = WriteSettingsFile(fresh, NonDefault());
     ::umask(oldMask);
     ASSERT_TRUE(written);
     EXPECT_EQ(std::filesystem::status(fresh).permissions(), perms::owner_read | perms::owner_write);
 
     const std::string path = dir.file("s");
-    writeRaw(path, "old contents");
+    WriteRaw(path, "old contents");
     const perms shared = perms::owner_read | perms::owner_write | perms::group_read;
     std::filesystem::permissions(path, shared);
-    ModuleSettings s = nonDefault();
+    ModuleSettings s = NonDefault();
     ASSERT_TRUE(WriteSettingsFile(path, s));
-    EXPECT_EQ(readRaw(path), expectedFile(s));
+    EXPECT_EQ(ReadRaw(path), ExpectedFile(s));
     EXPECT_EQ(std::filesystem::status(path).permissions(), shared);
 }
 
@@ -138,15 +138,15 @@ TEST(SettingsFileFormat, SavingThroughALinkWritesItsTargetAndKeepsTheLink) {
     ScratchDir dir;
     std::filesystem::create_directory(dir.file("real"));
     const std::string target = dir.file("real/klient");
-    writeRaw(target, "old contents");
+    WriteRaw(target, "old contents");
     // A relative link, and a second link pointing at the first.
     std::filesystem::create_symlink("real/klient", dir.file("link"));
     std::filesystem::create_symlink("link", dir.file("link2"));
-    const ModuleSettings s = nonDefault();
+    const ModuleSettings s = NonDefault();
     ASSERT_TRUE(WriteSettingsFile(dir.file("link2"), s));
     EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link2")));
     EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link")));
-    EXPECT_EQ(readRaw(target), expectedFile(s));
+    EXPECT_EQ(ReadRaw(target), ExpectedFile(s));
     // The temporary file was made beside the target and renamed there: nothing else is left.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.file("real")),
                             std::filesystem::directory_iterator()),
@@ -155,7 +155,7 @@ TEST(SettingsFileFormat, SavingThroughALinkWritesItsTargetAndKeepsTheLink) {
     std::filesystem::create_symlink("real/neu", dir.file("dangling"));
     ASSERT_TRUE(WriteSettingsFile(dir.file("dangling"), s));
     EXPECT_TRUE(std::filesystem::is_symlink(dir.file("dangling")));
-    EXPECT_EQ(readRaw(dir.file("real/neu")), expectedFile(s));
+    EXPECT_EQ(ReadRaw(dir.file("real/neu")), ExpectedFile(s));
 }
 
 // ---- The low-level reader and writer ----
@@ -231,13 +231,13 @@ TEST(SettingsFileObject, WritesThatWouldMakeAnUnreadableFileFailTheSave) {
     };
     for (const Case& c : cases) {
         const std::string path = dir.file("bad");
-        writeRaw(path, "previous");
+        WriteRaw(path, "previous");
         SettingsFile f;
         ASSERT_TRUE(f.OpenForWriting(path));
         EXPECT_FALSE(c.write(f)) << c.name;
         EXPECT_TRUE(f.WriteStringValue("OK", "fine"));
         EXPECT_FALSE(f.CloseConfigFile()) << c.name;
-        EXPECT_EQ(readRaw(path), "previous") << c.name;
+        EXPECT_EQ(ReadRaw(path), "previous") << c.name;
         EXPECT_EQ(dir.entries().size(), 1u) << c.name;
     }
     // 255 bytes is the most a line can carry, and it comes back whole.
@@ -256,13 +256,13 @@ TEST(SettingsFileObject, WritesThatWouldMakeAnUnreadableFileFailTheSave) {
 TEST(SettingsFileObject, AnObjectDestroyedMidWriteLeavesTheTargetAlone) {
     ScratchDir dir;
     const std::string path = dir.file("t");
-    writeRaw(path, "previous");
+    WriteRaw(path, "previous");
     {
         SettingsFile f;
         ASSERT_TRUE(f.OpenForWriting(path));
         f.WriteStringValue("PIN", "1234");
     }
-    EXPECT_EQ(readRaw(path), "previous");
+    EXPECT_EQ(ReadRaw(path), "previous");
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"t"});
 }
 
@@ -271,7 +271,7 @@ TEST(SettingsFileObject, AnObjectDestroyedMidWriteLeavesTheTargetAlone) {
 class SettingsFileRead : public ::testing::Test {
 protected:
     ReadOutcome read(const std::vector<std::string>& lines, ModuleSettings& s) {
-        writeRaw(path_, joinCrLf(lines));
+        WriteRaw(path_, JoinCrLf(lines));
         return ReadSettingsFile(path_, s);
     }
     ScratchDir dir_;
@@ -311,9 +311,9 @@ TEST_F(SettingsFileRead, OnlyTheKeysInTheFileChangeAndTheLastOfARepeatedKeyWins)
                                    sc.str("PIN", "4321"),
                                    sc.boolean("RINGCUT", false),
                                    "[END]"};
-    ModuleSettings s = nonDefault();
+    ModuleSettings s = NonDefault();
     ASSERT_EQ(read(lines, s), ReadOutcome::Ok);
-    ModuleSettings want = nonDefault();
+    ModuleSettings want = NonDefault();
     want.slots[0].Phone = longPhone.substr(0, 12);
     want.PIN = "4321";
     want.set(IntSetting::SMSTIME, 42);
@@ -354,7 +354,7 @@ TEST_F(SettingsFileRead, MarkerLinesBegAnywhereAndNothingAfterEnd) {
 TEST_F(SettingsFileRead, LineEndsMayBeCrAloneOrLfAloneAndTheLastMayBeMissing) {
     Scrambler sc;
     const std::string a = sc.str("PIN", "1212"), b = sc.str("MODPIN", "3434"), c = sc.boolean("ON47", true);
-    writeRaw(path_, "[BEG]\r" + a + "\n" + b + "\r\n" + c + "\r[END]");
+    WriteRaw(path_, "[BEG]\r" + a + "\n" + b + "\r\n" + c + "\r[END]");
     ModuleSettings s;
     ASSERT_EQ(ReadSettingsFile(path_, s), ReadOutcome::Ok);
     EXPECT_EQ(s.PIN, "1212");
@@ -363,11 +363,11 @@ TEST_F(SettingsFileRead, LineEndsMayBeCrAloneOrLfAloneAndTheLastMayBeMissing) {
 }
 
 TEST_F(SettingsFileRead, AFileThatCannotBeOpenedChangesNothing) {
-    ModuleSettings s = nonDefault();
+    ModuleSettings s = NonDefault();
     EXPECT_EQ(ReadSettingsFile(dir_.file("missing"), s), ReadOutcome::OpenFailed);
     EXPECT_EQ(ReadSettingsFile(dir_.path().string(), s), ReadOutcome::OpenFailed);  // a folder
     EXPECT_EQ(ReadSettingsFile("", s), ReadOutcome::OpenFailed);
-    EXPECT_EQ(s, nonDefault());
+    EXPECT_EQ(s, NonDefault());
 }
 
 // Every kind of input the writer never produces ends in the read error, with the defaults put
@@ -435,8 +435,8 @@ TEST_F(SettingsFileRead, MalformedFilesEndInReadErrorAndDefaults) {
     cases.push_back({"a lone CR", "\r"});
 
     for (const Case& c : cases) {
-        writeRaw(path_, c.bytes);
-        ModuleSettings s = nonDefault();
+        WriteRaw(path_, c.bytes);
+        ModuleSettings s = NonDefault();
         EXPECT_EQ(ReadSettingsFile(path_, s), ReadOutcome::ReadError) << c.name;
         EXPECT_EQ(s, ModuleSettings{}) << c.name;
 
@@ -450,7 +450,7 @@ TEST_F(SettingsFileRead, MalformedFilesEndInReadErrorAndDefaults) {
         do {
             r = f.NextKey(key);
             if (r == 1) {
-                const SettingKey* k = findSettingKey(key);
+                const SettingKey* k = FindSettingKey(key);
                 if (k && k->kind == ValueKind::Integer && !f.ReadIntegerValue(i)) r = -1;
                 if (k && k->kind == ValueKind::Boolean && !f.ReadBooleanValue(b)) r = -1;
             }
@@ -470,7 +470,7 @@ TEST_F(SettingsFileRead, AHundredMegabyteFileIsReadThroughWithoutHarm) {
         for (int i = 0; i < 100; ++i) o << chunk;
     }
     ASSERT_GE(std::filesystem::file_size(path_), 100u * 1024 * 1024);
-    ModuleSettings s = nonDefault();
+    ModuleSettings s = NonDefault();
     EXPECT_EQ(ReadSettingsFile(path_, s), ReadOutcome::ReadError);
     EXPECT_EQ(s, ModuleSettings{});
 
@@ -482,7 +482,7 @@ TEST_F(SettingsFileRead, AHundredMegabyteFileIsReadThroughWithoutHarm) {
         for (int i = 0; i < 100; ++i) o << chunk;
         o << "\r\n[END]\r\n";
     }
-    s = nonDefault();
+    s = NonDefault();
     EXPECT_EQ(ReadSettingsFile(path_, s), ReadOutcome::ReadError);
     EXPECT_EQ(s, ModuleSettings{});
 }
@@ -492,9 +492,9 @@ TEST_F(SettingsFileRead, AHundredMegabyteFileIsReadThroughWithoutHarm) {
 class FailedSave : public ::testing::Test {
 protected:
     void SetUp() override {
-        old_ = nonDefault();
+        old_ = NonDefault();
         ASSERT_TRUE(WriteSettingsFile(dir_.file("old"), old_));
-        oldBytes_ = readRaw(dir_.file("old"));
+        oldBytes_ = ReadRaw(dir_.file("old"));
     }
     ScratchDir dir_;
     ModuleSettings old_;
@@ -505,7 +505,7 @@ TEST_F(FailedSave, MissingFolderOrAFileInPlaceOfTheFolder) {
     EXPECT_FALSE(WriteSettingsFile(dir_.file("missing/settings"), ModuleSettings{}));
     EXPECT_FALSE(std::filesystem::exists(dir_.path() / "missing"));
     EXPECT_FALSE(WriteSettingsFile(dir_.file("old/settings"), ModuleSettings{}));
-    EXPECT_EQ(readRaw(dir_.file("old")), oldBytes_);
+    EXPECT_EQ(ReadRaw(dir_.file("old")), oldBytes_);
     EXPECT_EQ(dir_.entries(), std::vector<std::string>{"old"});
 }
 
@@ -522,7 +522,7 @@ TEST_F(FailedSave, AReadOnlyFileIsNotReplaced) {
     namespace stdfs = std::filesystem;
     stdfs::permissions(dir_.file("old"), stdfs::perms::owner_read | stdfs::perms::group_read);
     EXPECT_FALSE(WriteSettingsFile(dir_.file("old"), ModuleSettings{}));
-    EXPECT_EQ(readRaw(dir_.file("old")), oldBytes_);
+    EXPECT_EQ(ReadRaw(dir_.file("old")), oldBytes_);
     EXPECT_EQ(dir_.entries(), std::vector<std::string>{"old"});
     stdfs::permissions(dir_.file("old"), stdfs::perms::owner_write, stdfs::perm_options::add);
     EXPECT_TRUE(WriteSettingsFile(dir_.file("old"), ModuleSettings{}));
@@ -563,7 +563,7 @@ TEST_F(FailedSave, FullDisk) {
     ModuleSettings bigger;
     for (auto& slot : bigger.slots) slot.setComment(std::string(128, 'c'));
     EXPECT_FALSE(WriteSettingsFile(target.string(), bigger));
-    EXPECT_EQ(readRaw(target), oldBytes_);
+    EXPECT_EQ(ReadRaw(target), oldBytes_);
     std::vector<std::string> names;
     for (const auto& e : std::filesystem::directory_iterator(dir_.path() / "tiny"))
         names.push_back(e.path().filename().string());
@@ -578,7 +578,7 @@ TEST_F(FailedSave, ReadOnlyFolder) {
     ASSERT_TRUE(WriteSettingsFile(target.string(), old_));
     if (!fs.remountReadOnly()) GTEST_SKIP() << "cannot remount the tmpfs read-only";
     EXPECT_FALSE(WriteSettingsFile(target.string(), ModuleSettings{}));
-    EXPECT_EQ(readRaw(target), oldBytes_);
+    EXPECT_EQ(ReadRaw(target), oldBytes_);
 }
 
 }  // namespace

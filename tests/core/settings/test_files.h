@@ -41,18 +41,18 @@ private:
     uint8_t key_ = ScrambleSeed;
 };
 
-inline std::string joinCrLf(const std::vector<std::string>& lines) {
+inline std::string JoinCrLf(const std::vector<std::string>& lines) {
     std::string s;
     for (const auto& l : lines) s += l + "\r\n";
     return s;
 }
 
-inline void writeRaw(const std::filesystem::path& p, const std::string& bytes) {
+inline void WriteRaw(const std::filesystem::path& p, const std::string& bytes) {
     std::ofstream o(p, std::ios::binary | std::ios::trunc);
     o << bytes;
 }
 
-inline std::string readRaw(const std::filesystem::path& p) {
+inline std::string ReadRaw(const std::filesystem::path& p) {
     std::ifstream i(p, std::ios::binary);
     std::ostringstream ss;
     ss << i.rdbuf();
