@@ -25,8 +25,9 @@ run: build
 	else $(BUILD)/cli/brenvox-cli --help; fi
 
 # The normal build and its tests, then the same tests under AddressSanitizer +
-# UndefinedBehaviorSanitizer, the transfer tests under ThreadSanitizer, and the Windows cross build.
-test: format-check test-normal test-sanitizers cross-windows
+# UndefinedBehaviorSanitizer, the transfer tests under ThreadSanitizer, and the Windows command-line
+# program under Wine beside the Linux one (which builds it first).
+test: format-check test-normal test-sanitizers test-windows
 
 test-normal: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

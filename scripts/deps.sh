@@ -12,7 +12,7 @@ PACKAGES=(
   cups cups-client cups-bsd printer-driver-cups-pdf
   clang libclang-rt-14-dev libfuzzer-14-dev
   g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
-  wine wine64 nsis zip dpkg-dev
+  wine wine64 nsis zip dpkg-dev qt6-translations-l10n
   python3 valgrind clang-format
 )
 
