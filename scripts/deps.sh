@@ -8,7 +8,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libcli11-dev nlohmann-json3-dev
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools
   libgl-dev fonts-dejavu-core
-  xvfb xauth x11-apps imagemagick poppler-utils
+  xvfb xauth x11-apps x11-utils imagemagick poppler-utils
   cups cups-client cups-bsd printer-driver-cups-pdf
   clang libclang-rt-14-dev libfuzzer-14-dev
   g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix

@@ -2,7 +2,7 @@
 # Builds Qt for 64-bit Windows (MinGW-w64, POSIX threads) from Debian's own source of the Qt the
 # Linux build uses, so both builds run the same Qt version. The result lives outside the
 # repository, in ~/.cache/brenvox/qt6-mingw-<version>, and is built only when it is missing or of
-# another version than the host Qt. Prints the install path on its last line.
+# another version than the host Qt. Prints the install path, and nothing else, on stdout.
 # Usage: scripts/qt-mingw.sh [--jobs N]   (environment: BRENVOX_CACHE overrides ~/.cache/brenvox)
 set -euo pipefail
 
@@ -46,7 +46,7 @@ if [ -z "$src" ]; then
     fi
     # The exact source version of the installed binary package, so headers and tools match.
     srcversion=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
-    apt-get source --only-source "qt6-base=$srcversion" 2>&1 | tail -n 3
+    apt-get source --only-source "qt6-base=$srcversion" 2>&1 | tail -n 3 >&2
     src=$(ls -d qt6-base-"$version"*/ | head -n1)
 fi
 src=${src%/}
@@ -54,7 +54,7 @@ src=${src%/}
 # With OpenGL off, one OpenGL-only helper of the windows platform plugin is still compiled; the
 # patch guards it. (Debian's source leaves out the Windows tablet header: tablet events are off.)
 if [ ! -f "$src/.brenvox-patched" ]; then
-    patch -d "$src" -p1 < "$root/scripts/patches/qt6-base-mingw.patch"
+    patch -d "$src" -p1 < "$root/scripts/patches/qt6-base-mingw.patch" >&2
     touch "$src/.brenvox-patched"
 fi
 
