@@ -95,7 +95,7 @@ cmake -S "$src" -B "$work/build" -G Ninja \
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_concurrent=OFF \
     -DFEATURE_xml=OFF -DFEATURE_opengl=OFF -DFEATURE_tabletevent=OFF \
-    -DFEATURE_jpeg=OFF \
+    -DFEATURE_direct2d=ON -DFEATURE_jpeg=OFF \
     -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF \
     -DFEATURE_system_jpeg=OFF -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF \
     -DFEATURE_system_doubleconversion=OFF -DFEATURE_zstd=OFF \
