@@ -8,7 +8,7 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # Warnings fail the build only where we test; a plain build leaves the setting as it is.
 WERROR ?=
 
-.PHONY: all deps build run test test-normal test-package package install test-sanitizers cross-windows format format-check demo fuzz screenshots bench clean
+.PHONY: all deps build run test test-normal test-package package install test-sanitizers cross-windows test-windows windows dist-windows screenshots-windows format format-check demo fuzz screenshots bench clean
 
 all: build
 
@@ -27,9 +27,10 @@ run: build
 	else $(BUILD)/cli/brenvox-cli --help; fi
 
 # The normal build and its tests, then the same tests under AddressSanitizer +
-# UndefinedBehaviorSanitizer, the transfer tests under ThreadSanitizer, and the Windows cross build.
+# UndefinedBehaviorSanitizer, the transfer tests under ThreadSanitizer, and the Windows command-line
+# program under Wine beside the Linux one (which builds it first).
 test: WERROR = ON
-test: format-check test-normal test-package test-sanitizers cross-windows
+test: format-check test-normal test-package test-sanitizers test-windows
 
 test-normal: WERROR = ON
 test-normal: build
@@ -62,6 +63,28 @@ test-sanitizers: deps
 
 cross-windows: deps
 	@if [ -x scripts/cross-windows.sh ]; then bash scripts/cross-windows.sh; fi
+
+# The Windows build under Wine beside the Linux build: the settings commands give the same files
+# and output, and program / compare / read (with faults) through a Wine COM port end the same.
+# Once `make windows` has built the Qt program, its part runs too (Qt tests, start-up, packages).
+test-windows: deps cross-windows
+	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS) --target brenvox-cli brenvox-modsim
+	bash scripts/test-windows.sh $(BUILD) build-win
+	@if [ -f build-win/gui/Brenvox.exe ]; then \
+	  qt=$$(bash scripts/qt-mingw.sh) && bash scripts/test-windows-gui.sh build-win "$$qt"; fi
+
+# Qt for MinGW (built once into ~/.cache/brenvox), then Brenvox.exe, brenvox-cli.exe and the
+# Windows builds of the Qt tests in build-win.
+windows: deps
+	qt=$$(bash scripts/qt-mingw.sh) && bash scripts/cross-windows.sh build-win "$$qt"
+
+dist-windows: windows
+	bash scripts/dist-windows.sh build-win
+
+screenshots-windows: windows
+	qt=$$(bash scripts/qt-mingw.sh) && \
+	  bash scripts/test-windows-gui.sh build-win "$$qt" --screenshots build-win/screenshots
 
 # Every C++ file of the tree as clang-format would write it; format-check changes nothing and
 # fails on the first difference, so a change that skipped `make format` cannot land.

@@ -19,3 +19,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Header-only libraries (CLI11, nlohmann_json) are not part of the target root: the script
 # scripts/cross-windows.sh links just their headers and package files into a build-local prefix
 # and passes <Package>_DIR, so the host's /usr/include never enters the cross build wholesale.
+
+# Qt built for Windows (scripts/qt-mingw.sh) is a second target root when given, so its package
+# files are found while the host's Qt never is.
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES BRENVOX_QT_MINGW)
+if(BRENVOX_QT_MINGW)
+  list(APPEND CMAKE_FIND_ROOT_PATH ${BRENVOX_QT_MINGW})
+endif()

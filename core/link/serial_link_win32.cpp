@@ -2,6 +2,7 @@
 // time-outs (interval and total constant) give the read its semantics.
 #include <windows.h>
 
+#include <cctype>
 #include <condition_variable>
 #include <mutex>
 
@@ -27,6 +28,22 @@ HANDLE OpenHandle(const std::string& name) {
         return INVALID_HANDLE_VALUE;
     }
     return h;
+}
+
+// Serial drivers are meant to give a port to one opener at a time, but not every driver keeps to
+// it (Wine's does not, nor some virtual ports): a second program on the port would then mix its
+// frames into a transfer under way. A named object per port, alive while its holder keeps the
+// port open, keeps out a second opener as the flock does on Linux; the system removes it when the
+// holder ends, however it ends.
+HANDLE ClaimPort(const std::string& path) {
+    std::string name = path.rfind("\\\\.\\", 0) == 0 ? path.substr(4) : path;
+    for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    HANDLE claim = CreateMutexA(nullptr, FALSE, ("Global\\brenvox-port-" + name).c_str());
+    if (claim != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(claim);
+        return nullptr;
+    }
+    return claim;
 }
 
 bool Configure(HANDLE h, int32_t baud, int32_t totalMs, int32_t intervalMs) {
@@ -75,6 +92,7 @@ struct SerialLink::Impl {
     std::mutex mutex;
     std::condition_variable idle;
     HANDLE handle = INVALID_HANDLE_VALUE;
+    HANDLE claim = nullptr;
     int users = 0;
     bool closing = false;
 
@@ -136,19 +154,26 @@ bool SerialLink::OpenDevice(const std::string& path, int32_t baud, int32_t readT
     if (!detail::OpenArgumentsValid(baud, readTotalMs, readIntervalMs)) return false;
     std::lock_guard lock(impl_->mutex);
     if (impl_->handle != INVALID_HANDLE_VALUE || impl_->closing) return false;
+    HANDLE claim = ClaimPort(path);
+    if (claim == nullptr) return false;
 
     // The plain name first, then the device-prefixed one (ports above 9 only open that way).
     HANDLE h = OpenHandle(path);
     if (h == INVALID_HANDLE_VALUE && path.rfind("\\\\.\\", 0) != 0) h = OpenHandle("\\\\.\\" + path);
-    if (h == INVALID_HANDLE_VALUE) return false;
+    if (h == INVALID_HANDLE_VALUE) {
+        CloseHandle(claim);
+        return false;
+    }
     if (!Configure(h, baud, readTotalMs, readIntervalMs)) {
         CloseHandle(h);
+        CloseHandle(claim);
         return false;
     }
     // The results are not looked at: some adapters have no such lines.
     EscapeCommFunction(h, SETDTR);
     EscapeCommFunction(h, SETRTS);
     impl_->handle = h;
+    impl_->claim = claim;
     return true;
 }
 
@@ -163,6 +188,8 @@ bool SerialLink::ClosePort() {
     EscapeCommFunction(h, CLRRTS);
     PurgeComm(h, PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR);
     CloseHandle(h);
+    CloseHandle(impl_->claim);
+    impl_->claim = nullptr;
     impl_->handle = INVALID_HANDLE_VALUE;
     impl_->closing = false;
     return true;

@@ -1,0 +1,136 @@
+#!/usr/bin/env bash
+# The Windows build of the Qt program under Wine: the Qt Test programs of tests/gui on the
+# offscreen platform, Brenvox.exe on a virtual X display with the windows platform plug-in (its
+# caption must become "Kavrex V1.1"), and, when dist/ holds them, the portable zip and the
+# installer, each in a fresh prefix with nothing else on the path.
+# Usage: scripts/test-windows-gui.sh WINDOWS_BUILD QT_PREFIX [--screenshots DIR]
+# (with --screenshots it only saves a picture of every page into DIR, for a person to look at)
+set -uo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+win=$(realpath -m "$1")
+qt=$(realpath -m "$2")
+shots=""
+if [ "${3:-}" = "--screenshots" ]; then shots=$(realpath -m "$4"); fi
+version=$(sed -n 's/^project(Brenvox VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
+work=$win/test-windows-gui
+rm -rf "$work"
+mkdir -p "$work"
+cd "$work" || exit 2
+
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+failures=0
+Fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+Pass() { echo "ok   $*"; }
+prefixes=()
+xvfb=""
+cleanup() {
+    for p in "${prefixes[@]}"; do WINEPREFIX=$p wineserver -k 2>/dev/null; done
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+}
+trap cleanup EXIT
+
+NewPrefix() {
+    export WINEPREFIX=$work/$1
+    prefixes+=("$WINEPREFIX")
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+    wineserver -p >"$WINEPREFIX.server.log" 2>&1
+}
+
+# The build's programs find Qt and the MinGW runtime through WINEPATH; the packaged ones must not.
+gccdir=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")
+buildpath="Z:$qt/bin;Z:$gccdir;Z:/usr/x86_64-w64-mingw32/lib"
+
+RunQtTests() {
+    echo "== Qt Test programs on the offscreen platform"
+    NewPrefix prefix-tests
+    for t in "$win"/tests/gui/tst_*.exe; do
+        name=$(basename "$t" .exe)
+        WINEPATH=$buildpath QT_PLUGIN_PATH="Z:$qt/plugins" QT_QPA_PLATFORM=offscreen \
+            timeout 600 wine "$t" >"$name.log" 2>&1
+        rc=$?
+        # A skipped case prints its reason; the Windows run shows them so none goes unnoticed.
+        grep -E '^SKIP' "$name.log" | sed "s/^/     $name: /"
+        if [ $rc -eq 0 ]; then Pass "$name: $(grep -E '^Totals' "$name.log")"; else
+            Fail "$name (exit $rc)"
+            grep -E '^(FAIL|   Loc|QWARN)' "$name.log" | head -n 20
+        fi
+    done
+}
+
+# Our own X server on a free display number, ended by its PID.
+for n in $(seq 130 160); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=:$n; break; fi
+done
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
+export DISPLAY=$display
+
+# Starts a Brenvox.exe, waits for the caption, ends it. Usage: StartsWithCaption LABEL EXE [PATH]
+StartsWithCaption() {
+    local label=$1 exe=$2 path=${3:-}
+    local t0=$(date +%s%N)
+    WINEPATH=$path QT_QPA_PLATFORM=windows wine "$exe" >"$label.log" 2>&1 &
+    local pid=$! seen=0
+    for _ in $(seq 600); do
+        if xwininfo -root -tree 2>/dev/null | grep -q '"Kavrex V1.1"'; then seen=1; break; fi
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    local ms=$((($(date +%s%N) - t0) / 1000000))
+    kill "$pid" 2>/dev/null
+    wineserver -k 2>/dev/null
+    wait "$pid" 2>/dev/null
+    if [ $seen = 1 ]; then Pass "$label shows \"Kavrex V1.1\" after $ms ms"; else
+        Fail "$label: no window \"Kavrex V1.1\" within 60 s"
+        tail -n 5 "$label.log"
+    fi
+}
+
+if [ -n "$shots" ]; then
+    NewPrefix prefix-shots
+    mkdir -p "$shots"
+    WINEPATH=$buildpath QT_PLUGIN_PATH="Z:$qt/plugins" QT_QPA_PLATFORM=windows \
+        timeout 180 wine "$win/gui/Brenvox.exe" --screenshot-dir "Z:$shots" >shots.log 2>&1 ||
+        Fail "screenshots: $(tail -n 3 shots.log)"
+    ls -1 "$shots"/*.png 2>/dev/null | sed 's/^/     /'
+    exit $((failures > 0))
+fi
+
+RunQtTests
+
+echo "== Brenvox.exe with the windows platform plug-in"
+NewPrefix prefix-gui
+QT_PLUGIN_PATH="Z:$qt/plugins" StartsWithCaption "build's Brenvox.exe" "$win/gui/Brenvox.exe" "$buildpath"
+
+zip=$root/dist/brenvox-$version-win64.zip
+setup=$root/dist/brenvox-$version-setup.exe
+if [ -f "$zip" ] && [ -f "$setup" ]; then
+    echo "== the portable zip"
+    NewPrefix prefix-zip
+    unzip -q "$zip" -d "$WINEPREFIX/drive_c/"
+    dir="C:\\brenvox-$version-win64"
+    (cd "$WINEPREFIX/drive_c/brenvox-$version-win64" &&
+        WINEPATH="" wine brenvox-cli.exe new 'Nastawy\nowe.brx' >cli.out 2>&1 &&
+        [ -s Nastawy/nowe.brx ]) && Pass "zip: brenvox-cli.exe writes Nastawy\\nowe.brx" ||
+        Fail "zip: brenvox-cli.exe did not run from the unpacked folder"
+    StartsWithCaption "zip's Brenvox.exe" "$dir\\Brenvox.exe"
+
+    echo "== the installer"
+    NewPrefix prefix-setup
+    if WINEPATH="" timeout 120 wine "$setup" /S && [ -f "$WINEPREFIX/drive_c/Program Files/Brenvox/Brenvox.exe" ] &&
+        [ -f "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Brenvox.lnk" ]; then
+        Pass "installer /S: Program Files\\Brenvox and a Start-menu entry"
+        StartsWithCaption "installed Brenvox.exe" "C:\\Program Files\\Brenvox\\Brenvox.exe"
+    else
+        Fail "installer /S did not install the program"
+    fi
+fi
+
+if [ "$failures" -ne 0 ]; then
+    echo "test-windows-gui: $failures failure(s)"
+    exit 1
+fi
+echo "test-windows-gui: all passed"
