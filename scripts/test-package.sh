@@ -56,10 +56,15 @@ cd "$root/work"
 [ "$(stat -c %a klient)" = 600 ] || fail "a new settings file is not private"
 "$bin/brenvox-cli" show klient | grep -q '^SMSC=' || fail "show printed no settings"
 
-# The program itself starts from the unpacked root (its Qt plugins and libraries resolve), shows
-# every page and quits.
-QT_QPA_PLATFORM=offscreen timeout 120 "$bin/Brenvox" --screenshot-dir "$root/shots"
-[ -s "$root/shots/page8.png" ] || fail "Brenvox did not show its pages"
+# The program itself starts from the unpacked root: its Qt plugins and libraries resolve, and it
+# is still running after its start-up routine (a missing plugin or library ends it at once). It
+# is then ended by its own process id.
+QT_QPA_PLATFORM=offscreen "$bin/Brenvox" > "$root/brenvox.log" 2>&1 &
+gui_pid=$!
+sleep 3
+kill -0 "$gui_pid" 2>/dev/null || { cat "$root/brenvox.log" >&2; fail "Brenvox did not start"; }
+kill "$gui_pid"
+wait "$gui_pid" 2>/dev/null || true
 # The same windows with the unpacked bin folder as program folder: a port change lands in
 # ~/.config/brenvox/Conf, settings in ~/.local/share/brenvox/Nastawy, nothing beside the program.
 BRENVOX_INSTALLED_BIN=$bin QT_QPA_PLATFORM=offscreen \
