@@ -93,7 +93,7 @@ if [ -n "$shots" ]; then
     NewPrefix prefix-shots
     mkdir -p "$shots"
     WINEPATH=$buildpath QT_PLUGIN_PATH="Z:$qt/plugins" QT_QPA_PLATFORM=windows \
-        timeout 180 wine "$win/gui/Brenvox.exe" --screenshot-dir "Z:$shots" >shots.log 2>&1 ||
+        timeout 180 wine "$win/tools/screenshots/brenvox-screenshots.exe" "Z:$shots" >shots.log 2>&1 ||
         Fail "screenshots: $(tail -n 3 shots.log)"
     ls -1 "$shots"/*.png 2>/dev/null | sed 's/^/     /'
     exit $((failures > 0))
