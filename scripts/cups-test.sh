@@ -130,8 +130,16 @@ for _ in $(seq 1 300); do
   sleep 0.2
 done
 [ -n "$pdf" ] || { tail -n 30 "$work/log/error_log" >&2; fail "no PDF arrived from cups-pdf in 60 s"; }
-sleep 0.5
-got=$(pdfinfo "$pdf" 2>/dev/null | awk '/^Pages:/ {print $2}')
+# cups-pdf may still be writing when the queue is already empty (its post-processing runs after
+# the job): read the file only once pdfinfo can and its size has stopped changing.
+got="" last_size=-1
+for _ in $(seq 1 100); do
+  size=$(stat -c %s "$pdf" 2>/dev/null || echo -1)
+  got=$(pdfinfo "$pdf" 2>/dev/null | awk '/^Pages:/ {print $2}')
+  if [ -n "$got" ] && [ "$size" = "$last_size" ]; then break; fi
+  last_size=$size
+  sleep 0.3
+done
 pdftotext -layout "$pdf" "$work/out.txt" || fail "pdftotext could not read $pdf"
 [ -n "${BRENVOX_KEEP_PDF:-}" ] && cp "$pdf" "$BRENVOX_KEEP_PDF"; [ -n "${BRENVOX_KEEP_PDF:-}" ] && cp "$work/log/error_log" "$BRENVOX_KEEP_PDF.log"
 rm -f "$pdf"
