@@ -22,12 +22,13 @@ for m in Core Gui Widgets PrintSupport; do cp "$qt/bin/Qt6$m.dll" "$stage/"; don
 cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
 # The native look; without it Qt falls back to its Fusion style.
 cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
-cp /usr/share/qt6/translations/qtbase_pl.qm "$stage/translations/"
+cp "$qt/translations/qtbase_pl.qm" "$stage/translations/"
 # Qt's libraries are built against the shared MinGW runtime, so it travels with them.
 gccdir=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")
 for dll in libstdc++-6.dll libgcc_s_seh-1.dll; do cp "$gccdir/$dll" "$stage/"; done
 cp /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$stage/"
-x86_64-w64-mingw32-strip "$stage"/*.exe
+# The cached libraries carry symbols (the MinGW runtime its debug information): a user needs none.
+x86_64-w64-mingw32-strip --strip-unneeded "$stage"/*.exe "$stage"/*.dll "$stage"/*/*.dll
 # Notepad of older Windows wants CRLF line ends.
 sed 's/$/\r/' "$root/scripts/windows/CZYTAJ.txt" >"$stage/CZYTAJ.txt"
 

@@ -16,7 +16,19 @@ version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null | sed 's/[+~-].
 prefix="$cache/qt6-mingw-$version"
 # The stamp is written last: an interrupted build leaves no stamp and is redone, never used.
 stamp="$prefix/.brenvox-built"
+# Files Qt reads at run time that the build does not make: Qt's Polish texts (the same version's
+# compiled translation from the host's Qt; the files are the same on every platform), and fonts
+# for the offscreen platform, which on Windows reads them from lib/fonts rather than asking
+# the system: Wine's Tahoma (the program's font) and DejaVu (the substitute elsewhere).
+AddRuntimeFiles() {
+    mkdir -p "$prefix/translations" "$prefix/lib/fonts"
+    cp -u /usr/share/qt6/translations/qtbase_pl.qm "$prefix/translations/" 2>/dev/null ||
+        echo "no /usr/share/qt6/translations/qtbase_pl.qm (qt6-translations-l10n): Qt's texts stay English" >&2
+    cp -u /usr/share/wine/fonts/tahoma*.ttf /usr/share/fonts/truetype/dejavu/DejaVuSans*.ttf \
+        "$prefix/lib/fonts/" 2>/dev/null || echo "fonts-wine or fonts-dejavu-core missing" >&2
+}
 if [ -f "$stamp" ]; then
+    AddRuntimeFiles
     echo "$prefix"
     exit 0
 fi
@@ -107,5 +119,6 @@ cmake --build "$work/build" -j "$jobs" > "$work/build.log" 2>&1 ||
 t2=$(date +%s)
 echo "Qt for MinGW: built in $((t2 - t1)) s" >&2
 cmake --install "$work/build" > "$work/install.log" 2>&1
+AddRuntimeFiles
 touch "$stamp"
 echo "$prefix"

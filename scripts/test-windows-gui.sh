@@ -47,8 +47,11 @@ RunQtTests() {
     NewPrefix prefix-tests
     for t in "$win"/tests/gui/tst_*.exe; do
         name=$(basename "$t" .exe)
-        WINEPATH=$buildpath QT_PLUGIN_PATH="Z:$qt/plugins" QT_QPA_PLATFORM=offscreen \
-            timeout 600 wine "$t" >"$name.log" 2>&1
+        # Wine hands no QT_* variable to Windows programs, so the platform is an argument; Qt
+        # finds its plug-ins beside its own DLLs. The log goes to a file: a Windows program's
+        # redirected stdout is not always flushed when Wine ends it.
+        WINEPATH=$buildpath timeout 600 wine "$t" -platform offscreen -o "Z:$work/$name.log,txt" \
+            >"$name.out" 2>&1
         rc=$?
         # A skipped case prints its reason; the Windows run shows them so none goes unnoticed.
         grep -E '^SKIP' "$name.log" | sed "s/^/     $name: /"
@@ -72,7 +75,7 @@ export DISPLAY=$display
 StartsWithCaption() {
     local label=$1 exe=$2 path=${3:-}
     local t0=$(date +%s%N)
-    WINEPATH=$path QT_QPA_PLATFORM=windows wine "$exe" >"$label.log" 2>&1 &
+    WINEPATH=$path wine "$exe" >"$label.log" 2>&1 &
     local pid=$! seen=0
     for _ in $(seq 600); do
         if xwininfo -root -tree 2>/dev/null | grep -q '"Kavrex V1.1"'; then seen=1; break; fi
@@ -92,8 +95,7 @@ StartsWithCaption() {
 if [ -n "$shots" ]; then
     NewPrefix prefix-shots
     mkdir -p "$shots"
-    WINEPATH=$buildpath QT_PLUGIN_PATH="Z:$qt/plugins" QT_QPA_PLATFORM=windows \
-        timeout 180 wine "$win/tools/screenshots/brenvox-screenshots.exe" "Z:$shots" >shots.log 2>&1 ||
+    WINEPATH=$buildpath timeout 180 wine "$win/tools/screenshots/brenvox-screenshots.exe" "Z:$shots" >shots.log 2>&1 ||
         Fail "screenshots: $(tail -n 3 shots.log)"
     ls -1 "$shots"/*.png 2>/dev/null | sed 's/^/     /'
     exit $((failures > 0))
@@ -103,7 +105,7 @@ RunQtTests
 
 echo "== Brenvox.exe with the windows platform plug-in"
 NewPrefix prefix-gui
-QT_PLUGIN_PATH="Z:$qt/plugins" StartsWithCaption "build's Brenvox.exe" "$win/gui/Brenvox.exe" "$buildpath"
+StartsWithCaption "build's Brenvox.exe" "$win/gui/Brenvox.exe" "$buildpath"
 
 zip=$root/dist/brenvox-$version-win64.zip
 setup=$root/dist/brenvox-$version-setup.exe

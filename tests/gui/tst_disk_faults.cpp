@@ -73,6 +73,9 @@ private Q_SLOTS:
         QVERIFY(dir_.isValid());
         disk_ = dir_.path() + "/disk";
         QVERIFY(QDir().mkpath(disk_));
+#ifdef Q_OS_WIN
+        QSKIP("a full or read-only disk is made with a tmpfs mount, which Windows has not");
+#endif
         mounted_ = Sh("mount -t tmpfs -o size=16k tmpfs '" + disk_ + "' 2>/dev/null") == 0;
         if (!mounted_) QSKIP("cannot mount a tmpfs here (needs root and mount rights)");
         QVERIFY(QDir(disk_).mkpath("Nastawy"));

@@ -26,7 +26,7 @@ QStringList Listing(const QString& dir) {
     return all;
 }
 
-std::filesystem::perms Mode(const QString& path) {
+[[maybe_unused]] std::filesystem::perms Mode(const QString& path) {
     return std::filesystem::status(Local(path)).permissions();
 }
 }  // namespace
@@ -41,7 +41,43 @@ class TestInstalledLayout : public QObject {
 
     QString data() const { return scratch_.path() + "/data"; }
     QString config() const { return scratch_.path() + "/config"; }
-    const Ui::ModulePage& f() { return w_->pages().module->form(); }
+    // Where the program's own folders go beneath those: one folder in %APPDATA% on Windows.
+#ifdef Q_OS_WIN
+    QString dataHome() const {
+        return data() + "/Brenvox";
+    }
+    QString configHome() const {
+        return data() + "/Brenvox";
+    }
+    static void SetDataBase(const QString& dir) {
+        qputenv("APPDATA", QDir::toNativeSeparators(dir).toLocal8Bit());
+    }
+#else
+    QString dataHome() const {
+        return data() + "/brenvox";
+    }
+    QString configHome() const {
+        return config() + "/brenvox";
+    }
+    static void SetDataBase(const QString& dir) {
+        qputenv("XDG_DATA_HOME", dir.toLocal8Bit());
+    }
+#endif
+    static QString Clean(const QString& path) {
+        return QDir::cleanPath(QDir::fromNativeSeparators(path));
+    }
+    // Windows keeps a profile private through its inherited access list, not through modes.
+    static void ExpectPrivate(const QString& path, std::filesystem::perms mode) {
+#ifdef Q_OS_WIN
+        Q_UNUSED(path);
+        Q_UNUSED(mode);
+#else
+        QCOMPARE(Mode(path), mode);
+#endif
+    }
+    const Ui::ModulePage& f() {
+        return w_->pages().module->form();
+    }
 
     void start() {
         w_ = std::make_unique<TFMain>(TFMain::Options{bin_, {}});
@@ -63,7 +99,7 @@ private Q_SLOTS:
         binBefore_ = Listing(bin_);
     }
     void init() {
-        qputenv("XDG_DATA_HOME", data().toLocal8Bit());
+        SetDataBase(data());
         qputenv("XDG_CONFIG_HOME", config().toLocal8Bit());
     }
     void cleanup() {
@@ -76,11 +112,11 @@ private Q_SLOTS:
 
     void portChoiceIsRememberedInTheUsersConfigFolder() {
         start();
-        QCOMPARE(w_->portConfigPath(), config() + "/brenvox/Conf");
-        QVERIFY(!QDir(config()).exists());  // nothing is created before it is needed
+        QCOMPARE(Clean(w_->portConfigPath()), configHome() + "/Conf");
+        QVERIFY(!QDir(configHome()).exists());  // nothing is created before it is needed
         f().ComboBox3->setCurrentIndex(4);
         QCOMPARE(brenvox::ReadPortConfig(Local(w_->portConfigPath())).portNum, 4);
-        QCOMPARE(Mode(config() + "/brenvox"), std::filesystem::perms::owner_all);
+        ExpectPrivate(configHome(), std::filesystem::perms::owner_all);
         w_.reset();
         start();
         QCOMPARE(f().ComboBox3->currentText(), U("5"));
@@ -88,8 +124,8 @@ private Q_SLOTS:
 
     void saveAsStartsInThePrivateSettingsFolderAndWritesAPrivateFile() {
         start();
-        const QString nastawy = data() + "/brenvox/Nastawy";
-        QCOMPARE(w_->settingsDir(), nastawy + "/");
+        const QString nastawy = dataHome() + "/Nastawy";
+        QCOMPARE(Clean(w_->settingsDir()), nastawy);
         ModalScript script;
         script.file(nastawy + "/klient").start();
         w_->SaveAsCommand();
@@ -98,10 +134,10 @@ private Q_SLOTS:
         QCOMPARE(QDir(script.fileDirs.value(0)).canonicalPath(), QDir(nastawy).canonicalPath());
         QCOMPARE(script.fileNames.value(0), U("Nowy"));
         // Every folder the program made on the way is private, not only the last.
-        for (const QString& dir : {data(), data() + "/brenvox", nastawy})
-            QCOMPARE(Mode(dir), std::filesystem::perms::owner_all);
-        QCOMPARE(Mode(nastawy + "/klient"),
-                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+        for (const QString& dir : {data(), dataHome(), nastawy})
+            ExpectPrivate(dir, std::filesystem::perms::owner_all);
+        ExpectPrivate(nastawy + "/klient",
+                      std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
         QCOMPARE(w_->settingsName(), U("klient"));
     }
 
@@ -111,7 +147,7 @@ private Q_SLOTS:
         QFile block(scratch_.path() + "/blocked/file");
         QVERIFY(block.open(QIODevice::WriteOnly));
         block.close();
-        qputenv("XDG_DATA_HOME", block.fileName().toLocal8Bit());
+        SetDataBase(block.fileName());
         start();
         ModalScript script;
         script.ask(AskYes).start();
