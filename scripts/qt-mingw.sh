@@ -36,6 +36,8 @@ fi
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 work="$cache/qt6-mingw-$version-work"
+echo "Qt $version for MinGW is not built on this machine yet: building it once into $prefix" \
+    "(about 25 minutes on 2 cores)" >&2
 mkdir -p "$work"
 cd "$work"
 
@@ -121,4 +123,6 @@ echo "Qt for MinGW: built in $((t2 - t1)) s" >&2
 cmake --install "$work/build" > "$work/install.log" 2>&1
 AddRuntimeFiles
 touch "$stamp"
+# The source and the build tree (1.5 GB) are not needed again: a rebuild fetches the source anew.
+rm -rf "$work"
 echo "$prefix"
