@@ -266,7 +266,7 @@ void TFTervola::ShowOutcome() {
 }
 
 bool TFTervola::ReadAccepted() {
-    const auto askPin = [this]() -> std::optional<std::string> {
+    const auto askPin = []() -> std::optional<std::string> {
         TFInput* input = PinDialog();
         if (input->exec() != TFInput::ResultOk) return std::nullopt;
         return input->code().toStdString();

@@ -11,7 +11,7 @@ SimPage::SimPage(QWidget* parent) : FormPage(parent) {
     };
     for (const auto& [button, number] : presets) {
         // Set as the program's own text: the edit's change signal stores it in the settings.
-        connect(button, &QPushButton::clicked, this, [edit = f.Edit5, number] {
+        connect(button, &QPushButton::clicked, this, [edit = f.Edit5, number = number] {
             brenvox::gui::SetProgramText(edit, QString::fromLatin1(number));
         });
         button->setAccessibleDescription(f.Label8->text());

@@ -26,7 +26,6 @@ using namespace brenvox;
 
 namespace {
 
-constexpr int kWaitMs = 90000;
 const QString kSaveOffer = QStringLiteral("Czy zapisać aktualne ustawienia na dysk?");
 const QString kPrintOffer = QStringLiteral("Czy wykonać wydruk ustawień?");
 
