@@ -1,13 +1,16 @@
 // Start-up time of Brenvox against a bare Qt Widgets window, on a virtual X display.
 //
 // Starts its own Xvfb (a free display number chosen by the server itself), watches the root
-// window for newly mapped top-level windows and, alternating the two programs run by run, times
-// each from fork() until its first normal window is mapped. The program is then ended (SIGTERM,
-// by its process id) and the next one starts. Medians of the runs and their ratio are printed.
-// Interleaving keeps a machine that gets busier or quieter during the run from favouring one of
-// the two; one run of each is thrown away first, so neither pays for a cold disk cache.
+// window for newly mapped top-level windows and, rotating the programs' order round by round,
+// times each from fork() until its first normal window is mapped. The program is then ended
+// (SIGTERM, by its process id) and the next one starts. Medians of the runs and the ratios are
+// printed. Interleaving keeps a machine that gets busier or quieter during the run from favouring
+// one of them; one round is thrown away first, so none pays for a cold disk cache.
 //
-//   brenvox_startup_bench [RUNS] [BRENVOX] [BARE_WINDOW]
+// The bare window with one label in a layout is timed too: it shows what Qt's font database,
+// which any window with text loads before it maps, costs on this machine.
+//
+//   brenvox_startup_bench [RUNS] [BRENVOX] [BARE_WINDOW] [TEXT_WINDOW]
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -144,6 +147,7 @@ int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
     const char* brenvox = argc > 2 ? argv[2] : BRENVOX_PATH;
     const char* bare = argc > 3 ? argv[3] : BARE_WINDOW_PATH;
+    const char* text = argc > 4 ? argv[4] : TEXT_WINDOW_PATH;
 
     VirtualDisplay display;
     if (!display.Start()) {
@@ -156,28 +160,34 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    std::vector<double> app, base;
+    // Each round starts the three programs in a rotated order, so none is always first.
+    const char* programs[3] = {brenvox, bare, text};
+    std::vector<double> times[3];
     for (int i = -1; i < runs; ++i) {
-        // Alternate which program goes first, so neither always follows the other's exit.
-        const bool appFirst = i % 2 == 0;
-        const double a1 = appFirst ? TimeStart(watcher, display.name, brenvox) : 0;
-        const double b = TimeStart(watcher, display.name, bare);
-        const double a = appFirst ? a1 : TimeStart(watcher, display.name, brenvox);
-        if (a < 0 || b < 0) {
-            std::fprintf(stderr, "startup bench: a window never mapped (run %d)\n", i + 1);
-            return 1;
+        double round[3];
+        for (int k = 0; k < 3; ++k) {
+            const int p = (k + i + 1) % 3;
+            round[p] = TimeStart(watcher, display.name, programs[p]);
+            if (round[p] < 0) {
+                std::fprintf(stderr, "startup bench: %s never mapped a window (run %d)\n", programs[p],
+                             i + 1);
+                return 1;
+            }
         }
         if (i < 0) continue;  // warm-up
-        app.push_back(a);
-        base.push_back(b);
+        for (int p = 0; p < 3; ++p) times[p].push_back(round[p]);
     }
-    const double ma = Median(app), mb = Median(base);
+    const char* names[3] = {"Brenvox", "bare Qt window", "bare window + label"};
+    double medians[3];
     std::printf("start-up until the main window is mapped, median of %d interleaved runs on Xvfb %s\n", runs,
                 display.name.c_str());
-    std::printf("  Brenvox           %7.1f ms  (min %.1f, max %.1f)\n", ma,
-                *std::min_element(app.begin(), app.end()), *std::max_element(app.begin(), app.end()));
-    std::printf("  bare Qt window    %7.1f ms  (min %.1f, max %.1f)\n", mb,
-                *std::min_element(base.begin(), base.end()), *std::max_element(base.begin(), base.end()));
-    std::printf("  ratio             %7.2f   (target 1.50 or less)\n", ma / mb);
+    for (int p = 0; p < 3; ++p) {
+        medians[p] = Median(times[p]);
+        std::printf("  %-20s %7.1f ms  (min %.1f, max %.1f)\n", names[p], medians[p],
+                    *std::min_element(times[p].begin(), times[p].end()),
+                    *std::max_element(times[p].begin(), times[p].end()));
+    }
+    std::printf("  ratio to the bare window        %5.2f   (target 1.50 or less)\n", medians[0] / medians[1]);
+    std::printf("  ratio to the window with text   %5.2f\n", medians[0] / medians[2]);
     return 0;
 }
