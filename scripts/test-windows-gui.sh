@@ -129,6 +129,8 @@ if [ -f "$zip" ] && [ -f "$setup" ]; then
     else
         Fail "installer /S did not install the program"
     fi
+else
+    echo "     the zip and the installer are not checked: dist/ holds none (make dist-windows)"
 fi
 
 if [ "$failures" -ne 0 ]; then

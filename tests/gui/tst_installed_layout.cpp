@@ -26,9 +26,6 @@ QStringList Listing(const QString& dir) {
     return all;
 }
 
-[[maybe_unused]] std::filesystem::perms Mode(const QString& path) {
-    return std::filesystem::status(Local(path)).permissions();
-}
 }  // namespace
 
 class TestInstalledLayout : public QObject {
@@ -43,26 +40,25 @@ class TestInstalledLayout : public QObject {
     QString config() const { return scratch_.path() + "/config"; }
     // Where the program's own folders go beneath those: one folder in %APPDATA% on Windows.
 #ifdef Q_OS_WIN
+    static constexpr const char* kDataBaseVar = "APPDATA";
     QString dataHome() const {
         return data() + "/Brenvox";
     }
     QString configHome() const {
-        return data() + "/Brenvox";
-    }
-    static void SetDataBase(const QString& dir) {
-        qputenv("APPDATA", QDir::toNativeSeparators(dir).toLocal8Bit());
+        return dataHome();
     }
 #else
+    static constexpr const char* kDataBaseVar = "XDG_DATA_HOME";
     QString dataHome() const {
         return data() + "/brenvox";
     }
     QString configHome() const {
         return config() + "/brenvox";
     }
-    static void SetDataBase(const QString& dir) {
-        qputenv("XDG_DATA_HOME", dir.toLocal8Bit());
-    }
 #endif
+    static void SetDataBase(const QString& dir) {
+        qputenv(kDataBaseVar, QDir::toNativeSeparators(dir).toLocal8Bit());
+    }
     static QString Clean(const QString& path) {
         return QDir::cleanPath(QDir::fromNativeSeparators(path));
     }
@@ -72,7 +68,7 @@ class TestInstalledLayout : public QObject {
         Q_UNUSED(path);
         Q_UNUSED(mode);
 #else
-        QCOMPARE(Mode(path), mode);
+        QCOMPARE(std::filesystem::status(Local(path)).permissions(), mode);
 #endif
     }
     const Ui::ModulePage& f() {
