@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "brenvox_version.h"
+#include "font_preload.h"
 #include "qt_translations.h"
 #include "tfask.h"
 #include "tfinput.h"
@@ -44,7 +45,9 @@ int main(int argc, char* argv[]) {
             return 0;
         }
     }
+    brenvox::gui::FontConfigPreload fonts;
     QApplication app(argc, argv);
+    fonts.Wait();
     QApplication::setApplicationVersion(QStringLiteral(BRENVOX_VERSION));
     // The desktop entry's name, so that Wayland compositors find the window's icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.brenvox.Brenvox"));
