@@ -16,6 +16,7 @@
 #include <QStyleFactory>
 #include <QTabBar>
 #include <QTimer>
+#include <array>
 #include <filesystem>
 #include <functional>
 
@@ -148,6 +149,10 @@ std::vector<ComboBinding> ComboBindings(const TFMain::Pages& p) {
             {p.test->form().ComboBox5, IntSetting::TEST2TYPE}};
 }
 
+std::array<LazyPage*, 8> AllPages(const TFMain::Pages& p) {
+    return {p.files, p.sim, p.inputs, p.output, p.sms, p.test, p.ring, p.module};
+}
+
 // A list index the box holds, or -1 (no selection) for anything outside its list.
 int IndexIn(const QComboBox* box, int value) {
     return value >= 0 && value < box->count() ? value : -1;
@@ -174,13 +179,11 @@ TFMain::TFMain(const Options& options, QWidget* parent)
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     brenvox::gui::ApplyWindowLook(this);
     setFixedSize(638, 277);
-    setUpControls();
-    bindScalars();
-    brenvox::gui::ApplyMainWindowLook(this);
+    setUpFrame();
+    brenvox::gui::ApplyMainWindowLook(pages_.files);
 
     // The form starts with the default settings; start-up resets them once more.
     loadingGuard_ = true;
-    refreshControls();
 
     // Nothing can be touched until start-up has run.
     setEnabled(false);
@@ -198,29 +201,46 @@ QString TFMain::caption() {
            QString::number(kVersionMinor);
 }
 
-// Puts a page on the page control under its form's caption, with its picture from the image list.
+// Puts a page on the page control under its caption, with its picture from the image list. The
+// page's controls are built later (pages/form_page.h).
 template <class Page>
-Page* TFMain::addPage(int icon) {
-    // Made inside the window, after its look is set: the slot editor sizes its descriptions by
-    // the window's font.
+Page* TFMain::addPage(const char* caption, int icon) {
     auto* page = new Page(this);
-    ui->PageControl1->addTab(page, brenvox::gui::PageIcon(icon), page->windowTitle());
+    // The page the window opens on (the first) is built before the window appears; the others
+    // all at once when one of them is first needed.
+    if (ui->PageControl1->count() == 0)
+        page->build();
+    else
+        page->setBuilder([this] { buildPages(); });
+    ui->PageControl1->addTab(page, brenvox::gui::PageIcon(icon), QString::fromUtf8(caption));
     return page;
 }
 
 void TFMain::addPages() {
-    pages_.files = addPage<FilesPage>(0);
-    pages_.sim = addPage<SimPage>(1);
-    pages_.inputs = addPage<InputsPage>(4);
-    pages_.output = addPage<OutputPage>(6);
-    pages_.sms = addPage<SmsPage>(3);
-    pages_.test = addPage<TestPage>(7);
-    pages_.ring = addPage<RingPage>(5);
-    pages_.module = addPage<ModulePage>(2);
+    pages_.files = addPage<FilesPage>("1.Pliki", 0);
+    pages_.sim = addPage<SimPage>("2.SIM", 1);
+    pages_.inputs = addPage<InputsPage>("3.Wejścia", 4);
+    pages_.output = addPage<OutputPage>("4.Wyjście", 6);
+    pages_.sms = addPage<SmsPage>("5.SMS", 3);
+    pages_.test = addPage<TestPage>("6.TEST", 7);
+    pages_.ring = addPage<RingPage>("7.RING ", 5);
+    pages_.module = addPage<ModulePage>("8.Moduł", 2);
     ui->PageControl1->setCurrentIndex(0);
 }
 
-void TFMain::setUpControls() {
+void TFMain::buildPages() {
+    if (pagesBuilt_) return;
+    pagesBuilt_ = true;
+    // Made inside the window, after its look is set: the slot editor sizes its descriptions by the
+    // window's font.
+    for (LazyPage* page : AllPages(pages_)) page->build();
+    setUpControls();
+    bindScalars();
+    brenvox::gui::ApplyMainWindowLook(this);
+    refreshControls();
+}
+
+void TFMain::setUpFrame() {
     Ui::TFMain& f = *ui;
 
     statusPanel_ = new QLabel(this);
@@ -238,6 +258,10 @@ void TFMain::setUpControls() {
     tabStyle->setParent(f.PageControl1->tabBar());
     f.PageControl1->tabBar()->setStyle(tabStyle);
     addPages();
+}
+
+void TFMain::setUpControls() {
+    Ui::TFMain& f = *ui;
     const Ui::InputsPage& in = pages_.inputs->form();
     const Ui::ModulePage& mod = pages_.module->form();
     const Ui::TestPage& test = pages_.test->form();
@@ -414,6 +438,7 @@ void TFMain::showEvent(QShowEvent* event) {
 
 void TFMain::StartUp() {
     timer1_->stop();
+    buildPages();
     setWindowTitle(caption());
     auto splash = std::make_unique<TFSplash>();
     QString dir = options_.appDir.isEmpty() ? QCoreApplication::applicationDirPath() : options_.appDir;

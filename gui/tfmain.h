@@ -47,7 +47,8 @@ public:
     explicit TFMain(const Options& options, QWidget* parent = nullptr);
     ~TFMain() override;
 
-    // The pages of the page control, in tab order.
+    // The pages of the page control, in tab order. Their controls are built when first needed
+    // (reaching a page's form builds them all).
     struct Pages {
         FilesPage* files = nullptr;
         SimPage* sim = nullptr;
@@ -120,9 +121,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void setUpFrame();
     void addPages();
     template <class Page>
-    Page* addPage(int icon);
+    Page* addPage(const char* caption, int icon);
+    // Builds every page's controls, binds them and shows the settings in them; once.
+    void buildPages();
     void setUpControls();
     void bindScalars();
     void StartUp();
@@ -143,6 +147,7 @@ private:
     bool restoringPorts_ = false;
     bool startedUp_ = false;
     bool shownOnce_ = false;
+    bool pagesBuilt_ = false;
     QTimer* timer1_ = nullptr;
     QLabel* statusPanel_ = nullptr;
     QFileDialog* openDialog_ = nullptr;

@@ -1,6 +1,6 @@
 #include "files_page.h"
 
-FilesPage::FilesPage(QWidget* parent) : FormPage(parent) {
+void FilesPage::setUp() {
     // Each button describes itself by the text beside it, for screen readers.
     Ui::FilesPage& f = form();
     const std::pair<QPushButton*, QLabel*> described[] = {

@@ -5,5 +5,8 @@
 
 class FilesPage : public FormPage<Ui::FilesPage> {
 public:
-    explicit FilesPage(QWidget* parent = nullptr);
+    using FormPage::FormPage;
+
+protected:
+    void setUp() override;
 };

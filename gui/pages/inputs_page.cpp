@@ -56,7 +56,7 @@ public:
 
 }  // namespace
 
-InputsPage::InputsPage(QWidget* parent) : FormPage(parent) {
+void InputsPage::setUp() {
     Ui::InputsPage& f = form();
     // The slot editor's two groups, its options and the description labels.
     for (QGroupBox* group : findChildren<QGroupBox*>())

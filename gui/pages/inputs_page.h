@@ -6,9 +6,12 @@
 
 class InputsPage : public FormPage<Ui::InputsPage> {
 public:
-    explicit InputsPage(QWidget* parent = nullptr);
+    using FormPage::FormPage;
 
     // Shows what module input `input` (1..7) does: the three description lines and the captions
     // of the two reactions.
     void describeInput(int input);
+
+protected:
+    void setUp() override;
 };

@@ -2,7 +2,7 @@
 
 #include "cp1250_text.h"
 
-SimPage::SimPage(QWidget* parent) : FormPage(parent) {
+void SimPage::setUp() {
     Ui::SimPage& f = form();
     const std::pair<QPushButton*, const char*> presets[] = {
         {f.BitBtn1, "+48602951111"},

@@ -5,5 +5,8 @@
 
 class SimPage : public FormPage<Ui::SimPage> {
 public:
-    explicit SimPage(QWidget* parent = nullptr);
+    using FormPage::FormPage;
+
+protected:
+    void setUp() override;
 };

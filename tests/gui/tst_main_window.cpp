@@ -64,6 +64,19 @@ private Q_SLOTS:
         QVERIFY(w_->isEnabled());
     }
 
+    // Only the first page is built before the window appears; a page first opened by its tab
+    // must come up whole, visible and bound like the others.
+    void aPageFirstOpenedByItsTabIsVisibleAndBound() {
+        w_->show();
+        QVERIFY(!w_->findChild<QLineEdit*>(U("Edit4")));
+        w_->findChild<QTabWidget*>(U("PageControl1"))->setCurrentIndex(1);
+        auto* pin = w_->findChild<QLineEdit*>(U("Edit4"));
+        QVERIFY(pin && pin->isVisible());
+        QVERIFY(QTest::qWaitFor([&] { return w_->startedUp(); }, 30000));
+        QTest::keyClicks(pin, U("1234"));
+        QCOMPARE(w_->settings().PIN, std::string("1234"));
+    }
+
     void afterStartUpEveryControlHoldsItsDefault() {
         QVERIFY(guitest::StartMainWindow(*w_));
         QCOMPARE(w_->settingsName(), U("Nowy"));
