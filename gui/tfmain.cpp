@@ -13,7 +13,6 @@
 #include <QProxyStyle>
 #include <QScreen>
 #include <QStatusBar>
-#include <QStyleFactory>
 #include <QTabBar>
 #include <QTimer>
 #include <array>
@@ -56,10 +55,11 @@ constexpr int kStartUpDelayMs = 500;
 const QString kStatusPrefix = QStringLiteral(" Nazwa ustawień: ");
 const QString kNewName = QString::fromUtf8(brenvox::msg::kNewSettingsName);
 
-// The platform style with less room around each tab's picture and caption.
+// The application's style with less room around each tab's picture and caption. Without a base
+// of its own the proxy uses the application's style object, so no second style is made (and no
+// style plugins are searched) before the window first appears.
 class CompactTabStyle : public QProxyStyle {
 public:
-    CompactTabStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
         if (metric == PM_TabBarTabHSpace) return 8;
         return QProxyStyle::pixelMetric(metric, option, widget);
