@@ -174,10 +174,12 @@ TFMain::TFMain(QWidget* parent) : TFMain(Options{}, parent) {}
 
 TFMain::TFMain(const Options& options, QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::TFMain>()), options_(options) {
+    // The window's font first, so that its controls are made in it: measured in the platform's
+    // default font first, they would load that font for nothing.
+    brenvox::gui::ApplyWindowLook(this);
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    brenvox::gui::ApplyWindowLook(this);
     setFixedSize(638, 277);
     setUpFrame();
     brenvox::gui::ApplyMainWindowLook(pages_.files);
