@@ -43,7 +43,7 @@ QFont EightPoint(QFont font) {
 
 }  // namespace
 
-void ApplyMainWindowLook(QWidget* mainWindow) {
+void ApplyMainWindowLook(QWidget* root) {
     const QIcon envelope = PageIcon(3);
     const std::pair<const char*, QIcon> pictures[] = {
         {"BitBtn4", StyleIcon(QStyle::SP_FileIcon)},                // "Nowy"
@@ -59,7 +59,7 @@ void ApplyMainWindowLook(QWidget* mainWindow) {
         {"BitBtn7", StyleIcon(QStyle::SP_ArrowDown)},               // read
     };
     for (const auto& [name, icon] : pictures) {
-        auto* button = mainWindow->findChild<QPushButton*>(QString::fromLatin1(name));
+        auto* button = root->findChild<QPushButton*>(QString::fromLatin1(name));
         if (!button) continue;
         button->setIcon(icon);
         button->setIconSize(QSize(kButtonIconSize, kButtonIconSize));
@@ -67,10 +67,10 @@ void ApplyMainWindowLook(QWidget* mainWindow) {
 
     // The slot list and the three descriptions in the window's 8-point size, keeping each one's
     // weight (the first description is bold).
-    if (auto* list = mainWindow->findChild<QListWidget*>(QStringLiteral("ListBox1")))
+    if (auto* list = root->findChild<QListWidget*>(QStringLiteral("ListBox1")))
         list->setFont(EightPoint(list->font()));
     for (const char* name : {"Label3D1", "Label3D2", "Label3D3"}) {
-        if (auto* label = mainWindow->findChild<QLabel*>(QString::fromLatin1(name))) {
+        if (auto* label = root->findChild<QLabel*>(QString::fromLatin1(name))) {
             label->setFont(EightPoint(label->font()));
             label->adjustSize();
         }

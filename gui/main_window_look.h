@@ -6,7 +6,8 @@ class QWidget;
 
 namespace brenvox::gui {
 
-// Applies the touches to the main window once its controls exist.
-void ApplyMainWindowLook(QWidget* mainWindow);
+// Applies the touches to the controls beneath `root` (a page, or the whole window) once they
+// exist.
+void ApplyMainWindowLook(QWidget* root);
 
 }  // namespace brenvox::gui

@@ -153,6 +153,15 @@ std::array<LazyPage*, 8> AllPages(const TFMain::Pages& p) {
     return {p.files, p.sim, p.inputs, p.output, p.sms, p.test, p.ring, p.module};
 }
 
+// Builds a page's controls and gives its buttons their pictures and its lists their fonts. Made
+// inside the window, after its look is set: the slot editor sizes its descriptions by the
+// window's font.
+void BuildPage(LazyPage* page) {
+    if (page->isBuilt()) return;
+    page->build();
+    brenvox::gui::ApplyMainWindowLook(page);
+}
+
 // A list index the box holds, or -1 (no selection) for anything outside its list.
 int IndexIn(const QComboBox* box, int value) {
     return value >= 0 && value < box->count() ? value : -1;
@@ -182,7 +191,6 @@ TFMain::TFMain(const Options& options, QWidget* parent)
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(638, 277);
     setUpFrame();
-    brenvox::gui::ApplyMainWindowLook(pages_.files);
 
     // The form starts with the default settings; start-up resets them once more.
     loadingGuard_ = true;
@@ -211,7 +219,7 @@ Page* TFMain::addPage(const char* caption, int icon) {
     // The page the window opens on (the first) is built before the window appears; the others
     // all at once when one of them is first needed.
     if (ui->PageControl1->count() == 0)
-        page->build();
+        BuildPage(page);
     else
         page->setBuilder([this] { buildPages(); });
     ui->PageControl1->addTab(page, brenvox::gui::PageIcon(icon), QString::fromUtf8(caption));
@@ -233,12 +241,9 @@ void TFMain::addPages() {
 void TFMain::buildPages() {
     if (pagesBuilt_) return;
     pagesBuilt_ = true;
-    // Made inside the window, after its look is set: the slot editor sizes its descriptions by the
-    // window's font.
-    for (LazyPage* page : AllPages(pages_)) page->build();
+    for (LazyPage* page : AllPages(pages_)) BuildPage(page);
     setUpControls();
     bindScalars();
-    brenvox::gui::ApplyMainWindowLook(this);
     refreshControls();
 }
 
