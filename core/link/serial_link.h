@@ -7,9 +7,11 @@
 // ReadPort/WritePort/PurgePort. Closing interrupts a waiting read at once; a read, write or purge
 // that finds the port closed does nothing (a read returns 0), so a worker that outlives its port
 // just sees no replies and ends with an error outcome.
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "link/port.h"
@@ -18,6 +20,10 @@ namespace brenvox {
 
 // Port types of the main window's list: "COM", "USB", "IrDA".
 enum PortType : int { PortTypeCom = 0, PortTypeUsb = 1, PortTypeIrda = 2 };
+// Their names, indexed by PortType: the main window's list, the CLI's --type, the port listing.
+inline constexpr std::array<std::string_view, 3> kPortTypeNames = {"COM", "USB", "IrDA"};
+// Port numbers run from 1 to this, in every port type.
+inline constexpr int kPortNumberMax = 8;
 
 // The device a port type and number stand for. POSIX: "COM" n -> /dev/ttyS(n-1), "USB" n ->
 // /dev/ttyUSB(n-1), "IrDA" n -> /dev/ircomm(n-1). Windows: every type is "COM" n. Empty for a

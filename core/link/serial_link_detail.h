@@ -2,10 +2,12 @@
 // Checks and helpers shared by the platform files of SerialLink; not for other users.
 #include <cstdint>
 
+#include "link/serial_link.h"
+
 namespace brenvox::detail {
 
 inline bool PortNumberValid(int32_t portNumber) {
-    return portNumber >= 1 && portNumber <= 8;
+    return portNumber >= 1 && portNumber <= kPortNumberMax;
 }
 
 inline bool OpenArgumentsValid(int32_t baud, int32_t readTotalMs, int32_t readIntervalMs) {
