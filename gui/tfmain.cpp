@@ -61,20 +61,14 @@ std::string LocalPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
+// The core names folders as std::filesystem paths; Qt converts them in the platform's own
+// encoding (UTF-8 bytes on POSIX, UTF-16 on Windows).
 std::filesystem::path ToFsPath(const QString& path) {
-#ifdef _WIN32
-    return std::filesystem::path(path.toStdWString());
-#else
-    return std::filesystem::path(LocalPath(path));
-#endif
+    return QFile(path).filesystemFileName();
 }
 
 QString FromFsPath(const std::filesystem::path& path) {
-#ifdef _WIN32
-    return QString::fromStdWString(path.wstring());
-#else
-    return QFile::decodeName(QByteArray::fromStdString(path.string()));
-#endif
+    return QFile(path).fileName();
 }
 
 std::array<LazyPage*, 8> AllPages(const TFMain::Pages& p) {
