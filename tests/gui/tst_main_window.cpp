@@ -236,6 +236,7 @@ private Q_SLOTS:
         brenvox::ModuleSettings& s = w_->settings();
         s.PIN = "123456789";  // longer than the four characters the user may type
         s.TEST1SMS = std::string(96, 'x');
+        s.TEST2SMS = std::string(40000, 'y');  // more than a line edit holds: shown cut, kept whole
         s.RINGCUT = false;
         s.set(brenvox::IntSetting::TEST1TYPE, 7);  // outside the list: no selection
         s.set(brenvox::IntSetting::SMSTIME, 50);   // clamped to 42 by the store
