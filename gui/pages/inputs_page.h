@@ -16,12 +16,13 @@ public:
     // itself.
     class Hold {
     public:
-        explicit Hold(int& holds) : holds_(holds) { ++holds_; }
         ~Hold() { --holds_; }
         Hold(const Hold&) = delete;
         Hold& operator=(const Hold&) = delete;
 
     private:
+        friend class InputsPage;
+        explicit Hold(int& holds) : holds_(holds) { ++holds_; }
         int& holds_;
     };
     [[nodiscard]] Hold holdEditor() { return Hold(holds_); }
