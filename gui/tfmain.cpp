@@ -7,9 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
 #include <QProxyStyle>
 #include <QScreen>
 #include <QStatusBar>
@@ -17,13 +15,9 @@
 #include <QTimer>
 #include <array>
 #include <filesystem>
-#include <functional>
 
-#include "cp1250_text.h"
 #include "file_dialogs.h"
 #include "gui_style.h"
-#include "link/serial_link.h"
-#include "link/transfer.h"
 #include "main_window_look.h"
 #include "page_icons.h"
 #include "pages/files_page.h"
@@ -41,11 +35,8 @@
 #include "tfsplash.h"
 #include "ui_tfmain.h"
 
-using brenvox::IntSetting;
 using brenvox::ModuleSettings;
-using brenvox::gui::FromCp1250;
 using brenvox::gui::kConfirm;
-using brenvox::gui::ToCp1250;
 
 namespace {
 
@@ -70,83 +61,14 @@ std::string LocalPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
+// The core names folders as std::filesystem paths; Qt converts them in the platform's own
+// encoding (UTF-8 bytes on POSIX, UTF-16 on Windows).
 std::filesystem::path ToFsPath(const QString& path) {
-#ifdef _WIN32
-    return std::filesystem::path(path.toStdWString());
-#else
-    return std::filesystem::path(LocalPath(path));
-#endif
+    return QFile(path).filesystemFileName();
 }
 
 QString FromFsPath(const std::filesystem::path& path) {
-#ifdef _WIN32
-    return QString::fromStdWString(path.wstring());
-#else
-    return QFile::decodeName(QByteArray::fromStdString(path.string()));
-#endif
-}
-
-// The scalar settings and the controls that edit them.
-struct TextBinding {
-    QLineEdit* edit;
-    std::string ModuleSettings::*field;
-    int typeMax;
-};
-struct BoolBinding {
-    QAbstractButton* box;
-    bool ModuleSettings::*field;
-};
-struct IntBinding {
-    QSpinBox* spin;
-    IntSetting key;
-};
-struct ComboBinding {
-    QComboBox* combo;
-    IntSetting key;
-};
-
-std::vector<TextBinding> TextBindings(const TFMain::Pages& p) {
-    return {
-        {p.sim->form().Edit4, &ModuleSettings::PIN, int(brenvox::kPinTypeMax)},
-        {p.module->form().Edit12, &ModuleSettings::MODPIN, int(brenvox::kPinTypeMax)},
-        {p.sim->form().Edit5, &ModuleSettings::SMSC, int(brenvox::kSmscTypeMax)},
-        {p.output->form().Edit6, &ModuleSettings::OUTCODE, int(brenvox::kCodeTypeMax)},
-        {p.output->form().Edit11, &ModuleSettings::OFFCODE, int(brenvox::kCodeTypeMax)},
-        {p.test->form().Edit7, &ModuleSettings::TEST1PHONE, int(brenvox::kPhoneMax)},
-        {p.test->form().Edit8, &ModuleSettings::TEST1SMS, int(brenvox::kTestSmsTypeMax)},
-        {p.test->form().Edit9, &ModuleSettings::TEST2PHONE, int(brenvox::kPhoneMax)},
-        {p.test->form().Edit10, &ModuleSettings::TEST2SMS, int(brenvox::kTestSmsTypeMax)},
-    };
-}
-std::vector<BoolBinding> BoolBindings(const TFMain::Pages& p) {
-    const Ui::OutputPage& f = p.output->form();
-    return {
-        {f.CheckBox3, &ModuleSettings::ONALARM},
-        {f.CheckBox4, &ModuleSettings::ON47},
-        {f.CheckBox1, &ModuleSettings::OFFRING},
-        {f.CheckBox2, &ModuleSettings::OFFTIME},
-    };
-}
-std::vector<IntBinding> IntBindings(const TFMain::Pages& p) {
-    const Ui::SmsPage& sms = p.sms->form();
-    const Ui::RingPage& ring = p.ring->form();
-    return {
-        {p.output->form().SpinEdit9, IntSetting::OFFTIMEVAL},
-        {sms.SpinEdit8, IntSetting::SMSMAX},
-        {sms.SpinEdit1, IntSetting::SMSTIME},
-        {sms.SpinEdit2, IntSetting::SMSACK},
-        {sms.SpinEdit3, IntSetting::SMSTRY},
-        {ring.SpinEdit4, IntSetting::RINGTIME},
-        {ring.SpinEdit5, IntSetting::RINGCNT},
-        {ring.SpinEdit6, IntSetting::RINGDELAY},
-        {ring.SpinEdit7, IntSetting::RINGHUNGUP},
-        {p.test->form().SpinEdit10, IntSetting::TESTMSB},
-        {p.test->form().SpinEdit11, IntSetting::TESTLSB},
-    };
-}
-std::vector<ComboBinding> ComboBindings(const TFMain::Pages& p) {
-    return {{p.test->form().ComboBox4, IntSetting::TEST1TYPE},
-            {p.test->form().ComboBox5, IntSetting::TEST2TYPE}};
+    return QFile(path).fileName();
 }
 
 std::array<LazyPage*, 8> AllPages(const TFMain::Pages& p) {
@@ -160,21 +82,6 @@ void BuildPage(LazyPage* page) {
     if (page->isBuilt()) return;
     page->build();
     brenvox::gui::ApplyMainWindowLook(page);
-}
-
-// A list index the box holds, or -1 (no selection) for anything outside its list.
-int IndexIn(const QComboBox* box, int value) {
-    return value >= 0 && value < box->count() ? value : -1;
-}
-
-// Checks one of two exclusive radio buttons, or neither (which an exclusive pair refuses).
-void SetRadioPair(QRadioButton* first, QRadioButton* second, bool firstOn, bool secondOn) {
-    first->setAutoExclusive(false);
-    second->setAutoExclusive(false);
-    first->setChecked(firstOn);
-    second->setChecked(secondOn);
-    first->setAutoExclusive(true);
-    second->setAutoExclusive(true);
 }
 
 }  // namespace
@@ -191,9 +98,6 @@ TFMain::TFMain(const Options& options, QWidget* parent)
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(638, 277);
     setUpFrame();
-
-    // The form starts with the default settings; start-up resets them once more.
-    loadingGuard_ = true;
 
     // Nothing can be touched until start-up has run.
     setEnabled(false);
@@ -214,8 +118,7 @@ QString TFMain::caption() {
 // Puts a page on the page control under its caption, with its picture from the image list. The
 // page's controls are built later (pages/form_page.h).
 template <class Page>
-Page* TFMain::addPage(const char* caption, int icon) {
-    auto* page = new Page(this);
+Page* TFMain::addPage(Page* page, const char* caption, int icon) {
     // The page the window opens on (the first) is built before the window appears; the others
     // all at once when one of them is first needed.
     if (ui->PageControl1->count() == 0)
@@ -227,24 +130,28 @@ Page* TFMain::addPage(const char* caption, int icon) {
 }
 
 void TFMain::addPages() {
-    pages_.files = addPage<FilesPage>("1.Pliki", 0);
-    pages_.sim = addPage<SimPage>("2.SIM", 1);
-    pages_.inputs = addPage<InputsPage>("3.Wejścia", 4);
-    pages_.output = addPage<OutputPage>("4.Wyjście", 6);
-    pages_.sms = addPage<SmsPage>("5.SMS", 3);
-    pages_.test = addPage<TestPage>("6.TEST", 7);
-    pages_.ring = addPage<RingPage>("7.RING ", 5);
-    pages_.module = addPage<ModulePage>("8.Moduł", 2);
+    pages_.files = addPage(new FilesPage(this), "1.Pliki", 0);
+    pages_.sim = addPage(new SimPage(settings_, this), "2.SIM", 1);
+    pages_.inputs = addPage(new InputsPage(settings_, this), "3.Wejścia", 4);
+    pages_.output = addPage(new OutputPage(settings_, this), "4.Wyjście", 6);
+    pages_.sms = addPage(new SmsPage(settings_, this), "5.SMS", 3);
+    pages_.test = addPage(new TestPage(settings_, this), "6.TEST", 7);
+    pages_.ring = addPage(new RingPage(settings_, this), "7.RING ", 5);
+    pages_.module = addPage(new ModulePage(settings_, this), "8.Moduł", 2);
     ui->PageControl1->setCurrentIndex(0);
+
+    FilesPage* files = pages_.files;
+    connect(files, &FilesPage::newRequested, this, &TFMain::NewCommand);
+    connect(files, &FilesPage::openRequested, this, &TFMain::OpenCommand);
+    connect(files, &FilesPage::saveRequested, this, &TFMain::SaveCommand);
+    connect(files, &FilesPage::saveAsRequested, this, &TFMain::SaveAsCommand);
+    connect(files, &FilesPage::printRequested, this, &TFMain::PrintSettings);
+    connect(pages_.module, &ModulePage::operationRequested, this, &TFMain::StartOperation);
+    connect(pages_.module, &ModulePage::portChosen, this, &TFMain::SaveConfig);
 }
 
 void TFMain::buildPages() {
-    if (pagesBuilt_) return;
-    pagesBuilt_ = true;
     for (LazyPage* page : AllPages(pages_)) BuildPage(page);
-    setUpControls();
-    bindScalars();
-    refreshControls();
 }
 
 void TFMain::setUpFrame() {
@@ -267,154 +174,19 @@ void TFMain::setUpFrame() {
     addPages();
 }
 
-void TFMain::setUpControls() {
-    Ui::TFMain& f = *ui;
-    const Ui::InputsPage& in = pages_.inputs->form();
-    const Ui::ModulePage& mod = pages_.module->form();
-    const Ui::TestPage& test = pages_.test->form();
-
-    // Typing limits of the edit boxes; a longer value the program sets stays whole.
-    brenvox::gui::LimitTyping(in.Edit1, int(brenvox::kCommentMax));
-    brenvox::gui::LimitTyping(in.Edit2, int(brenvox::kPhoneMax));
-    brenvox::gui::LimitTyping(in.Edit3, int(brenvox::kSlotSmsTypeMax));
-    for (const TextBinding& b : TextBindings(pages_)) brenvox::gui::LimitTyping(b.edit, b.typeMax);
-
-    // Combo boxes change only by choosing from their lists.
-    for (QComboBox* box : {in.ComboBox1, mod.ComboBox2, mod.ComboBox3, test.ComboBox4, test.ComboBox5}) {
-        box->setEditable(false);
-        box->installEventFilter(this);
-        box->view()->installEventFilter(this);
-    }
-
-    // Slot editor.
-    connect(in.ListBox1, &QListWidget::currentRowChanged, this, [this] { LoadSlotEditor(); });
-    connect(f.PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
-        if (ui->PageControl1->widget(index) == pages_.inputs) TabSheet3Show();
-    });
-    connect(in.Edit1, &QLineEdit::textChanged, this, [this] { Store(); });
-    connect(in.ComboBox1, &QComboBox::currentIndexChanged, this, [this] { Store(); });
-    connect(in.Edit2, &QLineEdit::textChanged, this, [this] { Store(); });
-    connect(in.Edit3, &QLineEdit::textChanged, this, [this] { Store(); });
-    connect(in.RadioButton1, &QRadioButton::toggled, this, [this] { Store(); });
-    connect(in.RadioButton2, &QRadioButton::toggled, this, [this] { Store(); });
-    connect(in.CheckBox5, &QCheckBox::toggled, this, [this] { Store(); });
-
-    // File commands.
-    const Ui::FilesPage& files = pages_.files->form();
-    connect(files.BitBtn4, &QPushButton::clicked, this, &TFMain::NewCommand);
-    connect(files.BitBtn9, &QPushButton::clicked, this, &TFMain::OpenCommand);
-    connect(files.BitBtn10, &QPushButton::clicked, this, &TFMain::SaveCommand);
-    connect(files.BitBtn11, &QPushButton::clicked, this, &TFMain::SaveAsCommand);
-    connect(files.BitBtn13, &QPushButton::clicked, this, &TFMain::PrintSettings);
-
-    // Module commands.
-    using brenvox::OperationMode;
-    connect(mod.BitBtn5, &QPushButton::clicked, this, [this] { StartOperation(OperationMode::Program); });
-    connect(mod.BitBtn6, &QPushButton::clicked, this, [this] { StartOperation(OperationMode::Compare); });
-    connect(mod.BitBtn7, &QPushButton::clicked, this, [this] { StartOperation(OperationMode::Read); });
-
-    // Port selection: every change is remembered, except while it is being restored.
-    for (QComboBox* box : {mod.ComboBox2, mod.ComboBox3}) {
-        connect(box, &QComboBox::currentIndexChanged, this, [this] {
-            updatePortTooltip();
-            if (!restoringPorts_) SaveConfig();
-        });
-    }
-}
-
-void TFMain::bindScalars() {
-    for (const TextBinding& b : TextBindings(pages_)) {
-        connect(b.edit, &QLineEdit::textChanged, this, [this, b](const QString& text) {
-            if (!loadingGuard_) settings_.*b.field = ToCp1250(text);
-        });
-    }
-    for (const BoolBinding& b : BoolBindings(pages_)) {
-        connect(b.box, &QAbstractButton::toggled, this, [this, b](bool on) {
-            if (!loadingGuard_) settings_.*b.field = on;
-        });
-    }
-    for (const IntBinding& b : IntBindings(pages_)) {
-        connect(b.spin, &QSpinBox::valueChanged, this, [this, b](int v) {
-            if (!loadingGuard_) settings_.set(b.key, v);
-        });
-    }
-    for (const ComboBinding& b : ComboBindings(pages_)) {
-        connect(b.combo, &QComboBox::currentIndexChanged, this, [this, b](int index) {
-            if (!loadingGuard_) settings_.set(b.key, index);
-        });
-    }
-    // RadioButton5 holds RINGCUT; RadioButton6 is its opposite.
-    const Ui::RingPage& ring = pages_.ring->form();
-    for (QRadioButton* r : {ring.RadioButton5, ring.RadioButton6}) {
-        connect(r, &QRadioButton::toggled, this, [this] {
-            if (!loadingGuard_) settings_.RINGCUT = pages_.ring->form().RadioButton5->isChecked();
-        });
-    }
-}
-
 void TFMain::refreshControls() {
-    const Ui::RingPage& ring = pages_.ring->form();
-    const bool wasGuarded = loadingGuard_;
-    loadingGuard_ = true;
-    for (const TextBinding& b : TextBindings(pages_))
-        brenvox::gui::SetProgramText(b.edit, FromCp1250(settings_.*b.field));
-    for (const BoolBinding& b : BoolBindings(pages_)) b.box->setChecked(settings_.*b.field);
-    for (const IntBinding& b : IntBindings(pages_)) b.spin->setValue(settings_.get(b.key));
-    for (const ComboBinding& b : ComboBindings(pages_))
-        b.combo->setCurrentIndex(IndexIn(b.combo, settings_.get(b.key)));
-    SetRadioPair(ring.RadioButton5, ring.RadioButton6, settings_.RINGCUT, !settings_.RINGCUT);
-    loadingGuard_ = wasGuarded;
-    if (!loadingGuard_) LoadSlotEditor();
-}
-
-void TFMain::LoadSlotEditor() {
-    if (loadingGuard_) return;
-    loadingGuard_ = true;
-    const Ui::InputsPage& f = pages_.inputs->form();
-    const int i = f.ListBox1->currentRow();
-    if (i >= 0 && i < brenvox::kSlotCount) {
-        const brenvox::InputSlot& slot = settings_.slots[static_cast<std::size_t>(i)];
-        pages_.inputs->describeInput(brenvox::SlotInput(i));
-        brenvox::gui::SetProgramText(f.Edit1, FromCp1250(slot.Comment));
-        f.ComboBox1->setCurrentIndex(IndexIn(f.ComboBox1, slot.Function));
-        SetRadioPair(f.RadioButton1, f.RadioButton2, slot.Reaction == brenvox::OnOpening,
-                     slot.Reaction == brenvox::OnClosing);
-        brenvox::gui::SetProgramText(f.Edit2, FromCp1250(slot.Phone));
-        brenvox::gui::SetProgramText(f.Edit3, FromCp1250(slot.SmsText));
-        f.CheckBox5->setChecked(slot.Locked);
-    }
-    loadingGuard_ = false;
-}
-
-void TFMain::Store() {
-    if (loadingGuard_) return;
-    const Ui::InputsPage& f = pages_.inputs->form();
-    const int i = f.ListBox1->currentRow();
-    if (i < 0 || i >= brenvox::kSlotCount) return;
-    // Every change stores the whole record, so the slot always matches what the editor shows.
-    brenvox::InputSlot& slot = settings_.slots[static_cast<std::size_t>(i)];
-    slot.setComment(ToCp1250(f.Edit1->text()));
-    slot.Function = f.ComboBox1->currentIndex();
-    if (f.RadioButton1->isChecked()) slot.Reaction = brenvox::OnOpening;
-    if (f.RadioButton2->isChecked()) slot.Reaction = brenvox::OnClosing;
-    slot.setPhone(ToCp1250(f.Edit2->text()));
-    slot.setSmsText(ToCp1250(f.Edit3->text()));
-    slot.Locked = f.CheckBox5->isChecked();
-}
-
-void TFMain::TabSheet3Show() {
-    LoadSlotEditor();
+    for (LazyPage* page : AllPages(pages_)) page->refresh();
 }
 
 void TFMain::ResetSettings() {
-    loadingGuard_ = true;
-    brenvox::ResetSettings(settings_);
-    setSettingsName(kNewName);
-    pointDialogsAt(settingsDir() + settingsName_);
-    pages_.inputs->form().ListBox1->setCurrentRow(0);
+    {
+        const InputsPage::Hold hold = pages_.inputs->holdEditor();
+        brenvox::ResetSettings(settings_);
+        setSettingsName(kNewName);
+        pointDialogsAt(settingsDir() + settingsName_);
+        pages_.inputs->selectSlot(0);
+    }
     refreshControls();
-    loadingGuard_ = false;
-    LoadSlotEditor();
 }
 
 void TFMain::setSettingsName(const QString& name) {
@@ -426,12 +198,16 @@ QString TFMain::statusText() const {
     return statusPanel_->text();
 }
 
+bool TFMain::loadingGuard() const {
+    return pages_.inputs->editorHeld();
+}
+
 int TFMain::portTypeIndex() const {
-    return pages_.module->form().ComboBox2->currentIndex();
+    return pages_.module->portType();
 }
 
 int TFMain::portNumberIndex() const {
-    return pages_.module->form().ComboBox3->currentIndex();
+    return pages_.module->portNumber();
 }
 
 void TFMain::showEvent(QShowEvent* event) {
@@ -452,11 +228,7 @@ void TFMain::StartUp() {
     if (!dir.endsWith(QLatin1Char('/'))) dir += QLatin1Char('/');
     appDir_ = dir;
     paths_ = brenvox::ResolveAppPaths(ToFsPath(dir));
-    restoringPorts_ = true;
-    const Ui::ModulePage& mod = pages_.module->form();
-    mod.ComboBox2->setCurrentIndex(0);
-    mod.ComboBox3->setCurrentIndex(0);
-    restoringPorts_ = false;
+    pages_.module->showPort(0, 0);
     splash.reset();
     restorePortConfig();
     ResetSettings();
@@ -465,17 +237,12 @@ void TFMain::StartUp() {
     Q_EMIT startUpFinished();
 }
 
+// Restoring a choice does not write it back.
 void TFMain::restorePortConfig() {
     const QString path = portConfigPath();
-    restoringPorts_ = true;
-    if (QFileInfo(path).isFile()) {
-        const brenvox::PortConfig c = brenvox::ReadPortConfig(LocalPath(path));
-        const Ui::ModulePage& mod = pages_.module->form();
-        mod.ComboBox2->setCurrentIndex(IndexIn(mod.ComboBox2, c.portType));
-        mod.ComboBox3->setCurrentIndex(IndexIn(mod.ComboBox3, c.portNum));
-    }
-    restoringPorts_ = false;
-    updatePortTooltip();
+    if (!QFileInfo(path).isFile()) return;
+    const brenvox::PortConfig c = brenvox::ReadPortConfig(LocalPath(path));
+    pages_.module->showPort(c.portType, c.portNum);
 }
 
 QString TFMain::settingsDir() const {
@@ -505,22 +272,6 @@ void TFMain::SaveConfig() {
     // Silent by design: beside the program without the "System" folder the choice lasts until
     // the program ends.
     (void)brenvox::WritePortConfig(LocalPath(portConfigPath()), portTypeIndex(), portNumberIndex());
-}
-
-void TFMain::updatePortTooltip() {
-    const std::string device = brenvox::PortDevicePath(portTypeIndex(), portNumberIndex() + 1);
-    pages_.module->form().ComboBox3->setToolTip(QString::fromStdString(device));
-}
-
-bool TFMain::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        // Typed characters would pick list items by their first letter; these boxes change only
-        // by choosing from the list (arrow keys, mouse).
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const QString text = key->text();
-        if (!text.isEmpty() && text.at(0).isPrint()) return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void TFMain::closeEvent(QCloseEvent* event) {
@@ -599,9 +350,11 @@ void TFMain::OpenCommand() {
     }
     pointDialogsAt(path);
     setSettingsName(QFileInfo(path).fileName());
-    loadingGuard_ = true;
-    const brenvox::ReadOutcome outcome = brenvox::ReadSettingsFile(LocalPath(path), settings_);
-    loadingGuard_ = false;
+    brenvox::ReadOutcome outcome;
+    {
+        const InputsPage::Hold hold = pages_.inputs->holdEditor();
+        outcome = brenvox::ReadSettingsFile(LocalPath(path), settings_);
+    }
     switch (outcome) {
         case brenvox::ReadOutcome::Ok:
             refreshControls();

@@ -1,7 +1,8 @@
 #pragma once
 // The main window: the page control with eight pages that edit every setting of a module, the
-// file commands and the port selection. Each page is a widget with its own form (gui/pages); the
-// window owns the one ModuleSettings store and binds the pages' controls to it.
+// file commands and the module operations. Each page is a widget with its own form (gui/pages)
+// that binds its own controls; the window owns the one ModuleSettings store, gives it to the
+// pages and carries out what their buttons ask for.
 #include <QMainWindow>
 #include <QString>
 #include <cstdint>
@@ -77,23 +78,21 @@ public:
     QString portConfigPath() const;
     // Where every successful transfer leaves an entry: "Archiwum/" beside the settings folder.
     QString archiveDir() const;
-    int portTypeIndex() const;    // ComboBox2, -1 without selection
-    int portNumberIndex() const;  // ComboBox3, -1 without selection
+    int portTypeIndex() const;    // the port type's list index, -1 without selection
+    int portNumberIndex() const;  // the port number's list index (0: port 1), -1 without selection
     bool startedUp() const { return startedUp_; }
-    bool loadingGuard() const { return loadingGuard_; }
+    // True while the program replaces the settings or fills the slot editor: the editor then
+    // neither loads nor stores a slot.
+    bool loadingGuard() const;
     QString statusText() const;
 
     // The file dialogs are made when start-up first points them at the settings folder.
     QFileDialog* openDialog() const { return openDialog_; }
     QFileDialog* saveDialog() const { return saveDialog_; }
 
-    // Shows the model in every control (under the loading guard, so nothing is stored back),
-    // then the selected slot in the slot editor. Used after a file load and a module read.
+    // Every page shows the model in its controls (nothing is stored back), the inputs page the
+    // selected slot in its editor. Used after a file load and a module read.
     void refreshControls();
-    // Shows the selected slot of ListBox1 in the slot editor (nothing while the guard is set).
-    void LoadSlotEditor();
-    // Stores the slot editor's six fields into the selected slot.
-    void Store();
     // Default settings under the name "Nowy", dialogs pointed at the settings folder.
     void ResetSettings();
 
@@ -118,21 +117,16 @@ Q_SIGNALS:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void setUpFrame();
     void addPages();
     template <class Page>
-    Page* addPage(const char* caption, int icon);
-    // Builds every page's controls, binds them and shows the settings in them; once.
+    Page* addPage(Page* page, const char* caption, int icon);
+    // Builds every page's controls (each binds them and shows the settings in them).
     void buildPages();
-    void setUpControls();
-    void bindScalars();
     void StartUp();
     void restorePortConfig();
-    void updatePortTooltip();
-    void TabSheet3Show();
     void pointDialogsAt(const QString& path);
     bool prepareSettingsDir();
 
@@ -143,11 +137,8 @@ private:
     QString settingsName_ = QStringLiteral("Nowy");
     QString appDir_;
     brenvox::AppPaths paths_;
-    bool loadingGuard_ = false;
-    bool restoringPorts_ = false;
     bool startedUp_ = false;
     bool shownOnce_ = false;
-    bool pagesBuilt_ = false;
     QTimer* timer1_ = nullptr;
     QLabel* statusPanel_ = nullptr;
     QFileDialog* openDialog_ = nullptr;

@@ -26,6 +26,12 @@ constexpr std::array<SlotInfo, kSlotCount> kSlots = {{
     {"INP72", 7, "Pin12 - We7 - Uniwersalne 4", "Wejście 7 - Uniwersalne 4"},
 }};
 
+constexpr std::array<const char*, kSlotFunctionCount> kSlotFunctionNames = {
+    "Niewykorzystane",         // NoAction
+    "Wyślij wiadomość - SMS",  // SendSms
+    "Zadzwoń - RING",          // Ring
+};
+
 struct IntInfo {
     const char* name;
     IntRange range;
@@ -43,8 +49,8 @@ constexpr std::array<IntInfo, kIntSettingCount> kInts = {{
     {"RINGHUNGUP", {1, 45, false}, 5},
     {"TESTMSB", {0, 32, false}, 24},
     {"TESTLSB", {0, 5, false}, 0},
-    {"TEST1TYPE", {0, 2, true}, NoAction},
-    {"TEST2TYPE", {0, 2, true}, NoAction},
+    {"TEST1TYPE", {0, kSlotFunctionCount - 1, true}, NoAction},
+    {"TEST2TYPE", {0, kSlotFunctionCount - 1, true}, NoAction},
 }};
 
 // Scalar strings and booleans, addressed by scalarId in the key table.
@@ -133,6 +139,10 @@ std::vector<SettingKey> BuildKeys() {
 
 const SlotInfo& SlotInfoOf(int index) {
     return kSlots.at(static_cast<std::size_t>(index));
+}
+const char* SlotFunctionName(int32_t function) {
+    if (function < 0 || function >= kSlotFunctionCount) return nullptr;
+    return kSlotFunctionNames[static_cast<std::size_t>(function)];
 }
 IntRange IntRangeOf(IntSetting k) {
     return kInts[static_cast<int>(k)].range;

@@ -16,6 +16,12 @@ namespace brenvox {
 enum SlotFunction : int32_t { NoAction = 0, SendSms = 1, Ring = 2 };
 enum SlotReaction : int32_t { OnOpening = 0, OnClosing = 1 };
 
+// What the function lists show for each SlotFunction, in value order (UTF-8): the slot editor's
+// list, the two test events' lists and the printout's test events all quote these. nullptr for
+// a value outside the list.
+inline constexpr int kSlotFunctionCount = 3;
+const char* SlotFunctionName(int32_t function);
+
 inline constexpr int kSlotCount = 16;
 inline constexpr std::size_t kCommentMax = 128;
 inline constexpr std::size_t kPhoneMax = 12;

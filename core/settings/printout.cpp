@@ -35,12 +35,14 @@ const char* TakNie(bool b) {
     return b ? ": TAK" : ": NIE";
 }
 
+// A function is printed as its list names it, except where the printout has words of its own (a
+// slot's events, and the lower-case unused test event).
 void PrintInputSlot(std::vector<std::string>& out, const char* heading, const InputSlot& slot) {
     out.emplace_back(heading);
     out.push_back("        Opis: " + U8(slot.Comment));
     const bool event = slot.Function == SendSms || slot.Function == Ring;
     if (slot.Function == NoAction) {
-        out.emplace_back("        Funkcja: Niewykorzystane");
+        out.push_back(std::string("        Funkcja: ") + SlotFunctionName(NoAction));
     } else if (slot.Function == SendSms) {
         out.emplace_back("        Funkcja: Wysłanie SMS");
         out.push_back("        Telefon: " + U8(slot.Phone));
@@ -65,12 +67,12 @@ void PrintTestEvent(std::vector<std::string>& out, int32_t function, const std::
             out.emplace_back("        Funkcja: niewykorzystane");
             break;
         case SendSms:
-            out.emplace_back("        Funkcja: Wyślij wiadomość - SMS");
+            out.push_back(std::string("        Funkcja: ") + SlotFunctionName(SendSms));
             out.push_back("        Numer telefonu: " + U8(phone));
             out.push_back("        Treść: " + Quoted(text));
             break;
         case Ring:
-            out.emplace_back("        Funkcja: Zadzwoń - RING");
+            out.push_back(std::string("        Funkcja: ") + SlotFunctionName(Ring));
             out.push_back("        Numer telefonu: " + U8(phone));
             break;
         default:  // no selection

@@ -1,8 +1,14 @@
 #include "files_page.h"
 
 void FilesPage::setUp() {
-    // Each button describes itself by the text beside it, for screen readers.
     Ui::FilesPage& f = form();
+    connect(f.BitBtn4, &QPushButton::clicked, this, &FilesPage::newRequested);
+    connect(f.BitBtn13, &QPushButton::clicked, this, &FilesPage::printRequested);
+    connect(f.BitBtn9, &QPushButton::clicked, this, &FilesPage::openRequested);
+    connect(f.BitBtn10, &QPushButton::clicked, this, &FilesPage::saveRequested);
+    connect(f.BitBtn11, &QPushButton::clicked, this, &FilesPage::saveAsRequested);
+
+    // Each button describes itself by the text beside it, for screen readers.
     const std::pair<QPushButton*, QLabel*> described[] = {
         {f.BitBtn4, f.Label1},  {f.BitBtn13, f.Label2}, {f.BitBtn9, f.Label3},
         {f.BitBtn10, f.Label4}, {f.BitBtn11, f.Label5},

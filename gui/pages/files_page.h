@@ -1,11 +1,21 @@
 #pragma once
-// Page "1.Pliki": new settings, printing and the disk commands; the window connects its buttons.
+// Page "1.Pliki": new settings, printing and the disk commands. The page only asks for them; the
+// window carries them out.
 #include "form_page.h"
 #include "ui_files_page.h"
 
 class FilesPage : public FormPage<Ui::FilesPage> {
+    Q_OBJECT
+
 public:
     using FormPage::FormPage;
+
+Q_SIGNALS:
+    void newRequested();     // "Nowy"
+    void printRequested();   // "Drukuj"
+    void openRequested();    // "Odczytaj"
+    void saveRequested();    // "Zapisz"
+    void saveAsRequested();  // "Zapisz jako"
 
 protected:
     void setUp() override;

@@ -3,9 +3,9 @@
 //
 // The window makes every page at once, as each tab needs its page, but a page's controls are
 // built only when first needed: when the page is about to be shown or its form is reached. The
-// window lets only its first page be built before it appears and builds the others together,
-// with their bindings, when one of them is needed (at the latest by its start-up routine), so
-// that the window appears sooner.
+// window lets only its first page be built before it appears and builds the others together
+// when one of them is needed (at the latest by its start-up routine), so that the window appears
+// sooner. A page binds its controls to the settings as it is built (settings_page.h).
 #include <QWidget>
 #include <functional>
 
@@ -23,6 +23,10 @@ public:
     // What runs instead of build() when the page is first needed; the window builds all its
     // pages there.
     void setBuilder(std::function<void()> builder) { builder_ = std::move(builder); }
+
+    // Shows the settings model in the page's controls, after the program has changed the model
+    // (a reset, a file read, a module read). Pages that edit no settings have nothing to show.
+    virtual void refresh() {}
 
     // A page is built before it becomes visible: controls made on a visible page would stay
     // hidden.

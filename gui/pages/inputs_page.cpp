@@ -1,7 +1,9 @@
 #include "inputs_page.h"
 
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
+#include "cp1250_text.h"
 #include "gui_style.h"
 
 namespace {
@@ -58,6 +60,23 @@ public:
 
 void InputsPage::setUp() {
     Ui::InputsPage& f = form();
+    for (int i = 0; i < brenvox::kSlotCount; ++i)
+        new QListWidgetItem(QString::fromUtf8(brenvox::SlotInfoOf(i).listText), f.ListBox1);
+    brenvox::gui::FillFunctionList(f.ComboBox1);
+    brenvox::gui::ChooseFromListOnly(f.ComboBox1);
+    // Typing limits; a longer value from a file is shown whole.
+    brenvox::gui::LimitTyping(f.Edit1, int(brenvox::kCommentMax));
+    brenvox::gui::LimitTyping(f.Edit2, int(brenvox::kPhoneMax));
+    brenvox::gui::LimitTyping(f.Edit3, int(brenvox::kSlotSmsTypeMax));
+
+    connect(f.ListBox1, &QListWidget::currentRowChanged, this, [this] { loadSlotEditor(); });
+    for (QLineEdit* edit : {f.Edit1, f.Edit2, f.Edit3})
+        connect(edit, &QLineEdit::textChanged, this, [this] { storeSlot(); });
+    connect(f.ComboBox1, &QComboBox::currentIndexChanged, this, [this] { storeSlot(); });
+    for (QAbstractButton* button :
+         std::initializer_list<QAbstractButton*>{f.RadioButton1, f.RadioButton2, f.CheckBox5})
+        connect(button, &QAbstractButton::toggled, this, [this] { storeSlot(); });
+
     // The slot editor's two groups, its options and the description labels.
     for (QGroupBox* group : findChildren<QGroupBox*>())
         brenvox::gui::SetBackground(group, brenvox::gui::kGroupColour);
@@ -80,6 +99,54 @@ void InputsPage::setUp() {
     f.ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     f.ListBox1->setItemDelegate(new FixedHeightDelegate(f.ListBox1));
     f.ListBox1->setUniformItemSizes(true);
+}
+
+void InputsPage::showEvent(QShowEvent* event) {
+    SettingsPage::showEvent(event);
+    loadSlotEditor();
+}
+
+void InputsPage::selectSlot(int index) {
+    form().ListBox1->setCurrentRow(index);
+}
+
+void InputsPage::loadSlotEditor() {
+    if (editorHeld()) return;
+    const Hold hold = holdEditor();
+    Ui::InputsPage& f = form();
+    const int i = f.ListBox1->currentRow();
+    if (i < 0 || i >= brenvox::kSlotCount) return;
+    const brenvox::InputSlot& slot = settings_.slots[static_cast<std::size_t>(i)];
+    describeInput(brenvox::SlotInput(i));
+    // Filled with the editor's signals blocked: showing the slot cannot store into it.
+    const QSignalBlocker quiet[] = {QSignalBlocker(f.Edit1),        QSignalBlocker(f.ComboBox1),
+                                    QSignalBlocker(f.RadioButton1), QSignalBlocker(f.RadioButton2),
+                                    QSignalBlocker(f.Edit2),        QSignalBlocker(f.Edit3),
+                                    QSignalBlocker(f.CheckBox5)};
+    brenvox::gui::SetProgramText(f.Edit1, brenvox::gui::FromCp1250(slot.Comment));
+    brenvox::gui::SelectIndex(f.ComboBox1, slot.Function);
+    brenvox::gui::SetRadioPair(f.RadioButton1, f.RadioButton2, slot.Reaction == brenvox::OnOpening,
+                               slot.Reaction == brenvox::OnClosing);
+    brenvox::gui::SetProgramText(f.Edit2, brenvox::gui::FromCp1250(slot.Phone));
+    brenvox::gui::SetProgramText(f.Edit3, brenvox::gui::FromCp1250(slot.SmsText));
+    f.CheckBox5->setChecked(slot.Locked);
+}
+
+void InputsPage::storeSlot() {
+    if (editorHeld()) return;
+    Ui::InputsPage& f = form();
+    const int i = f.ListBox1->currentRow();
+    if (i < 0 || i >= brenvox::kSlotCount) return;
+    // Every change stores the whole record, so the slot always matches what the editor shows.
+    // With nothing chosen the function is stored as -1 and the reaction is kept.
+    brenvox::InputSlot& slot = settings_.slots[static_cast<std::size_t>(i)];
+    slot.setComment(brenvox::gui::ToCp1250(f.Edit1->text()));
+    slot.Function = f.ComboBox1->currentIndex();
+    if (f.RadioButton1->isChecked()) slot.Reaction = brenvox::OnOpening;
+    if (f.RadioButton2->isChecked()) slot.Reaction = brenvox::OnClosing;
+    slot.setPhone(brenvox::gui::ToCp1250(f.Edit2->text()));
+    slot.setSmsText(brenvox::gui::ToCp1250(f.Edit3->text()));
+    slot.Locked = f.CheckBox5->isChecked();
 }
 
 void InputsPage::describeInput(int input) {

@@ -1,9 +1,12 @@
 #pragma once
 // Page "4.Wyjście": how the module's output is switched on and off.
-#include "form_page.h"
+#include "settings_page.h"
 #include "ui_output_page.h"
 
-class OutputPage : public FormPage<Ui::OutputPage> {
+class OutputPage : public SettingsPage<Ui::OutputPage> {
 public:
-    using FormPage::FormPage;
+    using SettingsPage::SettingsPage;
+
+protected:
+    void setUp() override;
 };

@@ -1,9 +1,12 @@
 #pragma once
 // Page "7.RING": outgoing calls and what the module does with an incoming one.
-#include "form_page.h"
+#include "settings_page.h"
 #include "ui_ring_page.h"
 
-class RingPage : public FormPage<Ui::RingPage> {
+class RingPage : public SettingsPage<Ui::RingPage> {
 public:
-    using FormPage::FormPage;
+    using SettingsPage::SettingsPage;
+
+protected:
+    void setUp() override;
 };

@@ -4,6 +4,9 @@
 
 void SimPage::setUp() {
     Ui::SimPage& f = form();
+    bindings_.text(f.Edit4, &brenvox::ModuleSettings::PIN, brenvox::kPinTypeMax);
+    bindings_.text(f.Edit5, &brenvox::ModuleSettings::SMSC, brenvox::kSmscTypeMax);
+
     const std::pair<QPushButton*, const char*> presets[] = {
         {f.BitBtn1, "+48602951111"},
         {f.BitBtn2, "+48601000310"},

@@ -1,9 +1,12 @@
 #pragma once
 // Page "6.TEST": the two periodic events and their interval.
-#include "form_page.h"
+#include "settings_page.h"
 #include "ui_test_page.h"
 
-class TestPage : public FormPage<Ui::TestPage> {
+class TestPage : public SettingsPage<Ui::TestPage> {
 public:
-    using FormPage::FormPage;
+    using SettingsPage::SettingsPage;
+
+protected:
+    void setUp() override;
 };

@@ -236,6 +236,7 @@ private Q_SLOTS:
         brenvox::ModuleSettings& s = w_->settings();
         s.PIN = "123456789";  // longer than the four characters the user may type
         s.TEST1SMS = std::string(96, 'x');
+        s.TEST2SMS = std::string(40000, 'y');  // more than a line edit holds: shown cut, kept whole
         s.RINGCUT = false;
         s.set(brenvox::IntSetting::TEST1TYPE, 7);  // outside the list: no selection
         s.set(brenvox::IntSetting::SMSTIME, 50);   // clamped to 42 by the store
@@ -340,6 +341,9 @@ private Q_SLOTS:
         QCOMPARE(f().ComboBox1->currentIndex(), -1);
         QVERIFY(!f().RadioButton1->isChecked());
         QVERIFY(!f().RadioButton2->isChecked());
+        // Showing values the editor cannot show stored nothing back.
+        QCOMPARE(slot.Function, 5);
+        QCOMPARE(slot.Reaction, 7);
         // A store with nothing chosen writes -1 as the function and keeps the reaction.
         f().Edit2->setFocus();
         QTest::keyClicks(f().Edit2, "1");
@@ -362,7 +366,7 @@ private Q_SLOTS:
         QCOMPARE(w_->settings().slots[2].Comment, std::string(128, 'k'));
         // A 96-character SMS text from a file is shown whole although only 80 can be typed.
         w_->settings().slots[2].setSmsText(std::string(96, 's'));
-        w_->LoadSlotEditor();
+        w_->pages().inputs->loadSlotEditor();
         QCOMPARE(f().Edit3->text().size(), 96);
     }
 
