@@ -2,11 +2,9 @@
 
 #include <cstdlib>
 #include <system_error>
-#include <vector>
 
 #ifndef _WIN32
 #include <pwd.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -73,28 +71,6 @@ AppPaths ResolveAppPaths(const fs::path& executableDir) {
         if (!v) return std::nullopt;
         return std::string(v);
     });
-}
-
-bool EnsurePrivateDir(const fs::path& dir) {
-    std::error_code ec;
-    if (dir.empty()) return false;
-    if (fs::is_directory(dir, ec)) return true;
-    // The missing folders from the outermost in, each created private rather than made so after
-    // the fact, so there is no moment in which another user could look in.
-    std::vector<fs::path> missing;
-    for (fs::path p = dir; !p.empty() && !fs::exists(fs::symlink_status(p, ec)); p = p.parent_path()) {
-        missing.push_back(p);
-        if (p == p.parent_path()) break;
-    }
-    for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
-#ifdef _WIN32
-        // The user's profile folders are private already; new folders inherit that.
-        if (!fs::create_directory(*it, ec) && ec) return false;
-#else
-        if (::mkdir(it->c_str(), 0700) != 0 && !fs::is_directory(*it, ec)) return false;
-#endif
-    }
-    return fs::is_directory(dir, ec);
 }
 
 }  // namespace brenvox
