@@ -3,19 +3,12 @@
 #include <cstdlib>
 #include <system_error>
 
-#ifndef _WIN32
-#include <pwd.h>
-#include <unistd.h>
-#endif
+#include "settings/app_paths_platform.h"
 
 namespace brenvox {
 namespace fs = std::filesystem;
 
-namespace {
-
-// A base folder from the environment; relative values are ignored, as the base directory rules
-// demand, so a stray "XDG_DATA_HOME=." cannot make the program write into the current folder.
-std::optional<fs::path> AbsoluteFromEnv(const EnvLookup& env, const char* name) {
+std::optional<fs::path> app_paths_platform::AbsoluteFromEnv(const EnvLookup& env, const char* name) {
     const std::optional<std::string> value = env(name);
     if (!value || value->empty()) return std::nullopt;
     fs::path p(*value);
@@ -23,46 +16,17 @@ std::optional<fs::path> AbsoluteFromEnv(const EnvLookup& env, const char* name) 
     return p;
 }
 
-fs::path HomeDir(const EnvLookup& env) {
-#ifdef _WIN32
-    if (auto profile = AbsoluteFromEnv(env, "USERPROFILE")) return *profile;
-#endif
-    if (auto home = AbsoluteFromEnv(env, "HOME")) return *home;
-#ifndef _WIN32
-    // Services and some login shells start without HOME; the password database still knows it.
-    if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_dir) return fs::path(pw->pw_dir);
-#endif
-    return {};
-}
-
-}  // namespace
-
 AppPaths ResolveAppPaths(const fs::path& executableDir, const EnvLookup& env) {
-    AppPaths p;
     std::error_code ec;
     if (fs::is_directory(executableDir / "Nastawy", ec)) {
+        AppPaths p;
         p.portable = true;
         p.settingsDir = executableDir / "Nastawy";
         p.portConfigFile = executableDir / "System" / "Conf";
         p.archiveDir = executableDir / "Archiwum";
         return p;
     }
-#ifdef _WIN32
-    fs::path base =
-        AbsoluteFromEnv(env, "APPDATA").value_or(HomeDir(env) / "AppData" / "Roaming") / "Brenvox";
-    p.settingsDir = base / "Nastawy";
-    p.portConfigFile = base / "Conf";
-    p.archiveDir = base / "Archiwum";
-#else
-    const fs::path home = HomeDir(env);
-    const fs::path data =
-        AbsoluteFromEnv(env, "XDG_DATA_HOME").value_or(home / ".local" / "share") / "brenvox";
-    const fs::path config = AbsoluteFromEnv(env, "XDG_CONFIG_HOME").value_or(home / ".config") / "brenvox";
-    p.settingsDir = data / "Nastawy";
-    p.portConfigFile = config / "Conf";
-    p.archiveDir = data / "Archiwum";
-#endif
-    return p;
+    return app_paths_platform::InstalledAppPaths(env);
 }
 
 AppPaths ResolveAppPaths(const fs::path& executableDir) {
