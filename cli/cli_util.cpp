@@ -1,10 +1,9 @@
 #include "cli_util.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
+#include <string_view>
 
+#include "files/safe_file.h"
 #include "settings/cp1250.h"
 #include "settings/messages.h"
 #include "settings/settings_file.h"
@@ -36,29 +35,11 @@ void PrintValidationFailure(const ValidationFailure& f) {
     if (!f.line2.empty()) std::cout << f.line2 << '\n';
 }
 
-// Same safety as settings files: a failed write leaves no half image behind.
 bool WriteImageOrReport(const std::string& path, const ModuleImage& img) {
-    const std::string temp = path + ".part";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(img.data()), static_cast<std::streamsize>(img.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ec;
-            std::filesystem::remove(temp, ec);
-            std::cerr << "Cannot write the image: " << path << "\n";
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
-        std::cerr << "Cannot write the image: " << path << "\n";
-        return false;
-    }
-    return true;
+    if (WriteFileSafely(path, std::string_view(reinterpret_cast<const char*>(img.data()), img.size())))
+        return true;
+    std::cerr << "Cannot write the image: " << path << "\n";
+    return false;
 }
 
 }  // namespace brenvox::cli

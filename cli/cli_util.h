@@ -19,9 +19,9 @@ bool SaveSettingsOrReport(const std::string& path, const ModuleSettings& s);
 // Caption, first line and (when not empty) second line, one per line on stdout.
 void PrintValidationFailure(const ValidationFailure& f);
 
-// Writes a 2048-byte image to `path` through a temporary file beside it that is renamed over the
-// target only when completely written, so a failed write leaves no half image behind. On
-// failure prints the reason to stderr and returns false; the caller exits with 2.
+// Writes a 2048-byte image to `path` with WriteFileSafely (private when new, never half-written:
+// the image holds both PINs). On failure prints the path to stderr and returns false; the caller
+// exits with 2.
 bool WriteImageOrReport(const std::string& path, const ModuleImage& img);
 
 }  // namespace brenvox::cli

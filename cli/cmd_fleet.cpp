@@ -12,6 +12,7 @@
 #include "cli_util.h"
 #include "codec/image_codec.h"
 #include "commands.h"
+#include "files/safe_file.h"
 #include "link/transfer_archive.h"
 #include "settings/messages.h"
 #include "settings/settings_file.h"
@@ -62,9 +63,8 @@ int CmdRender(const std::string& templatePath, const std::string& tablePath, con
     }
     std::size_t written = 0, failed = 0;
     if (!good.empty()) {
-        std::error_code ec;
-        fs::create_directories(outDir, ec);
-        if (ec) {
+        // The units hold their PINs: a folder made for them is the user's alone.
+        if (const std::error_code ec = MakePrivateDirs(outDir)) {
             std::cerr << "cannot create " << outDir << ": " << ec.message() << '\n';
             return 2;
         }

@@ -2,37 +2,10 @@
 
 #include "brenvox_version.h"
 #include "commands.h"
-
-#ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <fcntl.h>
-#include <io.h>
-#include <windows.h>
-#endif
-
-namespace {
-
-// On Windows the C runtime would turn every "\n" of stdout into "\r\n": exports, printouts and
-// hex dumps redirected into files would differ from the same command's files on Linux. The
-// streams stay binary instead (the console shows LF line ends as new lines anyway), and the
-// console is told the text is UTF-8 so the Polish letters show.
-void PrepareStandardStreams() {
-#ifdef _WIN32
-    _setmode(_fileno(stdout), _O_BINARY);
-    _setmode(_fileno(stderr), _O_BINARY);
-    SetConsoleOutputCP(CP_UTF8);
-#endif
-}
-
-}  // namespace
+#include "console.h"
 
 int main(int argc, char** argv) {
-    PrepareStandardStreams();
+    brenvox::cli::PrepareStandardStreams();
     CLI::App app{
         "brenvox-cli: edits, checks, prints, encodes and transfers the settings of the GSM alarm "
         "notifier module.\nSettings files are the program's own scrambled text files; texts are "

@@ -7,8 +7,10 @@
 #include <nlohmann/json.hpp>
 #include <random>
 #include <sstream>
+#include <string_view>
 
 #include "codec/sha256.h"
+#include "files/safe_file.h"
 #include "settings/settings_file.h"
 
 namespace brenvox {
@@ -44,26 +46,20 @@ std::string Format(const char* pattern, const UtcParts& t) {
     return buf;
 }
 
-bool WriteWhole(const fs::path& path, const void* data, std::size_t size) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
-    out.close();
-    return !out.fail();
-}
-
 std::string ModuleVersionText(const ModuleInfo& m) {
     return std::to_string(m.VersionMajor) + "." + std::to_string(m.VersionMinor);
 }
 
 // A hidden folder beside the entries, on the same file system, so the final rename is atomic.
+// It becomes the entry, so it is private from its first moment: the image holds both PINs.
 fs::path MakeTempFolder(const fs::path& dir, std::error_code& ec) {
     std::random_device rd;
     for (int attempt = 0; attempt < 16; ++attempt) {
         const fs::path p = dir / (".tmp-" + std::to_string(rd()) + std::to_string(rd()));
-        if (fs::create_directory(p, ec)) return p;
-        if (ec) return {};
+        ec = MakePrivateDir(p);
+        if (!ec) return p;
+        if (ec != std::errc::file_exists) return {};
     }
-    ec = std::make_error_code(std::errc::file_exists);
     return {};
 }
 
@@ -106,8 +102,7 @@ ArchiveResult ArchiveTransfer(const std::string& archiveDir, const ArchiveRecord
                               const ModuleSettings& settings) {
     ArchiveResult r;
     const fs::path dir(archiveDir);
-    std::error_code ec;
-    fs::create_directories(dir, ec);
+    std::error_code ec = MakePrivateDirs(dir);
     if (ec) {
         r.error = "cannot create the archive folder: " + ec.message();
         return r;
@@ -138,10 +133,12 @@ ArchiveResult ArchiveTransfer(const std::string& archiveDir, const ArchiveRecord
 
     if (!WriteSettingsFile((temp / "settings").string(), settings))
         return fail("cannot write the settings file");
-    if (!WriteWhole(temp / "image.bin", record.image.data(), record.image.size()))
-        return fail("cannot write image.bin");
+    const std::string_view image(reinterpret_cast<const char*>(record.image.data()), record.image.size());
+    if (const FileWriteResult w = WriteFileSafely(temp / "image.bin", image); !w)
+        return fail("cannot write image.bin: " + w.error.message());
     // entry.json last: a folder with it is complete even to a reader that ignores the rename.
-    if (!WriteWhole(temp / "entry.json", json.data(), json.size())) return fail("cannot write entry.json");
+    if (const FileWriteResult w = WriteFileSafely(temp / "entry.json", json); !w)
+        return fail("cannot write entry.json: " + w.error.message());
 
     const std::string base = Format("%04d%02u%02u-%02u%02u%02u-", t) + ArchiveModeName(record.mode) + "-" +
                              SafeEntryName(record.name);

@@ -6,7 +6,8 @@
 //     image.bin     the 2048 bytes written or read
 //     entry.json    time, mode, name, module_version, module_type, outcome, image_sha256
 // An entry is built in a hidden temporary folder and renamed into place, so a reader sees it
-// whole or not at all.
+// whole or not at all. Entries hold both PINs: a new archive folder and every entry folder are
+// private (0700), the files in them 0600 (files/safe_file.h).
 #include <chrono>
 #include <string>
 #include <vector>
@@ -37,7 +38,8 @@ const char* ArchiveModeName(OperationMode mode);
 // leading dots too, the length is bounded; an empty name becomes "_".
 std::string SafeEntryName(const std::string& name);
 
-// Writes one entry into `archiveDir` (created if missing). On failure nothing is left behind.
+// Writes one entry into `archiveDir` (created private if missing, parents included). On failure
+// nothing is left behind.
 ArchiveResult ArchiveTransfer(const std::string& archiveDir, const ArchiveRecord& record,
                               const ModuleSettings& settings);
 

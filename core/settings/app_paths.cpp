@@ -2,22 +2,13 @@
 
 #include <cstdlib>
 #include <system_error>
-#include <vector>
 
-#ifndef _WIN32
-#include <pwd.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
+#include "settings/app_paths_platform.h"
 
 namespace brenvox {
 namespace fs = std::filesystem;
 
-namespace {
-
-// A base folder from the environment; relative values are ignored, as the base directory rules
-// demand, so a stray "XDG_DATA_HOME=." cannot make the program write into the current folder.
-std::optional<fs::path> AbsoluteFromEnv(const EnvLookup& env, const char* name) {
+std::optional<fs::path> app_paths_platform::AbsoluteFromEnv(const EnvLookup& env, const char* name) {
     const std::optional<std::string> value = env(name);
     if (!value || value->empty()) return std::nullopt;
     fs::path p(*value);
@@ -25,46 +16,17 @@ std::optional<fs::path> AbsoluteFromEnv(const EnvLookup& env, const char* name) 
     return p;
 }
 
-fs::path HomeDir(const EnvLookup& env) {
-#ifdef _WIN32
-    if (auto profile = AbsoluteFromEnv(env, "USERPROFILE")) return *profile;
-#endif
-    if (auto home = AbsoluteFromEnv(env, "HOME")) return *home;
-#ifndef _WIN32
-    // Services and some login shells start without HOME; the password database still knows it.
-    if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_dir) return fs::path(pw->pw_dir);
-#endif
-    return {};
-}
-
-}  // namespace
-
 AppPaths ResolveAppPaths(const fs::path& executableDir, const EnvLookup& env) {
-    AppPaths p;
     std::error_code ec;
     if (fs::is_directory(executableDir / "Nastawy", ec)) {
+        AppPaths p;
         p.portable = true;
         p.settingsDir = executableDir / "Nastawy";
         p.portConfigFile = executableDir / "System" / "Conf";
         p.archiveDir = executableDir / "Archiwum";
         return p;
     }
-#ifdef _WIN32
-    fs::path base =
-        AbsoluteFromEnv(env, "APPDATA").value_or(HomeDir(env) / "AppData" / "Roaming") / "Brenvox";
-    p.settingsDir = base / "Nastawy";
-    p.portConfigFile = base / "Conf";
-    p.archiveDir = base / "Archiwum";
-#else
-    const fs::path home = HomeDir(env);
-    const fs::path data =
-        AbsoluteFromEnv(env, "XDG_DATA_HOME").value_or(home / ".local" / "share") / "brenvox";
-    const fs::path config = AbsoluteFromEnv(env, "XDG_CONFIG_HOME").value_or(home / ".config") / "brenvox";
-    p.settingsDir = data / "Nastawy";
-    p.portConfigFile = config / "Conf";
-    p.archiveDir = data / "Archiwum";
-#endif
-    return p;
+    return app_paths_platform::InstalledAppPaths(env);
 }
 
 AppPaths ResolveAppPaths(const fs::path& executableDir) {
@@ -73,28 +35,6 @@ AppPaths ResolveAppPaths(const fs::path& executableDir) {
         if (!v) return std::nullopt;
         return std::string(v);
     });
-}
-
-bool EnsurePrivateDir(const fs::path& dir) {
-    std::error_code ec;
-    if (dir.empty()) return false;
-    if (fs::is_directory(dir, ec)) return true;
-    // The missing folders from the outermost in, each created private rather than made so after
-    // the fact, so there is no moment in which another user could look in.
-    std::vector<fs::path> missing;
-    for (fs::path p = dir; !p.empty() && !fs::exists(fs::symlink_status(p, ec)); p = p.parent_path()) {
-        missing.push_back(p);
-        if (p == p.parent_path()) break;
-    }
-    for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
-#ifdef _WIN32
-        // The user's profile folders are private already; new folders inherit that.
-        if (!fs::create_directory(*it, ec) && ec) return false;
-#else
-        if (::mkdir(it->c_str(), 0700) != 0 && !fs::is_directory(*it, ec)) return false;
-#endif
-    }
-    return fs::is_directory(dir, ec);
 }
 
 }  // namespace brenvox

@@ -10,6 +10,9 @@
 #include <optional>
 #include <string>
 
+// EnsurePrivateDir, which the callers of ResolveAppPaths use on the folders it names.
+#include "files/safe_file.h"
+
 namespace brenvox {
 
 struct AppPaths {
@@ -29,9 +32,5 @@ using EnvLookup = std::function<std::optional<std::string>(const char* name)>;
 AppPaths ResolveAppPaths(const std::filesystem::path& executableDir, const EnvLookup& env);
 // The same, reading the process environment.
 AppPaths ResolveAppPaths(const std::filesystem::path& executableDir);
-
-// Creates `dir` and any missing parents; every folder it creates is private to the user (0700).
-// True when `dir` is a directory afterwards. Existing folders keep their mode.
-bool EnsurePrivateDir(const std::filesystem::path& dir);
 
 }  // namespace brenvox

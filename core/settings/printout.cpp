@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "settings/cp1250.h"
+#include "settings/local_time.h"
 
 namespace brenvox {
 namespace {
@@ -149,12 +150,7 @@ std::vector<std::string> PrintoutLines(const ModuleSettings& s, std::string_view
 }
 
 std::string PrintDate(std::time_t when) {
-    std::tm tm{};
-#ifdef _WIN32
-    localtime_s(&tm, &when);
-#else
-    localtime_r(&when, &tm);
-#endif
+    const std::tm tm = LocalTime(when);
     char buf[32];
     std::snprintf(buf, sizeof buf, "%02d-%02d-%04d", tm.tm_mday, tm.tm_mon + 1, tm.tm_year + 1900);
     return buf;

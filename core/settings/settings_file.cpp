@@ -1,18 +1,9 @@
 #include "settings/settings_file.h"
 
-#include <atomic>
-#include <cerrno>
-#include <chrono>
 #include <filesystem>
 #include <system_error>
 
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
+#include "files/safe_file.h"
 
 namespace brenvox {
 namespace {
@@ -27,57 +18,6 @@ int HexValue(char c) {
     return -1;
 }
 
-bool FlushToDisk(std::FILE* f) {
-    if (std::fflush(f) != 0) return false;
-#ifdef _WIN32
-    return _commit(_fileno(f)) == 0;
-#else
-    return fsync(fileno(f)) == 0;
-#endif
-}
-
-// A name beside the target that no other writer (thread or process) picks at the same moment.
-std::string TempNameFor(const std::string& target, unsigned attempt) {
-    static std::atomic<unsigned> counter{0};
-    const auto tick =
-        static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
-    return target + ".tmp" + std::to_string(tick % 1000000007ULL) + "-" + std::to_string(counter++) + "-" +
-           std::to_string(attempt);
-}
-
-// Settings files hold the SIM PIN and the module PIN: a new file is readable by its owner only.
-// "Exclusive": never reuse a file someone else is writing. Null with errno set on failure.
-std::FILE* CreatePrivateFile(const std::string& name) {
-#ifdef _WIN32
-    return std::fopen(name.c_str(), "wbx");
-#else
-    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0) return nullptr;
-    std::FILE* f = ::fdopen(fd, "wb");
-    if (!f) {
-        const int saved = errno;
-        ::close(fd);
-        errno = saved;
-    }
-    return f;
-#endif
-}
-
-// Saving through a symbolic link writes the file the link points to, so the link stays a link
-// and its target gets the new settings. Follows a chain of links (a dangling one included: the
-// file is then created where it points); a loop is left to fail on opening.
-std::string FollowLinks(const std::string& path) {
-    namespace fs = std::filesystem;
-    fs::path p(path);
-    std::error_code ec;
-    for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(p, ec)); ++hops) {
-        const fs::path to = fs::read_symlink(p, ec);
-        if (ec) break;
-        p = to.is_absolute() ? to : p.parent_path() / to;
-    }
-    return p.string();
-}
-
 bool ValidWriteKey(std::string_view key) {
     if (key.empty()) return false;
     for (char c : key)
@@ -88,54 +28,17 @@ bool ValidWriteKey(std::string_view key) {
 }  // namespace
 
 SettingsFile::~SettingsFile() {
-    if (state_ == ConfigFileState::Writing)
-        abandonWrite();
-    else if (file_)
-        std::fclose(file_);
-}
-
-void SettingsFile::abandonWrite() {
+    // An unfinished write was only ever in memory.
     if (file_) std::fclose(file_);
-    file_ = nullptr;
-    std::error_code ec;
-    std::filesystem::remove(temp_, ec);
-    state_ = ConfigFileState::Closed;
 }
 
-bool SettingsFile::OpenForWriting(const std::string& requested) {
-    if (state_ != ConfigFileState::Closed || requested.empty()) return false;
-    const std::string path = FollowLinks(requested);
-    // Renaming would replace a file the user made read-only, which opening it for writing never
-    // could; such a file is refused like one that cannot be created. (Checked by the permission
-    // bits, so that it holds for every user, root included.)
-    std::error_code ec;
-    const auto st = std::filesystem::status(path, ec);
-    if (!ec && std::filesystem::is_directory(st)) return false;
-    if (!ec && std::filesystem::is_regular_file(st)) {
-        using std::filesystem::perms;
-        if ((st.permissions() & (perms::owner_write | perms::group_write | perms::others_write)) ==
-            perms::none)
-            return false;
-    }
-    std::FILE* f = nullptr;
-    std::string temp;
-    for (unsigned attempt = 0; attempt < 16 && !f; ++attempt) {
-        temp = TempNameFor(path, attempt);
-        errno = 0;
-        f = CreatePrivateFile(temp);
-        if (!f && errno != EEXIST) return false;
-    }
-    if (!f) return false;
-    file_ = f;
+bool SettingsFile::OpenForWriting(const std::string& path) {
+    if (state_ != ConfigFileState::Closed || path.empty()) return false;
     target_ = path;
-    temp_ = temp;
+    out_ = "[BEG]\r\n";
     state_ = ConfigFileState::Writing;
     key_ = ScrambleSeed;
     writeFailed_ = false;
-    if (std::fputs("[BEG]\r\n", file_) < 0) {
-        abandonWrite();
-        return false;
-    }
     return true;
 }
 
@@ -169,23 +72,10 @@ bool SettingsFile::CloseConfigFile() {
         case ConfigFileState::Writing:
             break;
     }
-    bool ok = !writeFailed_;
-    if (std::fputs("[END]\r\n", file_) < 0) ok = false;
-    if (!FlushToDisk(file_)) ok = false;
-    if (std::ferror(file_)) ok = false;
-    const bool closed = std::fclose(file_) == 0;
-    file_ = nullptr;
-    ok = ok && closed;
-    std::error_code ec;
-    if (ok) {
-        // The replaced file keeps its permissions.
-        const auto st = std::filesystem::status(target_, ec);
-        if (!ec && std::filesystem::is_regular_file(st))
-            std::filesystem::permissions(temp_, st.permissions(), ec);
-        std::filesystem::rename(temp_, target_, ec);
-        ok = !ec;
-    }
-    if (!ok) std::filesystem::remove(temp_, ec);
+    out_ += "[END]\r\n";
+    // A refused line fails the whole save before the disk is touched.
+    const bool ok = !writeFailed_ && WriteFileSafely(target_, out_);
+    out_.clear();
     state_ = ConfigFileState::Closed;
     return ok;
 }
@@ -211,10 +101,7 @@ bool SettingsFile::WriteBytesValue(std::string_view key, const uint8_t* bytes, s
     line_ += ' ';
     for (std::size_t i = 0; i < count; ++i) putHexByte(bytes[i]);
     line_ += "\r\n";
-    if (std::fwrite(line_.data(), 1, line_.size(), file_) != line_.size()) {
-        writeFailed_ = true;
-        return false;
-    }
+    out_ += line_;
     return true;
 }
 

@@ -12,11 +12,10 @@
 // One SettingsFile object handles one open file at a time. Reading is strict: anything the writer
 // never produces (a line without a blank, an empty line, a missing "[END]", bad or missing hex
 // digits, an integer that is not 4 bytes, a boolean that is not 1 byte, an overlong line) ends the
-// read with -1 and the file closed. Writing goes to a temporary file beside the target that is only
-// renamed over it once everything was written and flushed, so a failed save never damages the file
-// that was there before. A new file is created readable by its owner only (0600), a replaced
-// file keeps its mode, and a path that is a symbolic link writes the link's target (the link
-// stays).
+// read with -1 and the file closed. Writing builds the whole file in memory and hands it to
+// WriteFileSafely (files/safe_file.h) at CloseConfigFile, so a failed save never damages the file
+// that was there before: a new file is private (0600), a replaced file keeps its mode, and a path
+// that is a symbolic link writes the link's target.
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -40,7 +39,7 @@ enum class ConfigFileState { Closed = 0, Writing = 1, Reading = 2 };
 class SettingsFile {
 public:
     SettingsFile() = default;
-    // An unfinished write is abandoned (the temporary file is removed, the target untouched).
+    // An unfinished write is abandoned: nothing of it reaches the disk.
     ~SettingsFile();
     SettingsFile(const SettingsFile&) = delete;
     SettingsFile& operator=(const SettingsFile&) = delete;
@@ -48,14 +47,15 @@ public:
     ConfigFileState state() const { return state_; }
     uint8_t scrambleKey() const { return key_; }
 
-    // False when this object already has a file open or the temporary file cannot be created.
+    // False when this object already has a file open or the path is empty. The disk is not
+    // touched before CloseConfigFile.
     bool OpenForWriting(const std::string& path);
     // False when this object already has a file open or the path cannot be opened as a file.
     bool OpenForReading(const std::string& path);
 
-    // Writing: appends "[END]", flushes to disk and renames the temporary file over the target.
-    // Returns false (and leaves the target as it was) when any line, the flush or the rename
-    // failed. Reading: closes the file, returns true. Closed: returns true.
+    // Writing: appends "[END]" and writes the file with WriteFileSafely. Returns false (and
+    // leaves the target as it was) when any line was refused or the file could not be written.
+    // Reading: closes the file, returns true. Closed: returns true.
     bool CloseConfigFile();
 
     // Each returns true when the line was written. Refused: a key that is empty or holds a blank,
@@ -86,18 +86,17 @@ private:
     void putHexByte(uint8_t b);
     bool decodeValueLine();
     void fail();
-    void abandonWrite();
 
     ConfigFileState state_ = ConfigFileState::Closed;
-    std::FILE* file_ = nullptr;
+    std::FILE* file_ = nullptr;  // reading only
     uint8_t key_ = ScrambleSeed;
     std::string line_;            // the value line being built, or the line last read
     std::vector<uint8_t> value_;  // descrambled bytes of the pending value
     bool valuePending_ = false;
     bool writeFailed_ = false;
-    bool failed_ = false;        // a read error happened; NextKey keeps returning -1
-    bool ended_ = false;         // "[END]" was read; nothing after it is read
-    std::string target_, temp_;  // writing: final path and the temporary file beside it
+    bool failed_ = false;       // a read error happened; NextKey keeps returning -1
+    bool ended_ = false;        // "[END]" was read; nothing after it is read
+    std::string target_, out_;  // writing: the path, and the file's bytes so far
 };
 
 // Messages the caller shows for the outcomes below are in settings/messages.h.

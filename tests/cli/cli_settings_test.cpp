@@ -1,5 +1,6 @@
 // The settings commands of brenvox-cli, run as the built program.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -316,7 +317,9 @@ TEST_F(Cli, RenderWritesTheUnitsThatPassAndListsTheOthers) {
                                         "a,1234,1,+48601000001,Alarm\n"
                                         "b,12a4,,,\n"
                                         "c,,1,+,Alarm\n");
+    const mode_t oldMask = ::umask(022);  // one that lets others read, as many users have
     const CliResult r = run({"render", tpl, table, "-o", out});
+    ::umask(oldMask);
     EXPECT_EQ(r.rc, 1) << r.err;
     EXPECT_EQ(r.lines(),
               (std::vector<std::string>{
@@ -330,6 +333,10 @@ TEST_F(Cli, RenderWritesTheUnitsThatPassAndListsTheOthers) {
     EXPECT_EQ(a.PIN, "1234");
     EXPECT_EQ(a.SMSC, t.SMSC);
     EXPECT_EQ(a.slots[5].Phone, "+48601000001");
+    // The units hold their PINs: the folders made for them and the files are the user's alone.
+    EXPECT_EQ(fs::status(file("units")).permissions(), fs::perms::owner_all);
+    EXPECT_EQ(fs::status(out).permissions(), fs::perms::owner_all);
+    EXPECT_EQ(fs::status(out + "/a").permissions(), fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_FALSE(fs::exists(out + "/b"));
     EXPECT_FALSE(fs::exists(out + "/c"));
 

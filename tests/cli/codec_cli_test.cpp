@@ -1,7 +1,9 @@
 // brenvox-cli encode / decode, run as the real program.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -83,16 +85,23 @@ ModuleSettings SettingsWithEvents() {
     return s;
 }
 
-TEST_F(CodecCli, EncodeWritesTheImageOfEachVersion) {
+TEST_F(CodecCli, EncodeWritesThePrivateImageOfEachVersion) {
     const ModuleSettings s = SettingsWithEvents();
     const std::string file = settingsFile("events", s);
+    const mode_t oldMask = ::umask(022);  // one that lets others read, as many users have
     for (auto [ver, expected] : {std::pair{"1.0", EncodeImageV10(s)}, std::pair{"1.1", EncodeImageV11(s)}}) {
         const std::string img = path(std::string("img") + ver);
         const CliRun r = RunCli("encode " + Q(file) + " --version " + ver + " -o " + Q(img));
         EXPECT_EQ(r.status, 0) << ver;
         EXPECT_EQ(ReadAll(img), std::vector<uint8_t>(expected.begin(), expected.end())) << ver;
-        EXPECT_FALSE(fs::exists(img + ".part"));
+        // The image holds both PINs in plain bytes.
+        EXPECT_EQ(fs::status(img).permissions(), fs::perms::owner_read | fs::perms::owner_write) << ver;
     }
+    ::umask(oldMask);
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir_)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"events", "img1.0", "img1.1"}));  // nothing left beside
 }
 
 TEST_F(CodecCli, EncodeRefusesSettingsThatFailTheChecks) {

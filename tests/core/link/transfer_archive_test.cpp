@@ -2,6 +2,7 @@
 #include "link/transfer_archive.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -46,14 +47,24 @@ std::string Slurp(const fs::path& p) {
     return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
 
-TEST_F(TransferArchive, EntryHoldsSettingsImageAndRecord) {
+TEST_F(TransferArchive, EntryHoldsSettingsImageAndRecordAllPrivate) {
     ModuleSettings s;
     s.SMSC = "+48602951111";
     const ArchiveRecord rec = Record(OperationMode::Read, "../Sklep: 7?", 5);
-    const ArchiveResult r = ArchiveTransfer((dir / "new").string(), rec, s);
+    // Under a umask that lets others read, as many users have.
+    const mode_t oldMask = ::umask(022);
+    const ArchiveResult r = ArchiveTransfer((dir / "new" / "Archiwum").string(), rec, s);
+    ::umask(oldMask);
     ASSERT_TRUE(r.ok) << r.error;
+    // The image and the settings hold both PINs: every folder made and every file written is the
+    // user's alone.
+    using enum fs::perms;
+    for (const fs::path& folder : {dir / "new", dir / "new" / "Archiwum", fs::path(r.folder)})
+        EXPECT_EQ(fs::status(folder).permissions(), owner_all) << folder;
+    for (const char* file : {"settings", "image.bin", "entry.json"})
+        EXPECT_EQ(fs::status(fs::path(r.folder) / file).permissions(), owner_read | owner_write) << file;
     // The name cannot leave the archive nor break the folder name.
-    EXPECT_EQ(fs::path(r.folder), dir / "new" / "20261208-010005-read-_._Sklep_ 7_");
+    EXPECT_EQ(fs::path(r.folder), dir / "new" / "Archiwum" / "20261208-010005-read-_._Sklep_ 7_");
     ModuleSettings back;
     ASSERT_EQ(ReadSettingsFile((fs::path(r.folder) / "settings").string(), back), ReadOutcome::Ok);
     EXPECT_EQ(back, s);

@@ -1,0 +1,8 @@
+#include "console.h"
+
+namespace brenvox::cli {
+
+// POSIX streams pass bytes through unchanged, and terminals take UTF-8 as the locale says.
+void PrepareStandardStreams() {}
+
+}  // namespace brenvox::cli

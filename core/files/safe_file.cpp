@@ -1,0 +1,96 @@
+#include "files/safe_file.h"
+
+#include <atomic>
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "files/safe_file_platform.h"
+
+namespace brenvox {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Writing through a symbolic link writes the file the link points to, so the link stays a link
+// and its target gets the new contents. Follows a chain of links (a dangling one included: the
+// file is then created where it points); a loop is left to fail on the rename.
+fs::path FollowLinks(fs::path p) {
+    std::error_code ec;
+    for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(p, ec)); ++hops) {
+        const fs::path to = fs::read_symlink(p, ec);
+        if (ec) break;
+        p = to.is_absolute() ? to : p.parent_path() / to;
+    }
+    return p;
+}
+
+// A name beside the target that no other writer (thread or process) picks at the same moment;
+// the exclusive creation catches what the clock and the counter do not.
+fs::path TempNameFor(const fs::path& target, unsigned attempt) {
+    static std::atomic<unsigned> counter{0};
+    const auto tick =
+        static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
+    fs::path temp = target;
+    temp += ".tmp" + std::to_string(tick % 1000000007ULL) + "-" + std::to_string(counter++) + "-" +
+            std::to_string(attempt);
+    return temp;
+}
+
+bool HasWriteBit(fs::perms p) {
+    using enum fs::perms;
+    return (p & (owner_write | group_write | others_write)) != none;
+}
+
+}  // namespace
+
+FileWriteResult WriteFileSafely(const fs::path& requested, std::string_view contents) {
+    if (requested.empty()) return {std::make_error_code(std::errc::invalid_argument)};
+    const fs::path target = FollowLinks(requested);
+    std::error_code ec;
+    const fs::file_status st = fs::status(target, ec);
+    if (fs::is_directory(st)) return {std::make_error_code(std::errc::is_a_directory)};
+    const bool replacing = fs::is_regular_file(st);
+    if (replacing && !HasWriteBit(st.permissions()))
+        return {std::make_error_code(std::errc::permission_denied)};
+
+    fs::path temp;
+    std::error_code error = std::make_error_code(std::errc::file_exists);
+    for (unsigned attempt = 0; attempt < 16 && error == std::errc::file_exists; ++attempt) {
+        temp = TempNameFor(target, attempt);
+        error = files_platform::WriteNewFile(temp, contents);
+    }
+    if (error) return {error};
+    // The replaced file keeps its mode. Should that fail, the file stays private, which is the
+    // safe side for a file holding PINs.
+    if (replacing) fs::permissions(temp, st.permissions(), ec);
+    error = files_platform::RenameOver(temp, target);
+    if (error) fs::remove(temp, ec);
+    return {error};
+}
+
+std::error_code MakePrivateDirs(const fs::path& dir) {
+    if (dir.empty()) return std::make_error_code(std::errc::invalid_argument);
+    std::error_code ec;
+    if (fs::is_directory(dir, ec)) return {};
+    // The missing folders from the outermost in, each created private rather than made so after
+    // the fact, so there is no moment in which another user could look in.
+    std::vector<fs::path> missing;
+    for (fs::path p = dir; !p.empty() && !fs::exists(fs::symlink_status(p, ec)); p = p.parent_path()) {
+        missing.push_back(p);
+        if (p == p.parent_path()) break;
+    }
+    for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
+        const std::error_code made = MakePrivateDir(*it);
+        // Made at the same moment by another program (or named twice, as "a/" and "a"): fine.
+        if (made && !fs::is_directory(*it, ec)) return made;
+    }
+    if (fs::is_directory(dir, ec)) return {};
+    return ec ? ec : std::make_error_code(std::errc::not_a_directory);
+}
+
+bool EnsurePrivateDir(const fs::path& dir) {
+    return !MakePrivateDirs(dir);
+}
+
+}  // namespace brenvox
