@@ -1,5 +1,4 @@
-// Fleet commands: render (one template, a table of units), history (the transfer archive), and
-// the archiving of a successful transfer for program, compare and read.
+// Fleet commands: render (one template, a table of units) and history (the transfer archive).
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
@@ -110,20 +109,6 @@ int CmdHistory(const std::string& dir, const std::string& name) {
         std::cout << e.time << ' ' << e.mode << ' ' << e.name << ' ' << e.moduleVersion << ' '
                   << e.imageSha256.substr(0, 12) << '\n';
     return 0;
-}
-
-void ArchiveOrWarn(const std::string& dir, OperationMode mode, const std::string& settingsPath,
-                   const TransferState& state, const ModuleSettings& settings) {
-    ArchiveRecord record;
-    record.mode = mode;
-    record.name = fs::path(settingsPath).filename().string();
-    record.module = state.ModuleInfo.load();
-    record.image = mode == OperationMode::Read ? state.ReadImage : state.WorkImage;
-    const ArchiveResult r = ArchiveTransfer(dir, record, settings);
-    if (r.ok)
-        std::cerr << "Transfer archived in " << r.folder << '\n';
-    else
-        std::cerr << "Warning: the transfer was not archived in " << dir << ": " << r.error << '\n';
 }
 
 void AddFleetCommands(CLI::App& app, int& exitCode) {

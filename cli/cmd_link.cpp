@@ -1,30 +1,27 @@
-// Link commands: program, compare, read, ports, demo. They print the lines of the GUI's progress
-// window in the same order, so a script and an installer at the GUI see the same transfer.
-#include <unistd.h>
-
-#include <chrono>
-#include <condition_variable>
+// Link commands: program, compare, read, ports, demo. The operation runs in the core's runner,
+// which the progress window uses too; this file only prints what it reports, in the same order
+// as the window shows it, and turns its result into the exit status.
+#include <algorithm>
 #include <csignal>
-#include <cstdio>
-#include <deque>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <memory>
-#include <mutex>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "cli_util.h"
 #include "codec/image_codec.h"
 #include "commands.h"
-#include "link/deadline.h"
+#include "console.h"
+#include "link/module_identity.h"
+#include "link/operation_runner.h"
+#include "link/port_fault.h"
 #include "link/progress_log.h"
 #include "link/serial_link.h"
-#include "link/transfer.h"
-#include "link/transfer_session.h"
 #include "settings/cp1250.h"
+#include "settings/messages.h"
 #include "settings/settings_file.h"
 #include "settings/validation.h"
 
@@ -35,12 +32,12 @@
 namespace brenvox::cli {
 namespace {
 
-constexpr int kProgressMax = 4094;
+namespace fs = std::filesystem;
 
 struct LinkArgs {
     std::string device;
     int port = 0;
-    std::string type = "COM";
+    std::string type = std::string(kPortTypeNames[PortTypeCom]);
     std::string trace;
 };
 
@@ -56,96 +53,9 @@ struct OperationArgs {
 };
 
 int PortTypeFromName(const std::string& name) {
-    if (name == "USB") return PortTypeUsb;
-    if (name == "IrDA") return PortTypeIrda;
-    return PortTypeCom;
+    const auto it = std::find(kPortTypeNames.begin(), kPortTypeNames.end(), name);
+    return it == kPortTypeNames.end() ? PortTypeCom : static_cast<int>(it - kPortTypeNames.begin());
 }
-
-// stdout, with a progress bar drawn on the last line when stdout is a terminal.
-class Console {
-public:
-    Console() : tty_(::isatty(STDOUT_FILENO) == 1) {}
-
-    void Line(std::string_view text) {
-        ClearBar();
-        std::cout << text << '\n' << std::flush;
-    }
-    void Bar(int position) {
-        if (!tty_) return;
-        const int pos = std::clamp(position, 0, kProgressMax);
-        constexpr int kWidth = 40;
-        const int filled = pos * kWidth / kProgressMax;
-        std::cout << "\r[" << std::string(static_cast<size_t>(filled), '#')
-                  << std::string(static_cast<size_t>(kWidth - filled), '.') << "] "
-                  << pos * 100 / kProgressMax << "%" << std::flush;
-        barShown_ = true;
-    }
-    void ClearBar() {
-        if (!barShown_) return;
-        std::cout << "\r\033[K" << std::flush;
-        barShown_ = false;
-    }
-
-private:
-    bool tty_;
-    bool barShown_ = false;
-};
-
-// Hands the worker's events to the main thread, which prints them.
-class EventQueue : public TransferObserver {
-public:
-    void OnLinkEvent(LinkEvent e) override {
-        std::lock_guard lock(mutex_);
-        events_.push_back(e);
-        cv_.notify_one();
-    }
-    // The next event, or nothing after `ms` milliseconds.
-    std::optional<LinkEvent> Wait(int ms) {
-        std::unique_lock lock(mutex_);
-        if (!cv_.wait_for(lock, std::chrono::milliseconds(ms), [&] { return !events_.empty(); }))
-            return std::nullopt;
-        const LinkEvent e = events_.front();
-        events_.pop_front();
-        return e;
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable cv_;
-    std::deque<LinkEvent> events_;
-};
-
-// Writes every frame sent and every read's bytes with milliseconds since the trace began.
-class FrameTrace {
-public:
-    bool Open(const std::string& path) {
-        file_.reset(std::fopen(path.c_str(), "w"));
-        start_ = MonotonicMs();
-        return file_ != nullptr;
-    }
-    void Attach(TransferState& state) {
-        if (!file_) return;
-        state.Trace = [this](FrameDirection dir, const uint8_t* data, size_t count) {
-            std::fprintf(file_.get(), "%lld %s", static_cast<long long>(MonotonicMs() - start_),
-                         dir == FrameDirection::Sent ? "tx" : "rx");
-            if (count == 0) std::fputs(" -", file_.get());
-            for (size_t i = 0; i < count; ++i) std::fprintf(file_.get(), " %02X", data[i]);
-            std::fputc('\n', file_.get());
-        };
-    }
-    bool Close() {
-        if (!file_) return true;
-        const bool ok = std::fflush(file_.get()) == 0;
-        return std::fclose(file_.release()) == 0 && ok;
-    }
-
-private:
-    struct Closer {
-        void operator()(std::FILE* f) const { std::fclose(f); }
-    };
-    std::unique_ptr<std::FILE, Closer> file_;
-    int64_t start_ = 0;
-};
 
 // Ctrl-C during a transfer is the CLI's "Przerwij": the transfer stops at its next block
 // boundary and ends as Aborted, with the port closed properly.
@@ -163,149 +73,124 @@ struct InterruptAsAbort {
     void (*previous)(int);
 };
 
-// Runs one transfer on the open link, printing its log lines as the events come and the bar
-// between them. Ends with the empty line and the outcome line.
-LinkOutcome RunLogged(SerialLink& link, TransferState& state, OperationMode mode, Console& out) {
-    out.Line("");
-    out.Line(progress::kReadingVersion);
-    state.CurrentMode = mode;
-    state.AbortRequested = false;
-    EventQueue events;
-    InterruptAsAbort interrupt;
-    TMainTask task;
-    if (!task.Start(link, state, events)) return LinkOutcome::NoResponse;  // cannot happen: fresh task
-    for (;;) {
-        const std::optional<LinkEvent> e = events.Wait(250);
-        if (gInterrupted) state.AbortRequested = true;
-        if (!e) {
-            const int pos =
-                mode == OperationMode::Program ? state.WritePos + state.CheckPos : 2 * state.CheckPos;
-            out.Bar(pos);
-            continue;
-        }
-        for (const std::string& line :
-             progress::EventLines(*e, mode, state.ModuleInfo.load(), state.TransferOutcome.load()))
-            out.Line(line);
-        if (*e == LinkEvent::Done) break;
+// stdout: the progress window's lines, its messages as lines too, and a bar drawn on the last
+// line while stdout is a terminal.
+class ConsoleView : public OperationView {
+public:
+    explicit ConsoleView(const OperationArgs& op) : op_(op), tty_(StdoutIsTerminal()) {}
+
+    void AddLine(std::string_view text) override {
+        ClearBar();
+        std::cout << text << '\n' << std::flush;
     }
-    task.Join();
-    return state.TransferOutcome.load();
-}
+    // A terminal cannot take a line back: a new transfer's log is set off by an empty line.
+    void ClearLog() override { AddLine(""); }
+    void ShowInformation(std::string_view text) override { AddLine(text); }
+    // The module PIN, asked for only when the read module has one: what --pin gave, if anything.
+    std::optional<std::string> AskModulePin() override {
+        if (!op_.pinGiven) return std::nullopt;
+        return op_.pin;
+    }
 
-// The module PIN, asked for only when the read module has one: what --pin gave, if anything.
-PinPrompt PinOption(const OperationArgs& op) {
-    return [&op]() -> std::optional<std::string> {
-        if (!op.pinGiven) return std::nullopt;
-        return op.pin;
-    };
-}
+    void Bar(int position) {
+        if (!tty_) return;
+        const int pos = std::clamp(position, 0, progress::kProgressMax);
+        constexpr int kWidth = 40;
+        const int filled = pos * kWidth / progress::kProgressMax;
+        std::cout << "\r[" << std::string(static_cast<size_t>(filled), '#')
+                  << std::string(static_cast<size_t>(kWidth - filled), '.') << "] "
+                  << pos * 100 / progress::kProgressMax << "%" << std::flush;
+        barShown_ = true;
+    }
 
-struct Session {
-    Console out;
-    SerialLink link;
-    TransferState state;
-    FrameTrace trace;
+private:
+    void ClearBar() {
+        if (!barShown_) return;
+        std::cout << "\r\033[K" << std::flush;
+        barShown_ = false;
+    }
+
+    const OperationArgs& op_;
+    bool tty_;
+    bool barShown_ = false;
 };
 
-// Opens the port and prepares both images, printing the preparation lines. Returns the exit
-// status to end with, or nothing when the transfer may start.
-std::optional<int> Prepare(Session& ss, const LinkArgs& a, const ModuleSettings& s) {
-    if (!a.trace.empty()) {
-        if (!ss.trace.Open(a.trace)) {
-            std::cerr << "Cannot create the trace file: " << a.trace << '\n';
-            return 2;
-        }
-        ss.trace.Attach(ss.state);
+void PrintFileFault(const OperationFileFault& f) {
+    switch (f.file) {
+        case OperationFile::Trace:
+            std::cerr << "Cannot write the trace file: " << f.path;
+            break;
+        case OperationFile::Backup:
+        case OperationFile::ReadImage:
+            std::cerr << "Cannot write the image: " << f.path;
+            break;
+        case OperationFile::ReadSettings:
+            std::cerr << msg::kSaveFailed << " (" << f.path << ")";
+            break;
     }
-    ss.out.Line(progress::kCheckingPort);
-    const bool opened = a.device.empty() ? OpenModulePort(ss.link, a.port, PortTypeFromName(a.type))
-                                         : OpenModulePort(ss.link, a.device);
-    if (!opened) {
-        ss.out.Line(progress::kPortError);
-        if (a.device.empty() && a.port == 0) std::cerr << "No port given: use --device or --port.\n";
-        return 1;
-    }
-    ss.out.Line(progress::kPortReady);
-    ss.out.Line(progress::kPreparingData);
-    PrepareImages(ss.state, s);
-    ss.out.Line(progress::kDataReady);
-    return std::nullopt;
+    if (f.error) std::cerr << " (" << f.error.message() << ")";
+    std::cerr << '\n';
 }
 
-// After a successful read: PIN check, decode with the module's version, write the outputs.
-// `readBack` receives the decoded settings, for the archive.
-int FinishRead(Session& ss, const OperationArgs& op, ModuleSettings& readBack) {
-    const std::optional<ModuleReadout> read = AcceptReadImage(ss.state, PinOption(op));
-    if (!read) {
-        ss.out.Line(progress::kWrongModulePin);
-        ss.out.Line(progress::kModuleReady);
-        return 1;
-    }
-    if (!op.image.empty() && !WriteImageOrReport(op.image, ss.state.ReadImage)) return 2;
-    if (!op.output.empty() && !SaveSettingsOrReport(op.output, read->settings)) return 2;
-    readBack = read->settings;
-    ss.out.Line(progress::kReadDecoded);
-    ss.out.Line(progress::kModuleReady);
-    return 0;
-}
-
-// compare --report after a mismatch: reads the module and lists the settings that differ.
-void ReportDifferences(Session& ss, const ModuleSettings& fileSettings, const OperationArgs& op) {
-    if (RunLogged(ss.link, ss.state, OperationMode::Read, ss.out) != LinkOutcome::Success) return;
-    const std::optional<ModuleReadout> read = AcceptReadImage(ss.state, PinOption(op));
-    if (!read) {
-        ss.out.Line(progress::kWrongModulePin);
-        return;
-    }
-    ss.out.Line("");
-    for (const std::string& line : CompareReportLines(fileSettings, *read)) ss.out.Line(line);
+// The exit status of an operation: 0 when it did all it was asked, 1 when the module or the
+// transfer failed, 2 when a file could not be written (a file error, as for every command; the
+// trace only counts when nothing else failed).
+int ExitStatus(const OperationResult& r) {
+    const bool transferred =
+        r.portOpened && !r.backupUnread && r.outcome == LinkOutcome::Success && !r.pinRefused;
+    if (r.fileFault && (r.fileFault->file != OperationFile::Trace || transferred)) return 2;
+    return transferred ? 0 : 1;
 }
 
 int RunOperation(OperationMode mode, const ModuleSettings& s, const LinkArgs& a, const OperationArgs& op) {
-    Session ss;
-    if (auto exit = Prepare(ss, a, s)) return *exit;
+    OperationRequest request;
+    request.mode = mode;
+    request.port.device = a.device;
+    request.port.portNumber = a.port;
+    request.port.portType = PortTypeFromName(a.type);
+    request.settings = s;
+    request.tracePath = a.trace;
+    request.backupImagePath = mode == OperationMode::Program ? op.backup : "";
+    request.readImagePath = mode == OperationMode::Read ? op.image : "";
+    request.readSettingsPath = mode == OperationMode::Read ? op.output : "";
+    request.reportDifferences = mode == OperationMode::Compare && op.report;
+    request.archiveDir = op.archive;
+    request.archiveName =
+        fs::path(mode == OperationMode::Read ? op.output : op.settingsFile).filename().string();
 
-    int status = 1;
-    ModuleSettings transferred = s;  // what was written or compared, or what a read brought back
-    if (mode == OperationMode::Program && !op.backup.empty()) {
-        // The installer's undo: the whole memory as it was, saved before anything is written.
-        if (RunLogged(ss.link, ss.state, OperationMode::Read, ss.out) != LinkOutcome::Success) {
-            std::cerr << "The module could not be read; nothing was written to it.\n";
-            ss.trace.Close();
-            return 1;
+    ConsoleView view(op);
+    OperationRunner runner(view);
+    if (!runner.Open(request)) {
+        const OperationResult& r = runner.result();
+        if (r.fileFault) {
+            std::cerr << "Cannot create the trace file: " << r.fileFault->path << '\n';
+            return 2;
         }
-        if (!WriteImageOrReport(op.backup, ss.state.ReadImage)) return 2;
+        runner.Close();
+        return 1;
+    }
+    {
+        InterruptAsAbort interrupt;
+        runner.RunToEnd([&] {
+            if (gInterrupted) runner.Abort();
+            view.Bar(runner.barPosition());
+        });
+    }
+    runner.Close();
+    const OperationResult& r = runner.result();
+    if (r.backupUnread) std::cerr << "The module could not be read; nothing was written to it.\n";
+    if (!op.backup.empty() && mode == OperationMode::Program && !r.backupUnread &&
+        !(r.fileFault && r.fileFault->file == OperationFile::Backup))
         std::cerr << "Module memory saved to " << op.backup << '\n';
+    if (r.fileFault) PrintFileFault(*r.fileFault);
+    if (r.archive) {
+        if (r.archive->ok)
+            std::cerr << "Transfer archived in " << r.archive->folder << '\n';
+        else
+            std::cerr << "Warning: the transfer was not archived in " << op.archive << ": "
+                      << r.archive->error << '\n';
     }
-
-    const LinkOutcome outcome = RunLogged(ss.link, ss.state, mode, ss.out);
-    if (outcome == LinkOutcome::Success) {
-        switch (mode) {
-            case OperationMode::Program:
-                ss.out.Line(progress::kModuleReady);
-                status = 0;
-                break;
-            case OperationMode::Compare:
-                ss.out.Line(progress::kCompareEqual);
-                ss.out.Line(progress::kModuleReady);
-                status = 0;
-                break;
-            case OperationMode::Read:
-                status = FinishRead(ss, op, transferred);
-                break;
-        }
-    } else if (mode == OperationMode::Compare && outcome == LinkOutcome::CheckError && op.report) {
-        ReportDifferences(ss, s, op);
-    }
-    if (status == 0 && !op.archive.empty())
-        ArchiveOrWarn(op.archive, mode, mode == OperationMode::Read ? op.output : op.settingsFile, ss.state,
-                      transferred);
-    ss.link.ClosePort();
-    if (!ss.trace.Close()) {
-        std::cerr << "Cannot write the trace file: " << a.trace << '\n';
-        if (status == 0) status = 2;
-    }
-    return status;
+    return ExitStatus(r);
 }
 
 // program / compare: the settings file, then the checks made before any transfer.
@@ -322,10 +207,10 @@ int RunWithSettingsFile(OperationMode mode, const LinkArgs& a, const OperationAr
 std::string ProbeAnswer(const ModuleInfo& info) {
     std::string text = "version " + std::to_string(info.VersionMajor) + "." +
                        std::to_string(info.VersionMinor) + ", type " + std::to_string(info.ModuleType);
-    if (info.ModuleType == 1) text += " (Nokia3330, 3410)";
-    if (info.ModuleType == 2) text += " (Nokia5110)";
+    const std::string_view type = ModuleTypeName(info.ModuleType);
+    if (!type.empty()) text += " (" + std::string(type) + ")";
     // What a transfer would refuse as UnsupportedModule, said before anyone tries one.
-    if (info.ModuleType == 3 || !ModuleVersionOf(info)) text += ", not supported";
+    if (!ModuleSupported(info)) text += ", not supported";
     return text;
 }
 
@@ -337,29 +222,41 @@ int CmdPorts(bool probe, const std::vector<std::string>& devices) {
     if (devices.empty()) list = ListSerialDevices();
     bool found = false;
     for (const SerialDeviceInfo& d : list) {
-        static const char* const kTypes[] = {"COM", "USB", "IrDA"};
         std::cout << d.path;
-        if (d.portType >= 0) std::cout << "  (" << kTypes[d.portType] << ' ' << d.portNumber << ')';
+        if (d.portType >= 0) std::cout << "  (" << kPortTypeNames[d.portType] << ' ' << d.portNumber << ')';
         if (!probe) {
             std::cout << '\n';
             continue;
         }
         // A silent device takes over a second to give up on: show which one is being asked.
-        // The probe opens the port as a transfer does, so it meets the module the same way.
         std::cout << ": " << std::flush;
-        SerialLink link;
-        if (!OpenModulePort(link, d.path)) {
-            std::cout << "cannot be opened" << std::endl;
-            continue;
-        }
-        ModuleInfo info{};
-        const bool answered = IdentifyModule(link, info);
-        link.ClosePort();
-        std::cout << (answered ? ProbeAnswer(info) : "no module") << std::endl;
-        found = found || answered;
+        const ProbeResult r = ProbeModule(d.path);
+        if (!r.opened)
+            std::cout << "cannot be opened: " << PortFaultLine(r.portError, {}) << std::endl;
+        else
+            std::cout << (r.answered ? ProbeAnswer(r.module) : "no module") << std::endl;
+        found = found || r.answered;
     }
     if (probe && list.empty()) std::cout << "No serial device found." << std::endl;
     return !probe || found ? 0 : 1;
+}
+
+// A new folder of the user's own under the system's temporary folder, or nothing.
+std::optional<fs::path> MakeScratchFolder() {
+    std::error_code ec;
+    const fs::path base = fs::temp_directory_path(ec);
+    if (ec) return std::nullopt;
+    std::random_device random;
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const fs::path dir = base / ("brenvox-demo-" + std::to_string(random()));
+        // create_directory is false for a folder that was there: never one someone else made.
+        if (fs::create_directory(dir, ec)) {
+            fs::permissions(dir, fs::perms::owner_all, ec);
+            return dir;
+        }
+        if (ec) return std::nullopt;
+    }
+    return std::nullopt;
 }
 
 int CmdDemo() {
@@ -378,15 +275,15 @@ int CmdDemo() {
     op.pin = Cp1250ToUtf8(defaults.MODPIN);
     op.pinGiven = true;
 
-    char dir[] = "/tmp/brenvox-demo-XXXXXX";
-    if (!::mkdtemp(dir)) {
+    const std::optional<fs::path> dir = MakeScratchFolder();
+    if (!dir) {
         std::cerr << "Cannot create a temporary directory\n";
         return 2;
     }
-    op.output = std::string(dir) + "/read-back";
+    op.output = (*dir / "read-back").string();
     // Every step leaves an entry in an archive of the temporary folder; the program and compare
     // entries are named after a settings file called "demo".
-    op.archive = std::string(dir) + "/Archiwum";
+    op.archive = (*dir / "Archiwum").string();
     op.settingsFile = "demo";
     int status = 0;
     const struct {
@@ -415,7 +312,8 @@ int CmdDemo() {
         std::cout << "\n== brenvox-cli history " << op.archive << '\n';
         if (CmdHistory(op.archive, {}) != 0) status = 1;
     }
-    std::filesystem::remove_all(dir);
+    std::error_code ec;
+    fs::remove_all(*dir, ec);
     return status;
 #else
     std::cerr << "demo needs the module simulator, which is not built on this platform\n";
@@ -424,13 +322,20 @@ int CmdDemo() {
 }
 
 void AddPortOptions(CLI::App* cmd, LinkArgs& a) {
-    auto* dev = cmd->add_option("--device", a.device, "serial device path (e.g. /dev/ttyUSB0)");
-    auto* port = cmd->add_option("--port", a.port, "port number 1..8 (with --type)");
+    auto* dev = cmd->add_option("--device", a.device, "serial device path (e.g. /dev/ttyUSB0, COM12)");
+    auto* port = cmd->add_option("--port", a.port, "port number 1..8 (with --type)")
+                     ->check(CLI::Range(1, kPortNumberMax));
+    std::vector<std::string> types(kPortTypeNames.begin(), kPortTypeNames.end());
     cmd->add_option("--type", a.type, "port type of --port (default COM)")
-        ->check(CLI::IsMember({"COM", "USB", "IrDA"}))
+        ->check(CLI::IsMember(types))
         ->needs(port);
     dev->excludes(port);
     cmd->add_option("--trace", a.trace, "write every frame sent and received to FILE, with times");
+}
+
+// A transfer needs to know where the module is: without --device or --port it is a usage error.
+void RequirePort(const LinkArgs& a) {
+    if (a.device.empty() && a.port == 0) throw CLI::RequiredError("--device or --port");
 }
 
 void AddArchiveOption(CLI::App* cmd, OperationArgs& op) {
@@ -454,8 +359,10 @@ void AddLinkCommands(CLI::App& app, int& exitCode) {
                          "read the module's whole memory into RAW before writing");
     AddPortOptions(cProgram, args->link);
     AddArchiveOption(cProgram, args->op);
-    cProgram->callback(
-        [&exitCode, args] { exitCode = RunWithSettingsFile(OperationMode::Program, args->link, args->op); });
+    cProgram->callback([&exitCode, args] {
+        RequirePort(args->link);
+        exitCode = RunWithSettingsFile(OperationMode::Program, args->link, args->op);
+    });
 
     auto* cCompare =
         app.add_subcommand("compare", "Compare the module's memory with the settings (exit 0 when equal).");
@@ -466,6 +373,7 @@ void AddLinkCommands(CLI::App& app, int& exitCode) {
     AddPortOptions(cCompare, args->link);
     AddArchiveOption(cCompare, args->op);
     cCompare->callback([&exitCode, args] {
+        RequirePort(args->link);
         args->op.pinGiven = args->op.pinGiven || !args->op.pin.empty();
         exitCode = RunWithSettingsFile(OperationMode::Compare, args->link, args->op);
     });
@@ -478,6 +386,7 @@ void AddLinkCommands(CLI::App& app, int& exitCode) {
     AddPortOptions(cRead, args->link);
     AddArchiveOption(cRead, args->op);
     cRead->callback([&exitCode, args, pin] {
+        RequirePort(args->link);
         args->op.pinGiven = pin->count() > 0;
         exitCode = RunOperation(OperationMode::Read, ModuleSettings{}, args->link, args->op);
     });

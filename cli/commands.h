@@ -4,9 +4,6 @@
 #include <CLI/CLI.hpp>
 #include <string>
 
-#include "link/transfer.h"
-#include "settings/module_settings.h"
-
 namespace brenvox::cli {
 
 void AddSettingsCommands(CLI::App& app, int& exitCode);
@@ -16,11 +13,5 @@ void AddFleetCommands(CLI::App& app, int& exitCode);
 
 // history: the entries of an archive folder, newest first.
 int CmdHistory(const std::string& dir, const std::string& name);
-
-// After a successful transfer: one entry in the archive folder `dir`, named after the settings
-// file `settingsPath`, with `settings` (what was written or compared, or what a read brought back).
-// A failure is a warning on stderr and changes nothing else.
-void ArchiveOrWarn(const std::string& dir, OperationMode mode, const std::string& settingsPath,
-                   const TransferState& state, const ModuleSettings& settings);
 
 }  // namespace brenvox::cli

@@ -10,4 +10,7 @@ namespace brenvox::cli {
 // console is told the text is UTF-8 so the Polish letters show. Elsewhere nothing is to be done.
 void PrepareStandardStreams();
 
+// True when standard output is a terminal (a progress bar can be drawn), false for a pipe or file.
+bool StdoutIsTerminal();
+
 }  // namespace brenvox::cli

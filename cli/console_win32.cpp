@@ -20,4 +20,8 @@ void PrepareStandardStreams() {
     SetConsoleOutputCP(CP_UTF8);
 }
 
+bool StdoutIsTerminal() {
+    return _isatty(_fileno(stdout)) != 0;
+}
+
 }  // namespace brenvox::cli

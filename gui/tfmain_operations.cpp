@@ -1,10 +1,7 @@
 // Module commands of page "8.Moduł" (StartOperation) and printing of the settings.
-#include <QFile>
 #include <QString>
 
 #include "link/transfer.h"
-#include "link/transfer_archive.h"
-#include "settings/app_paths.h"
 #include "settings/module_settings.h"
 #include "settings/validation.h"
 #include "settings_printer.h"
@@ -16,21 +13,6 @@ using brenvox::gui::kConfirm;
 
 namespace {
 
-// Keeps what a successful transfer wrote or read. The archive is for later questions; a failure
-// to write it must not disturb the installer, so it is silent and changes nothing shown.
-void ArchiveQuietly(const TFMain& main, const TFTervola& w) {
-    if (main.archiveDir().isEmpty()) return;
-    // Entries hold the PINs: the user's own archive folder is private, as the settings folder is.
-    if (!main.appPaths().portable) (void)brenvox::EnsurePrivateDir(main.appPaths().archiveDir);
-    const brenvox::TransferState& state = w.state();
-    brenvox::ArchiveRecord record;
-    record.mode = state.CurrentMode.load();
-    record.name = main.settingsName().toStdString();
-    record.module = state.ModuleInfo.load();
-    record.image = record.mode == brenvox::OperationMode::Read ? state.ReadImage : state.WorkImage;
-    brenvox::ArchiveTransfer(QFile::encodeName(main.archiveDir()).toStdString(), record, main.settings());
-}
-
 // The progress window is made once and kept as a child of the main window, as every window of
 // the program lives until the end.
 TFTervola* ProgressWindow(TFMain* main) {
@@ -40,7 +22,6 @@ TFTervola* ProgressWindow(TFMain* main) {
     // After a read the editor's settings were replaced: show them in every control and the
     // selected slot in the slot editor.
     QObject::connect(w, &TFTervola::settingsDecoded, main, &TFMain::refreshControls);
-    QObject::connect(w, &TFTervola::transferSucceeded, main, [main, w] { ArchiveQuietly(*main, *w); });
     return w;
 }
 
@@ -67,6 +48,9 @@ void TFMain::StartOperation(brenvox::OperationMode mode) {
     w->setPortSelection(portTypeIndex(), portNumberIndex());
     w->setPortDevice(options_.portDevice);
     w->setMode(mode);
+    // Every successful transfer leaves an entry for later questions; a failure to write it must
+    // not disturb the installer, so nothing is shown about it.
+    w->setArchive(archiveDir(), settingsName());
     w->RunLinkOperation();
 
     // After programming, whatever its outcome, the offer to print what the editor holds.

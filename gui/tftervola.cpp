@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFile>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -9,28 +11,17 @@
 #include <QStyle>
 #include <QTextBlock>
 
-#include "codec/image_codec.h"
 #include "gui_style.h"
 #include "link/progress_log.h"
-#include "link/transfer_session.h"
 #include "settings/module_settings.h"
 #include "tfask.h"
 #include "tfinput.h"
 #include "ui_tftervola.h"
 
-using brenvox::LinkEvent;
-using brenvox::LinkOutcome;
-using brenvox::OperationMode;
-
 namespace {
 
-// A posted event of the worker: which of the four, and the window session of its transfer.
-class LinkQtEvent : public QEvent {
-public:
-    LinkQtEvent(LinkEvent e, int session) : QEvent(LinkEventType(e)), link(e), session(session) {}
-    LinkEvent link;
-    int session;
-};
+// The worker's sign that an event waits in the runner: the window pumps it on its own thread.
+const QEvent::Type kWorkerEvent = static_cast<QEvent::Type>(QEvent::User + 1);
 
 QString U8(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -75,6 +66,7 @@ TFTervola::TFTervola(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     ui->BitBtn2->setIcon(brenvox::gui::StyleIcon(QStyle::SP_BrowserStop));
     Memo1 = ui->Memo1;
     ProgressBar1 = ui->ProgressBar1;
+    ProgressBar1->setRange(0, brenvox::progress::kProgressMax);
     BitBtn1 = ui->BitBtn1;
     BitBtn2 = ui->BitBtn2;
     ui->Memo2->setVisible(false);
@@ -84,15 +76,15 @@ TFTervola::TFTervola(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     Timer1->setInterval(250);
     connect(Timer1, &QTimer::timeout, this, &TFTervola::Timer1Timer);
 
-    // A show that finds the previous window session's worker still ending (the window was
-    // closed under a transfer) waits for it: the images must not be encoded again while that
-    // worker may still read them, and only one worker may talk to the port.
+    // A show that finds the previous showing's worker still ending (the window was closed under
+    // a transfer) waits for it: the images must not be encoded again while that worker may
+    // still read them, and only one worker may talk to the port.
     waitForWorker_ = new QTimer(this);
     waitForWorker_->setInterval(20);
     connect(waitForWorker_, &QTimer::timeout, this, [this] {
-        if (task_.Running()) return;
+        if (runner_.workerRunning()) return;
         waitForWorker_->stop();
-        task_.Join();
+        runner_.joinWorker();
         if (showing_) FormShow();
     });
 
@@ -102,16 +94,16 @@ TFTervola::TFTervola(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     ShowButtons(ProgressStage::Preparing);
 }
 
-TFTervola::~TFTervola() {
-    // Closing the port makes every read of a running worker fail at once, so the join in the
-    // task's destructor is short.
-    link_.ClosePort();
-    task_.Join();
-}
+TFTervola::~TFTervola() = default;
 
 void TFTervola::setPortSelection(int typeIndex, int numberIndex) {
     portTypeIndex_ = typeIndex;
     portNumberIndex_ = numberIndex;
+}
+
+void TFTervola::setArchive(const QString& folder, const QString& settingsName) {
+    archiveDir_ = folder;
+    archiveName_ = settingsName;
 }
 
 void TFTervola::RunLinkOperation() {
@@ -126,86 +118,56 @@ QStringList TFTervola::logLines() const {
     return lines;
 }
 
-void TFTervola::AddLine(const QString& line) {
-    Memo1->appendPlainText(line);
-}
-
 void TFTervola::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous() || showing_) return;
     showing_ = true;
-    ++session_;
     Memo1->clear();
     ShowButtons(ProgressStage::Preparing);
-    if (task_.Running()) {
+    if (runner_.workerRunning()) {
         waitForWorker_->start();
         return;
     }
-    task_.Join();
+    runner_.joinWorker();
     FormShow();
 }
 
 void TFTervola::FormShow() {
     Timer1->start();
     portOpened_ = false;
-    state_.WritePos = 0;
-    state_.CheckPos = 0;
-    firstStart_ = true;
-
+    running_ = false;
     Memo1->clear();
     ShowButtons(ProgressStage::Preparing);
 
-    AddLine(U8(brenvox::progress::kCheckingPort));
-    bool opened = false;
+    brenvox::OperationRequest request;
+    request.mode = mode_;
     if (!portDevice_.isEmpty()) {
-        opened = brenvox::OpenModulePort(link_, portDevice_.toStdString());
+        request.port.device = QFile::encodeName(portDevice_).toStdString();
     } else {
-        // No number chosen (index -1) gives port 0, which OpenPort refuses.
-        opened = brenvox::OpenModulePort(link_, portNumberIndex_ + 1, portTypeIndex_);
+        // No number chosen (index -1) gives port 0, which the port layer refuses.
+        request.port.portType = portTypeIndex_;
+        request.port.portNumber = portNumberIndex_ + 1;
     }
-    if (!opened) {
-        AddLine(U8(brenvox::progress::kPortError));
-        return;
-    }
-    AddLine(U8(brenvox::progress::kPortReady));
+    if (settings_) request.settings = *settings_;
+    request.archiveDir = QFile::encodeName(archiveDir_).toStdString();
+    request.archiveName = archiveName_.toStdString();
+    if (!runner_.Open(request)) return;
     portOpened_ = true;
-
-    AddLine(U8(brenvox::progress::kPreparingData));
-    Memo1->repaint();
-    if (settings_) brenvox::PrepareImages(state_, *settings_);
-    AddLine(U8(brenvox::progress::kDataReady));
     BitBtn1Click();
 }
 
 void TFTervola::BitBtn1Click() {
-    if (!portOpened_ || task_.Running()) return;
-    task_.Join();
-    ShowButtons(ProgressStage::Running);
-    if (firstStart_) {
-        firstStart_ = false;
-        AddLine(QString());
-    } else {
-        Memo1->clear();
-    }
-    AddLine(U8(brenvox::progress::kReadingVersion));
-    state_.AbortRequested = false;
-    workerSession_ = session_;
-    if (!task_.Start(link_, state_, *this)) {
-        // Cannot happen after the Running() test above; keep the window usable all the same.
-        ShowButtons(ProgressStage::Ended);
-    }
+    if (!portOpened_) return;
+    runner_.Start();
 }
 
 void TFTervola::BitBtn2Click() {
     ShowButtons(ProgressStage::AbortAsked);
-    state_.AbortRequested = true;
+    runner_.Abort();
 }
 
 void TFTervola::Timer1Timer() {
-    const int w = state_.WritePos.load();
-    const int c = state_.CheckPos.load();
-    ProgressBar1->setValue(std::min(ProgressBar1->maximum(),
-                                    state_.CurrentMode.load() == OperationMode::Program ? w + c : 2 * c));
+    ProgressBar1->setValue(std::min(ProgressBar1->maximum(), runner_.barPosition()));
 }
 
 void TFTervola::hideEvent(QHideEvent* event) {
@@ -217,69 +179,75 @@ void TFTervola::hideEvent(QHideEvent* event) {
 
 void TFTervola::FormClose() {
     waitForWorker_->stop();
-    if (portOpened_) link_.ClosePort();
+    // Closes the port when it was opened; a transfer still running then sees no replies, ends
+    // on its own, and nothing it reports reaches this window any more.
+    runner_.Close();
     portOpened_ = false;
+    running_ = false;
     Timer1->stop();
 }
 
-void TFTervola::OnLinkEvent(LinkEvent event) {
-    QCoreApplication::postEvent(this, new LinkQtEvent(event, workerSession_.load()));
+void TFTervola::keyPressEvent(QKeyEvent* event) {
+    if (running_ && event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TFTervola::WorkerEvent() {
+    QCoreApplication::postEvent(this, new QEvent(kWorkerEvent));
 }
 
 void TFTervola::customEvent(QEvent* event) {
-    const int t = event->type();
-    if (t < LinkEventType(LinkEvent::Done) || t > LinkEventType(LinkEvent::Restarting)) {
+    if (event->type() != kWorkerEvent) {
         QDialog::customEvent(event);
         return;
     }
-    auto* e = static_cast<LinkQtEvent*>(event);
-    // A transfer of an earlier session (the window was closed under it) has nobody to tell.
-    if (e->session != session_ || !showing_) return;
-    if (e->link == LinkEvent::Done) {
-        ShowOutcome();
-        return;
-    }
-    for (const std::string& line : brenvox::progress::EventLines(
-             e->link, state_.CurrentMode.load(), state_.ModuleInfo.load(), LinkOutcome::Success))
-        AddLine(U8(line));
+    if (showing_) runner_.Pump();
 }
 
-void TFTervola::ShowOutcome() {
+void TFTervola::AddLine(std::string_view line) {
+    Memo1->appendPlainText(U8(line));
+}
+
+void TFTervola::ClearLog() {
+    Memo1->clear();
+}
+
+void TFTervola::Preparing() {
+    // The preparation line stays visible while the encoders run.
+    Memo1->repaint();
+}
+
+void TFTervola::TransferStarted() {
+    running_ = true;
+    ShowButtons(ProgressStage::Running);
+}
+
+void TFTervola::TransferStopped(brenvox::LinkOutcome) {
+    running_ = false;
     ShowButtons(ProgressStage::Ended);
-    const LinkOutcome outcome = state_.TransferOutcome.load();
-    const OperationMode mode = state_.CurrentMode.load();
-    for (const std::string& line :
-         brenvox::progress::EventLines(LinkEvent::Done, mode, state_.ModuleInfo.load(), outcome))
-        AddLine(U8(line));
-    if (outcome == LinkOutcome::Success) {
-        bool accepted = true;
-        if (mode == OperationMode::Compare)
-            Ask(AskButtons::Ok, AskFocus::Ok, U8(brenvox::progress::kInfoCaption),
-                U8(brenvox::progress::kCompareEqual), QString());
-        else if (mode == OperationMode::Read)
-            accepted = ReadAccepted();
-        AddLine(U8(brenvox::progress::kModuleReady));
-        if (accepted) Q_EMIT transferSucceeded();
-    }
-    Timer1Timer();
-    Q_EMIT transferFinished(outcome);
 }
 
-bool TFTervola::ReadAccepted() {
-    const auto askPin = []() -> std::optional<std::string> {
-        TFInput* input = PinDialog();
-        if (input->exec() != TFInput::ResultOk) return std::nullopt;
-        return input->code().toStdString();
-    };
-    const auto read = settings_ ? brenvox::AcceptReadImage(state_, askPin, *settings_) : std::nullopt;
-    if (!read) {
-        Ask(AskButtons::Ok, AskFocus::Ok, U8(brenvox::progress::kInfoCaption),
-            U8(brenvox::progress::kWrongModulePin), QString());
-        return false;
-    }
-    *settings_ = read->settings;
+void TFTervola::ShowInformation(std::string_view text) {
+    Ask(AskButtons::Ok, AskFocus::Ok, U8(brenvox::progress::kInfoCaption), U8(text), QString());
+}
+
+std::optional<std::string> TFTervola::AskModulePin() {
+    TFInput* input = PinDialog();
+    if (input->exec() != TFInput::ResultOk) return std::nullopt;
+    return input->code().toStdString();
+}
+
+void TFTervola::SettingsRead(const brenvox::ModuleSettings& settings) {
+    if (!settings_) return;
+    *settings_ = settings;
     Q_EMIT settingsDecoded();
-    Ask(AskButtons::Ok, AskFocus::Ok, U8(brenvox::progress::kInfoCaption),
-        U8(brenvox::progress::kReadDecoded), QString());
-    return true;
+}
+
+void TFTervola::OperationEnded(const brenvox::OperationResult& result) {
+    if (result.succeeded()) Q_EMIT transferSucceeded();
+    Timer1Timer();
+    Q_EMIT transferFinished(result.outcome);
 }

@@ -1,17 +1,19 @@
 #pragma once
-// The progress window of a transfer with the module. It opens the port when shown, encodes the
-// settings for both module versions, runs the transfer on the worker thread, logs every phase,
-// moves the bar from the worker's counters, lets the user abort or repeat, and after a good read
-// checks the module PIN and loads the read settings into the editor.
+// The progress window of a transfer with the module. The core's operation runner does the work
+// (the port, both images, the transfer on the worker, the ending of each operation, the archive
+// entry); the window shows what it reports as lines, dialogs and buttons, moves the bar from the
+// worker's counters on its timer, and lets the user abort or repeat.
 #include <QDialog>
 #include <QEvent>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
-#include <atomic>
 #include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
 
-#include "link/serial_link.h"
+#include "link/operation_runner.h"
 #include "link/transfer.h"
 
 namespace Ui {
@@ -25,12 +27,6 @@ class ModuleSettings;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
-
-// Custom event types of the four things the worker tells the window, numbered after them.
-inline constexpr int kLinkEventBase = 1000;  // QEvent::User
-inline QEvent::Type LinkEventType(brenvox::LinkEvent e) {
-    return static_cast<QEvent::Type>(kLinkEventBase + static_cast<int>(e));
-}
 
 // Where the window stands, and what its two buttons ("Powtórz", "Przerwij", at the same place)
 // offer there: only one is visible at a time, and neither is enabled while nothing can be done.
@@ -48,7 +44,7 @@ struct ProgressButtons {
 };
 ProgressButtons ProgressButtonsFor(ProgressStage stage);
 
-class TFTervola : public QDialog, private brenvox::TransferObserver {
+class TFTervola : public QDialog, private brenvox::OperationView {
     Q_OBJECT
 
 public:
@@ -59,8 +55,11 @@ public:
     // good read), the main window's port selection (item indexes, -1 for none) and the mode.
     void setSettings(brenvox::ModuleSettings* settings) { settings_ = settings; }
     void setPortSelection(int typeIndex, int numberIndex);
-    void setMode(brenvox::OperationMode mode) { state_.CurrentMode = mode; }
-    brenvox::OperationMode mode() const { return state_.CurrentMode.load(); }
+    void setMode(brenvox::OperationMode mode) { mode_ = mode; }
+    brenvox::OperationMode mode() const { return mode_; }
+    // Where a successful transfer leaves its entry, under which settings name; no entry when
+    // the folder is empty.
+    void setArchive(const QString& folder, const QString& settingsName);
 
     // A device path that replaces the one the port selection names (tests and demos talk to
     // the simulator's pseudo-terminal through it). Empty restores the selection's device.
@@ -70,11 +69,11 @@ public:
     void RunLinkOperation();
 
     QStringList logLines() const;
-    const brenvox::TransferState& state() const { return state_; }
+    const brenvox::TransferState& state() const { return runner_.state(); }
     bool portOpened() const { return portOpened_; }
     // True while a transfer started by this window has not ended yet (also after the window
     // was closed under it).
-    bool workerRunning() const { return task_.Running(); }
+    bool workerRunning() const { return runner_.workerRunning(); }
 
 Q_SIGNALS:
     // The settings were replaced by what a read brought back; the editor must show them again.
@@ -89,6 +88,9 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void customEvent(QEvent* event) override;
+    // Escape would close the window under a running transfer, leaving the module half written
+    // without a word; only the close box does that.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FormShow();
@@ -96,11 +98,19 @@ private:
     void BitBtn2Click();
     void Timer1Timer();
     void FormClose();
-    void ShowOutcome();
-    bool ReadAccepted();
-    void AddLine(const QString& line);
     void ShowButtons(ProgressStage stage);
-    void OnLinkEvent(brenvox::LinkEvent event) override;  // worker thread
+
+    // What the runner reports.
+    void AddLine(std::string_view line) override;
+    void ClearLog() override;
+    void Preparing() override;
+    void TransferStarted() override;
+    void TransferStopped(brenvox::LinkOutcome outcome) override;
+    void ShowInformation(std::string_view text) override;
+    std::optional<std::string> AskModulePin() override;
+    void SettingsRead(const brenvox::ModuleSettings& settings) override;
+    void OperationEnded(const brenvox::OperationResult& result) override;
+    void WorkerEvent() override;  // worker thread
 
     std::unique_ptr<Ui::TFTervola> ui;
     QPlainTextEdit* Memo1;
@@ -111,20 +121,16 @@ private:
     QTimer* waitForWorker_;
 
     brenvox::ModuleSettings* settings_ = nullptr;
+    brenvox::OperationMode mode_ = brenvox::OperationMode::Program;
     int portTypeIndex_ = 0;
     int portNumberIndex_ = -1;
     QString portDevice_;  // see setPortDevice
+    QString archiveDir_, archiveName_;
     bool portOpened_ = false;
-    bool firstStart_ = true;
+    bool running_ = false;  // a transfer runs: Escape does not close the window
     bool showing_ = false;
 
-    // Events carry the number of the window session that started their transfer, so that a
-    // transfer orphaned by closing the window cannot write into (or raise dialogs from) the
-    // next session.
-    std::atomic<int> workerSession_{0};
-    int session_ = 0;
-
-    brenvox::SerialLink link_;
-    brenvox::TransferState state_;
-    brenvox::TMainTask task_;  // last: its destructor waits for the worker, which uses the above
+    // Last: its destructor closes the port and waits for a worker still ending, which reports
+    // to this window.
+    brenvox::OperationRunner runner_{*this};
 };

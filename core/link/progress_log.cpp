@@ -1,15 +1,15 @@
 #include "link/progress_log.h"
 
+#include "link/module_identity.h"
+
 namespace brenvox::progress {
 
 std::vector<std::string> ModuleLines(const ModuleInfo& info) {
-    const char* type = nullptr;
-    if (info.ModuleType == 1) type = "  Typ: Nokia3330, 3410";
-    if (info.ModuleType == 2) type = "  Typ: Nokia5110";
-    if (!type) return {};
+    const std::string_view type = ModuleTypeName(info.ModuleType);
+    if (type.empty()) return {};
     return {
         "  Moduł:  Kavrex V" + std::to_string(info.VersionMajor) + "." + std::to_string(info.VersionMinor),
-        type};
+        "  Typ: " + std::string(type)};
 }
 
 std::vector<std::string> EventLines(LinkEvent event, OperationMode mode, const ModuleInfo& info,
@@ -36,6 +36,11 @@ std::vector<std::string> EventLines(LinkEvent event, OperationMode mode, const M
             return {std::string(), std::string(OutcomeLine(outcome, mode))};
     }
     return {};
+}
+
+int BarPosition(OperationMode mode, int writePos, int checkPos) {
+    const int pos = mode == OperationMode::Program ? writePos + checkPos : 2 * checkPos;
+    return pos < kProgressMax ? pos : kProgressMax;
 }
 
 std::string_view OutcomeLine(LinkOutcome outcome, OperationMode mode) {

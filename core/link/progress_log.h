@@ -46,6 +46,13 @@ std::vector<std::string> ModuleLines(const ModuleInfo& info);
 std::vector<std::string> EventLines(LinkEvent event, OperationMode mode, const ModuleInfo& info,
                                     LinkOutcome outcome);
 
+// The progress bar runs from 0 to this; a full transfer gives 4096, so the bar is full at the end.
+inline constexpr int kProgressMax = 4094;
+
+// The bar's position from the worker's counters: write and check together when programming,
+// twice the check otherwise; at most kProgressMax.
+int BarPosition(OperationMode mode, int writePos, int checkPos);
+
 // The outcome line of a finished transfer.
 std::string_view OutcomeLine(LinkOutcome outcome, OperationMode mode);
 

@@ -10,9 +10,11 @@ namespace brenvox {
 // The port number and type name the device; the platform file opens it.
 bool SerialLink::OpenPort(int32_t portNumber, int32_t baud, int32_t readTotalMs, int32_t readIntervalMs,
                           int portType) {
-    if (!detail::PortNumberValid(portNumber)) return false;
-    const std::string path = PortDevicePath(portType, portNumber);
-    if (path.empty()) return false;
+    const std::string path = detail::PortNumberValid(portNumber) ? PortDevicePath(portType, portNumber) : "";
+    if (path.empty()) {
+        openError_ = {PortFault::NotChosen, {}, {}, {}, {}};
+        return false;
+    }
     return OpenDevice(path, baud, readTotalMs, readIntervalMs);
 }
 

@@ -30,6 +30,26 @@ inline constexpr int kPortNumberMax = 8;
 // number below 1 or an unknown type.
 std::string PortDevicePath(int portType, int portNumber);
 
+// Why a port did not open, kept from the system's own answer so that the user can be told what
+// to do about it rather than only that it failed.
+enum class PortFault {
+    None,
+    NotChosen,     // no port number given (or a type that names no device)
+    NoDevice,      // nothing of that name on this computer
+    Busy,          // another program holds or locks the port
+    AccessDenied,  // the user may not open the device
+    NotSerial,     // the name opens something that is no serial port
+    Other,         // anything else; systemText holds the system's words
+};
+
+struct PortOpenError {
+    PortFault fault = PortFault::None;
+    std::string device;      // the name that was tried
+    std::string systemText;  // the system's description of the error, when it gave one
+    std::string ownerGroup;  // AccessDenied where devices belong to a group: that group
+    std::string userName;    // AccessDenied: the user the program runs as
+};
+
 struct SerialDeviceInfo {
     std::string path;    // what OpenDevice takes
     int portType = -1;   // PortType when the device maps back to a type and number, else -1
@@ -55,6 +75,9 @@ public:
     // port number check does not apply.
     bool OpenDevice(const std::string& path, int32_t baud, int32_t readTotalMs, int32_t readIntervalMs);
 
+    // Why the last OpenPort / OpenDevice returned false (fault None after a successful open).
+    const PortOpenError& openError() const { return openError_; }
+
     // Drops DTR and RTS, purges and closes. False when no port is open.
     bool ClosePort();
     bool IsOpen() const;
@@ -75,6 +98,7 @@ public:
 
 private:
     std::unique_ptr<Impl> impl_;
+    PortOpenError openError_;
 };
 
 }  // namespace brenvox

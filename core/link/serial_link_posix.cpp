@@ -3,7 +3,9 @@
 // pipe so that a close interrupts a waiting read at once.
 #include <dirent.h>
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -13,6 +15,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <condition_variable>
+#include <cstring>
 #include <mutex>
 
 #include "link/deadline.h"
@@ -61,6 +64,36 @@ speed_t StandardSpeed(int32_t baud) {
 void CloseFd(int& fd) {
     if (fd >= 0) ::close(fd);
     fd = -1;
+}
+
+PortFault FaultOfOpenError(int error) {
+    switch (error) {
+        case ENOENT:
+        case ENXIO:
+        case ENODEV:
+        case ENOTDIR:
+            return PortFault::NoDevice;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return PortFault::AccessDenied;
+        case EBUSY:  // another opener set the exclusive mode
+            return PortFault::Busy;
+        case EISDIR:
+            return PortFault::NotSerial;
+        default:
+            return PortFault::Other;
+    }
+}
+
+// Serial devices belong to a group (dialout on most systems) whose members may open them; a
+// user outside it is told which group to join.
+void DescribeAccess(const std::string& path, PortOpenError& error) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && (st.st_mode & S_IRWXG) != 0) {
+        if (const group* g = ::getgrgid(st.st_gid); g && g->gr_name) error.ownerGroup = g->gr_name;
+    }
+    if (const passwd* pw = ::getpwuid(::geteuid()); pw && pw->pw_name) error.userName = pw->pw_name;
 }
 
 }  // namespace
@@ -174,29 +207,44 @@ bool SerialLink::IsOpen() const {
 
 bool SerialLink::OpenDevice(const std::string& path, int32_t baud, int32_t readTotalMs,
                             int32_t readIntervalMs) {
-    if (!detail::OpenArgumentsValid(baud, readTotalMs, readIntervalMs)) return false;
+    openError_ = {PortFault::None, path, {}, {}, {}};
+    // The system's words for errno, and the fault the user is told about.
+    auto refuse = [&](PortFault fault, int error) {
+        openError_.fault = fault;
+        if (error != 0) openError_.systemText = std::strerror(error);
+        if (fault == PortFault::AccessDenied) DescribeAccess(path, openError_);
+        return false;
+    };
+    if (!detail::OpenArgumentsValid(baud, readTotalMs, readIntervalMs))
+        return refuse(PortFault::Other, EINVAL);
     std::lock_guard lock(impl_->mutex);
-    if (impl_->fd >= 0 || impl_->closing) return false;
+    if (impl_->fd >= 0 || impl_->closing) return refuse(PortFault::Other, EALREADY);
 
     int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0) return refuse(FaultOfOpenError(errno), errno);
+    bool exclusive = false;  // TIOCEXCL set by us, to be cleared again on a failure
+    auto fail = [&](PortFault fault, int error) {
+        if (exclusive) ::ioctl(fd, TIOCNXCL);
+        CloseFd(fd);
+        return refuse(fault, error);
+    };
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISCHR(st.st_mode)) {
-        CloseFd(fd);
-        return false;
-    }
+    if (::fstat(fd, &st) != 0) return fail(PortFault::Other, errno);
+    if (!S_ISCHR(st.st_mode)) return fail(PortFault::NotSerial, 0);
     // No sharing: the flock refuses a second opener whoever it is; TIOCEXCL also keeps out
-    // programs that do not take the lock (it does not bind root).
+    // programs that do not take the lock (it does not bind root). The exclusive mode is only
+    // taken once the lock is ours, and only then cleared on a failure: a refused opener must
+    // not clear the holder's.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        CloseFd(fd);
-        return false;
+        const int error = errno;
+        return fail(error == EWOULDBLOCK ? PortFault::Busy : PortFault::Other, error);
     }
     termios tio{};
     if (::tcgetattr(fd, &tio) != 0) {  // a character device that is no terminal
-        CloseFd(fd);
-        return false;
+        const int error = errno;
+        return fail(error == ENOTTY || error == EINVAL ? PortFault::NotSerial : PortFault::Other, error);
     }
-    ::ioctl(fd, TIOCEXCL);
+    exclusive = ::ioctl(fd, TIOCEXCL) == 0;
 
     ::cfmakeraw(&tio);
     tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB | CRTSCTS | HUPCL);
@@ -213,17 +261,10 @@ bool SerialLink::OpenDevice(const std::string& path, int32_t baud, int32_t readT
     } else {
         customSpeed = true;  // set after the rest, through the driver's free-rate interface
     }
-    if (::tcsetattr(fd, TCSANOW, &tio) != 0 || (customSpeed && !detail::SetCustomBaud(fd, baud))) {
-        ::ioctl(fd, TIOCNXCL);
-        CloseFd(fd);
-        return false;
-    }
+    if (::tcsetattr(fd, TCSANOW, &tio) != 0) return fail(PortFault::Other, errno);
+    if (customSpeed && !detail::SetCustomBaud(fd, baud)) return fail(PortFault::Other, errno);
     int pipeFds[2];
-    if (::pipe2(pipeFds, O_CLOEXEC | O_NONBLOCK) != 0) {
-        ::ioctl(fd, TIOCNXCL);
-        CloseFd(fd);
-        return false;
-    }
+    if (::pipe2(pipeFds, O_CLOEXEC | O_NONBLOCK) != 0) return fail(PortFault::Other, errno);
     // Raised for the module's level converter; a pseudo-terminal has no such lines, so the
     // results are not looked at.
     int lines = TIOCM_DTR | TIOCM_RTS;

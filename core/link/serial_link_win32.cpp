@@ -19,15 +19,67 @@ DWORD LimitQueue(DWORD size) {
     return size == 0 || size > kQueueLimit ? kQueueLimit : size;
 }
 
-// CreateFileA with no sharing; anything that is not a character device is closed again.
-HANDLE OpenHandle(const std::string& name) {
+// Stands for "opened, but no character device" in OpenHandle's error; no system code is 0.
+constexpr DWORD kNotCharacterDevice = 0;
+
+// CreateFileA with no sharing; anything that is not a character device is closed again. On
+// failure `error` holds the system's code, or kNotCharacterDevice.
+HANDLE OpenHandle(const std::string& name, DWORD& error) {
     HANDLE h = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return INVALID_HANDLE_VALUE;
+    if (h == INVALID_HANDLE_VALUE) {
+        error = GetLastError();
+        return INVALID_HANDLE_VALUE;
+    }
     if (GetFileType(h) != FILE_TYPE_CHAR) {
         CloseHandle(h);
+        error = kNotCharacterDevice;
         return INVALID_HANDLE_VALUE;
     }
     return h;
+}
+
+PortFault FaultOfOpenError(DWORD error) {
+    switch (error) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_NAME:
+        case ERROR_BAD_PATHNAME:
+        case ERROR_BAD_UNIT:
+        case ERROR_DEV_NOT_EXIST:
+            return PortFault::NoDevice;
+        // Windows gives a serial port to one opener at a time and answers every other with
+        // "access denied": for a port that is another program holding it.
+        case ERROR_ACCESS_DENIED:
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_BUSY:
+            return PortFault::Busy;
+        default:
+            return PortFault::Other;
+    }
+}
+
+// The system's own description of an error code, in UTF-8 and the user's language, without the
+// line end that the system puts after it.
+std::string SystemText(DWORD error) {
+    if (error == kNotCharacterDevice) return {};
+    wchar_t* text = nullptr;
+    const DWORD n = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+        error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::string out;
+    if (n > 0 && text) {
+        const int size =
+            WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(n), nullptr, 0, nullptr, nullptr);
+        out.resize(static_cast<size_t>(size > 0 ? size : 0));
+        if (size > 0)
+            WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(n), out.data(), size, nullptr, nullptr);
+    }
+    if (text) LocalFree(text);
+    while (!out.empty() &&
+           (out.back() == '\n' || out.back() == '\r' || out.back() == ' ' || out.back() == '.'))
+        out.pop_back();
+    if (out.empty()) out = "error " + std::to_string(error);
+    return out;
 }
 
 // Serial drivers are meant to give a port to one opener at a time, but not every driver keeps to
@@ -151,23 +203,40 @@ bool SerialLink::IsOpen() const {
 
 bool SerialLink::OpenDevice(const std::string& path, int32_t baud, int32_t readTotalMs,
                             int32_t readIntervalMs) {
-    if (!detail::OpenArgumentsValid(baud, readTotalMs, readIntervalMs)) return false;
+    openError_ = {PortFault::None, path, {}, {}, {}};
+    auto refuse = [&](PortFault fault, DWORD error) {
+        openError_.fault = fault;
+        openError_.systemText = SystemText(error);
+        return false;
+    };
+    if (!detail::OpenArgumentsValid(baud, readTotalMs, readIntervalMs))
+        return refuse(PortFault::Other, ERROR_INVALID_PARAMETER);
     std::lock_guard lock(impl_->mutex);
-    if (impl_->handle != INVALID_HANDLE_VALUE || impl_->closing) return false;
+    if (impl_->handle != INVALID_HANDLE_VALUE || impl_->closing) return refuse(PortFault::Other, ERROR_BUSY);
     HANDLE claim = ClaimPort(path);
-    if (claim == nullptr) return false;
+    if (claim == nullptr) return refuse(PortFault::Busy, ERROR_SHARING_VIOLATION);
 
     // The plain name first, then the device-prefixed one (ports above 9 only open that way).
-    HANDLE h = OpenHandle(path);
-    if (h == INVALID_HANDLE_VALUE && path.rfind("\\\\.\\", 0) != 0) h = OpenHandle("\\\\.\\" + path);
+    // The second answer counts unless it only says the name is unknown.
+    DWORD error = 0;
+    HANDLE h = OpenHandle(path, error);
+    if (h == INVALID_HANDLE_VALUE && path.rfind("\\\\.\\", 0) != 0) {
+        DWORD prefixedError = 0;
+        h = OpenHandle("\\\\.\\" + path, prefixedError);
+        if (FaultOfOpenError(prefixedError) != PortFault::NoDevice) error = prefixedError;
+    }
     if (h == INVALID_HANDLE_VALUE) {
         CloseHandle(claim);
-        return false;
+        return refuse(error == kNotCharacterDevice ? PortFault::NotSerial : FaultOfOpenError(error), error);
     }
     if (!Configure(h, baud, readTotalMs, readIntervalMs)) {
+        error = GetLastError();
         CloseHandle(h);
         CloseHandle(claim);
-        return false;
+        // A character device that takes none of the port calls (NUL, a console) is no serial port.
+        const bool notSerial = error == ERROR_INVALID_FUNCTION || error == ERROR_NOT_SUPPORTED ||
+                               error == ERROR_INVALID_HANDLE || error == ERROR_INVALID_PARAMETER;
+        return refuse(notSerial ? PortFault::NotSerial : PortFault::Other, error);
     }
     // The results are not looked at: some adapters have no such lines.
     EscapeCommFunction(h, SETDTR);

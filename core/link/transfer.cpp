@@ -4,8 +4,8 @@
 #include <cstring>
 #include <optional>
 
+#include "link/module_identity.h"
 #include "link/thread_platform.h"
-#include "link/transfer_session.h"
 
 namespace brenvox {
 
@@ -52,10 +52,8 @@ private:
         observer_.OnLinkEvent(LinkEvent::Identified);
 
         const ModuleInfo info = state_.ModuleInfo.load();
-        if (info.ModuleType == 3) return LinkOutcome::UnsupportedModule;
-        const std::optional<ModuleVersion> version = ModuleVersionOf(info);
-        if (!version) return LinkOutcome::UnsupportedModule;
-        state_.WorkImage = state_.Images.forVersion(*version);
+        if (!ModuleSupported(info)) return LinkOutcome::UnsupportedModule;
+        state_.WorkImage = state_.Images.forVersion(*ModuleVersionOf(info));
 
         if (mode == OperationMode::Program) {
             for (;;) {

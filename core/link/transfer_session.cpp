@@ -13,13 +13,6 @@ bool OpenModulePort(SerialLink& link, const std::string& devicePath) {
     return link.OpenDevice(devicePath, link::kBaud, link::kReadTotalMs, link::kReadIntervalMs);
 }
 
-std::optional<ModuleVersion> ModuleVersionOf(const ModuleInfo& info) {
-    if (info.VersionMajor != 1) return std::nullopt;
-    if (info.VersionMinor == 0) return ModuleVersion::V10;
-    if (info.VersionMinor == 1) return ModuleVersion::V11;
-    return std::nullopt;
-}
-
 void PrepareImages(TransferState& state, const ModuleSettings& s) {
     state.Images = EncodeImages(s);
 }

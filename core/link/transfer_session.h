@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "codec/image_codec.h"
+#include "link/module_identity.h"
 #include "link/serial_link.h"
 #include "link/transfer.h"
 #include "settings/module_settings.h"
@@ -27,9 +28,6 @@ inline constexpr int32_t kReadIntervalMs = 10;
 // choice) or by device path. The refusals are those of SerialLink::OpenPort / OpenDevice.
 bool OpenModulePort(SerialLink& link, int32_t portNumber, int portType);
 bool OpenModulePort(SerialLink& link, const std::string& devicePath);
-
-// The image version the module's identify reply asks for: 1.0 or 1.1; nothing for any other.
-std::optional<ModuleVersion> ModuleVersionOf(const ModuleInfo& info);
 
 // Encodes both images into the state before a transfer; the engine picks one after identify.
 void PrepareImages(TransferState& state, const ModuleSettings& s);

@@ -86,8 +86,9 @@ private:
             for (QWidget* top : QApplication::topLevelWidgets()) {
                 auto* t = qobject_cast<TFTervola*>(top);
                 if (!t) continue;
+                // The port error line, then the line that says why.
                 if (t->isVisible() && !t->portOpened() && !t->workerRunning() &&
-                    t->logLines().value(t->logLines().size() - 1) ==
+                    t->logLines().value(t->logLines().size() - 2) ==
                         QStringLiteral("Błąd - problem z portem transmisji!")) {
                     ++progressWindows;
                     progressLog = t->logLines();

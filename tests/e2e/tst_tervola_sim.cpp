@@ -1,5 +1,7 @@
-// The progress window against the module simulator on a real pseudo-terminal: what reaches the
-// module, the log lines, the buttons, the dialogs and the settings after a read.
+// The progress window against the module simulator on a real pseudo-terminal: what the window
+// makes of the runner's reports (the log, the buttons, the bar, the dialogs, the settings after a
+// read), repeats, Escape, and closing under a transfer. The sequence of each operation and
+// outcome is the runner's, tested once in tests/core/link/operation_runner_test.cpp.
 #include "codec/image_codec.h"
 #include "link/transfer.h"
 #include "pty_simulator.h"
@@ -68,13 +70,9 @@ private Q_SLOTS:
     void programWritesTheEncodedImage();
     void compareEqualThenAfterAnEdit();
     void readWithModulePin();
-    void readWithoutPinAsksNothing();
-    void silentModule();
     void abortStopsTheTransfer();
     void closeDuringTransferThenShowAgain();
     void portThatCannotBeOpened();
-    void unsupportedModules_data();
-    void unsupportedModules();
 
 private:
     // Shows the window in `mode` and waits for the end of the transfer it starts.
@@ -245,37 +243,6 @@ void TstTervolaSim::readWithModulePin() {
     QCOMPARE(sim_->counts().write, 0);
 }
 
-void TstTervolaSim::readWithoutPinAsksNothing() {
-    // A version 1.0 module: decoded with the 1.0 decoder (the output code pair of 1.0 holds one code).
-    ModuleSettings inModule = EditedSettings();
-    inModule.MODPIN.clear();  // the four PIN bytes of the image are 0
-    inModule.OUTCODE = "xy";
-    sim_->setIdentity({1, 1, 0});
-    sim_->setMemory(ToMemory(EncodeImageV10(inModule)));
-    ModuleSettings expected;
-    DecodeImageV10(EncodeImageV10(inModule), expected);
-    settings_ = ModuleSettings();
-    QVERIFY(runOnce(OperationMode::Read));
-    QCOMPARE(dialogs_->pinDialogs, 0);
-    QCOMPARE(dialogs_->askLines(),
-             QStringList{QStringLiteral("Ustawienia z modułu odczytane i zdekodowane.")});
-    QVERIFY(settings_ == expected);
-    QCOMPARE(settings_.OUTCODE, std::string("xy"));
-    QVERIFY(settings_.RINGCUT);
-}
-
-void TstTervolaSim::silentModule() {
-    sim::Faults f;
-    f.silent = true;
-    sim_->setFaults(f);
-    QVERIFY(runOnce(OperationMode::Program));
-    QStringList expected = kPreparation;
-    expected << QString() << QStringLiteral("Brak łączności z modułem!");
-    QCOMPARE(w_->logLines(), expected);
-    auto* repeat = w_->findChild<QPushButton*>(QStringLiteral("BitBtn1"));
-    QVERIFY(repeat->isVisible() && repeat->isEnabled());
-}
-
 void TstTervolaSim::abortStopsTheTransfer() {
     // Slow replies, so the user has time to press "Przerwij" in the write phase.
     sim::Faults f;
@@ -288,6 +255,9 @@ void TstTervolaSim::abortStopsTheTransfer() {
     auto* repeat = w_->findChild<QPushButton*>(QStringLiteral("BitBtn1"));
     auto* abort = w_->findChild<QPushButton*>(QStringLiteral("BitBtn2"));
     QVERIFY(abort->isVisible() && abort->isEnabled() && !repeat->isVisible());
+    // Escape does not close the window under the transfer; only the close box would.
+    QTest::keyClick(w_.get(), Qt::Key_Escape);
+    QVERIFY(w_->isVisible() && w_->portOpened());
     abort->click();
     QVERIFY(abort->isVisible() && !abort->isEnabled());
     QVERIFY(!repeat->isVisible() && !repeat->isEnabled());
@@ -298,6 +268,9 @@ void TstTervolaSim::abortStopsTheTransfer() {
     QVERIFY(!log.contains(QStringLiteral("Weryfikacja...")));
     QVERIFY(w_->state().WritePos.load() < 2048);
     QCOMPARE(sim_->counts().restart, 0);
+    // Once the transfer has ended Escape closes the window as before.
+    QTest::keyClick(w_.get(), Qt::Key_Escape);
+    QVERIFY(!w_->isVisible());
 }
 
 void TstTervolaSim::closeDuringTransferThenShowAgain() {
@@ -336,8 +309,10 @@ void TstTervolaSim::portThatCannotBeOpened() {
     w_->setPortSelection(0, -1);  // no port number chosen: port 0
     w_->setMode(OperationMode::Program);
     w_->show();
-    QCOMPARE(w_->logLines(), (QStringList{QStringLiteral("Kontrola portu transmisji..."),
-                                          QStringLiteral("Błąd - problem z portem transmisji!")}));
+    QCOMPARE(w_->logLines(),
+             (QStringList{QStringLiteral("Kontrola portu transmisji..."),
+                          QStringLiteral("Błąd - problem z portem transmisji!"),
+                          QStringLiteral("Nie wybrano numeru portu - wybierz go na stronie 8.Moduł.")}));
     auto* repeat = w_->findChild<QPushButton*>(QStringLiteral("BitBtn1"));
     auto* abort = w_->findChild<QPushButton*>(QStringLiteral("BitBtn2"));
     QVERIFY(repeat->isVisible() && !repeat->isEnabled());
@@ -349,31 +324,10 @@ void TstTervolaSim::portThatCannotBeOpened() {
     // A device that does not exist: the same line.
     w_->setPortDevice(QStringLiteral("/dev/brenvox-no-such-device"));
     w_->show();
-    QCOMPARE(w_->logLines().last(), QStringLiteral("Błąd - problem z portem transmisji!"));
-}
-
-void TstTervolaSim::unsupportedModules_data() {
-    QTest::addColumn<int>("type");
-    QTest::addColumn<int>("major");
-    QTest::addColumn<QStringList>("moduleLines");
-    QTest::newRow("type 1, version 2.0")
-        << 1 << 2
-        << QStringList{QStringLiteral("  Moduł:  Kavrex V2.0"), QStringLiteral("  Typ: Nokia3330, 3410"),
-                       QStringLiteral("Programowanie...")};
-    QTest::newRow("type 3") << 3 << 1 << QStringList{QStringLiteral("Programowanie...")};
-}
-
-void TstTervolaSim::unsupportedModules() {
-    QFETCH(int, type);
-    QFETCH(int, major);
-    QFETCH(QStringList, moduleLines);
-    sim_->setIdentity({uint8_t(type), uint8_t(major), 0});
-    QVERIFY(runOnce(OperationMode::Program));
-    QStringList expected = kPreparation + moduleLines;
-    expected << QString() << QStringLiteral("Program nie obsługuje tej wersji modułu!");
-    QCOMPARE(w_->logLines(), expected);
-    QCOMPARE(sim_->counts().write, 0);
-    QCOMPARE(sim_->counts().restart, 0);
+    QCOMPARE(w_->logLines().value(1), QStringLiteral("Błąd - problem z portem transmisji!"));
+    QVERIFY2(
+        w_->logLines().last().startsWith(QStringLiteral("Port /dev/brenvox-no-such-device nie istnieje.")),
+        qPrintable(w_->logLines().last()));
 }
 
 QTEST_MAIN(TstTervolaSim)

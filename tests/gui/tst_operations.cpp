@@ -159,7 +159,7 @@ void TstOperations::oneMessageAtTheFirstFailure() {
     // Everything mended: the progress window opens (and finds no port).
     QVERIFY(run(OperationMode::Read).isEmpty());
     QCOMPARE(dialogs_->progressWindows, 1);
-    QCOMPARE(dialogs_->progressLog.last(), QStringLiteral("Błąd - problem z portem transmisji!"));
+    QCOMPARE(dialogs_->progressLog.value(1), QStringLiteral("Błąd - problem z portem transmisji!"));
 }
 
 void TstOperations::centreNotNeededIsNotChecked() {
@@ -190,7 +190,7 @@ void TstOperations::programOffersSaveThenPrintWhateverTheOutcome() {
     QCOMPARE(Show(asks[0]), Show(kConfirm, kSaveOffer, QString()));
     // The transfer could not even start (no port): the print offer comes all the same.
     QCOMPARE(dialogs_->progressWindows, 1);
-    QCOMPARE(dialogs_->progressLog.last(), QStringLiteral("Błąd - problem z portem transmisji!"));
+    QCOMPARE(dialogs_->progressLog.value(1), QStringLiteral("Błąd - problem z portem transmisji!"));
     QCOMPARE(Show(asks[1]), Show(kConfirm, kPrintOffer, QString()));
     // This test runs without any print system: the user is told so.
     QCOMPARE(Show(asks[2]), Show(kConfirm, QStringLiteral("Brak dostępnej drukarki."), QString()));

@@ -312,12 +312,20 @@ TEST_F(CliLink, FailedChecksSendNothing) {
 TEST_F(CliLink, PortErrorsAndSilentModule) {
     const ModuleSettings s;
     const std::string file = SettingsFile(s);
-    const RunResult noPort = RunCli({"program", file});
-    EXPECT_EQ(noPort.exit, 1);
-    EXPECT_EQ(noPort.lines.back(), "Błąd - problem z portem transmisji!");
+    // Without a port, or with one outside 1..8, the command line is wrong: usage error, nothing sent.
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"program", file}, {"read", "-o", Path("x"), "--port", "9"}}) {
+        const RunResult usage = RunCli(args);
+        EXPECT_EQ(usage.exit, 2) << args.back();
+        EXPECT_TRUE(usage.lines.empty()) << usage.out;
+    }
+    // A device that is not there: the port line, then why, with the ports that are there.
     const RunResult badDevice = RunCli({"compare", file, "--device", Path("missing")});
     EXPECT_EQ(badDevice.exit, 1);
-    EXPECT_EQ(badDevice.lines.back(), "Błąd - problem z portem transmisji!");
+    ASSERT_GE(badDevice.lines.size(), 2u);
+    EXPECT_EQ(badDevice.lines[badDevice.lines.size() - 2], "Błąd - problem z portem transmisji!");
+    EXPECT_EQ(badDevice.lines.back().rfind("Port " + Path("missing") + " nie istnieje.", 0), 0u)
+        << badDevice.lines.back();
 
     StartSim({"--silent"});
     const RunResult silent =

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "link/port_fault.h"
+
 namespace brenvox {
 namespace {
 
@@ -62,6 +64,22 @@ TEST(ProgressLines, OutcomeLineForEveryOutcomeAndMode) {
         EXPECT_EQ(OutcomeLine(r.outcome, M::Compare), r.compare);
         EXPECT_EQ(OutcomeLine(r.outcome, M::Read), r.read);
     }
+}
+
+// The line after the port error: the cause in the user's terms and what to do about it.
+TEST(ProgressLines, PortFaultLineSaysWhatToDo) {
+    PortOpenError e{PortFault::AccessDenied, "/dev/ttyUSB0", "Permission denied", "dialout", "jan"};
+    EXPECT_EQ(PortFaultLine(e, {}),
+              "Brak uprawnień do portu /dev/ttyUSB0 - dodaj użytkownika do grupy dialout poleceniem: "
+              "sudo usermod -a -G dialout jan (działa od następnego zalogowania).");
+    e = {PortFault::NoDevice, "/dev/ttyUSB0", "No such file or directory", "", ""};
+    EXPECT_EQ(PortFaultLine(e, {{"/dev/ttyACM0", -1, 0}, {"/dev/ttyS0", 0, 1}}),
+              "Port /dev/ttyUSB0 nie istnieje. Dostępne porty: /dev/ttyACM0, /dev/ttyS0.");
+    EXPECT_EQ(PortFaultLine(e, {}),
+              "Port /dev/ttyUSB0 nie istnieje. Nie wykryto żadnego portu szeregowego - "
+              "sprawdź podłączenie kabla.");
+    e = {PortFault::Other, "COM3", "Urządzenie nie jest gotowe", "", ""};
+    EXPECT_EQ(PortFaultLine(e, {}), "Nie można otworzyć portu COM3: Urządzenie nie jest gotowe.");
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -66,6 +68,8 @@ TEST_F(SerialOpen, SecondOpenIsRefusedWhileOpenAndAllowedAfterClose) {
     EXPECT_FALSE(link.OpenDevice(sim.devicePath(), 115200, 200, 10)) << "already open";
     SerialLink other;
     EXPECT_FALSE(other.OpenDevice(sim.devicePath(), 115200, 200, 10)) << "device in use";
+    EXPECT_EQ(other.openError().fault, PortFault::Busy);
+    EXPECT_EQ(other.openError().device, sim.devicePath());
     EXPECT_TRUE(link.ClosePort());
     EXPECT_FALSE(link.ClosePort()) << "closing a closed port";
     EXPECT_TRUE(other.OpenDevice(sim.devicePath(), 115200, 200, 10));
@@ -77,13 +81,48 @@ TEST(SerialOpenDevices, RefusesWhatIsNoSerialDevice) {
     ASSERT_NE(mkdtemp(dir), nullptr);
     const std::string file = std::string(dir) + "/plain";
     std::ofstream(file) << "x";
-    EXPECT_FALSE(link.OpenDevice(file, 115200, 200, 10)) << "regular file";
-    EXPECT_FALSE(link.OpenDevice(dir, 115200, 200, 10)) << "directory";
-    EXPECT_FALSE(link.OpenDevice("/dev/null", 115200, 200, 10)) << "character device, no tty";
-    EXPECT_FALSE(link.OpenDevice(std::string(dir) + "/missing", 115200, 200, 10));
+    // Each refusal keeps its cause, so the user can be told what is wrong with the name.
+    const struct {
+        std::string path;
+        PortFault fault;
+    } cases[] = {{file, PortFault::NotSerial},
+                 {dir, PortFault::NotSerial},
+                 {"/dev/null", PortFault::NotSerial},  // a character device, but no terminal
+                 {std::string(dir) + "/missing", PortFault::NoDevice}};
+    for (const auto& c : cases) {
+        EXPECT_FALSE(link.OpenDevice(c.path, 115200, 200, 10)) << c.path;
+        EXPECT_EQ(link.openError().fault, c.fault) << c.path;
+    }
     EXPECT_FALSE(link.IsOpen());
+    EXPECT_FALSE(link.OpenPort(0, 115200, 200, 10));
+    EXPECT_EQ(link.openError().fault, PortFault::NotChosen);
     std::remove(file.c_str());
     rmdir(dir);
+}
+
+// A user who may not open the device is told which group owns it. As root (who may open
+// anything) the check runs in a child that has become nobody.
+TEST_F(SerialOpen, AccessDeniedNamesTheDevicesGroup) {
+    ASSERT_EQ(::chmod(sim.devicePath().c_str(), 0660), 0);
+    const bool root = ::geteuid() == 0;
+    if (!root) {
+        ASSERT_EQ(::chmod(sim.devicePath().c_str(), 0), 0);
+    }
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        if (root && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(3);
+        SerialLink other;
+        if (other.OpenDevice(sim.devicePath(), 115200, 200, 10)) ::_exit(4);
+        const PortOpenError& e = other.openError();
+        const bool named = e.fault == PortFault::AccessDenied && !e.userName.empty();
+        // The group is named where the device's group may open it (root's chmod above).
+        ::_exit(named && (!root || !e.ownerGroup.empty()) ? 0 : 5);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 TEST(SerialPaths, PortTypesMapToDevices) {
