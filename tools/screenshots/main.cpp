@@ -13,6 +13,7 @@
 #include "tfask.h"
 #include "tfinput.h"
 #include "tfmain.h"
+#include "tftervola.h"
 
 using brenvox::gui::kConfirm;
 
@@ -54,13 +55,26 @@ int TakeScreenshots(TFMain& window, const QString& dir) {
     Ask(AskButtons::OkNoCancel, AskFocus::Cancel, kConfirm,
         QStringLiteral("Opcja ta spowoduje usunięcie bieżących ustawień!"),
         QStringLiteral("Czy potwierdzasz jej wykonanie?"));
+
+    // The progress window as it ends when the port will not open: the error and why.
+    TFTervola progress(&window);
+    progress.setPortDevice(QStringLiteral("/dev/ttyUSB7"));
+    progress.show();
+    QApplication::processEvents();
+    const QString progressPath = dir + QStringLiteral("/progress-port-error.png");
+    if (!progress.grab().save(progressPath)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(progressPath));
+        ++failures;
+    }
+    progress.close();
     return failures == 0 ? 0 : 1;
 }
 
 constexpr const char* kUsage =
     "usage: brenvox-screenshots DIR\n"
     "Saves pictures of every page of Brenvox (page1.png ... page8.png) and of the question dialog\n"
-    "(ask-question.png, ask-message.png, ask-three.png) into DIR (created if missing), then quits.\n"
+    "(ask-question.png, ask-message.png, ask-three.png) and of the progress window after a port\n"
+    "that will not open (progress-port-error.png) into DIR (created if missing), then quits.\n"
     "Needs a display; scripts/screenshots.sh provides a virtual one.\n";
 
 }  // namespace
