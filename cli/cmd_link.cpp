@@ -14,6 +14,7 @@
 #include "cli_util.h"
 #include "codec/image_codec.h"
 #include "commands.h"
+#include "files/safe_file.h"
 #include "console.h"
 #include "link/module_identity.h"
 #include "link/operation_runner.h"
@@ -241,24 +242,6 @@ int CmdPorts(bool probe, const std::vector<std::string>& devices) {
     return !probe || found ? 0 : 1;
 }
 
-// A new folder of the user's own under the system's temporary folder, or nothing.
-std::optional<fs::path> MakeScratchFolder() {
-    std::error_code ec;
-    const fs::path base = fs::temp_directory_path(ec);
-    if (ec) return std::nullopt;
-    std::random_device random;
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        const fs::path dir = base / ("brenvox-demo-" + std::to_string(random()));
-        // create_directory is false for a folder that was there: never one someone else made.
-        if (fs::create_directory(dir, ec)) {
-            fs::permissions(dir, fs::perms::owner_all, ec);
-            return dir;
-        }
-        if (ec) return std::nullopt;
-    }
-    return std::nullopt;
-}
-
 int CmdDemo() {
 #ifdef BRENVOX_HAVE_SIM
     sim::PtySimulator module;
@@ -275,7 +258,15 @@ int CmdDemo() {
     op.pin = Cp1250ToUtf8(defaults.MODPIN);
     op.pinGiven = true;
 
-    const std::optional<fs::path> dir = MakeScratchFolder();
+    // A fresh folder of the user's own: never one that someone else made under that name.
+    std::optional<fs::path> dir;
+    std::error_code ec;
+    const fs::path base = fs::temp_directory_path(ec);
+    std::random_device random;
+    for (int attempt = 0; attempt < 16 && !dir && !ec; ++attempt) {
+        const fs::path candidate = base / ("brenvox-demo-" + std::to_string(random()));
+        if (!MakePrivateDir(candidate)) dir = candidate;
+    }
     if (!dir) {
         std::cerr << "Cannot create a temporary directory\n";
         return 2;
@@ -312,7 +303,6 @@ int CmdDemo() {
         std::cout << "\n== brenvox-cli history " << op.archive << '\n';
         if (CmdHistory(op.archive, {}) != 0) status = 1;
     }
-    std::error_code ec;
     fs::remove_all(*dir, ec);
     return status;
 #else

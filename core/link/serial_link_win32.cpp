@@ -87,11 +87,16 @@ std::string SystemText(DWORD error) {
 // frames into a transfer under way. A named object per port, alive while its holder keeps the
 // port open, keeps out a second opener as the flock does on Linux; the system removes it when the
 // holder ends, however it ends.
-HANDLE ClaimPort(const std::string& path) {
+// `busy` tells a port claimed by someone else from a claim the system could not make (a name it
+// will not take, such as a file path with a drive letter): that one opens without a claim and
+// leaves exclusiveness to the driver.
+HANDLE ClaimPort(const std::string& path, bool& busy) {
     std::string name = path.rfind("\\\\.\\", 0) == 0 ? path.substr(4) : path;
-    for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    // Object names take no backslash after their namespace; file paths are full of them.
+    for (char& c : name) c = c == '\\' ? '/' : static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     HANDLE claim = CreateMutexA(nullptr, FALSE, ("Global\\brenvox-port-" + name).c_str());
-    if (claim != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
+    busy = claim != nullptr && GetLastError() == ERROR_ALREADY_EXISTS;
+    if (busy) {
         CloseHandle(claim);
         return nullptr;
     }
@@ -213,8 +218,9 @@ bool SerialLink::OpenDevice(const std::string& path, int32_t baud, int32_t readT
         return refuse(PortFault::Other, ERROR_INVALID_PARAMETER);
     std::lock_guard lock(impl_->mutex);
     if (impl_->handle != INVALID_HANDLE_VALUE || impl_->closing) return refuse(PortFault::Other, ERROR_BUSY);
-    HANDLE claim = ClaimPort(path);
-    if (claim == nullptr) return refuse(PortFault::Busy, ERROR_SHARING_VIOLATION);
+    bool busy = false;
+    HANDLE claim = ClaimPort(path, busy);
+    if (busy) return refuse(PortFault::Busy, ERROR_SHARING_VIOLATION);
 
     // The plain name first, then the device-prefixed one (ports above 9 only open that way).
     // The second answer counts unless it only says the name is unknown.
@@ -226,13 +232,13 @@ bool SerialLink::OpenDevice(const std::string& path, int32_t baud, int32_t readT
         if (FaultOfOpenError(prefixedError) != PortFault::NoDevice) error = prefixedError;
     }
     if (h == INVALID_HANDLE_VALUE) {
-        CloseHandle(claim);
+        if (claim) CloseHandle(claim);
         return refuse(error == kNotCharacterDevice ? PortFault::NotSerial : FaultOfOpenError(error), error);
     }
     if (!Configure(h, baud, readTotalMs, readIntervalMs)) {
         error = GetLastError();
         CloseHandle(h);
-        CloseHandle(claim);
+        if (claim) CloseHandle(claim);
         // A character device that takes none of the port calls (NUL, a console) is no serial port.
         const bool notSerial = error == ERROR_INVALID_FUNCTION || error == ERROR_NOT_SUPPORTED ||
                                error == ERROR_INVALID_HANDLE || error == ERROR_INVALID_PARAMETER;
@@ -257,7 +263,7 @@ bool SerialLink::ClosePort() {
     EscapeCommFunction(h, CLRRTS);
     PurgeComm(h, PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR);
     CloseHandle(h);
-    CloseHandle(impl_->claim);
+    if (impl_->claim) CloseHandle(impl_->claim);
     impl_->claim = nullptr;
     impl_->handle = INVALID_HANDLE_VALUE;
     impl_->closing = false;
