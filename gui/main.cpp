@@ -19,11 +19,13 @@ constexpr const char* kHelp =
     "on eight pages, keeps them in settings files, prints them, and programs, compares or reads the\n"
     "module over a serial port.\n"
     "\n"
-    "Usage: Brenvox [Qt options]\n"
+    "Usage: Brenvox [--lang pl|en] [Qt options]\n"
     "\n"
     "Options:\n"
     "  -h, --help         Print this help and exit\n"
     "  --version          Print the version and exit\n"
+    "  --lang pl|en       The language of the windows: Polish (the program's own) or English.\n"
+    "                     Without it English when the system's language is English, else Polish.\n"
     "  -platform NAME     Qt platform plugin to use (for example offscreen, xcb, wayland)\n"
     "\n"
     "Files:\n"
@@ -45,13 +47,18 @@ int main(int argc, char* argv[]) {
             return 0;
         }
     }
+    brenvox::Language language = brenvox::Language::Polish;
+    if (!brenvox::gui::ChooseLanguage(argc, argv, language)) {
+        std::fputs("Brenvox: --lang takes pl or en\n", stderr);
+        return 2;
+    }
     brenvox::gui::FontConfigPreload fonts;
     QApplication app(argc, argv);
     fonts.Wait();
     QApplication::setApplicationVersion(QStringLiteral(BRENVOX_VERSION));
     // The desktop entry's name, so that Wayland compositors find the window's icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.brenvox.Brenvox"));
-    brenvox::gui::LoadQtTranslations(app);
+    brenvox::gui::LoadTranslations(app, language);
 
     TFMain mainWindow;
     // The question and PIN dialogs are made by the start-up routine that runs once the main

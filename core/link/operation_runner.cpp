@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "files/safe_file.h"
+#include "i18n/translate.h"
 #include "link/deadline.h"
 #include "link/module_identity.h"
 #include "link/port_fault.h"
@@ -85,22 +86,22 @@ bool OperationRunner::Open(const OperationRequest& request) {
         traceReady_ = true;
     }
 
-    view_.AddLine(progress::kCheckingPort);
+    view_.AddLine(Tr(progress::kCheckingPort));
     const PortChoice& port = request_.port;
     const bool opened = port.device.empty() ? OpenModulePort(link_, port.portNumber, port.portType)
                                             : OpenModulePort(link_, port.device);
     if (!opened) {
         result_.portError = link_.openError();
-        view_.AddLine(progress::kPortError);
+        view_.AddLine(Tr(progress::kPortError));
         view_.AddLine(PortFaultLine(result_.portError, ListSerialDevices()));
         return false;
     }
     result_.portOpened = true;
-    view_.AddLine(progress::kPortReady);
-    view_.AddLine(progress::kPreparingData);
+    view_.AddLine(Tr(progress::kPortReady));
+    view_.AddLine(Tr(progress::kPreparingData));
     view_.Preparing();
     PrepareImages(state_, request_.settings);
-    view_.AddLine(progress::kDataReady);
+    view_.AddLine(Tr(progress::kDataReady));
     return true;
 }
 
@@ -133,7 +134,7 @@ void OperationRunner::StartStep(Step step) {
         } else {
             view_.ClearLog();
         }
-        view_.AddLine(progress::kReadingVersion);
+        view_.AddLine(Tr(progress::kReadingVersion));
     }
     state_.CurrentMode = step == Step::Main ? request_.mode : OperationMode::Read;
     state_.AbortRequested = false;
@@ -274,11 +275,11 @@ void OperationRunner::EndMainTransfer(LinkOutcome outcome) {
     if (outcome == LinkOutcome::Success) {
         switch (request_.mode) {
             case OperationMode::Program:
-                view_.AddLine(progress::kModuleReady);
+                view_.AddLine(Tr(progress::kModuleReady));
                 break;
             case OperationMode::Compare:
-                view_.ShowInformation(progress::kCompareEqual);
-                view_.AddLine(progress::kModuleReady);
+                view_.ShowInformation(Tr(progress::kCompareEqual));
+                view_.AddLine(Tr(progress::kModuleReady));
                 break;
             case OperationMode::Read:
                 if (!EndRead()) return;
@@ -299,8 +300,8 @@ bool OperationRunner::EndRead() {
         state_, [this] { return view_.AskModulePin(); }, request_.settings);
     if (!read) {
         result_.pinRefused = true;
-        view_.ShowInformation(progress::kWrongModulePin);
-        view_.AddLine(progress::kModuleReady);
+        view_.ShowInformation(Tr(progress::kWrongModulePin));
+        view_.AddLine(Tr(progress::kModuleReady));
         return true;
     }
     if (!WriteRequested(OperationFile::ReadImage, request_.readImagePath, ImageBytes(state_.ReadImage)) ||
@@ -310,8 +311,8 @@ bool OperationRunner::EndRead() {
     }
     result_.readSettings = read->settings;
     view_.SettingsRead(read->settings);
-    view_.ShowInformation(progress::kReadDecoded);
-    view_.AddLine(progress::kModuleReady);
+    view_.ShowInformation(Tr(progress::kReadDecoded));
+    view_.AddLine(Tr(progress::kModuleReady));
     return true;
 }
 
@@ -320,11 +321,11 @@ void OperationRunner::EndReport(LinkOutcome outcome) {
     if (outcome == LinkOutcome::Success) {
         const auto read = AcceptReadImage(state_, [this] { return view_.AskModulePin(); });
         if (!read) {
-            view_.ShowInformation(progress::kWrongModulePin);
+            view_.ShowInformation(Tr(progress::kWrongModulePin));
         } else {
             result_.differences = CompareReportLines(request_.settings, *read);
             view_.AddLine("");
-            view_.AddLine(progress::kDifferencesHeading);
+            view_.AddLine(Tr(progress::kDifferencesHeading));
             for (const std::string& line : result_.differences) view_.AddLine(line);
         }
     }

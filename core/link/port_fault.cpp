@@ -1,5 +1,7 @@
 #include "link/port_fault.h"
 
+#include "i18n/translate.h"
+
 namespace brenvox {
 
 std::string PortFaultLine(const PortOpenError& error, const std::vector<SerialDeviceInfo>& present) {
@@ -8,33 +10,35 @@ std::string PortFaultLine(const PortOpenError& error, const std::vector<SerialDe
         case PortFault::None:
             return {};
         case PortFault::NotChosen:
-            return "Nie wybrano numeru portu - wybierz go na stronie 8.Moduł.";
+            return std::string(Tr(BRENVOX_TEXT("Nie wybrano numeru portu - wybierz go na stronie 8.Moduł.")));
         case PortFault::NoDevice: {
-            std::string line = "Port " + device + " nie istnieje. ";
             if (present.empty())
-                return line + "Nie wykryto żadnego portu szeregowego - sprawdź podłączenie kabla.";
-            line += "Dostępne porty: ";
-            for (size_t i = 0; i < present.size(); ++i) line += (i ? ", " : "") + present[i].path;
-            return line + ".";
+                return TrFormat(BRENVOX_TEXT("Port %1 nie istnieje. Nie wykryto żadnego portu szeregowego - "
+                                             "sprawdź podłączenie kabla."),
+                                {device});
+            std::string list;
+            for (size_t i = 0; i < present.size(); ++i) list += (i ? ", " : "") + present[i].path;
+            return TrFormat(BRENVOX_TEXT("Port %1 nie istnieje. Dostępne porty: %2."), {device, list});
         }
         case PortFault::Busy:
-            return "Port " + device + " jest zajęty przez inny program - zamknij go i powtórz.";
+            return TrFormat(BRENVOX_TEXT("Port %1 jest zajęty przez inny program - zamknij go i powtórz."),
+                            {device});
         case PortFault::AccessDenied:
             // Where devices belong to a group, joining it is the lasting cure; the system reads
             // a user's groups when the user logs in.
             if (!error.ownerGroup.empty() && !error.userName.empty())
-                return "Brak uprawnień do portu " + device + " - dodaj użytkownika do grupy " +
-                       error.ownerGroup + " poleceniem: sudo usermod -a -G " + error.ownerGroup + " " +
-                       error.userName + " (działa od następnego zalogowania).";
-            return "Brak uprawnień do portu " + device + ".";
+                return TrFormat(
+                    BRENVOX_TEXT("Brak uprawnień do portu %1 - dodaj użytkownika do grupy %2 poleceniem: "
+                                 "sudo usermod -a -G %2 %3 (działa od następnego zalogowania)."),
+                    {device, error.ownerGroup, error.userName});
+            return TrFormat(BRENVOX_TEXT("Brak uprawnień do portu %1."), {device});
         case PortFault::NotSerial:
-            return device + " nie jest portem szeregowym.";
+            return TrFormat(BRENVOX_TEXT("%1 nie jest portem szeregowym."), {device});
         case PortFault::Other:
             break;
     }
-    std::string line = "Nie można otworzyć portu " + device;
-    if (!error.systemText.empty()) line += ": " + error.systemText;
-    return line + ".";
+    if (error.systemText.empty()) return TrFormat(BRENVOX_TEXT("Nie można otworzyć portu %1."), {device});
+    return TrFormat(BRENVOX_TEXT("Nie można otworzyć portu %1: %2."), {device, error.systemText});
 }
 
 }  // namespace brenvox

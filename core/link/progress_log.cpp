@@ -17,21 +17,21 @@ std::vector<std::string> EventLines(LinkEvent event, OperationMode mode, const M
     switch (event) {
         case LinkEvent::Identified: {
             auto lines = ModuleLines(info);
-            if (mode == OperationMode::Program) lines.emplace_back(kProgramming);
+            if (mode == OperationMode::Program) lines.emplace_back(Tr(kProgramming));
             return lines;
         }
         case LinkEvent::Checking:
             switch (mode) {
                 case OperationMode::Program:
-                    return {std::string(kVerifying)};
+                    return {std::string(Tr(kVerifying))};
                 case OperationMode::Compare:
-                    return {std::string(kComparing)};
+                    return {std::string(Tr(kComparing))};
                 case OperationMode::Read:
-                    return {std::string(kReading)};
+                    return {std::string(Tr(kReading))};
             }
             return {};
         case LinkEvent::Restarting:
-            return {std::string(kRestarting)};
+            return {std::string(Tr(kRestarting))};
         case LinkEvent::Done:
             return {std::string(), std::string(OutcomeLine(outcome, mode))};
     }
@@ -46,25 +46,26 @@ int BarPosition(OperationMode mode, int writePos, int checkPos) {
 std::string_view OutcomeLine(LinkOutcome outcome, OperationMode mode) {
     switch (outcome) {
         case LinkOutcome::Success:
-            if (mode == OperationMode::Compare) return "Porównanie poprawne.";
-            if (mode == OperationMode::Read) return "Odczyt zakończony pozytywnie.";
-            return "Programowanie zakończone pozytywnie.";
+            if (mode == OperationMode::Compare) return Tr(BRENVOX_TEXT("Porównanie poprawne."));
+            if (mode == OperationMode::Read) return Tr(BRENVOX_TEXT("Odczyt zakończony pozytywnie."));
+            return Tr(BRENVOX_TEXT("Programowanie zakończone pozytywnie."));
         case LinkOutcome::Aborted:
-            if (mode == OperationMode::Compare) return "Porównanie przerwane!";
-            if (mode == OperationMode::Read) return "Odczyt przerwany!";
-            return "Programowanie przerwane!";
+            if (mode == OperationMode::Compare) return Tr(BRENVOX_TEXT("Porównanie przerwane!"));
+            if (mode == OperationMode::Read) return Tr(BRENVOX_TEXT("Odczyt przerwany!"));
+            return Tr(BRENVOX_TEXT("Programowanie przerwane!"));
         case LinkOutcome::NoResponse:
-            return "Brak łączności z modułem!";
+            return Tr(BRENVOX_TEXT("Brak łączności z modułem!"));
         case LinkOutcome::WriteError:
-            return "Błąd programowania modułu!";
+            return Tr(BRENVOX_TEXT("Błąd programowania modułu!"));
         case LinkOutcome::CheckError:
-            if (mode == OperationMode::Compare) return "Moduł zaprogramowany innymi ustawieniami!";
-            if (mode == OperationMode::Read) return "Błąd odczytu modułu!";
-            return "Błąd weryfikacji programowania modułu!";
+            if (mode == OperationMode::Compare)
+                return Tr(BRENVOX_TEXT("Moduł zaprogramowany innymi ustawieniami!"));
+            if (mode == OperationMode::Read) return Tr(BRENVOX_TEXT("Błąd odczytu modułu!"));
+            return Tr(BRENVOX_TEXT("Błąd weryfikacji programowania modułu!"));
         case LinkOutcome::RestartError:
-            return "Błąd restartu modułu - powtórz programowanie!";
+            return Tr(BRENVOX_TEXT("Błąd restartu modułu - powtórz programowanie!"));
         case LinkOutcome::UnsupportedModule:
-            return "Program nie obsługuje tej wersji modułu!";
+            return Tr(BRENVOX_TEXT("Program nie obsługuje tej wersji modułu!"));
     }
     return {};
 }

@@ -1,44 +1,46 @@
 #pragma once
 // The lines of the transfer's progress log and the texts of its information dialogs, in UTF-8.
-// The GUI's progress window and the CLI show the same lines from here.
+// The GUI's progress window and the CLI show the same lines from here. The texts are Polish, as
+// written; Tr gives them in the user's language, and the functions below give them so already.
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "i18n/translate.h"
 #include "link/transfer.h"
 
 namespace brenvox::progress {
 
 // Preparation, in the order they appear.
-inline constexpr std::string_view kCheckingPort = "Kontrola portu transmisji...";
-inline constexpr std::string_view kPortReady = "Port komunikacyjny gotowy.";
-inline constexpr std::string_view kPortError = "Błąd - problem z portem transmisji!";
-inline constexpr std::string_view kPreparingData = "Przygotowanie danych do przesłania...";
-inline constexpr std::string_view kDataReady = "Dane gotowe.";
-inline constexpr std::string_view kReadingVersion = "Odczyt wersji modułu...";
+inline constexpr std::string_view kCheckingPort = BRENVOX_TEXT("Kontrola portu transmisji...");
+inline constexpr std::string_view kPortReady = BRENVOX_TEXT("Port komunikacyjny gotowy.");
+inline constexpr std::string_view kPortError = BRENVOX_TEXT("Błąd - problem z portem transmisji!");
+inline constexpr std::string_view kPreparingData = BRENVOX_TEXT("Przygotowanie danych do przesłania...");
+inline constexpr std::string_view kDataReady = BRENVOX_TEXT("Dane gotowe.");
+inline constexpr std::string_view kReadingVersion = BRENVOX_TEXT("Odczyt wersji modułu...");
 
 // Phases.
-inline constexpr std::string_view kProgramming = "Programowanie...";
-inline constexpr std::string_view kVerifying = "Weryfikacja...";
-inline constexpr std::string_view kComparing = "Porównanie...";
-inline constexpr std::string_view kReading = "Odczyt...";
-inline constexpr std::string_view kRestarting = "Reset modułu...";
+inline constexpr std::string_view kProgramming = BRENVOX_TEXT("Programowanie...");
+inline constexpr std::string_view kVerifying = BRENVOX_TEXT("Weryfikacja...");
+inline constexpr std::string_view kComparing = BRENVOX_TEXT("Porównanie...");
+inline constexpr std::string_view kReading = BRENVOX_TEXT("Odczyt...");
+inline constexpr std::string_view kRestarting = BRENVOX_TEXT("Reset modułu...");
 
 // Above the settings a compare found different, each "Label: in the program -> in the module".
-inline constexpr std::string_view kDifferencesHeading = "Różnice ustawień (w programie -> w module):";
+inline constexpr std::string_view kDifferencesHeading = BRENVOX_TEXT("Różnice ustawień (w programie -> w module):");
 
 // After a successful transfer, the last line in every mode.
-inline constexpr std::string_view kModuleReady = "Moduł gotowy do pracy.";
+inline constexpr std::string_view kModuleReady = BRENVOX_TEXT("Moduł gotowy do pracy.");
 
 // Information dialogs (caption "Informacja").
-inline constexpr std::string_view kInfoCaption = "Informacja";
-inline constexpr std::string_view kCompareEqual = "Ustawienia w programie i module jednakowe.";
-inline constexpr std::string_view kReadDecoded = "Ustawienia z modułu odczytane i zdekodowane.";
-inline constexpr std::string_view kWrongModulePin = "Niepoprawny kod PIN modułu!";
+inline constexpr std::string_view kInfoCaption = BRENVOX_TEXT("Informacja");
+inline constexpr std::string_view kCompareEqual = BRENVOX_TEXT("Ustawienia w programie i module jednakowe.");
+inline constexpr std::string_view kReadDecoded = BRENVOX_TEXT("Ustawienia z modułu odczytane i zdekodowane.");
+inline constexpr std::string_view kWrongModulePin = BRENVOX_TEXT("Niepoprawny kod PIN modułu!");
 
 // The module PIN dialog.
-inline constexpr std::string_view kPinDialogCaption = "PIN modułu";
-inline constexpr std::string_view kPinDialogText = "Wprowadź 4-ro cyfrowy kod dostępu do modułu";
+inline constexpr std::string_view kPinDialogCaption = BRENVOX_TEXT("PIN modułu");
+inline constexpr std::string_view kPinDialogText = BRENVOX_TEXT("Wprowadź 4-ro cyfrowy kod dostępu do modułu");
 
 // "  Moduł:  Kavrex V1.1" and the phone type line; none for a module type other than 1 or 2.
 std::vector<std::string> ModuleLines(const ModuleInfo& info);

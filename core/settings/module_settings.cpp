@@ -2,34 +2,35 @@
 
 #include <algorithm>
 
+#include "i18n/translate.h"
 #include "settings/cp1250.h"
 
 namespace brenvox {
 namespace {
 
 constexpr std::array<SlotInfo, kSlotCount> kSlots = {{
-    {"INP11", 1, "Pin6 - We1 - Blokada", "Wejście 1 - Blokada"},
-    {"INP12", 1, "Pin6 - We1 - Blokada", "Wejście 1 - Blokada"},
-    {"INP21", 2, "Pin7 - We2 - Akumulator", "Wejście 2 - Akumulator"},
-    {"INP22", 2, "Pin7 - We2 - Akumulator", "Wejście 2 - Akumulator"},
-    {"INP31", 3, "Pin8 - We3 - Alarm", "Wejście 3 - Alarm"},
-    {"INP32", 3, "Pin8 - We3 - Alarm", "Wejście 3 - Alarm"},
-    {"INP33", 3, "Pin8 - We3 - Alarm", "Wejście 3 - Alarm"},
-    {"INP34", 3, "Pin8 - We3 - Alarm", "Wejście 3 - Alarm"},
-    {"INP41", 4, "Pin9 - We4 - Uniwersalne 1", "Wejście 4 - Uniwersalne 1"},
-    {"INP42", 4, "Pin9 - We4 - Uniwersalne 1", "Wejście 4 - Uniwersalne 1"},
-    {"INP51", 5, "Pin10 - We5 - Uniwersalne 2", "Wejście 5 - Uniwersalne 2"},
-    {"INP52", 5, "Pin10 - We5 - Uniwersalne 2", "Wejście 5 - Uniwersalne 2"},
-    {"INP61", 6, "Pin11 - We6 - Uniwersalne 3", "Wejście 6 - Uniwersalne 3"},
-    {"INP62", 6, "Pin11 - We6 - Uniwersalne 3", "Wejście 6 - Uniwersalne 3"},
-    {"INP71", 7, "Pin12 - We7 - Uniwersalne 4", "Wejście 7 - Uniwersalne 4"},
-    {"INP72", 7, "Pin12 - We7 - Uniwersalne 4", "Wejście 7 - Uniwersalne 4"},
+    {"INP11", 1, BRENVOX_TEXT("Pin6 - We1 - Blokada"), "Wejście 1 - Blokada"},
+    {"INP12", 1, BRENVOX_TEXT("Pin6 - We1 - Blokada"), "Wejście 1 - Blokada"},
+    {"INP21", 2, BRENVOX_TEXT("Pin7 - We2 - Akumulator"), "Wejście 2 - Akumulator"},
+    {"INP22", 2, BRENVOX_TEXT("Pin7 - We2 - Akumulator"), "Wejście 2 - Akumulator"},
+    {"INP31", 3, BRENVOX_TEXT("Pin8 - We3 - Alarm"), "Wejście 3 - Alarm"},
+    {"INP32", 3, BRENVOX_TEXT("Pin8 - We3 - Alarm"), "Wejście 3 - Alarm"},
+    {"INP33", 3, BRENVOX_TEXT("Pin8 - We3 - Alarm"), "Wejście 3 - Alarm"},
+    {"INP34", 3, BRENVOX_TEXT("Pin8 - We3 - Alarm"), "Wejście 3 - Alarm"},
+    {"INP41", 4, BRENVOX_TEXT("Pin9 - We4 - Uniwersalne 1"), "Wejście 4 - Uniwersalne 1"},
+    {"INP42", 4, BRENVOX_TEXT("Pin9 - We4 - Uniwersalne 1"), "Wejście 4 - Uniwersalne 1"},
+    {"INP51", 5, BRENVOX_TEXT("Pin10 - We5 - Uniwersalne 2"), "Wejście 5 - Uniwersalne 2"},
+    {"INP52", 5, BRENVOX_TEXT("Pin10 - We5 - Uniwersalne 2"), "Wejście 5 - Uniwersalne 2"},
+    {"INP61", 6, BRENVOX_TEXT("Pin11 - We6 - Uniwersalne 3"), "Wejście 6 - Uniwersalne 3"},
+    {"INP62", 6, BRENVOX_TEXT("Pin11 - We6 - Uniwersalne 3"), "Wejście 6 - Uniwersalne 3"},
+    {"INP71", 7, BRENVOX_TEXT("Pin12 - We7 - Uniwersalne 4"), "Wejście 7 - Uniwersalne 4"},
+    {"INP72", 7, BRENVOX_TEXT("Pin12 - We7 - Uniwersalne 4"), "Wejście 7 - Uniwersalne 4"},
 }};
 
 constexpr std::array<const char*, kSlotFunctionCount> kSlotFunctionNames = {
-    "Niewykorzystane",         // NoAction
-    "Wyślij wiadomość - SMS",  // SendSms
-    "Zadzwoń - RING",          // Ring
+    BRENVOX_TEXT("Niewykorzystane"),         // NoAction
+    BRENVOX_TEXT("Wyślij wiadomość - SMS"),  // SendSms
+    BRENVOX_TEXT("Zadzwoń - RING"),          // Ring
 };
 
 struct IntInfo {
@@ -142,7 +143,8 @@ const SlotInfo& SlotInfoOf(int index) {
 }
 const char* SlotFunctionName(int32_t function) {
     if (function < 0 || function >= kSlotFunctionCount) return nullptr;
-    return kSlotFunctionNames[static_cast<std::size_t>(function)];
+    // Both the Polish text and its translation are literals, so the view ends in a null.
+    return Tr(kSlotFunctionNames[static_cast<std::size_t>(function)]).data();
 }
 IntRange IntRangeOf(IntSetting k) {
     return kInts[static_cast<int>(k)].range;

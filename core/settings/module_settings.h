@@ -20,7 +20,7 @@ enum SlotReaction : int32_t { OnOpening = 0, OnClosing = 1 };
 // list, the two test events' lists and the printout's test events all quote these. nullptr for
 // a value outside the list.
 inline constexpr int kSlotFunctionCount = 3;
-const char* SlotFunctionName(int32_t function);
+const char* SlotFunctionName(int32_t function);  // in the user's language
 
 inline constexpr int kSlotCount = 16;
 inline constexpr std::size_t kCommentMax = 128;
@@ -52,7 +52,7 @@ struct InputSlot {
 struct SlotInfo {
     const char* keyPrefix;       // "INP11" .. "INP72"
     int input;                   // module input 1..7
-    const char* listText;        // UTF-8, the text in the slot list
+    const char* listText;        // UTF-8, the text in the slot list (Polish: shown through Tr)
     const char* defaultComment;  // UTF-8
 };
 const SlotInfo& SlotInfoOf(int index);  // index 0..15

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "i18n/translate.h"
 #include "settings/cp1250.h"
 
 namespace brenvox {
@@ -28,49 +29,49 @@ struct ScalarLabel {
     const char* label;
 };
 constexpr ScalarLabel kScalarLabels[] = {
-    {"PIN", "Czterocyfrowy kod PIN karty SIM"},
-    {"MODPIN", "PIN wymagany do odczytu ustawień z modułu"},
-    {"SMSC", "Numer centrum SMS operatora sieci GSM/DCS"},
-    {"OUTCODE", "Kod załączający wyjście"},
-    {"OFFCODE", "Kod wyłączający wyjście"},
-    {"ONALARM", "Załączaj wyjście przy aktywacji wejścia alarmowego"},
-    {"ON47", "Załączaj wyjście przy rozwarciu wejścia 4 lub 5 lub 6 lub 7"},
-    {"OFFRING", "Wyłączaj wyjście dzwonieniem do modułu"},
-    {"OFFTIME", "Wyłączaj wyjście po czasie"},
-    {"OFFTIMEVAL", "Wyłączaj wyjście po czasie [sek.]"},
-    {"SMSMAX", "Wysyłaj maksymalnie wiadomości SMS"},
-    {"SMSTIME", "wiadomości SMS w ciągu godzin(y)"},
-    {"SMSACK", "Czas oczekiwania na potwierdzenie przyjęcia SMS przez sieć GSM/DCS [sek.]"},
-    {"SMSTRY", "Ilość prób przesłania wiadomości SMS przy braku potwierdzenia"},
-    {"RINGTIME", "Czas wywoływania (dzwonienia) [sek.]"},
-    {"RINGCNT", "Ilość dzwonień"},
-    {"RINGDELAY", "Odstęp między kolejnymi dzwonieniami [sek.]"},
-    {"RINGHUNGUP", "Odrzuć połączenie po [sek.]"},
-    {"RINGCUT", "Odrzucaj połączenia przychodzące"},
-    {"TESTMSB", "Wysyłaj co ... godzin(y)"},
-    {"TESTLSB", "godzin(y) + ... [x10 minut]"},
-    {"TEST1TYPE", "Okresowe zdarzenie numer 1: Funkcja"},
-    {"TEST1PHONE", "Okresowe zdarzenie numer 1: Numer telefonu"},
-    {"TEST1SMS", "Okresowe zdarzenie numer 1: Treść wiadomości SMS"},
-    {"TEST2TYPE", "Okresowe zdarzenie numer 2: Funkcja"},
-    {"TEST2PHONE", "Okresowe zdarzenie numer 2: Numer telefonu"},
-    {"TEST2SMS", "Okresowe zdarzenie numer 2: Treść wiadomości SMS"},
+    {"PIN", BRENVOX_TEXT("Czterocyfrowy kod PIN karty SIM")},
+    {"MODPIN", BRENVOX_TEXT("PIN wymagany do odczytu ustawień z modułu")},
+    {"SMSC", BRENVOX_TEXT("Numer centrum SMS operatora sieci GSM/DCS")},
+    {"OUTCODE", BRENVOX_TEXT("Kod załączający wyjście")},
+    {"OFFCODE", BRENVOX_TEXT("Kod wyłączający wyjście")},
+    {"ONALARM", BRENVOX_TEXT("Załączaj wyjście przy aktywacji wejścia alarmowego")},
+    {"ON47", BRENVOX_TEXT("Załączaj wyjście przy rozwarciu wejścia 4 lub 5 lub 6 lub 7")},
+    {"OFFRING", BRENVOX_TEXT("Wyłączaj wyjście dzwonieniem do modułu")},
+    {"OFFTIME", BRENVOX_TEXT("Wyłączaj wyjście po czasie")},
+    {"OFFTIMEVAL", BRENVOX_TEXT("Wyłączaj wyjście po czasie [sek.]")},
+    {"SMSMAX", BRENVOX_TEXT("Wysyłaj maksymalnie wiadomości SMS")},
+    {"SMSTIME", BRENVOX_TEXT("wiadomości SMS w ciągu godzin(y)")},
+    {"SMSACK", BRENVOX_TEXT("Czas oczekiwania na potwierdzenie przyjęcia SMS przez sieć GSM/DCS [sek.]")},
+    {"SMSTRY", BRENVOX_TEXT("Ilość prób przesłania wiadomości SMS przy braku potwierdzenia")},
+    {"RINGTIME", BRENVOX_TEXT("Czas wywoływania (dzwonienia) [sek.]")},
+    {"RINGCNT", BRENVOX_TEXT("Ilość dzwonień")},
+    {"RINGDELAY", BRENVOX_TEXT("Odstęp między kolejnymi dzwonieniami [sek.]")},
+    {"RINGHUNGUP", BRENVOX_TEXT("Odrzuć połączenie po [sek.]")},
+    {"RINGCUT", BRENVOX_TEXT("Odrzucaj połączenia przychodzące")},
+    {"TESTMSB", BRENVOX_TEXT("Wysyłaj co ... godzin(y)")},
+    {"TESTLSB", BRENVOX_TEXT("godzin(y) + ... [x10 minut]")},
+    {"TEST1TYPE", BRENVOX_TEXT("Okresowe zdarzenie numer 1: Funkcja")},
+    {"TEST1PHONE", BRENVOX_TEXT("Okresowe zdarzenie numer 1: Numer telefonu")},
+    {"TEST1SMS", BRENVOX_TEXT("Okresowe zdarzenie numer 1: Treść wiadomości SMS")},
+    {"TEST2TYPE", BRENVOX_TEXT("Okresowe zdarzenie numer 2: Funkcja")},
+    {"TEST2PHONE", BRENVOX_TEXT("Okresowe zdarzenie numer 2: Numer telefonu")},
+    {"TEST2SMS", BRENVOX_TEXT("Okresowe zdarzenie numer 2: Treść wiadomości SMS")},
 };
 
 const char* SlotFieldLabel(char field) {
     switch (field) {
         case 'C':
-            return "Komentarz użytkownika";
+            return BRENVOX_TEXT("Komentarz użytkownika");
         case 'F':
-            return "Funkcja";
+            return BRENVOX_TEXT("Funkcja");
         case 'R':
-            return "Reaguje na";
+            return BRENVOX_TEXT("Reaguje na");
         case 'P':
-            return "Numer telefonu";
+            return BRENVOX_TEXT("Numer telefonu");
         case 'S':
-            return "Treść SMS";
+            return BRENVOX_TEXT("Treść SMS");
         default:
-            return "Blokowane";
+            return BRENVOX_TEXT("Blokowane");
     }
 }
 
@@ -85,11 +86,12 @@ std::string SettingLabel(const SettingKey& k) {
         int event = 1;  // the slot's number among the slots of its input
         for (int i = 0; i < k.slot; ++i)
             if (SlotInput(i) == SlotInput(k.slot)) ++event;
-        return std::string(SlotInfoOf(k.slot).listText) + ", zdarzenie " + std::to_string(event) + ": " +
-               SlotFieldLabel(k.field);
+        return TrFormat(
+            BRENVOX_TEXT("%1, zdarzenie %2: %3"),
+            {Tr(SlotInfoOf(k.slot).listText), std::to_string(event), Tr(SlotFieldLabel(k.field))});
     }
     for (const ScalarLabel& l : kScalarLabels)
-        if (k.name == l.key) return l.label;
+        if (k.name == l.key) return std::string(Tr(l.label));
     return k.name;
 }
 
@@ -98,14 +100,14 @@ std::string LabelledValue(const ModuleSettings& s, const SettingKey& k) {
         case ValueKind::String:
             return "\"" + EscapedUtf8(GetString(s, k)) + "\"";
         case ValueKind::Boolean:
-            return GetBool(s, k) ? "TAK" : "NIE";
+            return std::string(Tr(GetBool(s, k) ? BRENVOX_TEXT("TAK") : BRENVOX_TEXT("NIE")));
         case ValueKind::Integer:
             break;
     }
     const int32_t v = GetInt(s, k);
     if (IsFunction(k) && v >= NoAction && v <= Ring) return SlotFunctionName(v);
-    if (k.field == 'R' && v == OnOpening) return "rozwarcie";
-    if (k.field == 'R' && v == OnClosing) return "zwarcie";
+    if (k.field == 'R' && v == OnOpening) return std::string(Tr(BRENVOX_TEXT("rozwarcie")));
+    if (k.field == 'R' && v == OnClosing) return std::string(Tr(BRENVOX_TEXT("zwarcie")));
     return std::to_string(v);
 }
 

@@ -56,7 +56,7 @@ class TestFileCommands : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase() { QVERIFY(brenvox::gui::LoadQtTranslations(*qApp)); }
+    void initTestCase() { QVERIFY(brenvox::gui::LoadTranslations(*qApp, brenvox::Language::Polish)); }
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
         QVERIFY(dir_->isValid());
