@@ -2,12 +2,21 @@
 
 #include <QLineEdit>
 
+#include "i18n/translate.h"
 #include "settings/cp1250.h"
 
 namespace brenvox::gui {
 
 QString FromCp1250(const std::string& bytes) {
     return QString::fromStdString(Cp1250ToUtf8(bytes));
+}
+
+QString FromUtf8(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QString CoreText(std::string_view polish) {
+    return FromUtf8(Tr(polish));
 }
 
 std::string ToCp1250(const QString& text) {

@@ -4,12 +4,17 @@
 #include <QString>
 #include <QValidator>
 #include <string>
+#include <string_view>
 
 class QLineEdit;
 
 namespace brenvox::gui {
 
 QString FromCp1250(const std::string& bytes);
+// A UTF-8 text of the core, as it is.
+QString FromUtf8(std::string_view utf8);
+// A text of the core written in Polish (marked BRENVOX_TEXT there), in the user's language.
+QString CoreText(std::string_view polish);
 // Characters the code page cannot hold become '?' (the validator keeps them out of the edit
 // boxes, so this only matters for text that did not come from the user).
 std::string ToCp1250(const QString& text);

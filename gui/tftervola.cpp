@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QTextBlock>
 
+#include "cp1250_text.h"
 #include "gui_style.h"
 #include "link/progress_log.h"
 #include "settings/module_settings.h"
@@ -23,8 +24,9 @@ namespace {
 // The worker's sign that an event waits in the runner: the window pumps it on its own thread.
 const QEvent::Type kWorkerEvent = static_cast<QEvent::Type>(QEvent::User + 1);
 
+// The runner's lines and messages come in the user's language already.
 QString U8(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+    return brenvox::gui::FromUtf8(s);
 }
 
 }  // namespace
@@ -233,7 +235,8 @@ void TFTervola::TransferStopped(brenvox::LinkOutcome) {
 }
 
 void TFTervola::ShowInformation(std::string_view text) {
-    Ask(AskButtons::Ok, AskFocus::Ok, U8(brenvox::progress::kInfoCaption), U8(text), QString());
+    Ask(AskButtons::Ok, AskFocus::Ok, brenvox::gui::CoreText(brenvox::progress::kInfoCaption), U8(text),
+        QString());
 }
 
 std::optional<std::string> TFTervola::AskModulePin() {

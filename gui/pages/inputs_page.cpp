@@ -1,5 +1,6 @@
 #include "inputs_page.h"
 
+#include <QCoreApplication>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
@@ -18,31 +19,38 @@ struct InputTexts {
     const char* opening;
     const char* closing;
 };
-constexpr const char* kUniversal2 = "Rozwarte - Czujnik NO wyłączony / Czujnik NC załączony.";
-constexpr const char* kUniversal3 = "Zwarte do masy - Czujnik NO załączony / Czujnik NC wyłączony.";
-constexpr const char* kUniversalOpen = "Rozwarcie - Rozwarte";
-constexpr const char* kUniversalClose = "Zwarcie - Zwarte do masy";
+constexpr const char* kUniversal2 =
+    QT_TRANSLATE_NOOP("InputsPage", "Rozwarte - Czujnik NO wyłączony / Czujnik NC załączony.");
+constexpr const char* kUniversal3 =
+    QT_TRANSLATE_NOOP("InputsPage", "Zwarte do masy - Czujnik NO załączony / Czujnik NC wyłączony.");
+constexpr const char* kUniversalOpen = QT_TRANSLATE_NOOP("InputsPage", "Rozwarcie - Rozwarte");
+constexpr const char* kUniversalClose = QT_TRANSLATE_NOOP("InputsPage", "Zwarcie - Zwarte do masy");
 constexpr InputTexts kInputTexts[7] = {
-    {"Wejście 1 - Blokada pracy modułu  (zwierne do masy 0V).",
-     "Rozwarte - Moduł reaguje na zmiany sygnałów na pozostałych wejściach.",
-     "Zwarte do masy - Moduł ignoruje zmiany sygnałów na pozostałych wejściach.",
-     "Rozwarcie - Praca dozwolona", "Zwarcie - Zablokowanie modułu"},
-    {"Wejście 2 - Kontrola napięcia akumulatora  (zwierne do +12V).",
-     "Napięcie poniżej 10,4V (rozwarte) - niskie napięcie akumulatora.",
-     "Napięcie powyżej 10,4V (zwarte do +12V) - napięcie akumulatora właściwe.",
-     "Rozwarcie - Awaria akumulatora", "Zwarcie - Napięcie właściwe"},
-    {"Wejście 3 - Alarm aktywny  (zwierne do +12V).",
-     "Napięcie poniżej 7V (rozwarte) - stan normalny systemu.",
-     "Napięcie powyżej 7V (zwarte do +12V) - alarmowanie aktywne.", "Rozwarcie - Koniec alarmu",
-     "Zwarcie - Alarm uaktywniony"},
-    {"Wejście 4 - Uniwersalne nr 1  (zwierne do masy 0V).", kUniversal2, kUniversal3, kUniversalOpen,
-     kUniversalClose},
-    {"Wejście 5 - Uniwersalne nr 2  (zwierne do masy 0V).", kUniversal2, kUniversal3, kUniversalOpen,
-     kUniversalClose},
-    {"Wejście 6 - Uniwersalne nr 3  (zwierne do masy 0V).", kUniversal2, kUniversal3, kUniversalOpen,
-     kUniversalClose},
-    {"Wejście 7 - Uniwersalne nr 4  (zwierne do masy 0V).", kUniversal2, kUniversal3, kUniversalOpen,
-     kUniversalClose},
+    {QT_TRANSLATE_NOOP("InputsPage", "Wejście 1 - Blokada pracy modułu  (zwierne do masy 0V)."),
+     QT_TRANSLATE_NOOP("InputsPage", "Rozwarte - Moduł reaguje na zmiany sygnałów na pozostałych wejściach."),
+     QT_TRANSLATE_NOOP("InputsPage",
+                       "Zwarte do masy - Moduł ignoruje zmiany sygnałów na pozostałych wejściach."),
+     QT_TRANSLATE_NOOP("InputsPage", "Rozwarcie - Praca dozwolona"),
+     QT_TRANSLATE_NOOP("InputsPage", "Zwarcie - Zablokowanie modułu")},
+    {QT_TRANSLATE_NOOP("InputsPage", "Wejście 2 - Kontrola napięcia akumulatora  (zwierne do +12V)."),
+     QT_TRANSLATE_NOOP("InputsPage", "Napięcie poniżej 10,4V (rozwarte) - niskie napięcie akumulatora."),
+     QT_TRANSLATE_NOOP("InputsPage",
+                       "Napięcie powyżej 10,4V (zwarte do +12V) - napięcie akumulatora właściwe."),
+     QT_TRANSLATE_NOOP("InputsPage", "Rozwarcie - Awaria akumulatora"),
+     QT_TRANSLATE_NOOP("InputsPage", "Zwarcie - Napięcie właściwe")},
+    {QT_TRANSLATE_NOOP("InputsPage", "Wejście 3 - Alarm aktywny  (zwierne do +12V)."),
+     QT_TRANSLATE_NOOP("InputsPage", "Napięcie poniżej 7V (rozwarte) - stan normalny systemu."),
+     QT_TRANSLATE_NOOP("InputsPage", "Napięcie powyżej 7V (zwarte do +12V) - alarmowanie aktywne."),
+     QT_TRANSLATE_NOOP("InputsPage", "Rozwarcie - Koniec alarmu"),
+     QT_TRANSLATE_NOOP("InputsPage", "Zwarcie - Alarm uaktywniony")},
+    {QT_TRANSLATE_NOOP("InputsPage", "Wejście 4 - Uniwersalne nr 1  (zwierne do masy 0V)."), kUniversal2,
+     kUniversal3, kUniversalOpen, kUniversalClose},
+    {QT_TRANSLATE_NOOP("InputsPage", "Wejście 5 - Uniwersalne nr 2  (zwierne do masy 0V)."), kUniversal2,
+     kUniversal3, kUniversalOpen, kUniversalClose},
+    {QT_TRANSLATE_NOOP("InputsPage", "Wejście 6 - Uniwersalne nr 3  (zwierne do masy 0V)."), kUniversal2,
+     kUniversal3, kUniversalOpen, kUniversalClose},
+    {QT_TRANSLATE_NOOP("InputsPage", "Wejście 7 - Uniwersalne nr 4  (zwierne do masy 0V)."), kUniversal2,
+     kUniversal3, kUniversalOpen, kUniversalClose},
 };
 
 // Rows of the slot list are as high as the original list's items, so all sixteen fit.
@@ -61,7 +69,7 @@ public:
 void InputsPage::setUp() {
     Ui::InputsPage& f = form();
     for (int i = 0; i < brenvox::kSlotCount; ++i)
-        new QListWidgetItem(QString::fromUtf8(brenvox::SlotInfoOf(i).listText), f.ListBox1);
+        new QListWidgetItem(brenvox::gui::FromUtf8(brenvox::Tr(brenvox::SlotInfoOf(i).listText)), f.ListBox1);
     brenvox::gui::FillFunctionList(f.ComboBox1);
     brenvox::gui::ChooseFromListOnly(f.ComboBox1);
     // Typing limits; a longer value from a file is shown whole.
@@ -153,9 +161,10 @@ void InputsPage::describeInput(int input) {
     if (input < 1 || input > int(std::size(kInputTexts))) return;
     const InputTexts& t = kInputTexts[input - 1];
     Ui::InputsPage& f = form();
-    f.Label3D1->setCaption(QString::fromUtf8(t.line1));
-    f.Label3D2->setCaption(QString::fromUtf8(t.line2));
-    f.Label3D3->setCaption(QString::fromUtf8(t.line3));
-    f.RadioButton1->setText(QString::fromUtf8(t.opening));
-    f.RadioButton2->setText(QString::fromUtf8(t.closing));
+    auto text = [](const char* polish) { return QCoreApplication::translate("InputsPage", polish); };
+    f.Label3D1->setCaption(text(t.line1));
+    f.Label3D2->setCaption(text(t.line2));
+    f.Label3D3->setCaption(text(t.line3));
+    f.RadioButton1->setText(text(t.opening));
+    f.RadioButton2->setText(text(t.closing));
 }
