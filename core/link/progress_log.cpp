@@ -7,9 +7,9 @@ namespace brenvox::progress {
 std::vector<std::string> ModuleLines(const ModuleInfo& info) {
     const std::string_view type = ModuleTypeName(info.ModuleType);
     if (type.empty()) return {};
-    return {
-        "  Moduł:  Kavrex V" + std::to_string(info.VersionMajor) + "." + std::to_string(info.VersionMinor),
-        "  Typ: " + std::string(type)};
+    return {TrFormat(BRENVOX_TEXT("  Moduł:  Kavrex V%1.%2"),
+                     {std::to_string(info.VersionMajor), std::to_string(info.VersionMinor)}),
+            TrFormat(BRENVOX_TEXT("  Typ: %1"), {type})};
 }
 
 std::vector<std::string> EventLines(LinkEvent event, OperationMode mode, const ModuleInfo& info,
