@@ -4,6 +4,7 @@
 # unfinished for a translator (Qt Linguist, or by hand) and texts no longer used are dropped. The
 # build itself only reads them: the core's catalogue (core/CMakeLists.txt) and the program's .qm
 # files (gui/CMakeLists.txt).
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
 set(BRENVOX_LANGUAGES en)
 set(BRENVOX_TS_FILES)
 foreach(lang ${BRENVOX_LANGUAGES})
@@ -14,11 +15,10 @@ find_program(BRENVOX_LUPDATE NAMES lupdate lupdate-qt6 HINTS /usr/lib/qt6/bin ${
 if(BRENVOX_LUPDATE)
   # Texts of the core are marked BRENVOX_TEXT (i18n/translate.h); the program's are tr() and its
   # forms. No source locations: they would change the files at every edit of the code.
+  set(BRENVOX_LUPDATE_ARGS -silent -locations none -no-obsolete -source-language pl
+      -tr-function-alias QT_TR_NOOP+=BRENVOX_TEXT core cli gui)
   add_custom_target(update_translations
-    COMMAND ${BRENVOX_LUPDATE} -silent -locations none -no-obsolete -source-language pl
-            -tr-function-alias QT_TR_NOOP+=BRENVOX_TEXT
-            ${PROJECT_SOURCE_DIR}/core ${PROJECT_SOURCE_DIR}/cli ${PROJECT_SOURCE_DIR}/gui
-            -ts ${BRENVOX_TS_FILES}
+    COMMAND ${BRENVOX_LUPDATE} ${BRENVOX_LUPDATE_ARGS} -ts ${BRENVOX_TS_FILES}
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
     COMMENT "Collecting the texts into translations/"
     VERBATIM)

@@ -60,8 +60,10 @@ protected:
     }
     std::string file(const std::string& name) const { return (dir_ / name).string(); }
 
-    CliResult run(const std::vector<std::string>& args) {
-        std::string cmd = ShellQuote(BRENVOX_CLI_PATH);
+    // `env` goes before the program: variables for this one run ("LANG=en_US.UTF-8 ...").
+    CliResult run(const std::vector<std::string>& args, const std::string& env = {}) {
+        std::string cmd = env.empty() ? std::string() : "env " + env + " ";
+        cmd.append(ShellQuote(BRENVOX_CLI_PATH));
         // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) on " " + a temporary.
         for (const auto& a : args) cmd.append(" ").append(ShellQuote(a));
         cmd.append(" >").append(ShellQuote(file(".out"))).append(" 2>").append(ShellQuote(file(".err")));
@@ -346,6 +348,38 @@ TEST_F(Cli, RenderWritesTheUnitsThatPassAndListsTheOthers) {
     EXPECT_EQ(m.rc, 2);
     EXPECT_NE(m.err.find("row 3, column 2 (PIN)"), std::string::npos) << m.err;
     EXPECT_FALSE(fs::exists(file("none")));
+}
+
+// Lines for people follow the language (C and other languages: Polish; English when the system
+// says English; --lang before either); files and machine-readable output never do.
+TEST_F(Cli, LanguageOfTheLinesForPeopleOnly) {
+    const std::string none = "LANGUAGE= LC_ALL= LC_MESSAGES= ";
+    const std::string c = none + "LANG=C", english = none + "LANG=en_US.UTF-8";
+    const std::string settings = saved("s", ModuleSettings{});
+    EXPECT_EQ(run({"print", settings, "--date", "01-02-2026"}, c).lines().front(), "Data wydruku: 01-02-2026");
+    EXPECT_EQ(run({"print", settings, "--date", "01-02-2026"}, english).lines().front(), "Printed on: 01-02-2026");
+    EXPECT_EQ(run({"--lang", "pl", "print", settings, "--date", "01-02-2026"}, english).lines().front(),
+              "Data wydruku: 01-02-2026");
+    EXPECT_EQ(run({"print", settings, "--date", "01-02-2026", "--lang=en"}, c).lines().front(),
+              "Printed on: 01-02-2026");
+    EXPECT_EQ(run({"--lang", "de", "show", settings}, c).rc, 2);
+
+    for (const char* command : {"show", "export"}) {
+        const CliResult pl = run({command, settings}, c), en = run({command, settings}, english);
+        EXPECT_EQ(pl.rc, 0);
+        EXPECT_EQ(pl.out, en.out) << command;
+    }
+    ModuleSettings bad;
+    bad.PIN = "12";
+    const std::string badFile = saved("bad", bad);
+    const CliResult plBad = run({"validate", badFile}, c), enBad = run({"validate", badFile}, english);
+    EXPECT_EQ(plBad.rc, 1);
+    EXPECT_EQ(enBad.rc, 1);
+    EXPECT_EQ(enBad.lines(), (std::vector<std::string>{"Confirm", "Wrong SIM card PIN.", "The PIN must have 4 digits."}));
+    EXPECT_NE(plBad.out, enBad.out);
+    // A file written in English is the same file.
+    EXPECT_EQ(run({"new", file("en")}, english).rc, 0);
+    EXPECT_EQ(Slurp(file("en")), Slurp(settings));
 }
 
 }  // namespace
