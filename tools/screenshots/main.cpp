@@ -125,10 +125,12 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    // A program folder of its own: a port choice remembered beside the real program must not
-    // change the pictures.
+    // A program folder of its own, laid out portable ("Nastawy" and "System" in it): a port
+    // choice remembered by the real program or in the user's folders must not change the
+    // pictures, and the port the pictures choose must not be remembered anywhere else.
     QTemporaryDir appDir;
-    if (!appDir.isValid()) {
+    if (!appDir.isValid() || !QDir(appDir.path()).mkpath(QStringLiteral("Nastawy")) ||
+        !QDir(appDir.path()).mkpath(QStringLiteral("System"))) {
         std::fprintf(stderr, "cannot create a temporary folder\n");
         return 1;
     }
