@@ -75,11 +75,12 @@ int main() {
     ArchiveRecord record;
     record.module = {2, 1, 1};
     record.image = EncodeImageV11(base);
+    record.settings = base;
     for (int i = 0; i < kEntries; ++i) {
         record.mode = static_cast<OperationMode>(1 + i % 3);
         record.name = "Obiekt " + std::to_string(i % 1000);
         record.time = std::chrono::system_clock::now() - std::chrono::seconds(i * 37);
-        if (!ArchiveTransfer(archive.string(), record, base).ok) {
+        if (!ArchiveTransfer(archive.string(), record).ok) {
             std::fprintf(stderr, "cannot build the archive in %s\n", archive.c_str());
             return 1;
         }

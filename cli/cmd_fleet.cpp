@@ -107,7 +107,7 @@ int CmdHistory(const std::string& dir, const std::string& name) {
     for (const std::string& s : h.skipped) std::cerr << "skipped " << s << '\n';
     for (const HistoryEntry& e : h.entries)
         std::cout << e.time << ' ' << e.mode << ' ' << e.name << ' ' << e.moduleVersion << ' '
-                  << e.imageSha256.substr(0, 12) << '\n';
+                  << (e.imageSha256.empty() ? "-" : e.imageSha256.substr(0, 12)) << ' ' << e.outcome << '\n';
     return 0;
 }
 
@@ -131,7 +131,10 @@ void AddFleetCommands(CLI::App& app, int& exitCode) {
     cRender->callback([&exitCode, args] { exitCode = CmdRender(args->templ, args->table, args->out); });
 
     auto* cHistory = app.add_subcommand(
-        "history", "List the transfers archived in DIR, newest first: TIME MODE NAME VERSION SHA256[:12].");
+        "history",
+        "List the transfers archived in DIR, newest first: TIME MODE NAME VERSION SHA256[:12] OUTCOME\n"
+        "(SHA256 of the image written, compared or read, - when the entry keeps none; OUTCOME Success, "
+        "Aborted, WriteError, CheckError, RestartError, UnsupportedModule or PinRefused).");
     cHistory->add_option("DIR", args->dir, "archive folder (as given to --archive)")->required();
     cHistory->add_option("--name", args->name, "only the entries of this settings name");
     cHistory->callback([&exitCode, args] { exitCode = CmdHistory(args->dir, args->name); });

@@ -149,6 +149,8 @@ void TFTervola::FormShow() {
         request.port.portNumber = portNumberIndex_ + 1;
     }
     if (settings_) request.settings = *settings_;
+    // A compare that finds the module holding other settings goes on to say which.
+    request.reportDifferences = mode_ == brenvox::OperationMode::Compare;
     request.archiveDir = QFile::encodeName(archiveDir_).toStdString();
     request.archiveName = archiveName_.toStdString();
     if (!runner_.Open(request)) return;

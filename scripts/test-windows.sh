@@ -210,6 +210,20 @@ else
     head -n 20 killed.diff
 fi
 
+echo "== a port that will not open says why"
+# No COM3 in the prefix, and a file that is no port: the port line, then the cause.
+for case in "--port 3|^Port COM3 nie istnieje\\." "--device C:\\windows\\win.ini|nie jest portem szeregowym\\.$"; do
+    args=${case%%|*} want=${case#*|}
+    # shellcheck disable=SC2086
+    out=$(timeout 60 wine "$cli_win" program inputs/polish.brx $args 2>&1)
+    rc=$?
+    if [ $rc = 1 ] && echo "$out" | grep -q '^Błąd - problem z portem transmisji!$' && echo "$out" | grep -q "$want"; then
+        Pass "port error with its cause ($args): $(echo "$out" | tail -n1)"
+    else
+        Fail "port error ($args): exit $rc: $out"
+    fi
+done
+
 echo "== a port held by one program"
 # A slow simulator keeps the first program on COM8 for seconds; a second program asking for the
 # same port meanwhile must be refused and leave the first one's transfer intact.
@@ -232,6 +246,8 @@ elif [ "$(cat "$dir/first.rc")" != 0 ]; then
     Fail "busy: the first program failed: $(tail -n1 "$dir/first.out")"
 elif [ "$(cat "$dir/second.rc")" = 0 ] || grep -q 'Odczyt wersji' "$dir/second.out"; then
     Fail "busy: the second program was let onto the port: $(cat "$dir/second.out")"
+elif ! grep -q '^Port COM8 jest zajęty przez inny program' "$dir/second.out"; then
+    Fail "busy: the second program did not say the port is held: $(cat "$dir/second.out")"
 elif ! cmp -s "$dir/x.memory" inputs/polish-11.bin; then
     Fail "busy: the module's memory is not the programmed image"
 else

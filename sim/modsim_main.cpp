@@ -5,6 +5,7 @@
 
 #include <CLI/CLI.hpp>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -106,7 +107,8 @@ int main(int argc, char** argv) {
         "--replay", replayPath,
         "Play the module's side of a trace written by --trace here or by brenvox-cli --trace: "
         "answer the PC's frames, as long as they match the recording, with the recorded replies "
-        "and delays. A frame that differs is reported on stderr and ends all replies.");
+        "and delays. A frame that differs is reported on stderr and ends all replies. FILE may also "
+        "be an entry folder of a transfer archive (its trace is played).");
     // A replay answers with the recorded bytes only: memory, identity and faults have no part.
     for (CLI::Option* o : app.get_options())
         if (o != replay && o->get_name() != "--help" && o->get_name() != "--link") replay->excludes(o);
@@ -140,6 +142,10 @@ int main(int argc, char** argv) {
 
     PtySimulator sim;
     if (!replayPath.empty()) {
+        // An archive entry keeps its transfer's frames in the file "trace".
+        std::error_code ec;
+        if (std::filesystem::is_directory(replayPath, ec))
+            replayPath = (std::filesystem::path(replayPath) / "trace").string();
         std::string text;
         if (!ReadText(replayPath, text)) {
             std::cerr << "brenvox-modsim: cannot read " << replayPath << "\n";

@@ -1,11 +1,13 @@
 #include "link/operation_runner.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cinttypes>
 #include <cstdio>
 
 #include "files/safe_file.h"
 #include "link/deadline.h"
+#include "link/module_identity.h"
 #include "link/port_fault.h"
 #include "link/progress_log.h"
 #include "link/transfer_session.h"
@@ -62,21 +64,25 @@ bool OperationRunner::Open(const OperationRequest& request) {
     state_.CheckPos = 0;
     state_.CurrentMode = request_.mode;
 
+    // The frames are recorded for the trace file and for the archive entry, whose trace lets
+    // support see (and the simulator replay) what happened.
     state_.Trace = nullptr;
-    if (!request_.tracePath.empty()) {
-        // Made at once, so that a trace that cannot be kept stops the operation before anything
-        // is sent; the frames are written into it when the runner closes.
-        {
-            std::lock_guard lock(traceMutex_);
-            trace_.clear();
-            traceStartMs_ = MonotonicMs();
-        }
-        if (!WriteRequested(OperationFile::Trace, request_.tracePath, {})) return false;
-        traceReady_ = true;
+    {
+        std::lock_guard lock(traceMutex_);
+        trace_.clear();
+        traceStartMs_ = MonotonicMs();
+    }
+    if (!request_.tracePath.empty() || !request_.archiveDir.empty()) {
         state_.Trace = [this](FrameDirection dir, const uint8_t* data, size_t count) {
             std::lock_guard lock(traceMutex_);
             AppendTraceLine(trace_, MonotonicMs() - traceStartMs_, dir, data, count);
         };
+    }
+    if (!request_.tracePath.empty()) {
+        // Made at once, so that a trace that cannot be kept stops the operation before anything
+        // is sent; the frames are written into it when the runner closes.
+        if (!WriteRequested(OperationFile::Trace, request_.tracePath, {})) return false;
+        traceReady_ = true;
     }
 
     view_.AddLine(progress::kCheckingPort);
@@ -108,6 +114,7 @@ bool OperationRunner::Start() {
     result_.readSettings.reset();
     result_.differences.clear();
     result_.archive.reset();
+    mainIdentified_ = false;
     StartStep(request_.mode == OperationMode::Program && !request_.backupImagePath.empty() ? Step::Backup
                                                                                            : Step::Main);
     return true;
@@ -117,15 +124,23 @@ void OperationRunner::StartStep(Step step) {
     step_ = step;
     task_.Join();
     view_.TransferStarted();
-    if (firstStart_) {
-        firstStart_ = false;
-        view_.AddLine("");  // the preparation lines stay above it
-    } else {
-        view_.ClearLog();
+    // The read behind a compare's difference list runs without lines of its own: the log keeps
+    // the compare's lines, and the list follows them.
+    if (step != Step::Report) {
+        if (firstStart_) {
+            firstStart_ = false;
+            view_.AddLine("");  // the preparation lines stay above it
+        } else {
+            view_.ClearLog();
+        }
+        view_.AddLine(progress::kReadingVersion);
     }
-    view_.AddLine(progress::kReadingVersion);
     state_.CurrentMode = step == Step::Main ? request_.mode : OperationMode::Read;
     state_.AbortRequested = false;
+    if (step == Step::Main) {
+        std::lock_guard lock(traceMutex_);
+        mainTraceFrom_ = trace_.size();
+    }
     workerSession_ = session_.load();
     if (!task_.Start(link_, state_, *this)) {
         // Cannot happen after the Running() test of Start; the operation still ends in order.
@@ -204,6 +219,8 @@ void OperationRunner::HandleEvent(LinkEvent event) {
         TransferDone();
         return;
     }
+    if (event == LinkEvent::Identified && step_ == Step::Main) mainIdentified_ = true;
+    if (step_ == Step::Report) return;
     for (const std::string& line : progress::EventLines(event, state_.CurrentMode.load(),
                                                         state_.ModuleInfo.load(), LinkOutcome::Success))
         view_.AddLine(line);
@@ -212,6 +229,10 @@ void OperationRunner::HandleEvent(LinkEvent event) {
 void OperationRunner::TransferDone() {
     const LinkOutcome outcome = state_.TransferOutcome.load();
     view_.TransferStopped(outcome);
+    if (step_ == Step::Report) {
+        EndReport(outcome);
+        return;
+    }
     for (const std::string& line :
          progress::EventLines(LinkEvent::Done, state_.CurrentMode.load(), state_.ModuleInfo.load(), outcome))
         view_.AddLine(line);
@@ -223,8 +244,7 @@ void OperationRunner::TransferDone() {
             EndMainTransfer(outcome);
             break;
         case Step::Report:
-            EndReport(outcome);
-            break;
+            break;  // handled above
     }
 }
 
@@ -246,6 +266,11 @@ void OperationRunner::EndBackupRead(LinkOutcome outcome) {
 
 void OperationRunner::EndMainTransfer(LinkOutcome outcome) {
     result_.outcome = outcome;
+    {
+        // Done comes after the transfer's last frame: this is the whole of it.
+        std::lock_guard lock(traceMutex_);
+        mainTrace_ = trace_.substr(std::min(mainTraceFrom_, trace_.size()));
+    }
     if (outcome == LinkOutcome::Success) {
         switch (request_.mode) {
             case OperationMode::Program:
@@ -299,6 +324,7 @@ void OperationRunner::EndReport(LinkOutcome outcome) {
         } else {
             result_.differences = CompareReportLines(request_.settings, *read);
             view_.AddLine("");
+            view_.AddLine(progress::kDifferencesHeading);
             for (const std::string& line : result_.differences) view_.AddLine(line);
         }
     }
@@ -320,7 +346,9 @@ bool OperationRunner::WriteSettings(const std::string& path, const ModuleSetting
 }
 
 void OperationRunner::Finish() {
-    if (result_.succeeded() && !request_.archiveDir.empty()) Archive();
+    // Every transfer that reached the module is kept, whatever its outcome: one that failed is
+    // what support will ask about. One that never reached a module has nothing to tell.
+    if (!request_.archiveDir.empty() && mainIdentified_) Archive();
     ended_ = true;
     view_.OperationEnded(result_);
 }
@@ -330,10 +358,23 @@ void OperationRunner::Archive() {
     record.mode = request_.mode;
     record.name = request_.archiveName;
     record.module = state_.ModuleInfo.load();
-    const bool read = request_.mode == OperationMode::Read;
-    record.image = read ? state_.ReadImage : state_.WorkImage;
-    result_.archive =
-        ArchiveTransfer(request_.archiveDir, record, read ? *result_.readSettings : request_.settings);
+    record.outcome = result_.pinRefused ? "PinRefused" : OutcomeName(result_.outcome);
+    if (request_.mode == OperationMode::Read) {
+        // What a read brought back is kept once its module PIN was given; a read refused for
+        // its PIN keeps only its record, as its frames hold the memory it was refused.
+        if (result_.readSettings) {
+            record.image = state_.ReadImage;
+            record.settings = result_.readSettings;
+        }
+        if (!result_.pinRefused) record.trace = mainTrace_;
+    } else {
+        // The engine took the image of the module's version once the module had identified
+        // itself; a module it does not support got none.
+        if (ModuleSupported(record.module)) record.image = state_.WorkImage;
+        record.settings = request_.settings;
+        record.trace = mainTrace_;
+    }
+    result_.archive = ArchiveTransfer(request_.archiveDir, record);
 }
 
 bool OperationRunner::WriteTrace() {

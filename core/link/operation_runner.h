@@ -40,13 +40,14 @@ struct OperationRequest {
     // What is programmed or compared; the settings a read decodes over.
     ModuleSettings settings;
     // The files the operation writes; each one empty when it is not wanted.
-    std::string archiveDir;        // an entry after every successful operation
+    std::string archiveDir;        // an entry for every transfer that reached the module
     std::string archiveName;       // the settings name the entry is filed under
     std::string tracePath;         // every frame sent and every read's bytes, with times
     std::string readSettingsPath;  // Read: the settings that came out of the module
     std::string readImagePath;     // Read: the module's memory as read
     std::string backupImagePath;   // Program: the module's memory before anything is written
-    // Compare: after a mismatch, read the module and list the settings that differ.
+    // Compare: after a mismatch, read the module (asking its PIN when it has one) and list the
+    // settings that differ below the compare's lines.
     bool reportDifferences = false;
 };
 
@@ -67,7 +68,7 @@ struct OperationResult {
     std::optional<OperationFileFault> fileFault;
     std::optional<ModuleSettings> readSettings;  // Read: what the module holds, once accepted
     std::vector<std::string> differences;        // Compare with a report: "KEY: a -> b"
-    std::optional<ArchiveResult> archive;        // when an entry was asked for and tried
+    std::optional<ArchiveResult> archive;        // when an entry was asked for and the module answered
 
     // The operation did what it was asked, to the last file.
     bool succeeded() const {
@@ -185,8 +186,11 @@ private:
     std::mutex traceMutex_;
     std::string trace_;
     int64_t traceStartMs_ = 0;
-    bool traceReady_ = false;   // the trace file was made; the frames go into it on Close
-    bool traceWritten_ = true;  // what Close reports
+    size_t mainTraceFrom_ = 0;     // where the operation's own transfer begins in the trace
+    std::string mainTrace_;        // its frames, for the archive entry
+    bool mainIdentified_ = false;  // the module answered the operation's own transfer
+    bool traceReady_ = false;      // the trace file was made; the frames go into it on Close
+    bool traceWritten_ = true;     // what Close reports
 
     SerialLink link_;
     TransferState state_;

@@ -24,6 +24,9 @@ inline constexpr std::string_view kComparing = "Porównanie...";
 inline constexpr std::string_view kReading = "Odczyt...";
 inline constexpr std::string_view kRestarting = "Reset modułu...";
 
+// Above the settings a compare found different, each "Label: in the program -> in the module".
+inline constexpr std::string_view kDifferencesHeading = "Różnice ustawień (w programie -> w module):";
+
 // After a successful transfer, the last line in every mode.
 inline constexpr std::string_view kModuleReady = "Moduł gotowy do pracy.";
 

@@ -98,8 +98,27 @@ std::string SafeEntryName(const std::string& name) {
     return out.empty() ? "_" : out;
 }
 
-ArchiveResult ArchiveTransfer(const std::string& archiveDir, const ArchiveRecord& record,
-                              const ModuleSettings& settings) {
+const char* OutcomeName(LinkOutcome outcome) {
+    switch (outcome) {
+        case LinkOutcome::Success:
+            return "Success";
+        case LinkOutcome::Aborted:
+            return "Aborted";
+        case LinkOutcome::NoResponse:
+            return "NoResponse";
+        case LinkOutcome::WriteError:
+            return "WriteError";
+        case LinkOutcome::CheckError:
+            return "CheckError";
+        case LinkOutcome::RestartError:
+            return "RestartError";
+        case LinkOutcome::UnsupportedModule:
+            return "UnsupportedModule";
+    }
+    return "Unknown";
+}
+
+ArchiveResult ArchiveTransfer(const std::string& archiveDir, const ArchiveRecord& record) {
     ArchiveResult r;
     const fs::path dir(archiveDir);
     std::error_code ec = MakePrivateDirs(dir);
@@ -126,16 +145,23 @@ ArchiveResult ArchiveTransfer(const std::string& archiveDir, const ArchiveRecord
     j["name"] = record.name;
     j["module_version"] = ModuleVersionText(record.module);
     j["module_type"] = record.module.ModuleType;
-    j["outcome"] = "Success";
-    j["image_sha256"] = Sha256Hex(record.image.data(), record.image.size());
+    j["outcome"] = record.outcome;
+    j["image_sha256"] = record.image ? Sha256Hex(record.image->data(), record.image->size()) : "";
     // A name that is not UTF-8 still gives an entry rather than none.
     const std::string json = j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 
-    if (!WriteSettingsFile((temp / "settings").string(), settings))
+    if (record.settings && !WriteSettingsFile((temp / "settings").string(), *record.settings))
         return fail("cannot write the settings file");
-    const std::string_view image(reinterpret_cast<const char*>(record.image.data()), record.image.size());
-    if (const FileWriteResult w = WriteFileSafely(temp / "image.bin", image); !w)
-        return fail("cannot write image.bin: " + w.error.message());
+    if (record.image) {
+        const std::string_view image(reinterpret_cast<const char*>(record.image->data()),
+                                     record.image->size());
+        if (const FileWriteResult w = WriteFileSafely(temp / "image.bin", image); !w)
+            return fail("cannot write image.bin: " + w.error.message());
+    }
+    if (!record.trace.empty()) {
+        if (const FileWriteResult w = WriteFileSafely(temp / "trace", record.trace); !w)
+            return fail("cannot write the trace: " + w.error.message());
+    }
     // entry.json last: a folder with it is complete even to a reader that ignores the rename.
     if (const FileWriteResult w = WriteFileSafely(temp / "entry.json", json); !w)
         return fail("cannot write entry.json: " + w.error.message());
@@ -191,6 +217,8 @@ HistoryResult ReadHistory(const std::string& archiveDir, const std::string& name
             r.skipped.push_back(folder + ": entry.json is not a valid entry");
             continue;
         }
+        // Entries from before failed transfers were kept are all successes.
+        if (!field("outcome", e.outcome)) e.outcome = "Success";
         if (!name.empty() && e.name != name) continue;
         r.entries.push_back(std::move(e));
     }

@@ -1,14 +1,19 @@
 #pragma once
-// The archive of transfers: one folder per successful program, compare or read, so that months
-// later the installer can tell what a unit was given. An entry is
+// The archive of transfers: one folder per program, compare or read that reached a module
+// (whatever its outcome), so that months later the installer can tell what a unit was given, and
+// support can see what went wrong. An entry is
 //   YYYYMMDD-HHMMSS-MODE-NAME/   (UTC; "-2", "-3", ... when the name is taken)
-//     settings      the settings file of what was written or read
-//     image.bin     the 2048 bytes written or read
+//     settings      the settings file of what was written or compared, or of what a read brought
+//                   back (none when a read brought nothing back)
+//     image.bin     the 2048 bytes written, compared or read (none when there were none)
+//     trace         the transfer's frames as brenvox-cli --trace writes them (brenvox-modsim
+//                   --replay plays them back)
 //     entry.json    time, mode, name, module_version, module_type, outcome, image_sha256
 // An entry is built in a hidden temporary folder and renamed into place, so a reader sees it
 // whole or not at all. Entries hold both PINs: a new archive folder and every entry folder are
 // private (0700), the files in them 0600 (files/safe_file.h).
 #include <chrono>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,7 +26,12 @@ struct ArchiveRecord {
     OperationMode mode = OperationMode::Program;
     std::string name;  // the settings name, UTF-8
     ModuleInfo module{};
-    ModuleImage image{};
+    // LinkOutcome's name ("Success", "CheckError", ...), or "PinRefused" for a read whose module
+    // PIN was not given.
+    std::string outcome = "Success";
+    std::optional<ModuleImage> image;        // the image written, compared or read
+    std::optional<ModuleSettings> settings;  // what was written or compared, or what a read gave
+    std::string trace;                       // empty: no trace file
     std::chrono::system_clock::time_point time = std::chrono::system_clock::now();
 };
 
@@ -38,14 +48,19 @@ const char* ArchiveModeName(OperationMode mode);
 // leading dots too, the length is bounded; an empty name becomes "_".
 std::string SafeEntryName(const std::string& name);
 
+// "Success", "Aborted", "NoResponse", "WriteError", "CheckError", "RestartError",
+// "UnsupportedModule".
+const char* OutcomeName(LinkOutcome outcome);
+
 // Writes one entry into `archiveDir` (created private if missing, parents included). On failure
 // nothing is left behind.
-ArchiveResult ArchiveTransfer(const std::string& archiveDir, const ArchiveRecord& record,
-                              const ModuleSettings& settings);
+ArchiveResult ArchiveTransfer(const std::string& archiveDir, const ArchiveRecord& record);
 
 struct HistoryEntry {
     std::string folder;  // the entry's folder name
-    std::string time, mode, name, moduleVersion, imageSha256;
+    std::string time, mode, name, moduleVersion;
+    std::string outcome;      // as ArchiveRecord::outcome
+    std::string imageSha256;  // empty when the entry keeps no image
 };
 
 struct HistoryResult {

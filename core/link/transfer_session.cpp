@@ -50,7 +50,7 @@ std::optional<ModuleReadout> AcceptReadImage(const TransferState& state, const P
 std::vector<std::string> CompareReportLines(const ModuleSettings& file, const ModuleReadout& module) {
     ModuleSettings fileAsModule;
     DecodeImage(EncodeImage(file, module.version), module.version, fileAsModule);
-    return DifferenceLines(fileAsModule, module.settings);
+    return LabelledDifferenceLines(fileAsModule, module.settings);
 }
 
 }  // namespace brenvox

@@ -49,10 +49,10 @@ struct ModuleReadout {
 std::optional<ModuleReadout> AcceptReadImage(const TransferState& state, const PinPrompt& askPin,
                                              ModuleSettings base = {});
 
-// compare --report: the settings that differ between the file and the module, as
-// "KEY: in the file -> in the module". The file's settings go through the module version's image
-// first: what the module cannot hold (comments, texts of unused events, a second output code on
-// 1.0) would otherwise be listed as a difference on every compare.
+// After a compare that found differences: the settings that differ between the program's (or the
+// file's) and the module's, as "Label: in the program -> in the module". The file's settings go through the
+// module version's image first: what the module cannot hold (comments, texts of unused events, a second
+// output code on 1.0) would otherwise be listed as a difference on every compare.
 std::vector<std::string> CompareReportLines(const ModuleSettings& file, const ModuleReadout& module);
 
 }  // namespace brenvox

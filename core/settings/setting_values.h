@@ -14,4 +14,17 @@ std::string ShownValue(const ModuleSettings& s, const SettingKey& k);
 // "KEY: a -> b" for every key whose shown value differs, in key order; empty when none does.
 std::vector<std::string> DifferenceLines(const ModuleSettings& a, const ModuleSettings& b);
 
+// What the program calls a setting where an installer reads it, in UTF-8: the caption of its
+// control, and for an input event the slot list's entry and the event's number within its input
+// ("Pin8 - We3 - Alarm, zdarzenie 2: Numer telefonu").
+std::string SettingLabel(const SettingKey& k);
+
+// A value as an installer reads it: texts in quotes, TAK / NIE, functions and reactions by name,
+// other numbers in decimal.
+std::string LabelledValue(const ModuleSettings& s, const SettingKey& k);
+
+// "Label: a -> b" for every setting whose value differs, in key order: what the program and the
+// CLI list where a person compares two sets of settings (the module against the program).
+std::vector<std::string> LabelledDifferenceLines(const ModuleSettings& a, const ModuleSettings& b);
+
 }  // namespace brenvox

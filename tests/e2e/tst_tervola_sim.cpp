@@ -179,11 +179,18 @@ void TstTervolaSim::compareEqualThenAfterAnEdit() {
     const sim::FrameCounts before = sim_->counts();
     QCOMPARE(before.write, 0);
 
-    // The user edits the settings and compares again: a new show encodes afresh.
+    // The user edits the settings and compares again: a new show encodes afresh, and below the
+    // mismatch the window lists what differs (the module's PIN asked first).
     w_->close();
     settings_.set(IntSetting::SMSMAX, 8);
+    dialogs_->pinToType = QStringLiteral("8361");
     QVERIFY(runOnce(OperationMode::Compare));
-    QCOMPARE(w_->logLines().last(), QStringLiteral("Moduł zaprogramowany innymi ustawieniami!"));
+    const QStringList after = w_->logLines();
+    QCOMPARE(after.mid(after.size() - 5),
+             (QStringList{QString(), QStringLiteral("Moduł zaprogramowany innymi ustawieniami!"), QString(),
+                          QStringLiteral("Różnice ustawień (w programie -> w module):"),
+                          QStringLiteral("Wysyłaj maksymalnie wiadomości SMS: 8 -> 7")}));
+    QCOMPARE(dialogs_->pinDialogs, 1);
     QCOMPARE(dialogs_->asks.size(), 1);
     QCOMPARE(sim_->counts().write, 0);
 }

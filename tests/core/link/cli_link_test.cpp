@@ -212,7 +212,7 @@ TEST_F(CliLink, CompareEqualAndDifferentWithReport) {
         RunCli({"compare", changed, "--report", "--pin", s.MODPIN, "--device", sim.device()});
     EXPECT_EQ(diff.exit, 1);
     EXPECT_NE(diff.out.find("Moduł zaprogramowany innymi ustawieniami!"), std::string::npos);
-    EXPECT_NE(diff.out.find("RINGCNT: " + std::to_string(s.get(IntSetting::RINGCNT)) + " -> " +
+    EXPECT_NE(diff.out.find("Ilość dzwonień: " + std::to_string(s.get(IntSetting::RINGCNT)) + " -> " +
                             std::to_string(s.get(IntSetting::RINGCNT) - 1)),
               std::string::npos)
         << diff.out;
@@ -275,15 +275,26 @@ TEST_F(CliLink, ArchiveAndHistory) {
 
     const RunResult h = RunCli({"history", archive});
     EXPECT_EQ(h.exit, 0);
-    ASSERT_EQ(h.lines.size(), 2u) << h.out;
+    ASSERT_EQ(h.lines.size(), 3u) << h.out;
     const std::string sha = Sha256Hex(Slurp(Path("dump"))).substr(0, 12);
-    EXPECT_EQ(h.lines[0].substr(20), " read back 1.0 " + sha);
-    EXPECT_EQ(h.lines[1].substr(20), " program Sklep 1 1.0 " + sha);
+    EXPECT_EQ(h.lines[0].substr(20), " read back 1.0 " + sha + " Success");
+    // The refused read and the programming came in the same second: either may be listed first.
+    std::vector<std::string> older = {h.lines[1].substr(20), h.lines[2].substr(20)};
+    std::sort(older.begin(), older.end());
+    EXPECT_EQ(older, (std::vector<std::string>{" program Sklep 1 1.0 " + sha + " Success",
+                                               " read out 1.0 - PinRefused"}));
     const RunResult one = RunCli({"history", archive, "--name", "back"});
     EXPECT_EQ(one.lines, std::vector<std::string>{h.lines[0]});
-    // The read's entry holds the memory read and the settings decoded from it.
+    // The entries that kept an image hold the memory written or read and its settings; the
+    // refused read kept nothing of the memory it was refused.
     for (const auto& e : fs::directory_iterator(archive)) {
+        if (e.path().filename().string().find("-read-out") != std::string::npos) {
+            EXPECT_FALSE(fs::exists(e.path() / "image.bin"));
+            EXPECT_FALSE(fs::exists(e.path() / "trace"));
+            continue;
+        }
         EXPECT_EQ(ReadBytes(e.path() / "image.bin"), ReadBytes(Path("dump")));
+        EXPECT_TRUE(fs::exists(e.path() / "trace"));
         ModuleSettings back;
         ASSERT_EQ(ReadSettingsFile((e.path() / "settings").string(), back), ReadOutcome::Ok);
         EXPECT_EQ(back.MODPIN, "4711");
@@ -439,14 +450,19 @@ TEST_F(CliLink, ReplayOfARecordedTransfer) {
         args.insert(args.end(), extra.begin(), extra.end());
         return RunCli(args);
     };
-    const RunResult recorded = read(sim.device(), "recorded", {"--trace", Path("pctrace")});
+    const RunResult recorded =
+        read(sim.device(), "recorded", {"--trace", Path("pctrace"), "--archive", Path("archive")});
     ASSERT_EQ(recorded.exit, 0) << recorded.out;
     sim.Kill(SIGTERM);
 
-    for (const char* trace : {"pctrace", "simtrace"}) {
+    // The PC's trace, the module's, and the archive entry of the same transfer (its folder).
+    std::vector<std::string> traces = {Path("pctrace"), Path("simtrace")};
+    for (const auto& e : fs::directory_iterator(Path("archive"))) traces.push_back(e.path().string());
+    ASSERT_EQ(traces.size(), 3u);
+    for (const std::string& trace : traces) {
         SCOPED_TRACE(trace);
         Modsim replay;
-        ASSERT_TRUE(replay.Start({"--replay", Path(trace)}, Path("replay.log")));
+        ASSERT_TRUE(replay.Start({"--replay", trace}, Path("replay.log")));
         const RunResult again = read(replay.device(), "again");
         replay.Kill(SIGTERM);
         EXPECT_EQ(again.exit, 0) << ReadText(Path("replay.log"));

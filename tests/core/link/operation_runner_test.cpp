@@ -13,6 +13,8 @@
 #include "codec/image_codec.h"
 #include "link/transfer_session.h"
 #include "pty_simulator.h"
+#include "replay_player.h"
+#include "replay_trace.h"
 #include "settings/settings_file.h"
 
 namespace brenvox {
@@ -137,15 +139,16 @@ TEST_F(OperationRunnerTest, CompareEqualThenDifferentWithItsReport) {
     const OperationResult& r = Run(request);
     EXPECT_FALSE(r.succeeded());
     EXPECT_EQ(r.outcome, LinkOutcome::CheckError);
-    EXPECT_EQ(r.differences, (Lines{"MODPIN: 8361 -> 1234", "SMSMAX: 7 -> 9"}));
+    EXPECT_EQ(r.differences, (Lines{"PIN wymagany do odczytu ustawień z modułu: \"8361\" -> \"1234\"",
+                                    "Wysyłaj maksymalnie wiadomości SMS: 7 -> 9"}));
     const auto mismatch =
         std::find(view.log.begin(), view.log.end(), "Moduł zaprogramowany innymi ustawieniami!");
     ASSERT_NE(mismatch, view.log.end());
     const Lines report(mismatch + 1, view.log.end());
-    EXPECT_EQ(report, (Lines{"[started]", "[clear]", "Odczyt wersji modułu...", "  Moduł:  Kavrex V1.1",
-                             "  Typ: Nokia3330, 3410", "Odczyt...", "Reset modułu...", "[stopped]", "",
-                             "Odczyt zakończony pozytywnie.", "[pin?]", "", "MODPIN: 8361 -> 1234",
-                             "SMSMAX: 7 -> 9"}));
+    // The read behind the list adds no lines of its own: the compare's stay, the list follows.
+    Lines expected = {"[started]", "[stopped]", "[pin?]", "", "Różnice ustawień (w programie -> w module):"};
+    expected.insert(expected.end(), r.differences.begin(), r.differences.end());
+    EXPECT_EQ(report, expected);
     EXPECT_EQ(sim.counts().write, 0);
 }
 
@@ -205,7 +208,11 @@ TEST_F(OperationRunnerTest, AFileThatCannotBeWrittenEndsTheReadAndNamesTheFile) 
     EXPECT_FALSE(r.succeeded());
     EXPECT_EQ(view.log.back(), "[pin?]") << "neither the decoded message nor the ready line";
     EXPECT_FALSE(fs::exists(dir / "read"));
-    EXPECT_FALSE(fs::exists(dir / "Archiwum")) << "an operation that failed is not archived";
+    // The transfer itself went well: its entry is kept, though the operation failed.
+    ASSERT_TRUE(r.archive && r.archive->ok);
+    const HistoryResult h = ReadHistory(request.archiveDir);
+    ASSERT_EQ(h.entries.size(), 1u);
+    EXPECT_EQ(h.entries[0].outcome, "Success");
 }
 
 TEST_F(OperationRunnerTest, FailuresEndWithTheirLineAndNothingMore) {
@@ -283,6 +290,38 @@ TEST_F(OperationRunnerTest, ArchiveAndTraceOfASuccessfulTransfer) {
     EXPECT_EQ(trace.substr(trace.find(' '), 10), " tx CA 53\n") << trace.substr(0, 40);
     EXPECT_NE(trace.find(" tx 06 FA\n"), std::string::npos);
     EXPECT_NE(trace.find(" tx 05 FB\n"), std::string::npos);
+}
+
+// A transfer that fails after the module answered is kept with its outcome and its frames, and
+// the simulator, playing those frames back, leads the same operation to the same failure.
+TEST_F(OperationRunnerTest, AFailedTransferIsArchivedAndItsTraceReplaysTheFailure) {
+    sim::Faults stuck;
+    stuck.stuckAddress = 0x0100;
+    sim.setFaults(stuck);
+    OperationRequest request = Request(OperationMode::Program);
+    request.archiveDir = (dir / "Archiwum").string();
+    request.archiveName = "Sklep 2";
+    const OperationResult& r = Run(request);
+    ASSERT_EQ(r.outcome, LinkOutcome::WriteError);
+    ASSERT_TRUE(r.archive && r.archive->ok) << (r.archive ? r.archive->error : "no entry");
+    const HistoryResult h = ReadHistory(request.archiveDir);
+    ASSERT_EQ(h.entries.size(), 1u);
+    EXPECT_EQ(h.entries[0].outcome, "WriteError");
+    const fs::path entry(r.archive->folder);
+    EXPECT_TRUE(fs::exists(entry / "settings"));
+
+    sim::ReplayTrace trace = sim::ReadReplayTrace(Slurp(entry / "trace"));
+    ASSERT_TRUE(trace.error.empty()) << trace.error;
+    sim::PtySimulator replay;
+    replay.setReplay(std::make_unique<sim::ReplayPlayer>(std::move(trace.events)), [](const std::string&) {});
+    std::string error;
+    ASSERT_TRUE(replay.start(&error)) << error;
+    OperationRequest again = Request(OperationMode::Program);
+    again.port.device = replay.devicePath();
+    RecordingView view2;
+    OperationRunner runner2(view2);
+    ASSERT_TRUE(runner2.Open(again));
+    EXPECT_EQ(runner2.RunToEnd({}).outcome, LinkOutcome::WriteError);
 }
 
 TEST_F(OperationRunnerTest, APortThatDoesNotOpenSaysWhy) {

@@ -50,10 +50,12 @@ std::string Slurp(const fs::path& p) {
 TEST_F(TransferArchive, EntryHoldsSettingsImageAndRecordAllPrivate) {
     ModuleSettings s;
     s.SMSC = "+48602951111";
-    const ArchiveRecord rec = Record(OperationMode::Read, "../Sklep: 7?", 5);
+    ArchiveRecord rec = Record(OperationMode::Read, "../Sklep: 7?", 5);
+    rec.settings = s;
+    rec.trace = "0 tx CA 53\n";
     // Under a umask that lets others read, as many users have.
     const mode_t oldMask = ::umask(022);
-    const ArchiveResult r = ArchiveTransfer((dir / "new" / "Archiwum").string(), rec, s);
+    const ArchiveResult r = ArchiveTransfer((dir / "new" / "Archiwum").string(), rec);
     ::umask(oldMask);
     ASSERT_TRUE(r.ok) << r.error;
     // The image and the settings hold both PINs: every folder made and every file written is the
@@ -61,7 +63,7 @@ TEST_F(TransferArchive, EntryHoldsSettingsImageAndRecordAllPrivate) {
     using enum fs::perms;
     for (const fs::path& folder : {dir / "new", dir / "new" / "Archiwum", fs::path(r.folder)})
         EXPECT_EQ(fs::status(folder).permissions(), owner_all) << folder;
-    for (const char* file : {"settings", "image.bin", "entry.json"})
+    for (const char* file : {"settings", "image.bin", "trace", "entry.json"})
         EXPECT_EQ(fs::status(fs::path(r.folder) / file).permissions(), owner_read | owner_write) << file;
     // The name cannot leave the archive nor break the folder name.
     EXPECT_EQ(fs::path(r.folder), dir / "new" / "Archiwum" / "20261208-010005-read-_._Sklep_ 7_");
@@ -69,7 +71,8 @@ TEST_F(TransferArchive, EntryHoldsSettingsImageAndRecordAllPrivate) {
     ASSERT_EQ(ReadSettingsFile((fs::path(r.folder) / "settings").string(), back), ReadOutcome::Ok);
     EXPECT_EQ(back, s);
     const std::string image = Slurp(fs::path(r.folder) / "image.bin");
-    EXPECT_EQ(image, std::string(rec.image.begin(), rec.image.end()));
+    EXPECT_EQ(image, std::string(rec.image->begin(), rec.image->end()));
+    EXPECT_EQ(Slurp(fs::path(r.folder) / "trace"), rec.trace);
     const auto j = nlohmann::json::parse(Slurp(fs::path(r.folder) / "entry.json"));
     EXPECT_EQ(j, nlohmann::json::parse(R"({"time": "2026-12-08T01:00:05Z", "mode": "read",
         "name": "../Sklep: 7?", "module_version": "1.1", "module_type": 2, "outcome": "Success",
@@ -103,7 +106,7 @@ TEST_F(TransferArchive, FullDiskLeavesNoPartialEntry) {
         }
         fs::resize_file(disk / "fill", std::max<std::uintmax_t>(fs::file_size(disk / "fill"), 4096u * pages) -
                                            4096u * pages);
-        const ArchiveResult r = ArchiveTransfer(archive.string(), Record(OperationMode::Program, "a", 0), {});
+        const ArchiveResult r = ArchiveTransfer(archive.string(), Record(OperationMode::Program, "a", 0));
         std::vector<fs::path> left;
         for (const auto& e : fs::directory_iterator(archive)) left.push_back(e.path());
         if (r.ok) {
@@ -126,10 +129,9 @@ TEST_F(TransferArchive, HistoryNewestFirst) {
     for (const ArchiveRecord& rec :
          {Record(OperationMode::Program, "b", 1), Record(OperationMode::Compare, "b", 3),
           Record(OperationMode::Read, "c", 2)})
-        ASSERT_TRUE(ArchiveTransfer(a, rec, {}).ok);
+        ASSERT_TRUE(ArchiveTransfer(a, rec).ok);
     // Eleven in one second: the suffixes -2 .. -11 keep them apart, and "-11" is the newest.
-    for (int i = 0; i < 11; ++i)
-        ASSERT_TRUE(ArchiveTransfer(a, Record(OperationMode::Program, "d", 4), {}).ok);
+    for (int i = 0; i < 11; ++i) ASSERT_TRUE(ArchiveTransfer(a, Record(OperationMode::Program, "d", 4)).ok);
     fs::create_directory(dir / ".tmp-123");  // an entry being written
     fs::create_directory(dir / "broken");
 
