@@ -23,6 +23,9 @@ mkdir -p "$work"
 cd "$work" || exit 2
 
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# The programs are 64-bit: a WINEARCH=win32 from the user's own set-up would make prefixes that
+# cannot run them.
+export WINEARCH=win64
 export WINEPREFIX=$work/prefix
 failures=0
 sims=()
