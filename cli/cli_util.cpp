@@ -15,10 +15,10 @@ bool LoadSettingsOrReport(const std::string& path, ModuleSettings& s) {
         case ReadOutcome::Ok:
             return true;
         case ReadOutcome::OpenFailed:
-            std::cerr << msg::kOpenFailed << " (" << path << ")\n";
+            std::cerr << Tr(msg::kOpenFailed) << " (" << path << ")\n";
             return false;
         case ReadOutcome::ReadError:
-            std::cerr << msg::kReadError << " (" << path << ")\n";
+            std::cerr << Tr(msg::kReadError) << " (" << path << ")\n";
             return false;
     }
     return false;
@@ -26,7 +26,7 @@ bool LoadSettingsOrReport(const std::string& path, ModuleSettings& s) {
 
 bool SaveSettingsOrReport(const std::string& path, const ModuleSettings& s) {
     if (WriteSettingsFile(path, s)) return true;
-    std::cerr << msg::kSaveFailed << " (" << path << ")\n";
+    std::cerr << Tr(msg::kSaveFailed) << " (" << path << ")\n";
     return false;
 }
 

@@ -84,7 +84,8 @@ int CmdRender(const std::string& templatePath, const std::string& tablePath, con
             if (saved[i]) {
                 ++written;
             } else {
-                std::cerr << msg::kSaveFailed << " (" << (fs::path(outDir) / good[i]->name).string() << ")\n";
+                std::cerr << Tr(msg::kSaveFailed) << " (" << (fs::path(outDir) / good[i]->name).string()
+                          << ")\n";
                 ++failed;
             }
         }

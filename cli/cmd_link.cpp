@@ -128,7 +128,7 @@ void PrintFileFault(const OperationFileFault& f) {
             std::cerr << "Cannot write the image: " << f.path;
             break;
         case OperationFile::ReadSettings:
-            std::cerr << msg::kSaveFailed << " (" << f.path << ")";
+            std::cerr << Tr(msg::kSaveFailed) << " (" << f.path << ")";
             break;
     }
     if (f.error) std::cerr << " (" << f.error.message() << ")";

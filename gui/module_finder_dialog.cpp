@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include "cp1250_text.h"
 #include "gui_style.h"
 #include "link/port_fault.h"
 #include "link/progress_log.h"
@@ -28,7 +29,7 @@ QString TriedList(const std::vector<brenvox::DeviceProbe>& asked) {
     QStringList names;
     for (std::size_t i = 0; i < asked.size() && i < kNamesListed; ++i) names << DeviceName(asked[i].device);
     QString list = names.join(QStringLiteral(", "));
-    if (asked.size() > kNamesListed) list += QStringLiteral(", ... (razem %1)").arg(asked.size());
+    if (asked.size() > kNamesListed) list += ModuleFinderDialog::tr(", ... (razem %1)").arg(asked.size());
     return list;
 }
 
@@ -56,8 +57,8 @@ ModuleFinderDialog::~ModuleFinderDialog() {
 void ModuleFinderDialog::showAsking(std::size_t index, std::size_t count, const QString& device) {
     // A long device name is shortened in its middle, where names differ least.
     const QFontMetrics fm(ui->Label1->font());
-    const QString counted = QStringLiteral(" (%1 z %2)...").arg(index + 1).arg(count);
-    const QString prefix = QStringLiteral("Sprawdzanie portu ");
+    const QString counted = tr(" (%1 z %2)...").arg(index + 1).arg(count);
+    const QString prefix = tr("Sprawdzanie portu ");
     const int room = ui->Label1->width() - fm.horizontalAdvance(prefix + counted);
     ui->Label1->setText(prefix + fm.elidedText(device, Qt::ElideMiddle, room) + counted);
     ui->Label1->setToolTip(device);
@@ -107,16 +108,17 @@ void ModuleFinderDialog::reject() {
     }
     stop_ = true;
     ui->BitBtn1->setEnabled(false);
-    ui->Label1->setText(QStringLiteral("Przerywanie szukania..."));
+    ui->Label1->setText(tr("Przerywanie szukania..."));
 }
 
 namespace brenvox::gui {
 
 std::optional<DeviceProbe> FindModule(QWidget* parent, const std::vector<SerialDeviceInfo>& devices) {
-    const QString info = U8(progress::kInfoCaption);
+    const QString info = CoreText(progress::kInfoCaption);
     if (devices.empty()) {
-        Ask(AskButtons::Ok, AskFocus::Ok, info, QStringLiteral("Nie wykryto żadnego portu szeregowego."),
-            QStringLiteral("Sprawdź podłączenie kabla."));
+        Ask(AskButtons::Ok, AskFocus::Ok, info,
+            ModuleFinderDialog::tr("Nie wykryto żadnego portu szeregowego."),
+            ModuleFinderDialog::tr("Sprawdź podłączenie kabla."));
         return std::nullopt;
     }
     ModuleFinderDialog dialog(parent);
@@ -128,14 +130,15 @@ std::optional<DeviceProbe> FindModule(QWidget* parent, const std::vector<SerialD
     // A device that would not open for a reason the user can remove (no rights to it, another
     // program holding it) is the likelier cause: the line that says what to do about it. One
     // that is gone since it was listed says nothing more than the cable does.
-    QString hint = QStringLiteral("Sprawdź podłączenie kabla i zasilanie modułu.");
+    QString hint = ModuleFinderDialog::tr("Sprawdź podłączenie kabla i zasilanie modułu.");
     for (const DeviceProbe& p : search.asked) {
         if (p.result.opened || p.result.portError.fault == PortFault::NoDevice) continue;
         hint = U8(PortFaultLine(p.result.portError, {}));
         break;
     }
     Ask(AskButtons::Ok, AskFocus::Ok, info,
-        QStringLiteral("Moduł nie odpowiedział na żadnym porcie: %1.").arg(TriedList(search.asked)), hint);
+        ModuleFinderDialog::tr("Moduł nie odpowiedział na żadnym porcie: %1.").arg(TriedList(search.asked)),
+        hint);
     return std::nullopt;
 }
 

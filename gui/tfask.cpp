@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QStyle>
 
+#include "cp1250_text.h"
 #include "gui_style.h"
 #include "ui_tfask.h"
 
@@ -147,6 +148,10 @@ void TFAsk::showEvent(QShowEvent* event) {
         target->setDefault(true);
         target->setFocus(Qt::OtherFocusReason);
     }
+}
+
+QString brenvox::gui::ConfirmCaption() {
+    return CoreText(brenvox::msg::kCaptionConfirm);
 }
 
 TFAsk* AskDialog() {

@@ -23,8 +23,9 @@ inline constexpr int AskNo = 7;      // "Nie"
 inline constexpr int AskCancel = 2;  // "Anuluj", or the dialog closed any other way
 
 namespace brenvox::gui {
-// The caption of questions and of most messages.
-inline const QString kConfirm = QString::fromUtf8(brenvox::msg::kCaptionConfirm);
+// The caption of questions and of most messages, in the user's language: a function, because
+// the language is chosen at start-up, after static texts would have been made.
+QString ConfirmCaption();
 }  // namespace brenvox::gui
 
 class TFAsk : public QDialog {

@@ -16,6 +16,7 @@
 #include <array>
 #include <filesystem>
 
+#include "cp1250_text.h"
 #include "file_dialogs.h"
 #include "gui_style.h"
 #include "main_window_look.h"
@@ -36,15 +37,18 @@
 #include "ui_tfmain.h"
 
 using brenvox::ModuleSettings;
-using brenvox::gui::kConfirm;
+using brenvox::gui::ConfirmCaption;
+using brenvox::gui::CoreText;
 
 namespace {
 
 constexpr int kVersionMajor = 1;
 constexpr int kVersionMinor = 1;
 constexpr int kStartUpDelayMs = 500;
-const QString kStatusPrefix = QStringLiteral(" Nazwa ustawień: ");
-const QString kNewName = QString::fromUtf8(brenvox::msg::kNewSettingsName);
+// The name of settings not yet saved, in the user's language.
+QString NewName() {
+    return CoreText(brenvox::msg::kNewSettingsName);
+}
 
 // The application's style with less room around each tab's picture and caption. Without a base
 // of its own the proxy uses the application's style object, so no second style is made (and no
@@ -125,19 +129,19 @@ Page* TFMain::addPage(Page* page, const char* caption, int icon) {
         BuildPage(page);
     else
         page->setBuilder([this] { buildPages(); });
-    ui->PageControl1->addTab(page, brenvox::gui::PageIcon(icon), QString::fromUtf8(caption));
+    ui->PageControl1->addTab(page, brenvox::gui::PageIcon(icon), tr(caption));
     return page;
 }
 
 void TFMain::addPages() {
-    pages_.files = addPage(new FilesPage(this), "1.Pliki", 0);
-    pages_.sim = addPage(new SimPage(settings_, this), "2.SIM", 1);
-    pages_.inputs = addPage(new InputsPage(settings_, this), "3.Wejścia", 4);
-    pages_.output = addPage(new OutputPage(settings_, this), "4.Wyjście", 6);
-    pages_.sms = addPage(new SmsPage(settings_, this), "5.SMS", 3);
-    pages_.test = addPage(new TestPage(settings_, this), "6.TEST", 7);
-    pages_.ring = addPage(new RingPage(settings_, this), "7.RING ", 5);
-    pages_.module = addPage(new ModulePage(settings_, this), "8.Moduł", 2);
+    pages_.files = addPage(new FilesPage(this), QT_TR_NOOP("1.Pliki"), 0);
+    pages_.sim = addPage(new SimPage(settings_, this), QT_TR_NOOP("2.SIM"), 1);
+    pages_.inputs = addPage(new InputsPage(settings_, this), QT_TR_NOOP("3.Wejścia"), 4);
+    pages_.output = addPage(new OutputPage(settings_, this), QT_TR_NOOP("4.Wyjście"), 6);
+    pages_.sms = addPage(new SmsPage(settings_, this), QT_TR_NOOP("5.SMS"), 3);
+    pages_.test = addPage(new TestPage(settings_, this), QT_TR_NOOP("6.TEST"), 7);
+    pages_.ring = addPage(new RingPage(settings_, this), QT_TR_NOOP("7.RING "), 5);
+    pages_.module = addPage(new ModulePage(settings_, this), QT_TR_NOOP("8.Moduł"), 2);
     ui->PageControl1->setCurrentIndex(0);
 
     FilesPage* files = pages_.files;
@@ -183,7 +187,7 @@ void TFMain::ResetSettings() {
     {
         const InputsPage::Hold hold = pages_.inputs->holdEditor();
         brenvox::ResetSettings(settings_);
-        setSettingsName(kNewName);
+        setSettingsName(NewName());
         pointDialogsAt(settingsDir() + settingsName_);
         pages_.inputs->selectSlot(0);
     }
@@ -192,7 +196,7 @@ void TFMain::ResetSettings() {
 
 void TFMain::setSettingsName(const QString& name) {
     settingsName_ = name;
-    statusPanel_->setText(kStatusPrefix + name);
+    statusPanel_->setText(tr(" Nazwa ustawień: ") + name);
 }
 
 QString TFMain::statusText() const {
@@ -282,13 +286,13 @@ void TFMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (Ask(AskButtons::OkNo, AskFocus::No, kConfirm,
-            QStringLiteral("Czy na pewno chcesz zakończyć pracę programu?"), {}) != AskYes) {
+    if (Ask(AskButtons::OkNo, AskFocus::No, ConfirmCaption(),
+            tr("Czy na pewno chcesz zakończyć pracę programu?"), {}) != AskYes) {
         event->ignore();
         return;
     }
-    if (Ask(AskButtons::OkNo, AskFocus::No, kConfirm,
-            QStringLiteral("Czy zapisać aktualne ustawienia na dysk?"), {}) == AskYes)
+    if (Ask(AskButtons::OkNo, AskFocus::No, ConfirmCaption(), tr("Czy zapisać aktualne ustawienia na dysk?"),
+            {}) == AskYes)
         SaveAsCommand();
     event->accept();
 }
@@ -312,9 +316,9 @@ void TFMain::pointDialogsAt(const QString& path) {
 }
 
 void TFMain::NewCommand() {
-    if (Ask(AskButtons::OkNo, AskFocus::No, kConfirm,
-            QStringLiteral("Opcja ta spowoduje usunięcie bieżących ustawień!"),
-            QStringLiteral("Czy potwierdzasz jej wykonanie?")) == AskYes)
+    if (Ask(AskButtons::OkNo, AskFocus::No, ConfirmCaption(),
+            tr("Opcja ta spowoduje usunięcie bieżących ustawień!"),
+            tr("Czy potwierdzasz jej wykonanie?")) == AskYes)
         ResetSettings();
 }
 
@@ -338,7 +342,7 @@ QString RunFileDialog(QFileDialog* dialog) {
 
 void WriteSettings(const QString& path, const ModuleSettings& s) {
     if (!brenvox::WriteSettingsFile(LocalPath(path), s))
-        Ask(AskButtons::Ok, AskFocus::Ok, kConfirm, QString::fromUtf8(brenvox::msg::kSaveFailed), {});
+        Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), CoreText(brenvox::msg::kSaveFailed), {});
 }
 }  // namespace
 
@@ -347,8 +351,8 @@ void TFMain::OpenCommand() {
     const QString path = RunFileDialog(openDialog_);
     if (path.isEmpty()) return;
     if (!QFileInfo(path).isFile()) {
-        Ask(AskButtons::Ok, AskFocus::Ok, kConfirm, QStringLiteral("Brak na dysku pliku o wskazanej nazwie."),
-            QStringLiteral("Ustawienia nie zostały załadowane."));
+        Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), tr("Brak na dysku pliku o wskazanej nazwie."),
+            tr("Ustawienia nie zostały załadowane."));
         return;
     }
     pointDialogsAt(path);
@@ -363,18 +367,18 @@ void TFMain::OpenCommand() {
             refreshControls();
             break;
         case brenvox::ReadOutcome::OpenFailed:
-            Ask(AskButtons::Ok, AskFocus::Ok, kConfirm, QString::fromUtf8(brenvox::msg::kOpenFailed), {});
+            Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), CoreText(brenvox::msg::kOpenFailed), {});
             break;
         case brenvox::ReadOutcome::ReadError:
-            Ask(AskButtons::Ok, AskFocus::Ok, kConfirm, QString::fromUtf8(brenvox::msg::kReadError),
-                QString::fromUtf8(brenvox::msg::kDefaultsRestored));
+            Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), CoreText(brenvox::msg::kReadError),
+                CoreText(brenvox::msg::kDefaultsRestored));
             ResetSettings();
             break;
     }
 }
 
 void TFMain::SaveCommand() {
-    if (settingsName_ == kNewName) {
+    if (settingsName_ == NewName()) {
         SaveAsCommand();
         return;
     }
@@ -389,14 +393,14 @@ void TFMain::SaveAsCommand() {
     // Without a settings folder there is nowhere to propose; reported as a failed save before
     // anything (name, dialogs) changes.
     if (!prepareSettingsDir()) {
-        Ask(AskButtons::Ok, AskFocus::Ok, kConfirm, QString::fromUtf8(brenvox::msg::kSaveFailed), {});
+        Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), CoreText(brenvox::msg::kSaveFailed), {});
         return;
     }
     const QString path = RunFileDialog(saveDialog_);
     if (path.isEmpty()) return;
     if (QFileInfo::exists(path) &&
-        Ask(AskButtons::OkNo, AskFocus::No, kConfirm, QStringLiteral("Plik o takiej nazwie już istnieje!"),
-            QStringLiteral("Czy na pewno mam go zastąpić nowym?")) != AskYes)
+        Ask(AskButtons::OkNo, AskFocus::No, ConfirmCaption(), tr("Plik o takiej nazwie już istnieje!"),
+            tr("Czy na pewno mam go zastąpić nowym?")) != AskYes)
         return;
     pointDialogsAt(path);
     setSettingsName(QFileInfo(path).fileName());

@@ -14,7 +14,7 @@
 #include "tfmain.h"
 #include "tftervola.h"
 
-using brenvox::gui::kConfirm;
+using brenvox::gui::ConfirmCaption;
 
 namespace {
 
@@ -36,8 +36,8 @@ void TFMain::StartOperation(brenvox::OperationMode mode) {
     const bool program = mode == brenvox::OperationMode::Program;
 
     // Before programming, the offer to save; a cancelled save does not stop the operation.
-    if (program && Ask(AskButtons::OkNo, AskFocus::No, kConfirm,
-                       QStringLiteral("Czy zapisać aktualne ustawienia na dysk?"), QString()) == AskYes)
+    if (program && Ask(AskButtons::OkNo, AskFocus::No, ConfirmCaption(),
+                       tr("Czy zapisać aktualne ustawienia na dysk?"), QString()) == AskYes)
         SaveAsCommand();
 
     // No exchange with the module before the settings pass every check: one message, the first
@@ -61,8 +61,8 @@ void TFMain::StartOperation(brenvox::OperationMode mode) {
     w->RunLinkOperation();
 
     // After programming, whatever its outcome, the offer to print what the editor holds.
-    if (program && Ask(AskButtons::OkNo, AskFocus::No, kConfirm,
-                       QStringLiteral("Czy wykonać wydruk ustawień?"), QString()) == AskYes)
+    if (program && Ask(AskButtons::OkNo, AskFocus::No, ConfirmCaption(), tr("Czy wykonać wydruk ustawień?"),
+                       QString()) == AskYes)
         PrintSettings();
 }
 
@@ -71,7 +71,7 @@ void TFMain::PrintSettings() {
     // Without a usable printer (none set up, or the print system refused the job) the user is
     // told so rather than left with nothing on paper and no word.
     if (!result.hasPrinter || !result.run.ok)
-        Ask(AskButtons::Ok, AskFocus::Ok, kConfirm, QStringLiteral("Brak dostępnej drukarki."), QString());
+        Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), tr("Brak dostępnej drukarki."), QString());
 }
 
 void TFMain::FindModule() {

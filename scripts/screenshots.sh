@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Saves a picture of every page of Brenvox and of a few messages, taken on a virtual X display.
+# Saves a picture of every page of Brenvox and of a few messages, in Polish and in English, taken
+# on a virtual X display.
 #   scripts/screenshots.sh [BUILD_DIR] [OUT_DIR]
 # brenvox-screenshots builds the program's windows, grabs them once start-up has run and quits;
 # this script only provides the display and bounds the wait.
@@ -26,5 +27,10 @@ for _ in $(seq 1 100); do
   sleep 0.1
 done
 
-DISPLAY=":$DISPLAY_NUM" QT_QPA_PLATFORM=xcb timeout 120 "$EXE" "$OUT"
-ls -1 "$OUT"/*.png
+# Every window in both languages: OUT/pl (the program's own, pixel for pixel as before any
+# translation) and OUT/en.
+for lang in pl en; do
+  mkdir -p "$OUT/$lang"
+  DISPLAY=":$DISPLAY_NUM" QT_QPA_PLATFORM=xcb timeout 120 "$EXE" --lang "$lang" "$OUT/$lang"
+  ls -1 "$OUT/$lang"/*.png
+done

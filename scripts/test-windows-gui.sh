@@ -84,7 +84,7 @@ export DISPLAY=$display
 StartsWithCaption() {
     local label=$1 exe=$2 path=${3:-}
     local t0=$(date +%s%N)
-    WINEPATH=$path wine "$exe" >"$label.log" 2>&1 &
+    WINEPATH=$path wine "$exe" --lang pl >"$label.log" 2>&1 &
     local pid=$! seen=0
     for _ in $(seq 600); do
         if xwininfo -root -tree 2>/dev/null | grep -q '"Kavrex V1.1"'; then seen=1; break; fi
@@ -103,10 +103,13 @@ StartsWithCaption() {
 
 if [ -n "$shots" ]; then
     NewPrefix prefix-shots
-    mkdir -p "$shots"
-    WINEPATH=$buildpath timeout 180 wine "$win/tools/screenshots/brenvox-screenshots.exe" "Z:$shots" >shots.log 2>&1 ||
-        Fail "screenshots: $(tail -n 3 shots.log)"
-    ls -1 "$shots"/*.png 2>/dev/null | sed 's/^/     /'
+    # Both languages, each in its own folder (Wine would give the C locale English).
+    for lang in pl en; do
+        mkdir -p "$shots/$lang"
+        WINEPATH=$buildpath timeout 180 wine "$win/tools/screenshots/brenvox-screenshots.exe" --lang $lang \
+            "Z:$shots/$lang" >shots-$lang.log 2>&1 || Fail "screenshots ($lang): $(tail -n 3 shots-$lang.log)"
+        ls -1 "$shots/$lang"/*.png 2>/dev/null | sed 's/^/     /'
+    done
     exit $((failures > 0))
 fi
 

@@ -23,6 +23,11 @@ mkdir -p "$work"
 cd "$work" || exit 2
 
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Both builds compare their Polish lines: the Linux one is pinned to the C locale (Polish), the
+# Windows one, which asks Wine for the display language (English for the C locale), by --lang pl
+# on every run.
+export LANG=C.UTF-8
+unset LC_ALL LC_MESSAGES LANGUAGE
 # The programs are 64-bit: a WINEARCH=win32 from the user's own set-up would make prefixes that
 # cannot run them.
 export WINEARCH=win64
@@ -58,7 +63,7 @@ RunBoth() {
     cp -r inputs/. "lin/$name/"
     cp -r inputs/. "win/$name/"
     (cd "lin/$name" && "$cli_lin" "$@" >stdout 2>stderr; echo $? >rc)
-    (cd "win/$name" && timeout 120 wine "$cli_win" "$@" >stdout 2>stderr; echo $? >rc)
+    (cd "win/$name" && timeout 120 wine "$cli_win" --lang pl "$@" >stdout 2>stderr; echo $? >rc)
     if diff -r "lin/$name" "win/$name" >"$name.diff" 2>&1; then
         Pass "$name (exit $(cat "lin/$name/rc"))"
     else
@@ -140,7 +145,7 @@ Transfer() {
             lin_ms=$(($(NowMs) - t))
         else
             ln -sfn "$simdev" "$WINEPREFIX/dosdevices/com$port"
-            (cd "$dir" && timeout 120 wine "$cli_win" "$@" --port "$port" --type "$type" >stdout 2>stderr; echo $? >rc)
+            (cd "$dir" && timeout 120 wine "$cli_win" --lang pl "$@" --port "$port" --type "$type" >stdout 2>stderr; echo $? >rc)
             win_ms=$(($(NowMs) - t))
             rm -f "$WINEPREFIX/dosdevices/com$port"
         fi
@@ -195,7 +200,7 @@ for side in lin win; do
         (cd "$dir" && timeout 120 "$cli_lin" program ../../inputs/polish.brx --device "$simdev" >stdout 2>stderr; echo $? >rc) &
     else
         ln -sfn "$simdev" "$WINEPREFIX/dosdevices/com8"
-        (cd "$dir" && timeout 120 wine "$cli_win" program ../../inputs/polish.brx --port 8 >stdout 2>stderr; echo $? >rc) &
+        (cd "$dir" && timeout 120 wine "$cli_win" --lang pl program ../../inputs/polish.brx --port 8 >stdout 2>stderr; echo $? >rc) &
     fi
     runner=$!
     WaitForWrites "$dir/x.trace" 10 || Fail "killed ($side): no writes seen"
@@ -218,7 +223,7 @@ echo "== a port that will not open says why"
 for case in "--port 3|^Port COM3 nie istnieje\\." "--device C:\\windows\\win.ini|nie jest portem szeregowym\\.$"; do
     args=${case%%|*} want=${case#*|}
     # shellcheck disable=SC2086
-    out=$(timeout 60 wine "$cli_win" program inputs/polish.brx $args 2>&1)
+    out=$(timeout 60 wine "$cli_win" --lang pl program inputs/polish.brx $args 2>&1)
     rc=$?
     if [ $rc = 1 ] && echo "$out" | grep -q '^Błąd - problem z portem transmisji!$' && echo "$out" | grep -q "$want"; then
         Pass "port error with its cause ($args): $(echo "$out" | tail -n1)"
@@ -234,10 +239,10 @@ dir=win/busy
 mkdir -p "$dir"
 StartSim "$dir/x" --reply-delay-ms 40 --trace "$PWD/$dir/x.trace" --dump "$PWD/$dir/x.memory"
 ln -sfn "$simdev" "$WINEPREFIX/dosdevices/com8"
-(cd "$dir" && timeout 120 wine "$cli_win" program ../../inputs/polish.brx --port 8 >first.out 2>&1; echo $? >first.rc) &
+(cd "$dir" && timeout 120 wine "$cli_win" --lang pl program ../../inputs/polish.brx --port 8 >first.out 2>&1; echo $? >first.rc) &
 runner=$!
 WaitForWrites "$dir/x.trace" 1 || Fail "busy: the first program did not start writing"
-(cd "$dir" && timeout 60 wine "$cli_win" compare ../../inputs/polish.brx --port 8 >second.out 2>&1; echo $? >second.rc)
+(cd "$dir" && timeout 60 wine "$cli_win" --lang pl compare ../../inputs/polish.brx --port 8 >second.out 2>&1; echo $? >second.rc)
 # Only while the first still runs does the second's outcome tell anything.
 first_alive=0
 kill -0 "$runner" 2>/dev/null && first_alive=1
@@ -270,8 +275,8 @@ wine reg add 'HKLM\Software\Wine\Ports' /v COM13 /d "$silent_dev" /f >/dev/null 
 wineserver -k
 wineserver -w
 wineserver -p >>"$work/wineserver.log" 2>&1
-(cd "$dir" && timeout 60 wine "$cli_win" ports >list.out 2>&1; echo $? >list.rc)
-(cd "$dir" && timeout 120 wine "$cli_win" ports --probe >probe.out 2>&1; echo $? >probe.rc)
+(cd "$dir" && timeout 60 wine "$cli_win" --lang pl ports >list.out 2>&1; echo $? >list.rc)
+(cd "$dir" && timeout 120 wine "$cli_win" --lang pl ports --probe >probe.out 2>&1; echo $? >probe.rc)
 kill "$module_pid" "$silent_pid" 2>/dev/null
 wait "$module_pid" "$silent_pid" 2>/dev/null
 if ! grep -qx 'COM12' "$dir/list.out" || ! grep -qx 'COM13' "$dir/list.out"; then

@@ -184,6 +184,61 @@
     </message>
 </context>
 <context>
+    <name>ModuleFinderDialog</name>
+    <message>
+        <source>Szukanie modułu</source>
+        <translation>Finding the module</translation>
+    </message>
+    <message>
+        <source> Postęp szukania </source>
+        <translation> Search progress </translation>
+    </message>
+    <message>
+        <source>Postęp szukania modułu</source>
+        <translation>Module search progress</translation>
+    </message>
+    <message>
+        <source>Przerwij</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Przerwij szukanie modułu</source>
+        <translation>Stop the module search</translation>
+    </message>
+    <message>
+        <source>, ... (razem %1)</source>
+        <translation>, ... (%1 in all)</translation>
+    </message>
+    <message>
+        <source> (%1 z %2)...</source>
+        <translation> (%1 of %2)...</translation>
+    </message>
+    <message>
+        <source>Sprawdzanie portu </source>
+        <translation>Checking port </translation>
+    </message>
+    <message>
+        <source>Przerywanie szukania...</source>
+        <translation>Stopping the search...</translation>
+    </message>
+    <message>
+        <source>Nie wykryto żadnego portu szeregowego.</source>
+        <translation>No serial port found.</translation>
+    </message>
+    <message>
+        <source>Sprawdź podłączenie kabla.</source>
+        <translation>Check the cable connection.</translation>
+    </message>
+    <message>
+        <source>Sprawdź podłączenie kabla i zasilanie modułu.</source>
+        <translation>Check the cable connection and the module power supply.</translation>
+    </message>
+    <message>
+        <source>Moduł nie odpowiedział na żadnym porcie: %1.</source>
+        <translation>The module did not answer on any port: %1.</translation>
+    </message>
+</context>
+<context>
     <name>ModulePage</name>
     <message>
         <source> Programowanie modułu </source>
@@ -228,6 +283,38 @@
     <message>
         <source>Odczyt ustawień z modułu do programu</source>
         <translation>Read the settings from the module</translation>
+    </message>
+    <message>
+        <source>Szukaj modułu</source>
+        <translation>Find module</translation>
+    </message>
+    <message>
+        <source>Sprawdza po kolei wszystkie porty szeregowe i wybiera ten, na którym odpowie moduł</source>
+        <translation>Tries every serial port in turn and selects the one the module answers on</translation>
+    </message>
+    <message>
+        <source>Szukaj modułu na wszystkich portach szeregowych</source>
+        <translation>Find the module on all serial ports</translation>
+    </message>
+    <message>
+        <source>Port i znaleziony moduł</source>
+        <translation>Port and module found</translation>
+    </message>
+    <message>
+        <source>Moduł V%1.%2</source>
+        <translation>Module V%1.%2</translation>
+    </message>
+    <message>
+        <source>, typ %1</source>
+        <translation>, type %1</translation>
+    </message>
+    <message>
+        <source>Program nie obsługuje tej wersji modułu!</source>
+        <translation>This module version is not supported!</translation>
+    </message>
+    <message>
+        <source>Port: %1</source>
+        <translation>Port: %1</translation>
     </message>
 </context>
 <context>
@@ -445,6 +532,82 @@
     <message>
         <source>GSM</source>
         <translation>GSM</translation>
+    </message>
+    <message>
+        <source>1.Pliki</source>
+        <translation>1.Files</translation>
+    </message>
+    <message>
+        <source>2.SIM</source>
+        <translation>2.SIM</translation>
+    </message>
+    <message>
+        <source>3.Wejścia</source>
+        <translation>3.Inputs</translation>
+    </message>
+    <message>
+        <source>4.Wyjście</source>
+        <translation>4.Output</translation>
+    </message>
+    <message>
+        <source>5.SMS</source>
+        <translation>5.SMS</translation>
+    </message>
+    <message>
+        <source>6.TEST</source>
+        <translation>6.TEST</translation>
+    </message>
+    <message>
+        <source>7.RING </source>
+        <translation>7.RING </translation>
+    </message>
+    <message>
+        <source>8.Moduł</source>
+        <translation>8.Module</translation>
+    </message>
+    <message>
+        <source> Nazwa ustawień: </source>
+        <translation> Settings name: </translation>
+    </message>
+    <message>
+        <source>Czy na pewno chcesz zakończyć pracę programu?</source>
+        <translation>Are you sure you want to exit the program?</translation>
+    </message>
+    <message>
+        <source>Czy zapisać aktualne ustawienia na dysk?</source>
+        <translation>Save the current settings to disk?</translation>
+    </message>
+    <message>
+        <source>Opcja ta spowoduje usunięcie bieżących ustawień!</source>
+        <translation>This will clear the current settings!</translation>
+    </message>
+    <message>
+        <source>Czy potwierdzasz jej wykonanie?</source>
+        <translation>Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>Brak na dysku pliku o wskazanej nazwie.</source>
+        <translation>There is no file of that name on the disk.</translation>
+    </message>
+    <message>
+        <source>Ustawienia nie zostały załadowane.</source>
+        <translation>The settings were not loaded.</translation>
+    </message>
+    <message>
+        <source>Plik o takiej nazwie już istnieje!</source>
+        <translation>A file of that name already exists!</translation>
+    </message>
+    <message>
+        <source>Czy na pewno mam go zastąpić nowym?</source>
+        <translation>Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>Czy wykonać wydruk ustawień?</source>
+        <translation>Print the settings?</translation>
+    </message>
+    <message>
+        <source>Brak dostępnej drukarki.</source>
+        <translation>No printer available.</translation>
     </message>
 </context>
 <context>

@@ -69,7 +69,7 @@ public:
 void InputsPage::setUp() {
     Ui::InputsPage& f = form();
     for (int i = 0; i < brenvox::kSlotCount; ++i)
-        new QListWidgetItem(brenvox::gui::FromUtf8(brenvox::Tr(brenvox::SlotInfoOf(i).listText)), f.ListBox1);
+        new QListWidgetItem(brenvox::gui::CoreText(brenvox::SlotInfoOf(i).listText), f.ListBox1);
     brenvox::gui::FillFunctionList(f.ComboBox1);
     brenvox::gui::ChooseFromListOnly(f.ComboBox1);
     // Typing limits; a longer value from a file is shown whole.

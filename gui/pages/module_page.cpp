@@ -73,13 +73,13 @@ void ModulePage::showFoundModule(const brenvox::DeviceProbe& found) {
     device_ = named ? QString() : path;
 
     const brenvox::ModuleInfo& m = found.result.module;
-    QString module = QStringLiteral("Moduł V%1.%2").arg(int{m.VersionMajor}).arg(int{m.VersionMinor});
+    QString module = tr("Moduł V%1.%2").arg(int{m.VersionMajor}).arg(int{m.VersionMinor});
     const std::string_view type = brenvox::ModuleTypeName(m.ModuleType);
-    module += type.empty() ? QStringLiteral(", typ %1").arg(int{m.ModuleType})
+    module += type.empty() ? tr(", typ %1").arg(int{m.ModuleType})
                            : QStringLiteral(", ") + QString::fromUtf8(type.data(), qsizetype(type.size()));
     // What a transfer would refuse, said before anyone tries one.
     const QString note =
-        brenvox::ModuleSupported(m) ? QString() : QStringLiteral("Program nie obsługuje tej wersji modułu!");
+        brenvox::ModuleSupported(m) ? QString() : tr("Program nie obsługuje tej wersji modułu!");
     showFound(path, module, note);
     updatePortTooltip();
     Q_EMIT portChosen();
@@ -88,7 +88,7 @@ void ModulePage::showFoundModule(const brenvox::DeviceProbe& found) {
 void ModulePage::showFound(const QString& device, const QString& module, const QString& note) {
     QLabel* label = form().FoundModuleLabel;
     QStringList lines;
-    if (!device.isEmpty()) lines << QStringLiteral("Port: ") + device;
+    if (!device.isEmpty()) lines << tr("Port: %1").arg(device);
     if (!module.isEmpty()) lines << module;
     // Each line within the label, shortened in its middle where needed; the tooltip keeps it whole.
     const QFontMetrics fm(label->font());

@@ -13,12 +13,13 @@
 #include "link/module_finder.h"
 #include "module_finder_dialog.h"
 #include "pages/module_page.h"
+#include "qt_translations.h"
 #include "tfask.h"
 #include "tfinput.h"
 #include "tfmain.h"
 #include "tftervola.h"
 
-using brenvox::gui::kConfirm;
+using brenvox::gui::ConfirmCaption;
 
 namespace {
 
@@ -49,15 +50,15 @@ int TakeScreenshots(TFMain& window, const QString& dir) {
     }
     pages->setCurrentIndex(0);
     SnapNextAsk(dir + QStringLiteral("/ask-question.png"));
-    Ask(AskButtons::OkNo, AskFocus::No, kConfirm,
-        QStringLiteral("Czy na pewno chcesz zakończyć pracę programu?"), {});
+    Ask(AskButtons::OkNo, AskFocus::No, ConfirmCaption(),
+        TFMain::tr("Czy na pewno chcesz zakończyć pracę programu?"), {});
     SnapNextAsk(dir + QStringLiteral("/ask-message.png"));
-    Ask(AskButtons::Ok, AskFocus::Ok, kConfirm, QStringLiteral("Brak na dysku pliku o wskazanej nazwie."),
-        QStringLiteral("Ustawienia nie zostały załadowane."));
+    Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), TFMain::tr("Brak na dysku pliku o wskazanej nazwie."),
+        TFMain::tr("Ustawienia nie zostały załadowane."));
     SnapNextAsk(dir + QStringLiteral("/ask-three.png"));
-    Ask(AskButtons::OkNoCancel, AskFocus::Cancel, kConfirm,
-        QStringLiteral("Opcja ta spowoduje usunięcie bieżących ustawień!"),
-        QStringLiteral("Czy potwierdzasz jej wykonanie?"));
+    Ask(AskButtons::OkNoCancel, AskFocus::Cancel, ConfirmCaption(),
+        TFMain::tr("Opcja ta spowoduje usunięcie bieżących ustawień!"),
+        TFMain::tr("Czy potwierdzasz jej wykonanie?"));
 
     // The progress window as it ends when the port will not open: the error and why.
     TFTervola progress(&window);
@@ -99,11 +100,12 @@ int TakeScreenshots(TFMain& window, const QString& dir) {
 }
 
 constexpr const char* kUsage =
-    "usage: brenvox-screenshots DIR\n"
+    "usage: brenvox-screenshots [--lang pl|en] DIR\n"
     "Saves pictures of every page of Brenvox (page1.png ... page8.png) and of the question dialog\n"
     "(ask-question.png, ask-message.png, ask-three.png), of the progress window after a port\n"
     "that will not open (progress-port-error.png), of the search for the module (finder.png) and\n"
     "of page 8 after it found one (page8-found.png) into DIR (created if missing), then quits.\n"
+    "The windows speak the language of --lang, else the system's, as the program's do.\n"
     "Needs a display; scripts/screenshots.sh provides a virtual one.\n";
 
 }  // namespace
@@ -114,12 +116,24 @@ int main(int argc, char* argv[]) {
         std::fputs(kUsage, stdout);
         return 0;
     }
-    if (argc != 2 || argv[1][0] == '-') {
+    const char* dirArg = nullptr;
+    int dirCount = 0;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--lang") == 0) {
+            ++i;
+        } else if (std::strncmp(argv[i], "--lang=", 7) != 0) {
+            dirArg = argv[i];
+            ++dirCount;
+        }
+    }
+    brenvox::Language language = brenvox::Language::Polish;
+    if (dirCount != 1 || dirArg[0] == '-' || !brenvox::gui::ChooseLanguage(argc, argv, language)) {
         std::fputs(kUsage, stderr);
         return 2;
     }
     QApplication app(argc, argv);
-    const QString dir = QString::fromLocal8Bit(argv[1]);
+    brenvox::gui::LoadTranslations(app, language);
+    const QString dir = QString::fromLocal8Bit(dirArg);
     if (!QDir().mkpath(dir)) {
         std::fprintf(stderr, "cannot create %s\n", qPrintable(dir));
         return 1;
