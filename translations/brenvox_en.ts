@@ -302,7 +302,7 @@
     </message>
     <message>
         <source>Moduł V%1.%2</source>
-        <translation>Module V%1.%2</translation>
+        <translation>Module %1.%2</translation>
     </message>
     <message>
         <source>, typ %1</source>

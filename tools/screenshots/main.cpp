@@ -60,6 +60,17 @@ int TakeScreenshots(TFMain& window, const QString& dir) {
         TFMain::tr("Opcja ta spowoduje usunięcie bieżących ustawień!"),
         TFMain::tr("Czy potwierdzasz jej wykonanie?"));
 
+    // The module PIN dialog, as a read asks for it.
+    TFInput* pin = PinDialog();
+    pin->show();
+    QApplication::processEvents();
+    const QString pinPath = dir + QStringLiteral("/pin.png");
+    if (!pin->grab().save(pinPath)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(pinPath));
+        ++failures;
+    }
+    pin->hide();
+
     // The progress window as it ends when the port will not open: the error and why.
     TFTervola progress(&window);
     progress.setPortDevice(QStringLiteral("/dev/ttyUSB7"));
@@ -102,9 +113,10 @@ int TakeScreenshots(TFMain& window, const QString& dir) {
 constexpr const char* kUsage =
     "usage: brenvox-screenshots [--lang pl|en] DIR\n"
     "Saves pictures of every page of Brenvox (page1.png ... page8.png) and of the question dialog\n"
-    "(ask-question.png, ask-message.png, ask-three.png), of the progress window after a port\n"
-    "that will not open (progress-port-error.png), of the search for the module (finder.png) and\n"
-    "of page 8 after it found one (page8-found.png) into DIR (created if missing), then quits.\n"
+    "(ask-question.png, ask-message.png, ask-three.png), of the PIN dialog (pin.png), of the\n"
+    "progress window after a port that will not open (progress-port-error.png), of the search\n"
+    "for the module (finder.png) and of page 8 after it found one (page8-found.png) into DIR\n"
+    "(created if missing), then quits.\n"
     "The windows speak the language of --lang, else the system's, as the program's do.\n"
     "Needs a display; scripts/screenshots.sh provides a virtual one.\n";
 
