@@ -8,7 +8,7 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # Warnings fail the build only where we test; a plain build leaves the setting as it is.
 WERROR ?=
 
-.PHONY: all deps build run test test-normal test-package package install test-sanitizers cross-windows test-windows windows dist-windows screenshots-windows format format-check demo fuzz screenshots bench clean
+.PHONY: all deps build run test test-normal test-package package install test-sanitizers cross-windows test-windows windows dist-windows screenshots-windows format format-check demo fuzz screenshots translations bench clean
 
 all: build
 
@@ -35,7 +35,8 @@ test: format-check test-normal test-package test-sanitizers test-windows
 test-normal: WERROR = ON
 test-normal: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
-	@if [ -x ../shared/checks/cli-contract ]; then ../shared/checks/cli-contract $(BUILD)/cli/brenvox-cli; fi
+	@# The contract is the Polish lines: the C locale gives Polish whatever the machine speaks.
+	@if [ -x ../shared/checks/cli-contract ]; then LC_ALL=C.UTF-8 LANGUAGE= ../shared/checks/cli-contract $(BUILD)/cli/brenvox-cli; fi
 
 # The Debian package of the build tree, checked (lintian, desktop entry, metainfo), unpacked and
 # run from a read-only scratch root.
@@ -118,9 +119,15 @@ bench: build
 	cmake --build $(BUILD) --target bench_link bench_startup
 	cmake --build $(BUILD) --target bench_fleet
 
-# A picture of every page and of the question dialog, taken on a virtual display.
+# A picture of every page and dialog in Polish and in English (build/screenshots/pl, .../en),
+# taken on a virtual display.
 screenshots: build
 	bash scripts/screenshots.sh $(BUILD) $(BUILD)/screenshots
+
+# Collects the texts of the sources into translations/*.ts (new ones wait there as unfinished
+# for a translator; texts no longer used are dropped).
+translations: build
+	cmake --build $(BUILD) --target update_translations
 
 demo: build
 	$(BUILD)/cli/brenvox-cli demo
