@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libcli11-dev nlohmann-json3-dev
-  qt6-base-dev qt6-base-dev-tools libfontconfig-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools
+  qt6-base-dev qt6-base-dev-tools libfontconfig-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-translations-l10n libxcb1-dev
   libgl-dev fonts-dejavu-core fonts-urw-base35
   xvfb xauth x11-apps x11-utils imagemagick poppler-utils
