@@ -27,7 +27,8 @@ inline constexpr std::string_view kReading = BRENVOX_TEXT("Odczyt...");
 inline constexpr std::string_view kRestarting = BRENVOX_TEXT("Reset modułu...");
 
 // Above the settings a compare found different, each "Label: in the program -> in the module".
-inline constexpr std::string_view kDifferencesHeading = BRENVOX_TEXT("Różnice ustawień (w programie -> w module):");
+inline constexpr std::string_view kDifferencesHeading =
+    BRENVOX_TEXT("Różnice ustawień (w programie -> w module):");
 
 // After a successful transfer, the last line in every mode.
 inline constexpr std::string_view kModuleReady = BRENVOX_TEXT("Moduł gotowy do pracy.");
@@ -40,7 +41,8 @@ inline constexpr std::string_view kWrongModulePin = BRENVOX_TEXT("Niepoprawny ko
 
 // The module PIN dialog.
 inline constexpr std::string_view kPinDialogCaption = BRENVOX_TEXT("PIN modułu");
-inline constexpr std::string_view kPinDialogText = BRENVOX_TEXT("Wprowadź 4-ro cyfrowy kod dostępu do modułu");
+inline constexpr std::string_view kPinDialogText =
+    BRENVOX_TEXT("Wprowadź 4-ro cyfrowy kod dostępu do modułu");
 
 // "  Moduł:  Kavrex V1.1" and the phone type line; none for a module type other than 1 or 2.
 std::vector<std::string> ModuleLines(const ModuleInfo& info);

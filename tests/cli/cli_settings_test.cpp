@@ -356,8 +356,10 @@ TEST_F(Cli, LanguageOfTheLinesForPeopleOnly) {
     const std::string none = "LANGUAGE= LC_ALL= LC_MESSAGES= ";
     const std::string c = none + "LANG=C", english = none + "LANG=en_US.UTF-8";
     const std::string settings = saved("s", ModuleSettings{});
-    EXPECT_EQ(run({"print", settings, "--date", "01-02-2026"}, c).lines().front(), "Data wydruku: 01-02-2026");
-    EXPECT_EQ(run({"print", settings, "--date", "01-02-2026"}, english).lines().front(), "Printed on: 01-02-2026");
+    EXPECT_EQ(run({"print", settings, "--date", "01-02-2026"}, c).lines().front(),
+              "Data wydruku: 01-02-2026");
+    EXPECT_EQ(run({"print", settings, "--date", "01-02-2026"}, english).lines().front(),
+              "Printed on: 01-02-2026");
     EXPECT_EQ(run({"--lang", "pl", "print", settings, "--date", "01-02-2026"}, english).lines().front(),
               "Data wydruku: 01-02-2026");
     EXPECT_EQ(run({"print", settings, "--date", "01-02-2026", "--lang=en"}, c).lines().front(),
@@ -375,7 +377,8 @@ TEST_F(Cli, LanguageOfTheLinesForPeopleOnly) {
     const CliResult plBad = run({"validate", badFile}, c), enBad = run({"validate", badFile}, english);
     EXPECT_EQ(plBad.rc, 1);
     EXPECT_EQ(enBad.rc, 1);
-    EXPECT_EQ(enBad.lines(), (std::vector<std::string>{"Confirm", "Wrong SIM card PIN.", "The PIN must have 4 digits."}));
+    EXPECT_EQ(enBad.lines(),
+              (std::vector<std::string>{"Confirm", "Wrong SIM card PIN.", "The PIN must have 4 digits."}));
     EXPECT_NE(plBad.out, enBad.out);
     // A file written in English is the same file.
     EXPECT_EQ(run({"new", file("en")}, english).rc, 0);
