@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Funkcja</source>
-        <translation>Function</translation>
+        <translation>Action</translation>
     </message>
     <message>
         <source>Numer telefonu</source>
@@ -668,7 +668,7 @@
     </message>
     <message>
         <source>Funkcja</source>
-        <translation>Function</translation>
+        <translation>Action</translation>
     </message>
     <message>
         <source>Numer telefonu</source>
@@ -747,11 +747,11 @@
     </message>
     <message>
         <source>Funkcja: %1</source>
-        <translation>Function: %1</translation>
+        <translation>Action: %1</translation>
     </message>
     <message>
         <source>Funkcja: Wysłanie SMS</source>
-        <translation>Function: Send SMS</translation>
+        <translation>Action: Send SMS</translation>
     </message>
     <message>
         <source>Telefon: %1</source>
@@ -763,7 +763,7 @@
     </message>
     <message>
         <source>Funkcja: Wysłanie RING</source>
-        <translation>Function: Call (RING)</translation>
+        <translation>Action: Call (RING)</translation>
     </message>
     <message>
         <source>Reaguje na: rozwarcie</source>
@@ -775,7 +775,7 @@
     </message>
     <message>
         <source>Funkcja: niewykorzystane</source>
-        <translation>Function: not used</translation>
+        <translation>Action: not used</translation>
     </message>
     <message>
         <source>Numer telefonu: %1</source>
@@ -979,7 +979,7 @@
     </message>
     <message>
         <source>Okresowe zdarzenie numer 1: Funkcja</source>
-        <translation>Periodic event 1: Function</translation>
+        <translation>Periodic event 1: Action</translation>
     </message>
     <message>
         <source>Okresowe zdarzenie numer 1: Numer telefonu</source>
@@ -991,7 +991,7 @@
     </message>
     <message>
         <source>Okresowe zdarzenie numer 2: Funkcja</source>
-        <translation>Periodic event 2: Function</translation>
+        <translation>Periodic event 2: Action</translation>
     </message>
     <message>
         <source>Okresowe zdarzenie numer 2: Numer telefonu</source>
@@ -1007,7 +1007,7 @@
     </message>
     <message>
         <source>Funkcja</source>
-        <translation>Function</translation>
+        <translation>Action</translation>
     </message>
     <message>
         <source>Reaguje na</source>
