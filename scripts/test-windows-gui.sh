@@ -130,6 +130,11 @@ if [ -f "$zip" ] && [ -f "$setup" ]; then
         WINEPATH="" wine brenvox-cli.exe new 'Nastawy\nowe.brx' >cli.out 2>&1 &&
         [ -s Nastawy/nowe.brx ]) && Pass "zip: brenvox-cli.exe writes Nastawy\\nowe.brx" ||
         Fail "zip: brenvox-cli.exe did not run from the unpacked folder"
+    # The translations travel inside the programs: the zip's CLI speaks English when asked.
+    (cd "$WINEPREFIX/drive_c/brenvox-$version-win64" &&
+        WINEPATH="" wine brenvox-cli.exe --lang en show no-such-file 2>&1 | tr -d '\r' |
+        grep -qx 'The file could not be opened! (no-such-file)') &&
+        Pass "zip: brenvox-cli.exe speaks English with --lang en" || Fail "zip: brenvox-cli.exe has no English"
     StartsWithCaption "zip's Brenvox.exe" "$dir\\Brenvox.exe"
 
     echo "== the installer"
