@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPixmap>
+#include <QPolygon>
 #include <QPushButton>
 #include <QStyle>
 
@@ -36,6 +37,24 @@ QIcon PrinterIcon() {
     return QIcon(pm);
 }
 
+// A page with a red band: the usual sign of a PDF document.
+QIcon PdfIcon() {
+    QPixmap pm(kButtonIconSize, kButtonIconSize);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setPen(QColor(40, 40, 40));
+    p.setBrush(Qt::white);
+    p.drawPolygon(QPolygon({QPoint(3, 0), QPoint(10, 0), QPoint(13, 3), QPoint(13, 15), QPoint(3, 15)}));
+    p.drawLine(10, 0, 10, 3);  // the folded corner
+    p.drawLine(10, 3, 13, 3);
+    p.fillRect(1, 7, 11, 5, QColor(200, 30, 30));
+    p.setPen(QColor(150, 150, 150));
+    p.drawLine(5, 4, 8, 4);  // lines of text
+    p.drawLine(5, 13, 11, 13);
+    p.end();
+    return QIcon(pm);
+}
+
 QFont EightPoint(QFont font) {
     font.setPixelSize(WindowFont().pixelSize());
     return font;
@@ -51,6 +70,7 @@ void ApplyMainWindowLook(QWidget* root) {
         {"BitBtn9", StyleIcon(QStyle::SP_DialogOpenButton)},        // "Odczytaj"
         {"BitBtn10", StyleIcon(QStyle::SP_DialogSaveButton)},       // "Zapisz"
         {"BitBtn11", StyleIcon(QStyle::SP_DriveFDIcon)},            // "Zapisz jako"
+        {"BitBtn14", PdfIcon()},                                    // "Zapisz jako PDF"
         {"BitBtn1", envelope},                                      // the SMS-centre presets
         {"BitBtn2", envelope},                                      //
         {"BitBtn3", envelope},                                      //

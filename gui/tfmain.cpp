@@ -37,6 +37,7 @@
 
 using brenvox::ModuleSettings;
 using brenvox::gui::kConfirm;
+using brenvox::gui::RunFileDialog;
 
 namespace {
 
@@ -146,6 +147,7 @@ void TFMain::addPages() {
     connect(files, &FilesPage::saveRequested, this, &TFMain::SaveCommand);
     connect(files, &FilesPage::saveAsRequested, this, &TFMain::SaveAsCommand);
     connect(files, &FilesPage::printRequested, this, &TFMain::PrintSettings);
+    connect(files, &FilesPage::pdfRequested, this, &TFMain::SavePdfCommand);
     connect(pages_.module, &ModulePage::operationRequested, this, &TFMain::StartOperation);
     connect(pages_.module, &ModulePage::portChosen, this, &TFMain::SaveConfig);
 }
@@ -316,23 +318,6 @@ void TFMain::NewCommand() {
 }
 
 namespace {
-// Shows a file dialog proposing its current file; the chosen path, or empty when cancelled.
-QString RunFileDialog(QFileDialog* dialog) {
-    const QString current = dialog->property("currentFile").toString();
-    if (!current.isEmpty()) {
-        const QFileInfo info(current);
-        if (info.dir().exists()) {
-            dialog->setDirectory(info.dir());
-            dialog->selectFile(info.absoluteFilePath());
-        } else {
-            dialog->selectFile(info.fileName());
-        }
-    }
-    if (dialog->exec() != QDialog::Accepted) return {};
-    const QStringList files = dialog->selectedFiles();
-    return files.isEmpty() ? QString() : files.first();
-}
-
 void WriteSettings(const QString& path, const ModuleSettings& s) {
     if (!brenvox::WriteSettingsFile(LocalPath(path), s))
         Ask(AskButtons::Ok, AskFocus::Ok, kConfirm, QString::fromUtf8(brenvox::msg::kSaveFailed), {});

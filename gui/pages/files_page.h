@@ -1,6 +1,6 @@
 #pragma once
-// Page "1.Pliki": new settings, printing and the disk commands. The page only asks for them; the
-// window carries them out.
+// Page "1.Pliki": new settings, printing (on paper or into a PDF file) and the disk
+// commands. The page only asks for them; the window carries them out.
 #include "form_page.h"
 #include "ui_files_page.h"
 
@@ -16,6 +16,7 @@ Q_SIGNALS:
     void openRequested();    // "Odczytaj"
     void saveRequested();    // "Zapisz"
     void saveAsRequested();  // "Zapisz jako"
+    void pdfRequested();     // "Zapisz jako PDF"
 
 protected:
     void setUp() override;

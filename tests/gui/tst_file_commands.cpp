@@ -1,5 +1,5 @@
-// The file commands of page "1.Pliki" with their real dialogs driven by the test, and the port
-// selection remembered in System/Conf.
+// The file commands of page "1.Pliki" with their real dialogs driven by the test ("Zapisz jako
+// PDF" among them), and the port selection remembered in System/Conf.
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -13,6 +13,8 @@
 #include "link/serial_link.h"
 #include "qt_translations.h"
 #include "settings/port_config.h"
+#include "settings/printout.h"
+#include "settings/printout_pdf.h"
 #include "settings/settings_file.h"
 #include "tfask.h"
 #include "tfmain.h"
@@ -297,6 +299,43 @@ private Q_SLOTS:
         QCOMPARE(f().ComboBox2->currentText(), U("COM"));
         // Restoring selected the boxes without writing the file back.
         QCOMPARE(KeysOf(conf), QStringList{U("PORTNUM")});
+    }
+
+    // "Zapisz jako PDF": the printout, named and dated as "Drukuj" prints it, into the file
+    // chosen; private, and replaced only when the user says so.
+    void pdfIsThePrintoutInTheChosenFileAndAsksBeforeReplacing() {
+        start();
+        const QString pdf = nastawy() + "/wydruk.pdf";
+        const std::string before = brenvox::PrintDate();
+        {
+            ModalScript script;
+            script.file(nastawy() + "/wydruk").start();  // typed without its ".pdf"
+            f().BitBtn14->click();                       // "Zapisz jako PDF"
+            QVERIFY(script.finished());
+            QVERIFY(script.asks.empty());
+            QCOMPARE(script.fileDialogs, QStringList{U("PdfDialog1")});
+            QCOMPARE(QDir(script.fileDirs[0]).canonicalPath(), QDir(nastawy()).canonicalPath());
+            QCOMPARE(script.fileNames[0], U("Nowy.pdf"));
+        }
+        const QByteArray written = ReadAll(pdf);
+        // Named and dated as "Drukuj" prints (a run across midnight takes either date).
+        QList<QByteArray> expected;
+        for (const std::string& date : {before, brenvox::PrintDate()})
+            expected << QByteArray::fromStdString(brenvox::SettingsPdf(w_->settings(), "Nowy", date));
+        QVERIFY(expected.contains(written));
+#ifndef Q_OS_WIN
+        QCOMPARE(QFile::permissions(pdf) & ~(QFile::ReadUser | QFile::WriteUser),
+                 QFile::ReadOwner | QFile::WriteOwner);  // it holds both PINs
+#endif
+
+        // The same file again, "Nie" to the question: the file stays as it was.
+        f().Edit5->setText(U("+48999"));
+        ModalScript again;
+        again.file(pdf).ask(AskNo).start();
+        f().BitBtn14->click();
+        QVERIFY(again.finished());
+        QCOMPARE(again.asks[0].line1, U("Plik o takiej nazwie już istnieje!"));
+        QCOMPARE(ReadAll(pdf), written);
     }
 
     void aStoredIndexOutsideTheListLeavesNoSelection() {

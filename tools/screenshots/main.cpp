@@ -4,12 +4,19 @@
 // their object names, so the program itself carries no picture-taking code.
 #include <QApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <string_view>
 
+#include "link/transfer_archive.h"
+#include "tfarchive.h"
 #include "tfask.h"
 #include "tfinput.h"
 #include "tfmain.h"
@@ -26,6 +33,45 @@ void SnapNextAsk(const QString& path) {
         if (!dialog->grab().save(path)) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         dialog->done(AskNo);
     });
+}
+
+// Transfers of a few units at fixed times, with the outcomes an installer meets.
+bool FillArchive(const std::string& folder) {
+    using namespace std::chrono;
+    struct Entry {
+        brenvox::OperationMode mode;
+        const char* name;
+        const char* outcome;
+        bool changed;  // settings other than the defaults the window compares against
+    };
+    const Entry entries[] = {
+        {brenvox::OperationMode::Program, "Dom Nowaków", "Success", false},
+        {brenvox::OperationMode::Compare, "Sklep przy Długiej", "CheckError", true},
+        {brenvox::OperationMode::Read, "Garaż", "PinRefused", false},
+        {brenvox::OperationMode::Program, "Biuro", "RestartError", false},
+        {brenvox::OperationMode::Read, "Dom Nowaków", "Success", false},
+        {brenvox::OperationMode::Program, "Magazyn 2", "WriteError", true},
+    };
+    const sys_days day = year{2026} / 3 / 14;
+    int n = 0;
+    for (const Entry& e : entries) {
+        brenvox::ArchiveRecord record;
+        record.mode = e.mode;
+        record.name = e.name;
+        record.outcome = e.outcome;
+        record.module = {2, 1, 1};
+        record.time = day + hours(15) - minutes(47 * n++);
+        if (std::string_view(e.outcome) != "PinRefused") {
+            brenvox::ModuleSettings s;
+            if (e.changed) {
+                s.SMSC = "+48602951111";
+                s.set(brenvox::IntSetting::RINGCNT, 3);
+            }
+            record.settings = s;
+        }
+        if (!brenvox::ArchiveTransfer(folder, record).ok) return false;
+    }
+    return true;
 }
 
 int TakeScreenshots(TFMain& window, const QString& dir) {
@@ -67,14 +113,36 @@ int TakeScreenshots(TFMain& window, const QString& dir) {
         ++failures;
     }
     progress.close();
+
+    // The archive window on a few entries of a scratch archive (never the user's), the second
+    // entry chosen and compared with the program's settings.
+    QTemporaryDir archiveDir;
+    if (!archiveDir.isValid() || !FillArchive(archiveDir.path().toStdString())) {
+        std::fprintf(stderr, "cannot build a scratch archive\n");
+        return 1;
+    }
+    TFArchive archive(&window);
+    archive.setSettings(&window.settings());
+    archive.Reload(archiveDir.path());
+    archive.show();
+    if (auto* list = archive.findChild<QTableView*>(QStringLiteral("ListView1"))) list->selectRow(1);
+    if (auto* compare = archive.findChild<QPushButton*>(QStringLiteral("BitBtn2"))) compare->click();
+    QApplication::processEvents();
+    const QString archivePath = dir + QStringLiteral("/archive.png");
+    if (!archive.grab().save(archivePath)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(archivePath));
+        ++failures;
+    }
+    archive.close();
     return failures == 0 ? 0 : 1;
 }
 
 constexpr const char* kUsage =
     "usage: brenvox-screenshots DIR\n"
     "Saves pictures of every page of Brenvox (page1.png ... page8.png) and of the question dialog\n"
-    "(ask-question.png, ask-message.png, ask-three.png) and of the progress window after a port\n"
-    "that will not open (progress-port-error.png) into DIR (created if missing), then quits.\n"
+    "(ask-question.png, ask-message.png, ask-three.png), of the progress window after a port\n"
+    "that will not open (progress-port-error.png) and of the archive window on a scratch archive\n"
+    "(archive.png) into DIR (created if missing), then quits.\n"
     "Needs a display; scripts/screenshots.sh provides a virtual one.\n";
 
 }  // namespace
