@@ -103,6 +103,14 @@ fuzz: deps
 	cmake --build build-fuzz -j $(JOBS)
 	bash scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS)
 
+# Every fuzz target until it has done ten million executions (hours in all, not part of `make
+# test`), going on from the corpus that earlier runs kept in build-fuzz/fuzz-work/<name>.
+fuzz-long: deps
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DBRENVOX_FUZZ=ON -DBRENVOX_GUI=OFF -DBRENVOX_TESTS=OFF
+	cmake --build build-fuzz -j $(JOBS)
+	bash scripts/fuzz.sh --runs 10000000 build-fuzz
+
 # Transfer times of program / compare / read against the simulator, with their ratio to the
 # protocol's floor, the start-up time of the main window against a bare Qt window, then render
 # and history at fleet sizes, and the archive window on 10 000 entries; measurements, never

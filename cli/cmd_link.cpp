@@ -2,6 +2,7 @@
 // which the progress window uses too; this file only prints what it reports, in the same order
 // as the window shows it, and turns its result into the exit status.
 #include <algorithm>
+#include <atomic>
 #include <csignal>
 #include <filesystem>
 #include <iostream>
@@ -16,6 +17,7 @@
 #include "commands.h"
 #include "console.h"
 #include "files/safe_file.h"
+#include "link/module_finder.h"
 #include "link/module_identity.h"
 #include "link/operation_runner.h"
 #include "link/port_fault.h"
@@ -216,30 +218,40 @@ std::string ProbeAnswer(const ModuleInfo& info) {
 }
 
 // Without probe only lists what is present and sends nothing. With probe asks each device in
-// turn who is there, closing it before the next: exit 0 when some module answered, else 1.
+// turn who is there (the program's finder does the same), closing it before the next: exit 0
+// when some module answered, else 1.
 int CmdPorts(bool probe, const std::vector<std::string>& devices) {
     std::vector<SerialDeviceInfo> list;
     for (const std::string& path : devices) list.push_back({path, -1, 0});
     if (devices.empty()) list = ListSerialDevices();
-    bool found = false;
-    for (const SerialDeviceInfo& d : list) {
+    auto printName = [](const SerialDeviceInfo& d) {
         std::cout << d.path;
         if (d.portType >= 0) std::cout << "  (" << kPortTypeNames[d.portType] << ' ' << d.portNumber << ')';
-        if (!probe) {
+    };
+    if (!probe) {
+        for (const SerialDeviceInfo& d : list) {
+            printName(d);
             std::cout << '\n';
-            continue;
         }
-        // A silent device takes over a second to give up on: show which one is being asked.
+        return 0;
+    }
+    ModuleSearchHooks hooks;
+    // A silent device takes over a second to give up on: show which one is being asked.
+    hooks.asking = [&](std::size_t, std::size_t, const SerialDeviceInfo& d) {
+        printName(d);
         std::cout << ": " << std::flush;
-        const ProbeResult r = ProbeModule(d.path);
+    };
+    hooks.asked = [](const DeviceProbe& p) {
+        const ProbeResult& r = p.result;
         if (!r.opened)
             std::cout << "cannot be opened: " << PortFaultLine(r.portError, {}) << std::endl;
         else
             std::cout << (r.answered ? ProbeAnswer(r.module) : "no module") << std::endl;
-        found = found || r.answered;
-    }
-    if (probe && list.empty()) std::cout << "No serial device found." << std::endl;
-    return !probe || found ? 0 : 1;
+    };
+    const std::atomic<bool> never{false};
+    const ModuleSearch search = SearchForModule(list, SearchUntil::EveryDevice, never, hooks);
+    if (list.empty()) std::cout << "No serial device found." << std::endl;
+    return search.found() ? 0 : 1;
 }
 
 int CmdDemo() {

@@ -37,6 +37,21 @@ QIcon PrinterIcon() {
     return QIcon(pm);
 }
 
+// Nor a magnifying glass, the usual sign of a search.
+QIcon MagnifierIcon() {
+    QPixmap pm(kButtonIconSize, kButtonIconSize);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(90, 60, 30), 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(10, 10, 14, 14);  // the handle
+    p.setPen(QPen(QColor(40, 40, 40), 1.5));
+    p.setBrush(QColor(190, 220, 245));
+    p.drawEllipse(QRectF(1.5, 1.5, 9, 9));  // the lens
+    p.end();
+    return QIcon(pm);
+}
+
 // A page with a red band: the usual sign of a PDF document.
 QIcon PdfIcon() {
     QPixmap pm(kButtonIconSize, kButtonIconSize);
@@ -77,6 +92,7 @@ void ApplyMainWindowLook(QWidget* root) {
         {"BitBtn5", PageIcon(2)},                                   // "Programuj"
         {"BitBtn6", StyleIcon(QStyle::SP_FileDialogContentsView)},  // compare
         {"BitBtn7", StyleIcon(QStyle::SP_ArrowDown)},               // read
+        {"FindModuleButton", MagnifierIcon()},                      // "Szukaj modułu"
     };
     for (const auto& [name, icon] : pictures) {
         auto* button = root->findChild<QPushButton*>(QString::fromLatin1(name));

@@ -150,6 +150,7 @@ void TFMain::addPages() {
     connect(files, &FilesPage::pdfRequested, this, &TFMain::SavePdfCommand);
     connect(pages_.module, &ModulePage::operationRequested, this, &TFMain::StartOperation);
     connect(pages_.module, &ModulePage::portChosen, this, &TFMain::SaveConfig);
+    connect(pages_.module, &ModulePage::findRequested, this, &TFMain::FindModule);
 }
 
 void TFMain::buildPages() {
@@ -244,7 +245,8 @@ void TFMain::restorePortConfig() {
     const QString path = portConfigPath();
     if (!QFileInfo(path).isFile()) return;
     const brenvox::PortConfig c = brenvox::ReadPortConfig(LocalPath(path));
-    pages_.module->showPort(c.portType, c.portNum);
+    pages_.module->showPort(c.portType, c.portNum,
+                            QFile::decodeName(QByteArray::fromStdString(c.portDevice)));
 }
 
 QString TFMain::settingsDir() const {
@@ -273,7 +275,8 @@ void TFMain::SaveConfig() {
     if (!paths_.portable) (void)brenvox::EnsurePrivateDir(paths_.portConfigFile.parent_path());
     // Silent by design: beside the program without the "System" folder the choice lasts until
     // the program ends.
-    (void)brenvox::WritePortConfig(LocalPath(portConfigPath()), portTypeIndex(), portNumberIndex());
+    (void)brenvox::WritePortConfig(LocalPath(portConfigPath()), portTypeIndex(), portNumberIndex(),
+                                   LocalPath(pages_.module->portDevice()));
 }
 
 void TFMain::closeEvent(QCloseEvent* event) {

@@ -5,6 +5,7 @@
 // pages and carries out what their buttons ask for.
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <memory>
 
@@ -42,6 +43,10 @@ public:
         // A device the progress window opens instead of the one the port selection names; empty:
         // the selection's. Tests and demos reach the simulator's pseudo-terminal through it.
         QString portDevice;
+        // The devices "Szukaj modułu" asks instead of those the system lists (tests reach
+        // simulators on pseudo-terminals through it); empty: the system's. Initialised here,
+        // so that brace lists naming only the fields above stay complete.
+        QStringList finderDevices = {};
     };
 
     explicit TFMain(QWidget* parent = nullptr);
@@ -108,6 +113,9 @@ public:
     // Module commands of page "8.Moduł" and printing; they live in tfmain_operations.cpp.
     void StartOperation(brenvox::OperationMode mode);
     void PrintSettings();
+    // "Szukaj modułu": every serial device asked for the module; where it answers becomes the
+    // port, remembered as a choice of the user's.
+    void FindModule();
 
     // Writes the port configuration file (silent when it cannot be written).
     void SaveConfig();

@@ -1,7 +1,12 @@
-// Module commands of page "8.Moduł" (StartOperation) and printing of the settings.
+// Module commands of page "8.Moduł" (StartOperation, FindModule) and printing of the settings.
+#include <QFile>
 #include <QString>
+#include <vector>
 
+#include "link/module_finder.h"
 #include "link/transfer.h"
+#include "module_finder_dialog.h"
+#include "pages/module_page.h"
 #include "settings/module_settings.h"
 #include "settings/validation.h"
 #include "settings_printer.h"
@@ -46,7 +51,9 @@ void TFMain::StartOperation(brenvox::OperationMode mode) {
     TFTervola* w = ProgressWindow(this);
     w->setSettings(&settings());
     w->setPortSelection(portTypeIndex(), portNumberIndex());
-    w->setPortDevice(options_.portDevice);
+    // A device found where the port boxes cannot name it is opened instead of their port; the
+    // test hook wins over both.
+    w->setPortDevice(options_.portDevice.isEmpty() ? pages_.module->portDevice() : options_.portDevice);
     w->setMode(mode);
     // Every successful transfer leaves an entry for later questions; a failure to write it must
     // not disturb the installer, so nothing is shown about it.
@@ -66,4 +73,14 @@ void TFMain::PrintSettings() {
     if (!result.hasPrinter || !result.run.ok)
         Ask(AskButtons::Ok, AskFocus::Ok, kConfirm, QStringLiteral("Brak dostępnej drukarki."),
             QStringLiteral("Wydruk można zapisać do pliku przyciskiem „Zapisz jako PDF”."));
+}
+
+void TFMain::FindModule() {
+    std::vector<brenvox::SerialDeviceInfo> devices;
+    if (options_.finderDevices.isEmpty())
+        devices = brenvox::ListSerialDevices();
+    else
+        for (const QString& path : options_.finderDevices)
+            devices.push_back({QFile::encodeName(path).toStdString(), -1, 0});
+    if (const auto found = brenvox::gui::FindModule(this, devices)) pages_.module->showFoundModule(*found);
 }

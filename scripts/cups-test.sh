@@ -106,13 +106,18 @@ fi
 lpadmin -d "$queue" || fail "could not make $queue the default printer"
 [ "$(lpstat -d | sed 's/.*: //')" = "$queue" ] || fail "lpstat does not report $queue as the default"
 
-# Where cups-pdf puts its files: its Out setting (${HOME} of the job's user) or the anonymous
-# folder; look in both for files newer than this marker.
+# Where cups-pdf puts its files: its Out setting or the anonymous folder; look in both for files
+# newer than this marker. cups-pdf fills in ${HOME} and ${USER} from the password database for
+# the job's user (whoever runs this), not from our environment, where HOME may be moved or unset.
+user=$(id -un)
+home=$(getent passwd "$user" | cut -d: -f6)
 outdirs=()
 out=$(awk '$1 == "Out" {print $2}' /etc/cups/cups-pdf.conf 2>/dev/null | tail -n1)
-[ -n "$out" ] && outdirs+=("${out//\$\{HOME\}/$HOME}")
+out=${out//\$\{USER\}/$user}
+[ -n "$out" ] && outdirs+=("${out//\$\{HOME\}/$home}")
 anon=$(awk '$1 == "AnonDirName" {print $2}' /etc/cups/cups-pdf.conf 2>/dev/null | tail -n1)
-outdirs+=("${anon:-/var/spool/cups-pdf/ANONYMOUS}" "$HOME/PDF")
+outdirs+=("${anon:-/var/spool/cups-pdf/ANONYMOUS}")
+[ -n "$home" ] && outdirs+=("$home/PDF")
 touch "$work/marker"
 sleep 1  # file times have a one-second grain on some file systems
 

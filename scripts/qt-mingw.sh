@@ -10,7 +10,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
 if [ "${1:-}" = "--jobs" ]; then jobs=$2; fi
 
-cache=${BRENVOX_CACHE:-$HOME/.cache/brenvox}
+# The user's home from the password database when HOME is unset (a bare CI or `env -i` shell).
+home=${HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)}
+cache=${BRENVOX_CACHE:-$home/.cache/brenvox}
 version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null | sed 's/[+~-].*//')
 [ -n "$version" ] || { echo "qt6-base-dev is not installed: run scripts/deps.sh" >&2; exit 2; }
 prefix="$cache/qt6-mingw-$version"

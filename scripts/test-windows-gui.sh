@@ -19,6 +19,15 @@ mkdir -p "$work"
 cd "$work" || exit 2
 
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# The programs are 64-bit: a WINEARCH=win32 from the user's own set-up would make prefixes that
+# cannot run them.
+export WINEARCH=win64
+# Wine lists the machine's CUPS printers as Windows printers, asking CUPS from its Unix side,
+# which reads the environment Wine was started with: a CUPS_SERVER that a Windows program sets
+# for itself never gets there. So every Wine process of this run, the prefix's set-up included,
+# is sent to a CUPS socket where nothing listens, and the programs under test see no printer,
+# whatever this machine has set up.
+export CUPS_SERVER=$work/no-cups.sock
 failures=0
 Fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 Pass() { echo "ok   $*"; }

@@ -23,6 +23,9 @@ mkdir -p "$work"
 cd "$work" || exit 2
 
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# The programs are 64-bit: a WINEARCH=win32 from the user's own set-up would make prefixes that
+# cannot run them.
+export WINEARCH=win64
 export WINEPREFIX=$work/prefix
 failures=0
 sims=()
@@ -252,6 +255,34 @@ elif ! cmp -s "$dir/x.memory" inputs/polish-11.bin; then
     Fail "busy: the module's memory is not the programmed image"
 else
     Pass "busy port refused to a second program (exit $(cat "$dir/second.rc"): $(grep -v '^$' "$dir/second.out" | tail -n1))"
+fi
+
+echo "== finding the module among the ports the system lists"
+# Ports mapped as Wine maps them (HKLM\Software\Wine\Ports, read when the server starts): Wine
+# then makes the prefix's dosdevices links and lists the ports where Windows lists them, past COM8
+# too. The module answers on COM12, a silent device sits on COM13; nothing may be written.
+dir=win/finder
+mkdir -p "$dir"
+StartSim "$dir/module" --firmware 1.0 --type 2 --trace "$PWD/$dir/module.trace" && module_pid=$simpid module_dev=$simdev
+StartSim "$dir/silent" --silent && silent_pid=$simpid silent_dev=$simdev
+wine reg add 'HKLM\Software\Wine\Ports' /v COM12 /d "$module_dev" /f >/dev/null 2>&1
+wine reg add 'HKLM\Software\Wine\Ports' /v COM13 /d "$silent_dev" /f >/dev/null 2>&1
+wineserver -k
+wineserver -w
+wineserver -p >>"$work/wineserver.log" 2>&1
+(cd "$dir" && timeout 60 wine "$cli_win" ports >list.out 2>&1; echo $? >list.rc)
+(cd "$dir" && timeout 120 wine "$cli_win" ports --probe >probe.out 2>&1; echo $? >probe.rc)
+kill "$module_pid" "$silent_pid" 2>/dev/null
+wait "$module_pid" "$silent_pid" 2>/dev/null
+if ! grep -qx 'COM12' "$dir/list.out" || ! grep -qx 'COM13' "$dir/list.out"; then
+    Fail "finder: ports does not list COM12 and COM13: $(tr '\n' ' ' <"$dir/list.out")"
+elif [ "$(cat "$dir/probe.rc")" != 0 ] || ! grep -qx 'COM12: version 1.0, type 2 (Nokia5110)' "$dir/probe.out" ||
+    ! grep -qx 'COM13: no module' "$dir/probe.out"; then
+    Fail "finder: ports --probe (exit $(cat "$dir/probe.rc")): $(tr '\n' ' ' <"$dir/probe.out")"
+elif awk '$2 == "rx" && $0 !~ / rx (CA 53|06 FA)$/ { bad = 1 } END { exit !bad }' "$dir/module.trace"; then
+    Fail "finder: the module was sent more than wake pairs and identify requests"
+else
+    Pass "ports --probe found the module on COM12 ($(grep -c . "$dir/probe.out") ports asked)"
 fi
 
 echo "== transfer times (information, not a check)"

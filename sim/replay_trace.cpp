@@ -44,6 +44,7 @@ ReplayTrace ReadReplayTrace(std::string_view text) {
     ReplayTrace out;
     Format format = Format::Unknown;
     std::int64_t lastPcMs = 0;
+    bool pcFrameSeen = false;
     size_t lineNo = 0;
     auto fail = [&](const std::string& why) {
         out.events.clear();
@@ -67,6 +68,8 @@ ReplayTrace ReadReplayTrace(std::string_view text) {
         const bool emptyRead = tok.size() == 3 && tok[2] == "-";
         if (format == Format::Cli && dir == "junk") return fail("\"junk\" in a trace of the PC's side");
         if (format == Format::Modsim && emptyRead) return fail("\"-\" in a trace of the module's side");
+        // Only a read can get nothing; a frame the PC sent always has bytes.
+        if (emptyRead && dir == "tx") return fail("\"-\" on a frame the PC sent");
         // A read that got nothing leaves nothing to send back.
         if (emptyRead) continue;
 
@@ -81,7 +84,11 @@ ReplayTrace ReadReplayTrace(std::string_view text) {
         if (fromPc) {
             e.side = ReplaySide::Pc;
             lastPcMs = ms;
+            // Bytes the module threw away are not a frame: it answers none of them.
+            if (dir != "junk") pcFrameSeen = true;
         } else {
+            // The module only ever answers; a reply that no frame asked for cannot be played.
+            if (!pcFrameSeen) return fail("a reply of the module before the PC's first frame");
             e.side = ReplaySide::Module;
             const std::int64_t lag = format == Format::Cli ? kCliReadSilenceMs : 0;
             // Hand-edited times may run backwards; the reply then goes out at once.

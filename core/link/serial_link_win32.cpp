@@ -2,8 +2,11 @@
 // time-outs (interval and total constant) give the read its semantics.
 #include <windows.h>
 
+#include <algorithm>
 #include <cctype>
 #include <condition_variable>
+#include <cstring>
+#include <cwchar>
 #include <mutex>
 
 #include "link/serial_link.h"
@@ -178,15 +181,90 @@ std::string PortDevicePath(int portType, int portNumber) {
     return "COM" + std::to_string(portNumber);
 }
 
+namespace {
+
+std::string Utf8Of(const wchar_t* text, size_t length) {
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(size > 0 ? size : 0), '\0');
+    if (size > 0)
+        WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), out.data(), size, nullptr, nullptr);
+    return out;
+}
+
+// 12 for "COM12" (in any case), 0 for any other name.
+int ComNumber(const std::string& name) {
+    if (name.size() < 4 || name.size() > 7 || _strnicmp(name.c_str(), "COM", 3) != 0) return 0;
+    int n = 0;
+    for (size_t i = 3; i < name.size(); ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(name[i]))) return 0;
+        n = n * 10 + (name[i] - '0');
+    }
+    return n;
+}
+
+// The ports every serial driver enters under HARDWARE\DEVICEMAP\SERIALCOMM while its device is
+// present (USB adapters, Bluetooth and virtual ports included); the system's own port lists read
+// it, and Wine fills it with the ports of its prefix.
+void AddRegisteredPorts(std::vector<std::string>& names) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_QUERY_VALUE, &key) !=
+        ERROR_SUCCESS)
+        return;
+    for (DWORD i = 0;; ++i) {
+        wchar_t valueName[256];
+        DWORD nameLength = 256;
+        wchar_t data[256] = {};
+        DWORD dataBytes = sizeof data - sizeof(wchar_t);  // room for a terminator the data may lack
+        DWORD type = 0;
+        const LONG r = RegEnumValueW(key, i, valueName, &nameLength, nullptr, &type,
+                                     reinterpret_cast<BYTE*>(data), &dataBytes);
+        if (r == ERROR_NO_MORE_ITEMS) break;
+        if (r != ERROR_SUCCESS || type != REG_SZ) continue;  // one too long for us is not a port name
+        const std::string port = Utf8Of(data, wcsnlen(data, dataBytes / sizeof(wchar_t)));
+        if (!port.empty()) names.push_back(port);
+    }
+    RegCloseKey(key);
+}
+
+// The COM names among all the system's device names, for a driver that makes a name but no
+// registry entry.
+void AddDosDevicePorts(std::vector<std::string>& names) {
+    std::vector<wchar_t> all(16384);
+    while (QueryDosDeviceW(nullptr, all.data(), static_cast<DWORD>(all.size())) == 0) {
+        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || all.size() >= (1u << 22)) return;
+        all.resize(all.size() * 4);
+    }
+    for (const wchar_t* p = all.data(); *p; p += wcslen(p) + 1) {
+        const std::string name = Utf8Of(p, wcslen(p));
+        if (ComNumber(name) > 0) names.push_back(name);
+    }
+}
+
+}  // namespace
+
 std::vector<SerialDeviceInfo> ListSerialDevices() {
+    std::vector<std::string> names;
+    AddRegisteredPorts(names);
+    AddDosDevicePorts(names);
+    // COM ports by number, then other names; each once, whatever its case.
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        const int na = ComNumber(a), nb = ComNumber(b);
+        if ((na > 0) != (nb > 0)) return na > 0;
+        if (na != nb) return na < nb;
+        return _stricmp(a.c_str(), b.c_str()) < 0;
+    });
+    names.erase(std::unique(names.begin(), names.end(),
+                            [](const std::string& a, const std::string& b) {
+                                return _stricmp(a.c_str(), b.c_str()) == 0;
+                            }),
+                names.end());
     std::vector<SerialDeviceInfo> out;
-    char target[512];
-    for (int n = 1; n <= 256; ++n) {
-        const std::string name = "COM" + std::to_string(n);
-        if (QueryDosDeviceA(name.c_str(), target, sizeof target) == 0) continue;
+    for (const std::string& name : names) {
         SerialDeviceInfo info;
-        info.path = name;
-        if (n <= 8) {
+        const int n = ComNumber(name);
+        info.path = n > 0 ? "COM" + name.substr(3) : name;
+        if (n >= 1 && n <= kPortNumberMax) {
             info.portType = PortTypeCom;
             info.portNumber = n;
         }

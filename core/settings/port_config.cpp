@@ -17,17 +17,23 @@ PortConfig ReadPortConfig(const std::string& path) {
         } else if (key == "PORTNUM") {
             if (!f.ReadIntegerValue(v)) break;
             cfg.portNum = v;
+        } else if (key == "PORTDEV") {
+            std::string device;
+            if (!f.ReadStringValue(device)) break;
+            cfg.portDevice = device;
         }
     }
     f.CloseConfigFile();
     return cfg;
 }
 
-bool WritePortConfig(const std::string& path, int32_t portType, int32_t portNum) {
+bool WritePortConfig(const std::string& path, int32_t portType, int32_t portNum,
+                     const std::string& portDevice) {
     SettingsFile f;
     if (!f.OpenForWriting(path)) return false;
     f.WriteIntegerValue("PORTTYPE", portType);
     f.WriteIntegerValue("PORTNUM", portNum);
+    if (!portDevice.empty()) f.WriteStringValue("PORTDEV", portDevice);
     return f.CloseConfigFile();
 }
 

@@ -42,6 +42,10 @@ TEST(ReplayTrace, ReadsEitherSideAndNamesTheBadLine) {
     EXPECT_EQ(ReadReplayTrace("0 tx CA 53\n\n7 tx 06 FG\n").error,
               "line 3: expected bytes as two hex digits each");
     EXPECT_EQ(ReadReplayTrace("0 rx CA 53\n1 rx -\n").error, "line 2: \"-\" in a trace of the module's side");
+    EXPECT_EQ(ReadReplayTrace("0 tx -\n6 rx 02 0B\n").error, "line 1: \"-\" on a frame the PC sent");
+    // Thrown-away bytes are not a frame, so nothing asked for this reply.
+    EXPECT_EQ(ReadReplayTrace("0 junk 00\n6 tx 02 0B\n").error,
+              "line 2: a reply of the module before the PC's first frame");
     EXPECT_EQ(ReadReplayTrace("x tx CA 53").error, "line 1: expected the time in milliseconds");
     EXPECT_NE(ReadReplayTrace("\n \n").error, "");
 }

@@ -17,6 +17,9 @@
 
 #include "link/transfer_archive.h"
 #include "tfarchive.h"
+#include "link/module_finder.h"
+#include "module_finder_dialog.h"
+#include "pages/module_page.h"
 #include "tfask.h"
 #include "tfinput.h"
 #include "tfmain.h"
@@ -114,6 +117,31 @@ int TakeScreenshots(TFMain& window, const QString& dir) {
     }
     progress.close();
 
+    // The search for the module while it asks the second of three devices, and page 8 once it
+    // has found a module where the port boxes cannot name the device.
+    ModuleFinderDialog finder(&window);
+    finder.showAsking(1, 3, QStringLiteral("/dev/ttyUSB0"));
+    finder.show();
+    QApplication::processEvents();
+    const QString finderPath = dir + QStringLiteral("/finder.png");
+    if (!finder.grab().save(finderPath)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(finderPath));
+        ++failures;
+    }
+    finder.hide();
+    brenvox::DeviceProbe found;
+    found.device = {"/dev/ttyACM0", -1, 0};
+    found.result.opened = found.result.answered = true;
+    found.result.module = {1, 1, 1};
+    window.pages().module->showFoundModule(found);
+    pages->setCurrentIndex(pages->count() - 1);
+    QApplication::processEvents();
+    const QString foundPath = dir + QStringLiteral("/page8-found.png");
+    if (!window.grab().save(foundPath)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(foundPath));
+        ++failures;
+    }
+
     // The archive window on a few entries of a scratch archive (never the user's), the second
     // entry chosen and compared with the program's settings.
     QTemporaryDir archiveDir;
@@ -141,8 +169,9 @@ constexpr const char* kUsage =
     "usage: brenvox-screenshots DIR\n"
     "Saves pictures of every page of Brenvox (page1.png ... page8.png) and of the question dialog\n"
     "(ask-question.png, ask-message.png, ask-three.png), of the progress window after a port\n"
-    "that will not open (progress-port-error.png) and of the archive window on a scratch archive\n"
-    "(archive.png) into DIR (created if missing), then quits.\n"
+    "that will not open (progress-port-error.png), of the search for the module (finder.png),\n"
+    "of page 8 after it found one (page8-found.png) and of the archive window on a scratch\n"
+    "archive (archive.png) into DIR (created if missing), then quits.\n"
     "Needs a display; scripts/screenshots.sh provides a virtual one.\n";
 
 }  // namespace
@@ -164,10 +193,12 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    // A program folder of its own: a port choice remembered beside the real program must not
-    // change the pictures.
+    // A program folder of its own, laid out portable ("Nastawy" and "System" in it): a port
+    // choice remembered by the real program or in the user's folders must not change the
+    // pictures, and the port the pictures choose must not be remembered anywhere else.
     QTemporaryDir appDir;
-    if (!appDir.isValid()) {
+    if (!appDir.isValid() || !QDir(appDir.path()).mkpath(QStringLiteral("Nastawy")) ||
+        !QDir(appDir.path()).mkpath(QStringLiteral("System"))) {
         std::fprintf(stderr, "cannot create a temporary folder\n");
         return 1;
     }

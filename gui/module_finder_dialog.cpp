@@ -1,0 +1,142 @@
+#include "module_finder_dialog.h"
+
+#include <QFile>
+#include <QFontMetrics>
+#include <QPushButton>
+#include <QStyle>
+
+#include "gui_style.h"
+#include "link/port_fault.h"
+#include "link/progress_log.h"
+#include "tfask.h"
+#include "ui_module_finder_dialog.h"
+
+namespace {
+
+QString U8(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QString DeviceName(const brenvox::SerialDeviceInfo& device) {
+    return QFile::decodeName(QByteArray::fromStdString(device.path));
+}
+
+// More names than this make the message wider than a screen; the count says the rest.
+constexpr std::size_t kNamesListed = 8;
+
+QString TriedList(const std::vector<brenvox::DeviceProbe>& asked) {
+    QStringList names;
+    for (std::size_t i = 0; i < asked.size() && i < kNamesListed; ++i) names << DeviceName(asked[i].device);
+    QString list = names.join(QStringLiteral(", "));
+    if (asked.size() > kNamesListed) list += QStringLiteral(", ... (razem %1)").arg(asked.size());
+    return list;
+}
+
+}  // namespace
+
+ModuleFinderDialog::ModuleFinderDialog(QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::ModuleFinderDialog>()) {
+    ui->setupUi(this);
+    // As the progress window: one fixed size, the system menu and the minimise box only, the
+    // dialogs' grey and font, the middle of the screen.
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    brenvox::gui::ApplyWindowLook(this);
+    setFixedSize(size());
+    brenvox::gui::KeepCentredOnScreen(this);
+    ui->BitBtn1->setIcon(brenvox::gui::StyleIcon(QStyle::SP_BrowserStop));
+    connect(ui->BitBtn1, &QPushButton::clicked, this, &ModuleFinderDialog::reject);
+}
+
+ModuleFinderDialog::~ModuleFinderDialog() {
+    stop_ = true;
+    if (worker_.joinable()) worker_.join();
+}
+
+void ModuleFinderDialog::showAsking(std::size_t index, std::size_t count, const QString& device) {
+    // A long device name is shortened in its middle, where names differ least.
+    const QFontMetrics fm(ui->Label1->font());
+    const QString counted = QStringLiteral(" (%1 z %2)...").arg(index + 1).arg(count);
+    const QString prefix = QStringLiteral("Sprawdzanie portu ");
+    const int room = ui->Label1->width() - fm.horizontalAdvance(prefix + counted);
+    ui->Label1->setText(prefix + fm.elidedText(device, Qt::ElideMiddle, room) + counted);
+    ui->Label1->setToolTip(device);
+    ui->ProgressBar1->setRange(0, static_cast<int>(count));
+    ui->ProgressBar1->setValue(static_cast<int>(index));
+}
+
+brenvox::ModuleSearch ModuleFinderDialog::Run(const std::vector<brenvox::SerialDeviceInfo>& devices) {
+    stop_ = false;
+    searching_ = true;
+    search_ = {};
+    ui->BitBtn1->setEnabled(true);
+    if (!devices.empty()) showAsking(0, devices.size(), DeviceName(devices.front()));
+
+    brenvox::ModuleSearchHooks hooks;
+    // The worker only posts: the window's controls change on the GUI thread, and a post to a
+    // window that is gone is dropped.
+    hooks.asking = [this](std::size_t index, std::size_t count, const brenvox::SerialDeviceInfo& device) {
+        const QString name = DeviceName(device);
+        QMetaObject::invokeMethod(
+            this,
+            [this, index, count, name] {
+                if (!stop_) showAsking(index, count, name);  // keeps "Przerywanie szukania..."
+            },
+            Qt::QueuedConnection);
+    };
+    worker_ = std::thread([this, devices, hooks] {
+        search_ = brenvox::SearchForModule(devices, brenvox::SearchUntil::FirstModule, stop_, hooks);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                searching_ = false;
+                done(QDialog::Accepted);
+            },
+            Qt::QueuedConnection);
+    });
+    exec();
+    worker_.join();
+    searching_ = false;
+    return search_;
+}
+
+void ModuleFinderDialog::reject() {
+    if (!searching_) {
+        QDialog::reject();
+        return;
+    }
+    stop_ = true;
+    ui->BitBtn1->setEnabled(false);
+    ui->Label1->setText(QStringLiteral("Przerywanie szukania..."));
+}
+
+namespace brenvox::gui {
+
+std::optional<DeviceProbe> FindModule(QWidget* parent, const std::vector<SerialDeviceInfo>& devices) {
+    const QString info = U8(progress::kInfoCaption);
+    if (devices.empty()) {
+        Ask(AskButtons::Ok, AskFocus::Ok, info, QStringLiteral("Nie wykryto żadnego portu szeregowego."),
+            QStringLiteral("Sprawdź podłączenie kabla."));
+        return std::nullopt;
+    }
+    ModuleFinderDialog dialog(parent);
+    const ModuleSearch search = dialog.Run(devices);
+    if (const DeviceProbe* found = search.found()) return *found;
+    // Stopped by the user: nothing to say that the user does not know.
+    if (dialog.stopAsked()) return std::nullopt;
+
+    // A device that would not open for a reason the user can remove (no rights to it, another
+    // program holding it) is the likelier cause: the line that says what to do about it. One
+    // that is gone since it was listed says nothing more than the cable does.
+    QString hint = QStringLiteral("Sprawdź podłączenie kabla i zasilanie modułu.");
+    for (const DeviceProbe& p : search.asked) {
+        if (p.result.opened || p.result.portError.fault == PortFault::NoDevice) continue;
+        hint = U8(PortFaultLine(p.result.portError, {}));
+        break;
+    }
+    Ask(AskButtons::Ok, AskFocus::Ok, info,
+        QStringLiteral("Moduł nie odpowiedział na żadnym porcie: %1.").arg(TriedList(search.asked)), hint);
+    return std::nullopt;
+}
+
+}  // namespace brenvox::gui

@@ -1,0 +1,215 @@
+// "Szukaj modułu" on page "8.Moduł" against simulated modules and silent devices on real
+// pseudo-terminals: the module found on a device the port boxes cannot name is selected, shown,
+// remembered and opened by the operations; a search that finds nothing says what it tried; a
+// stop ends it after the device being asked.
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "codec/image_codec.h"
+#include "e2e_util.h"
+#include "link/module_finder.h"
+#include "link/serial_link.h"
+#include "link/transfer_session.h"
+#include "module_finder_dialog.h"
+#include "pages/module_page.h"
+#include "pty_simulator.h"
+#include "settings/port_config.h"
+#include "tfmain.h"
+
+using namespace brenvox;
+
+namespace {
+
+sim::Memory ToMemory(const ModuleImage& img) {
+    sim::Memory m{};
+    std::copy(img.begin(), img.end(), m.begin());
+    return m;
+}
+
+QString Path(const sim::PtySimulator& s) {
+    return QString::fromStdString(s.devicePath());
+}
+
+// Watches the finder's window while it is up: every text it showed, and, when asked, presses
+// its "Przerwij" once it shows the device given.
+class FinderWatcher : public QObject {
+public:
+    QStringList seen;
+    QString stopAt;
+    bool stopPressed = false;
+    QString afterStop;  // what the window said once stopped
+    bool stopEnabledAfter = true;
+
+    FinderWatcher() {
+        timer_.setInterval(5);
+        connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
+        timer_.start();
+    }
+
+private:
+    void poll() {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* d = qobject_cast<ModuleFinderDialog*>(top);
+            if (!d || !d->isVisible()) continue;
+            const QString text = d->findChild<QLabel*>(QStringLiteral("Label1"))->text();
+            if (seen.isEmpty() || seen.last() != text) seen << text;
+            auto* stop = d->findChild<QPushButton*>(QStringLiteral("BitBtn1"));
+            if (!stopPressed && !stopAt.isEmpty() && text.contains(stopAt)) {
+                stop->click();
+                stopPressed = true;
+                afterStop = d->findChild<QLabel*>(QStringLiteral("Label1"))->text();
+                stopEnabledAfter = stop->isEnabled();
+            }
+        }
+    }
+    QTimer timer_;
+};
+
+}  // namespace
+
+class TstModuleFinder : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void findsTheModuleWhereTheBoxesCannotNameItAndOperationsOpenIt();
+    void noneAnswersOrTheUserStops();
+
+private:
+    void startWindow(const QStringList& finderDevices);
+    ModulePage* page() { return main_->pages().module; }
+    QString configPath() const { return dir_.path() + QStringLiteral("/System/Conf"); }
+    PortConfig storedPort() const { return ReadPortConfig(QFile::encodeName(configPath()).toStdString()); }
+    QString foundText() { return main_->findChild<QLabel*>(QStringLiteral("FoundModuleLabel"))->text(); }
+    void find() { main_->findChild<QPushButton*>(QStringLiteral("FindModuleButton"))->click(); }
+
+    QTemporaryDir dir_;
+    // Made anew for each test function: their frame counts start at zero.
+    std::unique_ptr<sim::PtySimulator> moduleSim_, silentSim_;
+    std::unique_ptr<TFMain> main_;
+    std::unique_ptr<DialogDriver> dialogs_;
+};
+
+void TstModuleFinder::init() {
+    QVERIFY(dir_.isValid());
+    QDir(dir_.path()).mkpath(QStringLiteral("Nastawy"));
+    QDir(dir_.path()).mkpath(QStringLiteral("System"));
+    moduleSim_ = std::make_unique<sim::PtySimulator>();
+    silentSim_ = std::make_unique<sim::PtySimulator>();
+    moduleSim_->setIdentity({2, 1, 0});
+    sim::Faults quiet;
+    quiet.silent = true;
+    silentSim_->setFaults(quiet);
+    std::string error;
+    QVERIFY2(moduleSim_->start(&error), error.c_str());
+    QVERIFY2(silentSim_->start(&error), error.c_str());
+    dialogs_ = std::make_unique<DialogDriver>();
+}
+
+void TstModuleFinder::cleanup() {
+    dialogs_.reset();
+    main_.reset();
+    moduleSim_.reset();
+    silentSim_.reset();
+    QFile::remove(configPath());
+}
+
+void TstModuleFinder::startWindow(const QStringList& finderDevices) {
+    main_.reset();
+    TFMain::Options options;
+    options.appDir = dir_.path() + QLatin1Char('/');
+    options.finderDevices = finderDevices;
+    main_ = std::make_unique<TFMain>(options);
+    main_->show();
+    QVERIFY(QTest::qWaitFor([&] { return main_->startedUp(); }, 30000));
+}
+
+void TstModuleFinder::findsTheModuleWhereTheBoxesCannotNameItAndOperationsOpenIt() {
+    startWindow({Path(*silentSim_), Path(*moduleSim_)});
+    main_->findChild<QComboBox*>(QStringLiteral("ComboBox3"))->setCurrentIndex(4);  // port "5"
+
+    FinderWatcher watcher;
+    find();
+    QVERIFY(dialogs_->asks.isEmpty());
+    // Which device, how many of how many: the silent one takes over a second, the module's
+    // answer may come and go between two looks.
+    const QStringList progress = {QStringLiteral("Sprawdzanie portu %1 (1 z 2)...").arg(Path(*silentSim_)),
+                                  QStringLiteral("Sprawdzanie portu %1 (2 z 2)...").arg(Path(*moduleSim_))};
+    QVERIFY(!watcher.seen.isEmpty());
+    QCOMPARE(watcher.seen, progress.mid(0, watcher.seen.size()));
+    QCOMPARE(page()->portDevice(), Path(*moduleSim_));
+    QCOMPARE(foundText(), QStringLiteral("Port: %1\nModuł V1.0, Nokia5110").arg(Path(*moduleSim_)));
+    // The boxes keep the user's port, for copies of the program that know nothing of the device.
+    QCOMPARE(page()->portNumber(), 4);
+    QCOMPARE(storedPort(), (PortConfig{0, 4, moduleSim_->devicePath()}));
+    QCOMPARE(moduleSim_->counts().write, 0);
+
+    // "Programuj" opens the device found.
+    dialogs_->closeProgressWhenDone = true;
+    dialogs_->questionAnswer = AskNo;
+    main_->findChild<QPushButton*>(QStringLiteral("BitBtn5"))->click();
+    QCOMPARE(dialogs_->progressWindows, 1);
+    QCOMPARE(dialogs_->progressLog.last(), QStringLiteral("Moduł gotowy do pracy."));
+    QVERIFY(moduleSim_->memory() == ToMemory(EncodeImageV10(main_->settings())));
+
+    // Remembered from one run to the next, and dropped by a port chosen by hand.
+    startWindow({});
+    QCOMPARE(page()->portDevice(), Path(*moduleSim_));
+    QCOMPARE(foundText(), QStringLiteral("Port: %1").arg(Path(*moduleSim_)));
+    main_->findChild<QComboBox*>(QStringLiteral("ComboBox3"))->setCurrentIndex(2);
+    QCOMPARE(page()->portDevice(), QString());
+    QCOMPARE(foundText(), QString());
+    QCOMPARE(storedPort(), (PortConfig{0, 2, {}}));
+
+    // Found on a device the boxes can name: the boxes are set to it, as the user would set them.
+    DeviceProbe named;
+    named.device = {"/dev/ttyUSB2", PortTypeUsb, 3};
+    named.result.opened = named.result.answered = true;
+    named.result.module = {3, 1, 1};
+    page()->showFoundModule(named);
+    QCOMPARE(page()->portType(), int(PortTypeUsb));
+    QCOMPARE(page()->portNumber(), 2);
+    QCOMPARE(page()->portDevice(), QString());
+    QCOMPARE(foundText(), QStringLiteral("Port: /dev/ttyUSB2\nModuł V1.1, typ 3"));
+    QCOMPARE(storedPort(), (PortConfig{1, 2, {}}));
+}
+
+void TstModuleFinder::noneAnswersOrTheUserStops() {
+    // Another program holds the module's device: the message names both devices tried and says
+    // what keeps the first one closed.
+    SerialLink holder;
+    QVERIFY(OpenModulePort(holder, moduleSim_->devicePath()));
+    startWindow({Path(*moduleSim_), Path(*silentSim_)});
+    find();
+    QCOMPARE(dialogs_->asks.size(), 1);
+    QCOMPARE(dialogs_->asks[0].caption, QStringLiteral("Informacja"));
+    QCOMPARE(dialogs_->asks[0].line1, QStringLiteral("Moduł nie odpowiedział na żadnym porcie: %1, %2.")
+                                          .arg(Path(*moduleSim_), Path(*silentSim_)));
+    QCOMPARE(dialogs_->asks[0].line2,
+             QStringLiteral("Port %1 jest zajęty przez inny program - zamknij go i powtórz.")
+                 .arg(Path(*moduleSim_)));
+    holder.ClosePort();
+    QCOMPARE(page()->portDevice(), QString());
+    QVERIFY(!QFile::exists(configPath()));  // nothing chosen, nothing written
+
+    // Stopped while the silent device is asked: the module after it is never asked, nothing is
+    // chosen and nothing is said.
+    startWindow({Path(*silentSim_), Path(*moduleSim_)});
+    FinderWatcher watcher;
+    watcher.stopAt = Path(*silentSim_);
+    find();
+    QVERIFY(watcher.stopPressed);
+    QCOMPARE(watcher.afterStop, QStringLiteral("Przerywanie szukania..."));
+    QVERIFY(!watcher.stopEnabledAfter);
+    QCOMPARE(dialogs_->asks.size(), 1);  // only the first part's message
+    QCOMPARE(moduleSim_->counts().wake, 0);
+    QCOMPARE(page()->portDevice(), QString());
+}
+
+QTEST_MAIN(TstModuleFinder)
+#include "tst_module_finder.moc"
