@@ -80,19 +80,20 @@ QFont EightPoint(QFont font) {
 void ApplyMainWindowLook(QWidget* root) {
     const QIcon envelope = PageIcon(3);
     const std::pair<const char*, QIcon> pictures[] = {
-        {"BitBtn4", StyleIcon(QStyle::SP_FileIcon)},                // "Nowy"
-        {"BitBtn13", PrinterIcon()},                                // "Drukuj"
-        {"BitBtn9", StyleIcon(QStyle::SP_DialogOpenButton)},        // "Odczytaj"
-        {"BitBtn10", StyleIcon(QStyle::SP_DialogSaveButton)},       // "Zapisz"
-        {"BitBtn11", StyleIcon(QStyle::SP_DriveFDIcon)},            // "Zapisz jako"
-        {"BitBtn14", PdfIcon()},                                    // "Zapisz jako PDF"
-        {"BitBtn1", envelope},                                      // the SMS-centre presets
-        {"BitBtn2", envelope},                                      //
-        {"BitBtn3", envelope},                                      //
-        {"BitBtn5", PageIcon(2)},                                   // "Programuj"
-        {"BitBtn6", StyleIcon(QStyle::SP_FileDialogContentsView)},  // compare
-        {"BitBtn7", StyleIcon(QStyle::SP_ArrowDown)},               // read
-        {"FindModuleButton", MagnifierIcon()},                      // "Szukaj modułu"
+        {"BitBtn4", StyleIcon(QStyle::SP_FileIcon)},                 // "Nowy"
+        {"BitBtn13", PrinterIcon()},                                 // "Drukuj"
+        {"BitBtn9", StyleIcon(QStyle::SP_DialogOpenButton)},         // "Odczytaj"
+        {"BitBtn10", StyleIcon(QStyle::SP_DialogSaveButton)},        // "Zapisz"
+        {"BitBtn11", StyleIcon(QStyle::SP_DriveFDIcon)},             // "Zapisz jako"
+        {"BitBtn14", PdfIcon()},                                     // "Zapisz jako PDF"
+        {"BitBtn15", StyleIcon(QStyle::SP_FileDialogDetailedView)},  // "Archiwum"
+        {"BitBtn1", envelope},                                       // the SMS-centre presets
+        {"BitBtn2", envelope},                                       //
+        {"BitBtn3", envelope},                                       //
+        {"BitBtn5", PageIcon(2)},                                    // "Programuj"
+        {"BitBtn6", StyleIcon(QStyle::SP_FileDialogContentsView)},   // compare
+        {"BitBtn7", StyleIcon(QStyle::SP_ArrowDown)},                // read
+        {"FindModuleButton", MagnifierIcon()},                       // "Szukaj modułu"
     };
     for (const auto& [name, icon] : pictures) {
         auto* button = root->findChild<QPushButton*>(QString::fromLatin1(name));

@@ -148,6 +148,7 @@ void TFMain::addPages() {
     connect(files, &FilesPage::saveAsRequested, this, &TFMain::SaveAsCommand);
     connect(files, &FilesPage::printRequested, this, &TFMain::PrintSettings);
     connect(files, &FilesPage::pdfRequested, this, &TFMain::SavePdfCommand);
+    connect(files, &FilesPage::archiveRequested, this, &TFMain::ArchiveCommand);
     connect(pages_.module, &ModulePage::operationRequested, this, &TFMain::StartOperation);
     connect(pages_.module, &ModulePage::portChosen, this, &TFMain::SaveConfig);
     connect(pages_.module, &ModulePage::findRequested, this, &TFMain::FindModule);

@@ -109,6 +109,11 @@ public:
     void SaveAsCommand();  // "Zapisz jako"
     // Page "1.Pliki"'s later commands; they live in tfmain_files.cpp.
     void SavePdfCommand();  // "Zapisz jako PDF": the printout into a PDF file
+    void ArchiveCommand();  // "Archiwum": the archive window
+    // "Wczytaj ustawienia" of the archive window: after the offer to save the program's settings,
+    // the entry's settings file becomes them under the entry's name; false (the program's
+    // settings untouched) when the file cannot be read.
+    bool LoadArchivedSettings(const QString& settingsFile, const QString& name);
 
     // Module commands of page "8.Moduł" and printing; they live in tfmain_operations.cpp.
     void StartOperation(brenvox::OperationMode mode);

@@ -15,11 +15,11 @@
 #include <string>
 #include <string_view>
 
-#include "link/transfer_archive.h"
-#include "tfarchive.h"
 #include "link/module_finder.h"
+#include "link/transfer_archive.h"
 #include "module_finder_dialog.h"
 #include "pages/module_page.h"
+#include "tfarchive.h"
 #include "tfask.h"
 #include "tfinput.h"
 #include "tfmain.h"
