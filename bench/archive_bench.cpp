@@ -4,11 +4,11 @@
 // run a few times and the median printed, with the one-second budget beside it; the figures are
 // a measurement, never a pass/fail gate. The window is drawn on Qt's offscreen platform unless
 // QT_QPA_PLATFORM names another.
-#include <unistd.h>
-
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -55,9 +55,9 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    char tmpl[] = "/tmp/brenvox-archive-bench-XXXXXX";
-    if (!::mkdtemp(tmpl)) return 1;
-    const fs::path archive = fs::path(tmpl) / "Archiwum";
+    QTemporaryDir scratch;
+    if (!scratch.isValid()) return 1;
+    const fs::path archive = QFile(scratch.path()).filesystemFileName() / "Archiwum";
 
     // A year of a busy installer's transfers: a thousand units, every operation and outcome.
     ModuleSettings base;
@@ -112,8 +112,5 @@ int main(int argc, char* argv[]) {
                                                               }));
     std::printf("(listed %zu entries, %d rows shown, %d after the filter)\n", listed, rows, filtered);
     window.hide();
-
-    std::error_code ec;
-    fs::remove_all(tmpl, ec);
     return 0;
 }
