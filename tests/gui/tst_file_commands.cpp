@@ -390,8 +390,13 @@ private Q_SLOTS:
                 a->findChild<QLineEdit*>(U("Edit1"))->setText(U("sklep"));
                 a->findChild<QPushButton*>(U("BitBtn2"))->click();  // "Porównaj z programem"
                 differences = a->findChild<QPlainTextEdit*>(U("Memo1"))->toPlainText().split(u'\n');
-                // After this step returns: the load asks its own question.
-                QTimer::singleShot(0, a->findChild<QPushButton*>(U("BitBtn1")), &QPushButton::click);
+                // After this step returns: the load asks its own question. A load that cannot
+                // close the window would leave it waiting: closed here, the checks below tell why.
+                auto* load = a->findChild<QPushButton*>(U("BitBtn1"));
+                if (load->isEnabled())
+                    QTimer::singleShot(0, load, &QPushButton::click);
+                else
+                    a->reject();
             })
             .ask(AskNo)  // the offer to save the program's settings first
             .start();
