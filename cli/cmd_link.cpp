@@ -341,8 +341,10 @@ void RequirePort(const LinkArgs& a) {
 }
 
 void AddArchiveOption(CLI::App* cmd, OperationArgs& op) {
-    cmd->add_option("--archive", op.archive,
-                    "after success keep the settings, the memory image and a record in a new folder of DIR");
+    cmd->add_option(
+        "--archive", op.archive,
+        "keep every transfer that reached the module in a new folder of DIR: its record and outcome, "
+        "the settings, the memory image and the trace (see history)");
 }
 
 }  // namespace

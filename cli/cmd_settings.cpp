@@ -9,8 +9,10 @@
 
 #include "cli_util.h"
 #include "commands.h"
+#include "files/safe_file.h"
 #include "settings/cp1250.h"
 #include "settings/printout.h"
+#include "settings/printout_pdf.h"
 #include "settings/setting_values.h"
 #include "settings/settings_file.h"
 #include "settings/settings_json.h"
@@ -76,7 +78,8 @@ bool ValidDate(const std::string& d) {
     return day >= 1 && day <= 31 && month >= 1 && month <= 12;
 }
 
-int CmdPrint(const std::string& file, const std::string& date, const std::string& name) {
+int CmdPrint(const std::string& file, const std::string& date, const std::string& name,
+             const std::string& pdf) {
     if (!date.empty() && !ValidDate(date)) {
         std::cerr << "--date: expected DD-MM-YYYY, got \"" << date << "\"\n";
         return 2;
@@ -84,8 +87,16 @@ int CmdPrint(const std::string& file, const std::string& date, const std::string
     ModuleSettings s;
     if (!LoadSettingsOrReport(file, s)) return 2;
     const std::string shownName = name.empty() ? std::filesystem::path(file).filename().string() : name;
-    for (const std::string& line : PrintoutLines(s, shownName, date.empty() ? PrintDate() : date))
-        std::cout << line << '\n';
+    const std::string shownDate = date.empty() ? PrintDate() : date;
+    if (!pdf.empty()) {
+        // The sheet holds both PINs: written as every file of the program is, private when new.
+        if (const FileWriteResult w = WriteFileSafely(pdf, SettingsPdf(s, shownName, shownDate)); !w) {
+            std::cerr << "cannot write " << pdf << ": " << w.error.message() << '\n';
+            return 2;
+        }
+        return 0;
+    }
+    for (const std::string& line : PrintoutLines(s, shownName, shownDate)) std::cout << line << '\n';
     return 0;
 }
 
@@ -102,7 +113,7 @@ int CmdDiff(const std::string& a, const std::string& b) {
 void AddSettingsCommands(CLI::App& app, int& exitCode) {
     // CLI11 keeps references to the option targets; they live as long as the app.
     struct Args {
-        std::string file, file2, json, out, date, name;
+        std::string file, file2, json, out, date, name, pdf;
     };
     auto args = std::make_shared<Args>();
 
@@ -129,11 +140,16 @@ void AddSettingsCommands(CLI::App& app, int& exitCode) {
     cValidate->add_option("FILE", args->file, "settings file")->required();
     cValidate->callback([&exitCode, args] { exitCode = CmdValidate(args->file); });
 
-    auto* cPrint = app.add_subcommand("print", "Print the settings printout lines.");
+    auto* cPrint = app.add_subcommand(
+        "print", "Print the settings printout lines, or write the printout as a PDF file (--pdf).");
     cPrint->add_option("FILE", args->file, "settings file")->required();
     cPrint->add_option("--date", args->date, "date printed, DD-MM-YYYY (default: today)");
     cPrint->add_option("--name", args->name, "settings name printed (default: the file name)");
-    cPrint->callback([&exitCode, args] { exitCode = CmdPrint(args->file, args->date, args->name); });
+    cPrint->add_option("--pdf", args->pdf,
+                       "write the printout into this PDF file (A4, private to the user when new) "
+                       "instead of printing its lines");
+    cPrint->callback(
+        [&exitCode, args] { exitCode = CmdPrint(args->file, args->date, args->name, args->pdf); });
 
     auto* cDiff =
         app.add_subcommand("diff", "List the keys whose values differ as 'KEY: a -> b'; exit 1 if any.");

@@ -1,6 +1,9 @@
 #include "file_dialogs.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace brenvox::gui {
 
@@ -22,6 +25,34 @@ QFileDialog* SettingsFileDialog(QWidget* parent, const char* name, QFileDialog::
 void CreateFileDialogs(QWidget* parent, QFileDialog*& open, QFileDialog*& save) {
     if (!open) open = SettingsFileDialog(parent, "OpenDialog1", QFileDialog::AcceptOpen);
     if (!save) save = SettingsFileDialog(parent, "SaveDialog1", QFileDialog::AcceptSave);
+}
+
+void CreatePdfDialog(QWidget* parent, QFileDialog*& pdf) {
+    if (pdf) return;
+    pdf = new QFileDialog(parent);
+    pdf->setObjectName(QStringLiteral("PdfDialog1"));
+    // Overwriting is asked by the program in its own words, as for the settings files.
+    pdf->setOptions(QFileDialog::DontConfirmOverwrite);
+    pdf->setAcceptMode(QFileDialog::AcceptSave);
+    pdf->setFileMode(QFileDialog::AnyFile);
+    pdf->setNameFilter(QCoreApplication::translate("FileDialogs", "Dokumenty PDF (*.pdf)"));
+    pdf->setDefaultSuffix(QStringLiteral("pdf"));
+}
+
+QString RunFileDialog(QFileDialog* dialog) {
+    const QString current = dialog->property("currentFile").toString();
+    if (!current.isEmpty()) {
+        const QFileInfo info(current);
+        if (info.dir().exists()) {
+            dialog->setDirectory(info.dir());
+            dialog->selectFile(info.absoluteFilePath());
+        } else {
+            dialog->selectFile(info.fileName());
+        }
+    }
+    if (dialog->exec() != QDialog::Accepted) return {};
+    const QStringList files = dialog->selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
 }
 
 }  // namespace brenvox::gui

@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPixmap>
+#include <QPolygon>
 #include <QPushButton>
 #include <QStyle>
 
@@ -51,6 +52,24 @@ QIcon MagnifierIcon() {
     return QIcon(pm);
 }
 
+// A page with a red band: the usual sign of a PDF document.
+QIcon PdfIcon() {
+    QPixmap pm(kButtonIconSize, kButtonIconSize);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setPen(QColor(40, 40, 40));
+    p.setBrush(Qt::white);
+    p.drawPolygon(QPolygon({QPoint(3, 0), QPoint(10, 0), QPoint(13, 3), QPoint(13, 15), QPoint(3, 15)}));
+    p.drawLine(10, 0, 10, 3);  // the folded corner
+    p.drawLine(10, 3, 13, 3);
+    p.fillRect(1, 7, 11, 5, QColor(200, 30, 30));
+    p.setPen(QColor(150, 150, 150));
+    p.drawLine(5, 4, 8, 4);  // lines of text
+    p.drawLine(5, 13, 11, 13);
+    p.end();
+    return QIcon(pm);
+}
+
 QFont EightPoint(QFont font) {
     font.setPixelSize(WindowFont().pixelSize());
     return font;
@@ -61,18 +80,20 @@ QFont EightPoint(QFont font) {
 void ApplyMainWindowLook(QWidget* root) {
     const QIcon envelope = PageIcon(3);
     const std::pair<const char*, QIcon> pictures[] = {
-        {"BitBtn4", StyleIcon(QStyle::SP_FileIcon)},                // "Nowy"
-        {"BitBtn13", PrinterIcon()},                                // "Drukuj"
-        {"BitBtn9", StyleIcon(QStyle::SP_DialogOpenButton)},        // "Odczytaj"
-        {"BitBtn10", StyleIcon(QStyle::SP_DialogSaveButton)},       // "Zapisz"
-        {"BitBtn11", StyleIcon(QStyle::SP_DriveFDIcon)},            // "Zapisz jako"
-        {"BitBtn1", envelope},                                      // the SMS-centre presets
-        {"BitBtn2", envelope},                                      //
-        {"BitBtn3", envelope},                                      //
-        {"BitBtn5", PageIcon(2)},                                   // "Programuj"
-        {"BitBtn6", StyleIcon(QStyle::SP_FileDialogContentsView)},  // compare
-        {"BitBtn7", StyleIcon(QStyle::SP_ArrowDown)},               // read
-        {"FindModuleButton", MagnifierIcon()},                      // "Szukaj modułu"
+        {"BitBtn4", StyleIcon(QStyle::SP_FileIcon)},                 // "Nowy"
+        {"BitBtn13", PrinterIcon()},                                 // "Drukuj"
+        {"BitBtn9", StyleIcon(QStyle::SP_DialogOpenButton)},         // "Odczytaj"
+        {"BitBtn10", StyleIcon(QStyle::SP_DialogSaveButton)},        // "Zapisz"
+        {"BitBtn11", StyleIcon(QStyle::SP_DriveFDIcon)},             // "Zapisz jako"
+        {"BitBtn14", PdfIcon()},                                     // "Zapisz jako PDF"
+        {"BitBtn15", StyleIcon(QStyle::SP_FileDialogDetailedView)},  // "Archiwum"
+        {"BitBtn1", envelope},                                       // the SMS-centre presets
+        {"BitBtn2", envelope},                                       //
+        {"BitBtn3", envelope},                                       //
+        {"BitBtn5", PageIcon(2)},                                    // "Programuj"
+        {"BitBtn6", StyleIcon(QStyle::SP_FileDialogContentsView)},   // compare
+        {"BitBtn7", StyleIcon(QStyle::SP_ArrowDown)},                // read
+        {"FindModuleButton", MagnifierIcon()},                       // "Szukaj modułu"
     };
     for (const auto& [name, icon] : pictures) {
         auto* button = root->findChild<QPushButton*>(QString::fromLatin1(name));

@@ -8,6 +8,7 @@
 
 #include "cp1250_text.h"
 #include "gui_style.h"
+#include "settings/module_settings.h"
 #include "ui_tfinput.h"
 
 TFInput::TFInput(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFInput>()) {
@@ -19,7 +20,7 @@ TFInput::TFInput(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFI
     setFixedSize(width(), height());
     // Any character is accepted (no digit filter) as long as the code page can hold it: the
     // code is compared byte for byte with the one stored in the module.
-    brenvox::gui::LimitTyping(ui->Edit1, 4);
+    brenvox::gui::LimitTyping(ui->Edit1, int(brenvox::kPinTypeMax));
     ui->BitBtn1->setIcon(brenvox::gui::StyleIcon(QStyle::SP_DialogOkButton));
     ui->BitBtn3->setIcon(brenvox::gui::StyleIcon(QStyle::SP_DialogCancelButton));
     ui->BitBtn1->setAutoDefault(false);

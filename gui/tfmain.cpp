@@ -39,6 +39,7 @@
 using brenvox::ModuleSettings;
 using brenvox::gui::ConfirmCaption;
 using brenvox::gui::CoreText;
+using brenvox::gui::RunFileDialog;
 
 namespace {
 
@@ -150,6 +151,8 @@ void TFMain::addPages() {
     connect(files, &FilesPage::saveRequested, this, &TFMain::SaveCommand);
     connect(files, &FilesPage::saveAsRequested, this, &TFMain::SaveAsCommand);
     connect(files, &FilesPage::printRequested, this, &TFMain::PrintSettings);
+    connect(files, &FilesPage::pdfRequested, this, &TFMain::SavePdfCommand);
+    connect(files, &FilesPage::archiveRequested, this, &TFMain::ArchiveCommand);
     connect(pages_.module, &ModulePage::operationRequested, this, &TFMain::StartOperation);
     connect(pages_.module, &ModulePage::portChosen, this, &TFMain::SaveConfig);
     connect(pages_.module, &ModulePage::findRequested, this, &TFMain::FindModule);
@@ -323,23 +326,6 @@ void TFMain::NewCommand() {
 }
 
 namespace {
-// Shows a file dialog proposing its current file; the chosen path, or empty when cancelled.
-QString RunFileDialog(QFileDialog* dialog) {
-    const QString current = dialog->property("currentFile").toString();
-    if (!current.isEmpty()) {
-        const QFileInfo info(current);
-        if (info.dir().exists()) {
-            dialog->setDirectory(info.dir());
-            dialog->selectFile(info.absoluteFilePath());
-        } else {
-            dialog->selectFile(info.fileName());
-        }
-    }
-    if (dialog->exec() != QDialog::Accepted) return {};
-    const QStringList files = dialog->selectedFiles();
-    return files.isEmpty() ? QString() : files.first();
-}
-
 void WriteSettings(const QString& path, const ModuleSettings& s) {
     if (!brenvox::WriteSettingsFile(LocalPath(path), s))
         Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), CoreText(brenvox::msg::kSaveFailed), {});

@@ -94,6 +94,7 @@ public:
     // The file dialogs are made when start-up first points them at the settings folder.
     QFileDialog* openDialog() const { return openDialog_; }
     QFileDialog* saveDialog() const { return saveDialog_; }
+    QFileDialog* pdfDialog() const { return pdfDialog_; }
 
     // Every page shows the model in its controls (nothing is stored back), the inputs page the
     // selected slot in its editor. Used after a file load and a module read.
@@ -106,6 +107,13 @@ public:
     void OpenCommand();    // "Odczytaj"
     void SaveCommand();    // "Zapisz"
     void SaveAsCommand();  // "Zapisz jako"
+    // Page "1.Pliki"'s later commands; they live in tfmain_files.cpp.
+    void SavePdfCommand();  // "Zapisz jako PDF": the printout into a PDF file
+    void ArchiveCommand();  // "Archiwum": the archive window
+    // "Wczytaj ustawienia" of the archive window: after the offer to save the program's settings,
+    // the entry's settings file becomes them under the entry's name; false (the program's
+    // settings untouched) when the file cannot be read.
+    bool LoadArchivedSettings(const QString& settingsFile, const QString& name);
 
     // Module commands of page "8.Moduł" and printing; they live in tfmain_operations.cpp.
     void StartOperation(brenvox::OperationMode mode);
@@ -151,4 +159,5 @@ private:
     QLabel* statusPanel_ = nullptr;
     QFileDialog* openDialog_ = nullptr;
     QFileDialog* saveDialog_ = nullptr;
+    QFileDialog* pdfDialog_ = nullptr;
 };

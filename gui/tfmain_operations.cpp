@@ -69,9 +69,10 @@ void TFMain::StartOperation(brenvox::OperationMode mode) {
 void TFMain::PrintSettings() {
     const auto result = brenvox::gui::PrintSettingsOnDefaultPrinter(settings(), settingsName().toStdString());
     // Without a usable printer (none set up, or the print system refused the job) the user is
-    // told so rather than left with nothing on paper and no word.
+    // told so rather than left with nothing on paper and no word, and where the sheet can go instead.
     if (!result.hasPrinter || !result.run.ok)
-        Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), tr("Brak dostępnej drukarki."), QString());
+        Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), tr("Brak dostępnej drukarki."),
+            tr("Wydruk można zapisać do pliku przyciskiem „Zapisz jako PDF”."));
 }
 
 void TFMain::FindModule() {

@@ -77,6 +77,12 @@ const char* ArchiveModeName(OperationMode mode) {
     return "program";
 }
 
+std::optional<OperationMode> ArchiveModeFromName(std::string_view name) {
+    for (OperationMode mode : {OperationMode::Program, OperationMode::Compare, OperationMode::Read})
+        if (name == ArchiveModeName(mode)) return mode;
+    return std::nullopt;
+}
+
 std::string SafeEntryName(const std::string& name) {
     std::string out;
     for (char c : name) {
@@ -116,6 +122,14 @@ const char* OutcomeName(LinkOutcome outcome) {
             return "UnsupportedModule";
     }
     return "Unknown";
+}
+
+std::optional<LinkOutcome> OutcomeFromName(std::string_view name) {
+    for (LinkOutcome outcome :
+         {LinkOutcome::Success, LinkOutcome::Aborted, LinkOutcome::NoResponse, LinkOutcome::WriteError,
+          LinkOutcome::CheckError, LinkOutcome::RestartError, LinkOutcome::UnsupportedModule})
+        if (name == OutcomeName(outcome)) return outcome;
+    return std::nullopt;
 }
 
 ArchiveResult ArchiveTransfer(const std::string& archiveDir, const ArchiveRecord& record) {

@@ -15,6 +15,7 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "link/transfer.h"
@@ -43,6 +44,8 @@ struct ArchiveResult {
 
 // "program", "compare" or "read".
 const char* ArchiveModeName(OperationMode mode);
+// The mode of such a name; nothing for any other text.
+std::optional<OperationMode> ArchiveModeFromName(std::string_view name);
 
 // The settings name as a folder-name part: characters no file system takes are replaced by "_",
 // leading dots too, the length is bounded; an empty name becomes "_".
@@ -51,6 +54,11 @@ std::string SafeEntryName(const std::string& name);
 // "Success", "Aborted", "NoResponse", "WriteError", "CheckError", "RestartError",
 // "UnsupportedModule".
 const char* OutcomeName(LinkOutcome outcome);
+// The outcome of such a name; nothing for any other text (kPinRefusedOutcome included).
+std::optional<LinkOutcome> OutcomeFromName(std::string_view name);
+// The outcome of a read whose module PIN was not given: the transfer succeeded, the settings
+// were not let in.
+inline constexpr std::string_view kPinRefusedOutcome = "PinRefused";
 
 // Writes one entry into `archiveDir` (created private if missing, parents included). On failure
 // nothing is left behind.

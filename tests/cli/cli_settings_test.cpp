@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "settings/cp1250.h"
+#include "settings/printout.h"
+#include "settings/printout_pdf.h"
 #include "settings/settings_file.h"
 
 namespace brenvox {
@@ -286,6 +288,81 @@ TEST_F(Cli, PrintUsesTheGivenDateAndNameOrTheFileNameAndToday) {
 
     for (const char* bad : {"6-12-2026", "2026-12-06", "06-13-2026", "aa-bb-cccc", "06/12/2026"})
         EXPECT_EQ(run({"print", path, "--date", bad}).rc, 2) << bad;
+}
+
+// pdftotext -layout's lines, page by page: blank lines dropped, each line's trailing blanks too.
+// Leading blanks stay: in a monospaced font they are the listing's indentation.
+std::vector<std::vector<std::string>> PdfPageLines(const std::string& text) {
+    std::vector<std::vector<std::string>> pages(1);
+    for (const std::string& raw : SplitLines(text)) {
+        std::string line = raw;
+        for (std::size_t ff; (ff = line.find('\f')) != std::string::npos;) {
+            pages.emplace_back();
+            line.erase(ff, 1);
+        }
+        const std::size_t end = line.find_last_not_of(' ');
+        if (end != std::string::npos) pages.back().push_back(line.substr(0, end + 1));
+    }
+    if (pages.back().empty()) pages.pop_back();
+    return pages;
+}
+
+TEST_F(Cli, PrintPdfWritesThePrintoutPrivatelyAsPdftotextReadsItBack) {
+    if (std::system("command -v pdftotext >/dev/null 2>&1 && command -v pdfinfo >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "pdftotext and pdfinfo (poppler-utils) are not installed";
+    ModuleSettings s;
+    s.slots[0].Comment = Cp("Łazienka (góra)");
+    s.slots[4].Function = SendSms;
+    s.slots[4].Phone = "+48601";
+    s.slots[4].SmsText = Cp("Alarm \\ strefa (1) — ćma");
+    s.set(IntSetting::TEST1TYPE, SendSms);
+    s.TEST1PHONE = "+48602";
+    // 80 letters: the longest line there can be, wider than the page's text.
+    s.TEST1SMS = Cp("Zażółć gęślą jaźń ŻÓŁW Ąę Ćń Śź 0123456789 Zażółć gęślą jaźń żółw ąę ćń śź 01234");
+    ASSERT_EQ(s.TEST1SMS.size(), 80u);
+    const std::string path = saved("Sklep", s);
+    const std::string pdf = file("wydruk.pdf");
+
+    const CliResult r =
+        run({"print", path, "--date", "06-12-2026", "--name", "Łódź – biuro Ω", "--pdf", pdf});
+    ASSERT_EQ(r.rc, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    struct stat st {};
+    ASSERT_EQ(::stat(pdf.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);  // it holds both PINs
+
+    // What the file says: the printout of the settings as saved, the name's Ω (which code page
+    // 1250 lacks) as "?".
+    ModuleSettings back;
+    ASSERT_EQ(ReadSettingsFile(path, back), ReadOutcome::Ok);
+    const std::vector<std::string> lines = PrintoutLines(back, "Łódź – biuro ?", "06-12-2026");
+    const auto expected = PaginatePrintout(lines, PdfPageLayout::kLineHeight, PdfPageLayout::kTextHeight);
+    ASSERT_GE(expected.size(), 2u);
+
+    ASSERT_EQ(std::system(("pdfinfo " + ShellQuote(pdf) + " >" + ShellQuote(file("info"))).c_str()), 0);
+    const std::string info = Slurp(file("info"));
+    const std::size_t pagesAt = info.find("Pages:");
+    ASSERT_NE(pagesAt, std::string::npos) << info;
+    EXPECT_EQ(std::stoul(info.substr(pagesAt + 6)), expected.size()) << info;
+    ASSERT_EQ(
+        std::system(
+            ("pdftotext -layout -enc UTF-8 " + ShellQuote(pdf) + " " + ShellQuote(file("text"))).c_str()),
+        0);
+    const std::string text = Slurp(file("text"));
+    const auto pages = PdfPageLines(text);
+    ASSERT_EQ(pages.size(), expected.size()) << text;
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        std::vector<std::string> want;
+        for (const PrintedLine& l : expected[p])
+            want.push_back(l.text.substr(0, l.text.find_last_not_of(' ') + 1));
+        EXPECT_EQ(pages[p], want) << "page " << p + 1;
+    }
+
+    // A PDF that cannot be written: the reason, exit 2, nothing left behind.
+    const CliResult bad = run({"print", path, "--pdf", file("missing/wydruk.pdf")});
+    EXPECT_EQ(bad.rc, 2);
+    EXPECT_NE(bad.err.find("missing/wydruk.pdf"), std::string::npos) << bad.err;
+    EXPECT_FALSE(fs::exists(file("missing")));
 }
 
 TEST_F(Cli, DiffListsTheKeysThatDiffer) {

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -17,6 +18,7 @@
 #include "pages/inputs_page.h"
 #include "pages/module_page.h"
 #include "qt_translations.h"
+#include "tfarchive.h"
 #include "tfask.h"
 #include "tfinput.h"
 #include "tfmain.h"
@@ -35,7 +37,7 @@ int WidestLine(const QFontMetrics& fm, const QString& text) {
     return widest;
 }
 
-// Every label, button and group box title of `top` that is on screen and wider than its room,
+// Every label, button, group box title and list heading of `top` that is on screen and wider than its room,
 // as "name: text".
 QStringList Clipped(QWidget* top) {
     QStringList clipped;
@@ -67,6 +69,11 @@ QStringList Clipped(QWidget* top) {
     }
     for (QGroupBox* g : top->findChildren<QGroupBox*>())
         check(g, g->title(), g->fontMetrics().horizontalAdvance(g->title()), g->contentsRect().width());
+    for (QHeaderView* h : top->findChildren<QHeaderView*>())
+        for (int i = 0; h->orientation() == Qt::Horizontal && i < h->count(); ++i) {
+            const QString text = h->model()->headerData(i, Qt::Horizontal).toString();
+            check(h, text, h->fontMetrics().horizontalAdvance(text) + 8, h->sectionSize(i));
+        }
     for (QTabBar* bar : top->findChildren<QTabBar*>())
         for (int i = 0; i < bar->count(); ++i)
             check(bar, bar->tabText(i),
@@ -122,6 +129,9 @@ private Q_SLOTS:
         finder.showAsking(8, 9, QStringLiteral("/dev/ttyUSB10"));
         finder.show();
         clipped << Clipped(&finder);
+        TFArchive archive(&w);
+        archive.show();
+        clipped << Clipped(&archive);
         clipped.removeDuplicates();
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
     }

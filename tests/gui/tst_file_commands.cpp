@@ -1,19 +1,26 @@
-// The file commands of page "1.Pliki" with their real dialogs driven by the test, and the port
-// selection remembered in System/Conf.
+// The file commands of page "1.Pliki" with their real dialogs driven by the test ("Zapisz jako
+// PDF" among them), and the port selection remembered in System/Conf.
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "archive_list_model.h"
 #include "gui_test_util.h"
 #include "link/serial_link.h"
+#include "link/transfer_archive.h"
 #include "qt_translations.h"
 #include "settings/port_config.h"
+#include "settings/printout.h"
+#include "settings/printout_pdf.h"
 #include "settings/settings_file.h"
+#include "tfarchive.h"
 #include "tfask.h"
 #include "tfmain.h"
 
@@ -297,6 +304,118 @@ private Q_SLOTS:
         QCOMPARE(f().ComboBox2->currentText(), U("COM"));
         // Restoring selected the boxes without writing the file back.
         QCOMPARE(KeysOf(conf), QStringList{U("PORTNUM")});
+    }
+
+    // "Zapisz jako PDF": the printout, named and dated as "Drukuj" prints it, into the file
+    // chosen; private, and replaced only when the user says so.
+    void pdfIsThePrintoutInTheChosenFileAndAsksBeforeReplacing() {
+        start();
+        const QString pdf = nastawy() + "/wydruk.pdf";
+        const std::string before = brenvox::PrintDate();
+        {
+            ModalScript script;
+            script.file(nastawy() + "/wydruk").start();  // typed without its ".pdf"
+            f().BitBtn14->click();                       // "Zapisz jako PDF"
+            QVERIFY(script.finished());
+            QVERIFY(script.asks.empty());
+            QCOMPARE(script.fileDialogs, QStringList{U("PdfDialog1")});
+            QCOMPARE(QDir(script.fileDirs[0]).canonicalPath(), QDir(nastawy()).canonicalPath());
+            QCOMPARE(script.fileNames[0], U("Nowy.pdf"));
+        }
+        const QByteArray written = ReadAll(pdf);
+        // Named and dated as "Drukuj" prints (a run across midnight takes either date).
+        QList<QByteArray> expected;
+        for (const std::string& date : {before, brenvox::PrintDate()})
+            expected << QByteArray::fromStdString(brenvox::SettingsPdf(w_->settings(), "Nowy", date));
+        QVERIFY(expected.contains(written));
+#ifndef Q_OS_WIN
+        QCOMPARE(QFile::permissions(pdf) & ~(QFile::ReadUser | QFile::WriteUser),
+                 QFile::ReadOwner | QFile::WriteOwner);  // it holds both PINs
+#endif
+
+        // The same file again, "Nie" to the question: the file stays as it was.
+        f().Edit5->setText(U("+48999"));
+        ModalScript again;
+        again.file(pdf).ask(AskNo).start();
+        f().BitBtn14->click();
+        QVERIFY(again.finished());
+        QCOMPARE(again.asks[0].line1, U("Plik o takiej nazwie już istnieje!"));
+        QCOMPARE(ReadAll(pdf), written);
+    }
+
+    // "Archiwum": the transfers newest first, the filter by name, what differs between an entry
+    // and the program's settings, and the entry's settings loaded after the offer to save; a read
+    // refused for its PIN has no settings to offer.
+    void archiveListsFiltersComparesAndLoads() {
+        start();
+        const auto now = std::chrono::system_clock::now();
+        brenvox::ModuleSettings other;
+        other.SMSC = "+48602951111";
+        const struct {
+            brenvox::OperationMode mode;
+            const char* name;
+            const char* outcome;
+            std::optional<brenvox::ModuleSettings> settings;
+        } entries[] = {
+            {brenvox::OperationMode::Program, "Dom", "Success", brenvox::ModuleSettings{}},
+            {brenvox::OperationMode::Compare, "Sklep Długa", "CheckError", other},
+            {brenvox::OperationMode::Read, "Garaż", "PinRefused", std::nullopt},
+        };
+        int age = 3;
+        for (const auto& e : entries) {
+            brenvox::ArchiveRecord record;
+            record.mode = e.mode;
+            record.name = e.name;
+            record.outcome = e.outcome;
+            record.settings = e.settings;
+            record.time = now - std::chrono::minutes(age--);
+            QVERIFY(brenvox::ArchiveTransfer(Local(app() + "Archiwum"), record).ok);
+        }
+
+        QStringList names, outcomes, differences;
+        bool pinEntryLoadable = true;
+        ModalScript script;
+        script
+            .then([&](QWidget* w) {
+                auto* a = qobject_cast<TFArchive*>(w);
+                if (!a) {
+                    w->close();
+                    return;
+                }
+                for (int row = 0; row < a->model()->rowCount(); ++row) {
+                    names << a->model()->index(row, ArchiveListModel::NameColumn).data().toString();
+                    outcomes << a->model()->index(row, ArchiveListModel::OutcomeColumn).data().toString();
+                }
+                pinEntryLoadable = a->findChild<QPushButton*>(U("BitBtn1"))->isEnabled();  // newest chosen
+                a->findChild<QLineEdit*>(U("Edit1"))->setText(U("sklep"));
+                a->findChild<QPushButton*>(U("BitBtn2"))->click();  // "Porównaj z programem"
+                differences = a->findChild<QPlainTextEdit*>(U("Memo1"))->toPlainText().split(u'\n');
+                // After this step returns: the load asks its own question. A load that cannot
+                // close the window would leave it waiting: closed here, the checks below tell why.
+                auto* load = a->findChild<QPushButton*>(U("BitBtn1"));
+                if (load->isEnabled())
+                    QTimer::singleShot(0, load, &QPushButton::click);
+                else
+                    a->reject();
+            })
+            .ask(AskNo)  // the offer to save the program's settings first
+            .start();
+        f().BitBtn15->click();  // "Archiwum"
+        QVERIFY(script.finished());
+        QVERIFY(script.unexpected.isEmpty());
+        QCOMPARE(names, (QStringList{U("Garaż"), U("Sklep Długa"), U("Dom")}));
+        QCOMPARE(outcomes.value(1), U("Moduł zaprogramowany innymi ustawieniami!"));
+        QVERIFY(!pinEntryLoadable);
+        QCOMPARE(differences.value(0), U("Różnice ustawień (w programie -> w archiwum):"));
+        QCOMPARE(differences.size(), 2);
+        QVERIFY2(differences[1].contains(U("+48602951111")), qPrintable(differences[1]));
+        QCOMPARE(script.asks[0].line1, U("Czy zapisać aktualne ustawienia na dysk?"));
+
+        // The entry's settings are the program's now, under its name, to be saved in Nastawy.
+        QCOMPARE(w_->settings().SMSC, other.SMSC);
+        QCOMPARE(f().Edit5->text(), U("+48602951111"));
+        QCOMPARE(w_->statusText(), U(" Nazwa ustawień: Sklep Długa"));
+        QVERIFY(!w_->findChild<TFArchive*>());
     }
 
     void aStoredIndexOutsideTheListLeavesNoSelection() {

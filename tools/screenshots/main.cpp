@@ -4,16 +4,23 @@
 // their object names, so the program itself carries no picture-taking code.
 #include <QApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <string_view>
 
 #include "link/module_finder.h"
+#include "link/transfer_archive.h"
 #include "module_finder_dialog.h"
 #include "pages/module_page.h"
 #include "qt_translations.h"
+#include "tfarchive.h"
 #include "tfask.h"
 #include "tfinput.h"
 #include "tfmain.h"
@@ -30,6 +37,45 @@ void SnapNextAsk(const QString& path) {
         if (!dialog->grab().save(path)) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         dialog->done(AskNo);
     });
+}
+
+// Transfers of a few units at fixed times, with the outcomes an installer meets.
+bool FillArchive(const std::string& folder) {
+    using namespace std::chrono;
+    struct Entry {
+        brenvox::OperationMode mode;
+        const char* name;
+        const char* outcome;
+        bool changed;  // settings other than the defaults the window compares against
+    };
+    const Entry entries[] = {
+        {brenvox::OperationMode::Program, "Dom Nowaków", "Success", false},
+        {brenvox::OperationMode::Compare, "Sklep przy Długiej", "CheckError", true},
+        {brenvox::OperationMode::Read, "Garaż", "PinRefused", false},
+        {brenvox::OperationMode::Program, "Biuro", "RestartError", false},
+        {brenvox::OperationMode::Read, "Dom Nowaków", "Success", false},
+        {brenvox::OperationMode::Program, "Magazyn 2", "WriteError", true},
+    };
+    const sys_days day = year{2026} / 3 / 14;
+    int n = 0;
+    for (const Entry& e : entries) {
+        brenvox::ArchiveRecord record;
+        record.mode = e.mode;
+        record.name = e.name;
+        record.outcome = e.outcome;
+        record.module = {2, 1, 1};
+        record.time = day + hours(15) - minutes(47 * n++);
+        if (std::string_view(e.outcome) != "PinRefused") {
+            brenvox::ModuleSettings s;
+            if (e.changed) {
+                s.SMSC = "+48602951111";
+                s.set(brenvox::IntSetting::RINGCNT, 3);
+            }
+            record.settings = s;
+        }
+        if (!brenvox::ArchiveTransfer(folder, record).ok) return false;
+    }
+    return true;
 }
 
 int TakeScreenshots(TFMain& window, const QString& dir) {
@@ -107,6 +153,27 @@ int TakeScreenshots(TFMain& window, const QString& dir) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(foundPath));
         ++failures;
     }
+
+    // The archive window on a few entries of a scratch archive (never the user's), the second
+    // entry chosen and compared with the program's settings.
+    QTemporaryDir archiveDir;
+    if (!archiveDir.isValid() || !FillArchive(archiveDir.path().toStdString())) {
+        std::fprintf(stderr, "cannot build a scratch archive\n");
+        return 1;
+    }
+    TFArchive archive(&window);
+    archive.setSettings(&window.settings());
+    archive.Reload(archiveDir.path());
+    archive.show();
+    if (auto* list = archive.findChild<QTableView*>(QStringLiteral("ListView1"))) list->selectRow(1);
+    if (auto* compare = archive.findChild<QPushButton*>(QStringLiteral("BitBtn2"))) compare->click();
+    QApplication::processEvents();
+    const QString archivePath = dir + QStringLiteral("/archive.png");
+    if (!archive.grab().save(archivePath)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(archivePath));
+        ++failures;
+    }
+    archive.close();
     return failures == 0 ? 0 : 1;
 }
 
@@ -115,8 +182,8 @@ constexpr const char* kUsage =
     "Saves pictures of every page of Brenvox (page1.png ... page8.png) and of the question dialog\n"
     "(ask-question.png, ask-message.png, ask-three.png), of the PIN dialog (pin.png), of the\n"
     "progress window after a port that will not open (progress-port-error.png), of the search\n"
-    "for the module (finder.png) and of page 8 after it found one (page8-found.png) into DIR\n"
-    "(created if missing), then quits.\n"
+    "for the module (finder.png), of page 8 after it found one (page8-found.png) and of the\n"
+    "archive window on a scratch archive (archive.png) into DIR (created if missing), then quits.\n"
     "The windows speak the language of --lang, else the system's, as the program's do.\n"
     "Needs a display; scripts/screenshots.sh provides a virtual one.\n";
 

@@ -1,0 +1,79 @@
+// Page "1.Pliki"'s commands beyond the disk operations: the printout saved as a PDF file, the
+// archive of transfers and the loading of an entry's settings.
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "cp1250_text.h"
+#include "file_dialogs.h"
+#include "files/safe_file.h"
+#include "pages/inputs_page.h"
+#include "settings/messages.h"
+#include "settings/printout.h"
+#include "settings/printout_pdf.h"
+#include "settings/settings_file.h"
+#include "tfarchive.h"
+#include "tfask.h"
+#include "tfmain.h"
+
+using brenvox::gui::ConfirmCaption;
+using brenvox::gui::CoreText;
+
+void TFMain::SavePdfCommand() {
+    brenvox::gui::CreatePdfDialog(this, pdfDialog_);
+    // The first time beside the settings files; then wherever the last one was saved.
+    if (pdfDialog_->property("currentFile").toString().isEmpty()) {
+        (void)prepareSettingsDir();  // only so the dialog can start there
+        pdfDialog_->setProperty("currentFile", settingsDir() + settingsName_ + QStringLiteral(".pdf"));
+    } else {
+        const QFileInfo last(pdfDialog_->property("currentFile").toString());
+        pdfDialog_->setProperty("currentFile", last.dir().filePath(settingsName_ + QStringLiteral(".pdf")));
+    }
+    const QString path = brenvox::gui::RunFileDialog(pdfDialog_);
+    if (path.isEmpty()) return;
+    if (QFileInfo::exists(path) &&
+        Ask(AskButtons::OkNo, AskFocus::No, ConfirmCaption(), tr("Plik o takiej nazwie już istnieje!"),
+            tr("Czy na pewno mam go zastąpić nowym?")) != AskYes)
+        return;
+    pdfDialog_->setProperty("currentFile", path);
+    // Named and dated as "Drukuj" prints it; written as every file of the program is (private,
+    // whole or not at all), as the sheet holds both PINs.
+    const std::string pdf =
+        brenvox::SettingsPdf(settings_, settingsName_.toStdString(), brenvox::PrintDate());
+    if (!brenvox::WriteFileSafely(QFile(path).filesystemFileName(), pdf))
+        Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), CoreText(brenvox::msg::kSaveFailed), {});
+}
+
+void TFMain::ArchiveCommand() {
+    TFArchive window(this);
+    window.setSettings(&settings_);
+    window.setLoader(
+        [this](const QString& file, const QString& name) { return LoadArchivedSettings(file, name); });
+    window.ShowArchive(archiveDir());
+}
+
+bool TFMain::LoadArchivedSettings(const QString& settingsFile, const QString& name) {
+    // The program's settings are about to be replaced: the chance to keep them first, as before
+    // programming; a cancelled save does not stop the loading.
+    if (Ask(AskButtons::OkNo, AskFocus::No, ConfirmCaption(),
+            tr("Czy zapisać aktualne ustawienia na dysk?"), QString()) == AskYes)
+        SaveAsCommand();
+    // Read aside first: an entry damaged since it was written leaves the program's settings as
+    // they are, not reset to the defaults.
+    brenvox::ModuleSettings loaded;
+    if (brenvox::ReadSettingsFile(QFile::encodeName(settingsFile).toStdString(), loaded) !=
+        brenvox::ReadOutcome::Ok) {
+        Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), CoreText(brenvox::msg::kReadError),
+            tr("Ustawienia nie zostały załadowane."));
+        return false;
+    }
+    {
+        const InputsPage::Hold hold = pages_.inputs->holdEditor();
+        settings_ = loaded;
+    }
+    // Saved later into the settings folder under the entry's name, never into the archive.
+    setSettingsName(name);
+    pointDialogsAt(settingsDir() + name);
+    refreshControls();
+    return true;
+}
