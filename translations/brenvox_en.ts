@@ -2,6 +2,48 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="pl">
 <context>
+    <name>ArchiveListModel</name>
+    <message>
+        <source>Programowanie</source>
+        <translation>Programming</translation>
+    </message>
+    <message>
+        <source>Porównanie</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>Odczyt</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Data i godzina</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <source>Operacja</source>
+        <translation>Operation</translation>
+    </message>
+    <message>
+        <source>Nazwa ustawień</source>
+        <translation>Settings name</translation>
+    </message>
+    <message>
+        <source>Wersja modułu</source>
+        <translation>Module version</translation>
+    </message>
+    <message>
+        <source>Wynik</source>
+        <translation>Result</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Dokumenty PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+</context>
+<context>
     <name>FilesPage</name>
     <message>
         <source> Ustawienia </source>
@@ -50,6 +92,22 @@
     <message>
         <source>Zapisuje bieżące ustawienia na dysk pod wskazaną nazwą.</source>
         <translation>Saves the current settings to disk under a name you choose.</translation>
+    </message>
+    <message>
+        <source>Archiwum</source>
+        <translation>Archive</translation>
+    </message>
+    <message>
+        <source>Transmisje z modułami.</source>
+        <translation>Transfers with modules.</translation>
+    </message>
+    <message>
+        <source>Zapisz jako PDF</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>Wydruk do pliku PDF.</source>
+        <translation>Printout to a PDF file.</translation>
     </message>
 </context>
 <context>
@@ -482,6 +540,85 @@
     </message>
 </context>
 <context>
+    <name>TFArchive</name>
+    <message>
+        <source>Archiwum transmisji</source>
+        <translation>Transfer archive</translation>
+    </message>
+    <message>
+        <source> Transmisje z modułami </source>
+        <translation> Transfers with modules </translation>
+    </message>
+    <message>
+        <source>Nazwa ustawień zawiera:</source>
+        <translation>Settings name contains:</translation>
+    </message>
+    <message>
+        <source>Nazwa ustawień zawiera</source>
+        <translation>Settings name contains</translation>
+    </message>
+    <message>
+        <source>Wpisy archiwum</source>
+        <translation>Archive entries</translation>
+    </message>
+    <message>
+        <source> Różnice ustawień </source>
+        <translation> Settings differences </translation>
+    </message>
+    <message>
+        <source>Różnice ustawień</source>
+        <translation>Settings differences</translation>
+    </message>
+    <message>
+        <source>Wczytaj ustawienia</source>
+        <translation>Load settings</translation>
+    </message>
+    <message>
+        <source>Porównaj z programem</source>
+        <translation>Compare with program</translation>
+    </message>
+    <message>
+        <source>Otwórz folder</source>
+        <translation>Open folder</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Wprowadza do programu ustawienia wybranego wpisu.</source>
+        <translation>Loads the chosen entry's settings into the program.</translation>
+    </message>
+    <message>
+        <source>Pokazuje różnice między ustawieniami w programie a ustawieniami wybranego wpisu.</source>
+        <translation>Shows how the program's settings differ from the chosen entry's.</translation>
+    </message>
+    <message>
+        <source>Otwiera folder wybranego wpisu.</source>
+        <translation>Opens the chosen entry's folder.</translation>
+    </message>
+    <message>
+        <source>Archiwum nie zawiera jeszcze żadnej transmisji.</source>
+        <translation>The archive holds no transfers yet.</translation>
+    </message>
+    <message>
+        <source>Ten wpis nie zawiera ustawień.</source>
+        <translation>This entry holds no settings.</translation>
+    </message>
+    <message>
+        <source>Ustawienia w programie i w archiwum jednakowe.</source>
+        <translation>The settings in the program and in the archive are the same.</translation>
+    </message>
+    <message>
+        <source>Różnice ustawień (w programie -&gt; w archiwum):</source>
+        <translation>Settings differences (program -&gt; archive):</translation>
+    </message>
+    <message>
+        <source>Nie można otworzyć folderu wpisu.</source>
+        <translation>Cannot open the entry's folder.</translation>
+    </message>
+</context>
+<context>
     <name>TFAsk</name>
     <message>
         <source>Ask</source>
@@ -608,6 +745,10 @@
     <message>
         <source>Brak dostępnej drukarki.</source>
         <translation>No printer available.</translation>
+    </message>
+    <message>
+        <source>Wydruk można zapisać do pliku przyciskiem „Zapisz jako PDF”.</source>
+        <translation>The printout can be saved to a file with "Save as PDF".</translation>
     </message>
 </context>
 <context>
@@ -1086,8 +1227,8 @@
         <translation>Invalid SMS centre number.</translation>
     </message>
     <message>
-        <source>Można użyć tylko cyfry i znak &quot;+&quot;</source>
-        <translation>Only digits and the &quot;+&quot; sign are allowed</translation>
+        <source>Można użyć tylko cyfry i znak "+"</source>
+        <translation>Only digits and the "+" sign are allowed</translation>
     </message>
     <message>
         <source>Błędny kod załączający wyjście.</source>
