@@ -35,7 +35,8 @@ QString ArchiveOperationText(const std::string& mode) {
 }
 
 QString ArchiveOutcomeText(const std::string& mode, const std::string& outcome) {
-    if (outcome == brenvox::kPinRefusedOutcome) return brenvox::gui::CoreText(brenvox::progress::kWrongModulePin);
+    if (outcome == brenvox::kPinRefusedOutcome)
+        return brenvox::gui::CoreText(brenvox::progress::kWrongModulePin);
     const auto m = brenvox::ArchiveModeFromName(mode);
     const auto o = brenvox::OutcomeFromName(outcome);
     if (!m || !o) return U8(outcome);

@@ -54,8 +54,7 @@ TFArchive::TFArchive(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
         button->setIcon(brenvox::gui::StyleIcon(picture));
         button->setIconSize(QSize(16, 16));
     }
-    ui->BitBtn1->setAccessibleDescription(
-        tr("Wprowadza do programu ustawienia wybranego wpisu."));
+    ui->BitBtn1->setAccessibleDescription(tr("Wprowadza do programu ustawienia wybranego wpisu."));
     ui->BitBtn2->setAccessibleDescription(
         tr("Pokazuje różnice między ustawieniami w programie a ustawieniami wybranego wpisu."));
     ui->BitBtn3->setAccessibleDescription(tr("Otwiera folder wybranego wpisu."));

@@ -55,8 +55,8 @@ void TFMain::ArchiveCommand() {
 bool TFMain::LoadArchivedSettings(const QString& settingsFile, const QString& name) {
     // The program's settings are about to be replaced: the chance to keep them first, as before
     // programming; a cancelled save does not stop the loading.
-    if (Ask(AskButtons::OkNo, AskFocus::No, ConfirmCaption(),
-            tr("Czy zapisać aktualne ustawienia na dysk?"), QString()) == AskYes)
+    if (Ask(AskButtons::OkNo, AskFocus::No, ConfirmCaption(), tr("Czy zapisać aktualne ustawienia na dysk?"),
+            QString()) == AskYes)
         SaveAsCommand();
     // Read aside first: an entry damaged since it was written leaves the program's settings as
     // they are, not reset to the defaults.
