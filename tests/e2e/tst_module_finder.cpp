@@ -4,6 +4,7 @@
 // stop ends it after the device being asked.
 #include <QComboBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -13,11 +14,13 @@
 #include "e2e_util.h"
 #include "link/module_finder.h"
 #include "link/serial_link.h"
+#include "link/transfer_archive.h"
 #include "link/transfer_session.h"
 #include "module_finder_dialog.h"
 #include "pages/module_page.h"
 #include "pty_simulator.h"
 #include "settings/port_config.h"
+#include "tfarchive.h"
 #include "tfmain.h"
 
 using namespace brenvox;
@@ -156,6 +159,22 @@ void TstModuleFinder::findsTheModuleWhereTheBoxesCannotNameItAndOperationsOpenIt
     QCOMPARE(dialogs_->progressWindows, 1);
     QCOMPARE(dialogs_->progressLog.last(), QStringLiteral("Moduł gotowy do pracy."));
     QVERIFY(moduleSim_->memory() == ToMemory(EncodeImageV10(main_->settings())));
+
+    // That transfer is in the archive with its trace, and the archive window finds its settings
+    // the same as the program's.
+    const HistoryResult history = ReadHistory(main_->archiveDir().toStdString());
+    QCOMPARE(history.entries.size(), std::size_t(1));
+    QCOMPARE(history.entries[0].outcome, std::string("Success"));
+    const QString folder = main_->archiveDir() + QString::fromStdString(history.entries[0].folder);
+    QVERIFY(QFileInfo(folder + "/trace").size() > 0);
+    {  // a child of the window, gone before the window is made anew below
+        TFArchive archive(main_.get());
+        archive.setSettings(&main_->settings());
+        archive.Reload(main_->archiveDir());
+        archive.ShowDifferences();
+        QCOMPARE(archive.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText(),
+                 QStringLiteral("Ustawienia w programie i w archiwum jednakowe."));
+    }
 
     // Remembered from one run to the next, and dropped by a port chosen by hand.
     startWindow({});
