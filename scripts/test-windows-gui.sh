@@ -19,6 +19,11 @@ mkdir -p "$work"
 cd "$work" || exit 2
 
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine names files and writes text in the charset of the Unix locale it starts in: a LANG naming
+# a locale this machine has not generated leaves it ASCII, and Polish file names cannot be made.
+# The Windows programs' language comes from --lang (or Wine's display language), not from here.
+export LANG=C.UTF-8
+unset LC_ALL LC_MESSAGES LANGUAGE
 # The programs are 64-bit: a WINEARCH=win32 from the user's own set-up would make prefixes that
 # cannot run them.
 export WINEARCH=win64

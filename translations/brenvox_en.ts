@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Wersja modułu</source>
-        <translation>Module version</translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>Wynik</source>
