@@ -136,10 +136,12 @@ if [ -f "$zip" ] && [ -f "$setup" ]; then
         [ -s Nastawy/nowe.brx ]) && Pass "zip: brenvox-cli.exe writes Nastawy\\nowe.brx" ||
         Fail "zip: brenvox-cli.exe did not run from the unpacked folder"
     # The translations travel inside the programs: the zip's CLI speaks English when asked.
-    (cd "$WINEPREFIX/drive_c/brenvox-$version-win64" &&
-        WINEPATH="" wine brenvox-cli.exe --lang en show no-such-file 2>&1 | tr -d '\r' |
-        grep -qx 'The file could not be opened! (no-such-file)') &&
-        Pass "zip: brenvox-cli.exe speaks English with --lang en" || Fail "zip: brenvox-cli.exe has no English"
+    # The file is missing on purpose, so the program exits 2: only its line is looked at.
+    english=$(cd "$WINEPREFIX/drive_c/brenvox-$version-win64" &&
+        WINEPATH="" wine brenvox-cli.exe --lang en show no-such-file 2>&1 | tr -d '\r')
+    grep -qx 'The file could not be opened! (no-such-file)' <<<"$english" &&
+        Pass "zip: brenvox-cli.exe speaks English with --lang en" ||
+        Fail "zip: brenvox-cli.exe has no English: $english"
     StartsWithCaption "zip's Brenvox.exe" "$dir\\Brenvox.exe"
 
     echo "== the installer"
