@@ -294,10 +294,20 @@ void TFMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    offerToSave();
+    event->accept();
+}
+
+void TFMain::offerToSave() {
     if (Ask(AskButtons::OkNo, AskFocus::No, ConfirmCaption(), tr("Czy zapisać aktualne ustawienia na dysk?"),
             {}) == AskYes)
         SaveAsCommand();
-    event->accept();
+}
+
+bool TFMain::mayReplace(const QString& path) {
+    return !QFileInfo::exists(path) ||
+           Ask(AskButtons::OkNo, AskFocus::No, ConfirmCaption(), tr("Plik o takiej nazwie już istnieje!"),
+               tr("Czy na pewno mam go zastąpić nowym?")) == AskYes;
 }
 
 // ---- File commands ----
@@ -384,10 +394,7 @@ void TFMain::SaveAsCommand() {
     }
     const QString path = RunFileDialog(saveDialog_);
     if (path.isEmpty()) return;
-    if (QFileInfo::exists(path) &&
-        Ask(AskButtons::OkNo, AskFocus::No, ConfirmCaption(), tr("Plik o takiej nazwie już istnieje!"),
-            tr("Czy na pewno mam go zastąpić nowym?")) != AskYes)
-        return;
+    if (!mayReplace(path)) return;
     pointDialogsAt(path);
     setSettingsName(QFileInfo(path).fileName());
     WriteSettings(path, settings_);

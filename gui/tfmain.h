@@ -145,6 +145,11 @@ private:
     void restorePortConfig();
     void pointDialogsAt(const QString& path);
     bool prepareSettingsDir();
+    // "Czy zapisać aktualne ustawienia na dysk?": "Tak" runs "Zapisz jako"; a cancelled save does
+    // not stop what asked.
+    void offerToSave();
+    // True when `path` does not exist yet or the user agrees to replace it.
+    bool mayReplace(const QString& path);
 
     std::unique_ptr<Ui::TFMain> ui;
     Pages pages_;

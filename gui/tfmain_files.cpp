@@ -31,10 +31,7 @@ void TFMain::SavePdfCommand() {
     }
     const QString path = brenvox::gui::RunFileDialog(pdfDialog_);
     if (path.isEmpty()) return;
-    if (QFileInfo::exists(path) &&
-        Ask(AskButtons::OkNo, AskFocus::No, ConfirmCaption(), tr("Plik o takiej nazwie już istnieje!"),
-            tr("Czy na pewno mam go zastąpić nowym?")) != AskYes)
-        return;
+    if (!mayReplace(path)) return;
     pdfDialog_->setProperty("currentFile", path);
     // Named and dated as "Drukuj" prints it; written as every file of the program is (private,
     // whole or not at all), as the sheet holds both PINs.
@@ -55,9 +52,7 @@ void TFMain::ArchiveCommand() {
 bool TFMain::LoadArchivedSettings(const QString& settingsFile, const QString& name) {
     // The program's settings are about to be replaced: the chance to keep them first, as before
     // programming; a cancelled save does not stop the loading.
-    if (Ask(AskButtons::OkNo, AskFocus::No, ConfirmCaption(), tr("Czy zapisać aktualne ustawienia na dysk?"),
-            QString()) == AskYes)
-        SaveAsCommand();
+    offerToSave();
     // Read aside first: an entry damaged since it was written leaves the program's settings as
     // they are, not reset to the defaults.
     brenvox::ModuleSettings loaded;

@@ -36,9 +36,7 @@ void TFMain::StartOperation(brenvox::OperationMode mode) {
     const bool program = mode == brenvox::OperationMode::Program;
 
     // Before programming, the offer to save; a cancelled save does not stop the operation.
-    if (program && Ask(AskButtons::OkNo, AskFocus::No, ConfirmCaption(),
-                       tr("Czy zapisać aktualne ustawienia na dysk?"), QString()) == AskYes)
-        SaveAsCommand();
+    if (program) offerToSave();
 
     // No exchange with the module before the settings pass every check: one message, the first
     // failure's.
