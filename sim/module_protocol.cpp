@@ -10,8 +10,6 @@ constexpr std::uint8_t kCmdRead = 0x01;
 constexpr std::uint8_t kCmdWrite = 0x03;
 constexpr std::uint8_t kCmdRestart = 0x05;
 constexpr std::uint8_t kCmdIdentify = 0x06;
-constexpr std::uint8_t kWake0 = 0xCA;
-constexpr std::uint8_t kWake1 = 0x53;
 constexpr std::uint8_t kReplyData = 0x02;
 constexpr std::uint8_t kReplyWrite = 0x04;
 

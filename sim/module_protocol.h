@@ -20,6 +20,9 @@
 namespace brenvox::sim {
 
 inline constexpr std::size_t kMemorySize = 2048;
+// The PC's wake pair, which the module takes without a reply.
+inline constexpr std::uint8_t kWake0 = 0xCA;
+inline constexpr std::uint8_t kWake1 = 0x53;
 using Memory = std::array<std::uint8_t, kMemorySize>;
 
 // One reply as the transport must send it: wait delayMs, then send the bytes with gapMs of

@@ -52,6 +52,7 @@ private:
     enum class State { Playing, Gathering, Stopped };
 
     void Take(std::uint8_t b);
+    void SkipLostWakePairs(std::uint8_t b);
     void FrameMatched();
     void Differ(std::vector<std::uint8_t> received);
 
