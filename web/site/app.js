@@ -129,7 +129,7 @@ function storeSlot() {
 
 function textField(item, id, keyOf, onStore) {
   const input = el('input', { type: 'text', id, maxLength: item.maxLength, spellcheck: false, autocomplete: 'off' });
-  input.size = Math.min(Math.max(item.maxLength, 4), 24);
+  input.size = Math.min(Math.max(item.maxLength, 4), 20);
   let shown = '';
   input.addEventListener('input', () => {
     // A character the module's code page cannot hold is refused where it is typed.
@@ -244,7 +244,6 @@ function drawItem(item, row, pageNo) {
       button.addEventListener('click', () => choosePort());
       app.refreshers.push(() => { name.textContent = portName(); });
       row.append(el('span', { className: 'label', textContent: t.portLabel }), name, button);
-      row.classList.add('port');
       return;
     }
   }
@@ -267,13 +266,21 @@ function drawPages() {
       const frame = group.title ? el('fieldset', { className: 'group' }, el('legend', { textContent: group.title }))
                                 : el('div', { className: 'side' });
       for (const items of group.rows) {
-        const row = el('div', { className: 'row' });
+        const cells = el('div', { className: 'cells' });
         for (let i = 0; i < items.length; ++i) {
           // The page keeps no archive of transfers: the browser gives it no folder to keep one in.
           if (items[i].command === 'archive') { ++i; continue; }
-          drawItem(items[i], row, n);
+          drawItem(items[i], cells, n);
         }
-        if (row.childNodes.length) frame.append(row);
+        if (!cells.childNodes.length) continue;
+        // A label before its field lines up with the other labels of the group; anything else
+        // takes the group's whole width.
+        const row = el('div', { className: 'row' });
+        const first = cells.firstChild;
+        if (items[0].kind === 'text' && cells.childNodes.length > 1) row.append(first);
+        else cells.classList.add('wide');
+        row.append(cells);
+        frame.append(row);
       }
       (group.title ? column : panel).append(frame);
     }

@@ -41,9 +41,8 @@ void brenvox_web_view_ended(int succeeded);
 void brenvox_web_view_event();
 }
 
+namespace brenvox::web {
 namespace {
-
-using namespace brenvox;
 
 // The page's own texts: those of the program's windows that the page shows as well, and the few
 // that only the page needs (its port is chosen in the browser's picker, not by number).
@@ -345,6 +344,10 @@ OperationRunner& Runner() {
 }
 
 }  // namespace
+}  // namespace brenvox::web
+
+using namespace brenvox;
+using namespace brenvox::web;
 
 extern "C" {
 
