@@ -477,6 +477,9 @@ EMSCRIPTEN_KEEPALIVE int brenvox_operation_open(int mode, const char* device) {
     request.mode = static_cast<OperationMode>(mode);
     request.port.device = device;
     request.settings = gSettings;
+    // As in the program's window: a compare that finds the module different lists the settings
+    // that differ (after the module PIN, when the module has one).
+    request.reportDifferences = request.mode == OperationMode::Compare;
     return Runner().Open(request);
 }
 
