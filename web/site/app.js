@@ -212,7 +212,7 @@ function drawItem(item, row, pageNo) {
     }
     case 'command': {
       const id = item.command === 'preset' ? 'btn-preset-' + (row.querySelectorAll('button').length + 1)
-                                           : 'btn-' + item.command;
+                                           : 'btn-' + item.command.replace(/[A-Z]/g, (c) => '-' + c.toLowerCase());
       const button = el('button', { id, textContent: item.text, type: 'button' });
       button.addEventListener('click', () => runCommand(item));
       row.append(button);
