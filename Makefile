@@ -8,7 +8,7 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # Warnings fail the build only where we test; a plain build leaves the setting as it is.
 WERROR ?=
 
-.PHONY: all deps build run test test-normal test-package package install test-sanitizers cross-windows test-windows windows dist-windows screenshots-windows format format-check demo fuzz screenshots translations bench clean
+.PHONY: all deps build run test test-normal test-package package install test-sanitizers cross-windows test-windows windows dist-windows screenshots-windows format format-check demo fuzz screenshots translations bench web web-run clean
 
 all: build
 
@@ -130,8 +130,22 @@ screenshots: build
 translations: build
 	cmake --build $(BUILD) --target update_translations
 
+# The page in the browser: the core compiled by Emscripten into WebAssembly, and the static site
+# in $(WEB)/site. Emscripten's own tools find their Node modules only in /usr/share/nodejs.
+WEB ?= build-web
+WEB_PORT ?= 8027
+web: deps
+	NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B $(WEB) -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
+	  $(if $(WERROR),-DBRENVOX_WERROR=$(WERROR))
+	NODE_PATH=/usr/share/nodejs cmake --build $(WEB) -j $(JOBS)
+
+# Serves the site on this computer only; Web Serial needs a secure page, which localhost is.
+web-run: web
+	@echo "Brenvox in the browser: http://localhost:$(WEB_PORT)/ (Ctrl-C ends)"
+	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory $(WEB)/site
+
 demo: build
 	$(BUILD)/cli/brenvox-cli demo
 
 clean:
-	rm -rf $(BUILD) $(ASAN) $(TSAN)
+	rm -rf $(BUILD) $(ASAN) $(TSAN) $(WEB)

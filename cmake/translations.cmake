@@ -13,10 +13,11 @@ endforeach()
 
 find_program(BRENVOX_LUPDATE NAMES lupdate lupdate-qt6 HINTS /usr/lib/qt6/bin ${QT_HOST_PATH}/lib/qt6/bin)
 if(BRENVOX_LUPDATE)
-  # Texts of the core are marked BRENVOX_TEXT (i18n/translate.h); the program's are tr() and its
-  # forms. No source locations: they would change the files at every edit of the code.
+  # Texts of the core and of the page (web/src) are marked BRENVOX_TEXT (i18n/translate.h); the
+  # program's are tr() and its forms. No source locations: they would change the files at every
+  # edit of the code.
   set(BRENVOX_LUPDATE_ARGS -silent -locations none -no-obsolete -source-language pl
-      -tr-function-alias QT_TR_NOOP+=BRENVOX_TEXT core cli gui)
+      -tr-function-alias QT_TR_NOOP+=BRENVOX_TEXT core cli gui web/src/brenvox_web.cpp)
   add_custom_target(update_translations
     COMMAND ${BRENVOX_LUPDATE} ${BRENVOX_LUPDATE_ARGS} -ts ${BRENVOX_TS_FILES}
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}

@@ -1275,6 +1275,401 @@
     </message>
 </context>
 <context>
+    <name>brenvox::pages</name>
+    <message>
+        <source>1.Pliki</source>
+        <translation>1.Files</translation>
+    </message>
+    <message>
+        <source> Ustawienia </source>
+        <translation> Settings </translation>
+    </message>
+    <message>
+        <source>Nowy</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Reset ustawień.</source>
+        <translation>Reset the settings.</translation>
+    </message>
+    <message>
+        <source>Archiwum</source>
+        <translation>Archive</translation>
+    </message>
+    <message>
+        <source>Transmisje z modułami.</source>
+        <translation>Transfers with modules.</translation>
+    </message>
+    <message>
+        <source>Drukuj</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Wydruk ustawień.</source>
+        <translation>Print the settings.</translation>
+    </message>
+    <message>
+        <source>Zapisz jako PDF</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>Wydruk do pliku PDF.</source>
+        <translation>Printout to a PDF file.</translation>
+    </message>
+    <message>
+        <source> Operacje dyskowe </source>
+        <translation> Disk operations </translation>
+    </message>
+    <message>
+        <source>Odczytaj</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Wprowadza do programu ustawienia zapisane wcześniej na dysku.</source>
+        <translation>Loads settings saved on disk earlier.</translation>
+    </message>
+    <message>
+        <source>Zapisz</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Zapisuje bieżące ustawienia na dysk do ich późniejszego odtworzenia.</source>
+        <translation>Saves the current settings to disk to be loaded again later.</translation>
+    </message>
+    <message>
+        <source>Zapisz jako</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>Zapisuje bieżące ustawienia na dysk pod wskazaną nazwą.</source>
+        <translation>Saves the current settings to disk under a name you choose.</translation>
+    </message>
+    <message>
+        <source>2.SIM</source>
+        <translation>2.SIM</translation>
+    </message>
+    <message>
+        <source> Ustawienia karty SIM znajdującej się w telefonie współpracującym z modułem </source>
+        <translation> SIM card in the phone connected to the module </translation>
+    </message>
+    <message>
+        <source>Czterocyfrowy kod PIN karty SIM</source>
+        <translation>Four-digit SIM card PIN</translation>
+    </message>
+    <message>
+        <source>Numer centrum SMS operatora sieci GSM/DCS</source>
+        <translation>SMS centre number of the GSM/DCS network</translation>
+    </message>
+    <message>
+        <source>Automatyczne wstawienie numeru centrum SMS dla operatora:</source>
+        <translation>Fill in the SMS centre number of the network:</translation>
+    </message>
+    <message>
+        <source>3.Wejścia</source>
+        <translation>3.Inputs</translation>
+    </message>
+    <message>
+        <source> Konfiguracja wejścia modułu </source>
+        <translation> Input configuration </translation>
+    </message>
+    <message>
+        <source>Komentarz użytkownika</source>
+        <translation>User comment</translation>
+    </message>
+    <message>
+        <source>Blokowane</source>
+        <translation>Lockable</translation>
+    </message>
+    <message>
+        <source>Funkcja</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Numer telefonu</source>
+        <translation>Phone number</translation>
+    </message>
+    <message>
+        <source>Treść SMS</source>
+        <translation>SMS text</translation>
+    </message>
+    <message>
+        <source> Opis wejścia modułu </source>
+        <translation> Input description </translation>
+    </message>
+    <message>
+        <source>4.Wyjście</source>
+        <translation>4.Output</translation>
+    </message>
+    <message>
+        <source> Parametry pracy wyjścia </source>
+        <translation> Output operation </translation>
+    </message>
+    <message>
+        <source>Załączaj wyjście przy aktywacji wejścia alarmowego</source>
+        <translation>Switch the output on when the alarm input activates</translation>
+    </message>
+    <message>
+        <source>Załączaj wyjście przy rozwarciu wejścia 4 lub 5 lub 6 lub 7.</source>
+        <translation>Switch the output on when input 4, 5, 6 or 7 opens.</translation>
+    </message>
+    <message>
+        <source>Kod załączający wyjście</source>
+        <translation>Output switch-on code</translation>
+    </message>
+    <message>
+        <source>Wyłączaj wyjście dzwonieniem do modułu</source>
+        <translation>Switch the output off by calling the module</translation>
+    </message>
+    <message>
+        <source>Wyłączaj wyjście po czasie</source>
+        <translation>Switch the output off after a time</translation>
+    </message>
+    <message>
+        <source>[sek.]</source>
+        <translation>[s]</translation>
+    </message>
+    <message>
+        <source>Kod wyłączający wyjście</source>
+        <translation>Output switch-off code</translation>
+    </message>
+    <message>
+        <source>(Dla modułu w wersji V1.0 można wybrać tylko jedną funkcję - załączenie lub wyłączenie)</source>
+        <translation>(A V1.0 module takes only one of the two codes - switch-on or switch-off)</translation>
+    </message>
+    <message>
+        <source>5.SMS</source>
+        <translation>5.SMS</translation>
+    </message>
+    <message>
+        <source> Zabezpieczenie przed nadmierną ilością wysyłanych wiadomości SMS </source>
+        <translation> Limit on the number of SMS messages sent </translation>
+    </message>
+    <message>
+        <source>Wysyłaj maksymalnie</source>
+        <translation>Send at most</translation>
+    </message>
+    <message>
+        <source>wiadomości SMS w ciągu</source>
+        <translation>SMS messages within</translation>
+    </message>
+    <message>
+        <source>godzin(y).</source>
+        <translation>hour(s).</translation>
+    </message>
+    <message>
+        <source> Zaawansowane ustawienia wysyłania wiadomości SMS </source>
+        <translation> Advanced SMS sending settings </translation>
+    </message>
+    <message>
+        <source>Czas oczekiwania na potwierdzenie przyjęcia SMS przez sieć GSM/DCS</source>
+        <translation>Time to wait for the network to confirm an SMS</translation>
+    </message>
+    <message>
+        <source>Ilość prób przesłania wiadomości SMS przy braku potwierdzenia</source>
+        <translation>Attempts to send an SMS without confirmation</translation>
+    </message>
+    <message>
+        <source>[szt.]</source>
+        <translation>[qty]</translation>
+    </message>
+    <message>
+        <source>Treść wiadomości SMS</source>
+        <translation>SMS text</translation>
+    </message>
+    <message>
+        <source>6.TEST</source>
+        <translation>6.TEST</translation>
+    </message>
+    <message>
+        <source> Samoczynne, okresowe wysyłanie informacji </source>
+        <translation> Automatic periodic test reports </translation>
+    </message>
+    <message>
+        <source>Wysyłaj co</source>
+        <translation>Send every</translation>
+    </message>
+    <message>
+        <source>godzin(y) +</source>
+        <translation>hour(s) +</translation>
+    </message>
+    <message>
+        <source>[x10 minut]</source>
+        <translation>[x10 minutes]</translation>
+    </message>
+    <message>
+        <source> Okresowe zdarzenie numer 1 </source>
+        <translation> Periodic event 1 </translation>
+    </message>
+    <message>
+        <source> Okresowe zdarzenie numer 2 </source>
+        <translation> Periodic event 2 </translation>
+    </message>
+    <message>
+        <source>7.RING </source>
+        <translation>7.RING </translation>
+    </message>
+    <message>
+        <source> Połączenia wychodzące </source>
+        <translation> Outgoing calls </translation>
+    </message>
+    <message>
+        <source>Czas wywoływania (dzwonienia)</source>
+        <translation>Ringing time</translation>
+    </message>
+    <message>
+        <source>Ilość dzwonień</source>
+        <translation>Number of calls</translation>
+    </message>
+    <message>
+        <source>Odstęp między kolejnymi dzwonieniami</source>
+        <translation>Interval between calls</translation>
+    </message>
+    <message>
+        <source> Połączenia przychodzące </source>
+        <translation> Incoming calls </translation>
+    </message>
+    <message>
+        <source>Odrzuć połączenie po</source>
+        <translation>Reject the call after</translation>
+    </message>
+    <message>
+        <source>Odbierz połączenie</source>
+        <translation>Answer the call</translation>
+    </message>
+    <message>
+        <source>(Dostępne od wersji V1.1 modułu)</source>
+        <translation>(Module V1.1 and later)</translation>
+    </message>
+    <message>
+        <source>8.Moduł</source>
+        <translation>8.Module</translation>
+    </message>
+    <message>
+        <source> Programowanie modułu </source>
+        <translation> Programming the module </translation>
+    </message>
+    <message>
+        <source>Programuj</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>PIN wymagany do odczytu</source>
+        <translation>PIN required to read</translation>
+    </message>
+    <message>
+        <source>ustawień z modułu</source>
+        <translation>settings from the module</translation>
+    </message>
+    <message>
+        <source> Komunikacja </source>
+        <translation> Communication </translation>
+    </message>
+    <message>
+        <source> Operacje </source>
+        <translation> Operations </translation>
+    </message>
+    <message>
+        <source>Porównanie pamięci modułu z ustawieniami</source>
+        <translation>Compare the module memory with the settings</translation>
+    </message>
+    <message>
+        <source>Odczyt ustawień z modułu do programu</source>
+        <translation>Read the settings from the module</translation>
+    </message>
+    <message>
+        <source>Rozwarte - Czujnik NO wyłączony / Czujnik NC załączony.</source>
+        <translation>Open - NO sensor off / NC sensor on.</translation>
+    </message>
+    <message>
+        <source>Zwarte do masy - Czujnik NO załączony / Czujnik NC wyłączony.</source>
+        <translation>Closed to ground - NO sensor on / NC sensor off.</translation>
+    </message>
+    <message>
+        <source>Rozwarcie - Rozwarte</source>
+        <translation>Opening - Open</translation>
+    </message>
+    <message>
+        <source>Zwarcie - Zwarte do masy</source>
+        <translation>Closing - Closed to ground</translation>
+    </message>
+    <message>
+        <source>Wejście 1 - Blokada pracy modułu  (zwierne do masy 0V).</source>
+        <translation>Input 1 - Module lock  (active when closed to ground 0V).</translation>
+    </message>
+    <message>
+        <source>Rozwarte - Moduł reaguje na zmiany sygnałów na pozostałych wejściach.</source>
+        <translation>Open - the module responds to changes on the other inputs.</translation>
+    </message>
+    <message>
+        <source>Zwarte do masy - Moduł ignoruje zmiany sygnałów na pozostałych wejściach.</source>
+        <translation>Closed to ground - the module ignores changes on the other inputs.</translation>
+    </message>
+    <message>
+        <source>Rozwarcie - Praca dozwolona</source>
+        <translation>Open - Module enabled</translation>
+    </message>
+    <message>
+        <source>Zwarcie - Zablokowanie modułu</source>
+        <translation>Closed - Module locked</translation>
+    </message>
+    <message>
+        <source>Wejście 2 - Kontrola napięcia akumulatora  (zwierne do +12V).</source>
+        <translation>Input 2 - Battery voltage monitoring  (active when closed to +12V).</translation>
+    </message>
+    <message>
+        <source>Napięcie poniżej 10,4V (rozwarte) - niskie napięcie akumulatora.</source>
+        <translation>Below 10.4V (open) - battery low.</translation>
+    </message>
+    <message>
+        <source>Napięcie powyżej 10,4V (zwarte do +12V) - napięcie akumulatora właściwe.</source>
+        <translation>Above 10.4V (closed to +12V) - battery OK.</translation>
+    </message>
+    <message>
+        <source>Rozwarcie - Awaria akumulatora</source>
+        <translation>Opening - Battery failure</translation>
+    </message>
+    <message>
+        <source>Zwarcie - Napięcie właściwe</source>
+        <translation>Closing - Battery OK</translation>
+    </message>
+    <message>
+        <source>Wejście 3 - Alarm aktywny  (zwierne do +12V).</source>
+        <translation>Input 3 - Alarm active  (active when closed to +12V).</translation>
+    </message>
+    <message>
+        <source>Napięcie poniżej 7V (rozwarte) - stan normalny systemu.</source>
+        <translation>Below 7V (open) - system normal.</translation>
+    </message>
+    <message>
+        <source>Napięcie powyżej 7V (zwarte do +12V) - alarmowanie aktywne.</source>
+        <translation>Above 7V (closed to +12V) - alarm in progress.</translation>
+    </message>
+    <message>
+        <source>Rozwarcie - Koniec alarmu</source>
+        <translation>Opening - Alarm ended</translation>
+    </message>
+    <message>
+        <source>Zwarcie - Alarm uaktywniony</source>
+        <translation>Closing - Alarm triggered</translation>
+    </message>
+    <message>
+        <source>Wejście 4 - Uniwersalne nr 1  (zwierne do masy 0V).</source>
+        <translation>Input 4 - Universal no. 1  (active when closed to ground 0V).</translation>
+    </message>
+    <message>
+        <source>Wejście 5 - Uniwersalne nr 2  (zwierne do masy 0V).</source>
+        <translation>Input 5 - Universal no. 2  (active when closed to ground 0V).</translation>
+    </message>
+    <message>
+        <source>Wejście 6 - Uniwersalne nr 3  (zwierne do masy 0V).</source>
+        <translation>Input 6 - Universal no. 3  (active when closed to ground 0V).</translation>
+    </message>
+    <message>
+        <source>Wejście 7 - Uniwersalne nr 4  (zwierne do masy 0V).</source>
+        <translation>Input 7 - Universal no. 4  (active when closed to ground 0V).</translation>
+    </message>
+</context>
+<context>
     <name>brenvox::progress</name>
     <message>
         <source>  Moduł:  Kavrex V%1.%2</source>
@@ -1283,6 +1678,93 @@
     <message>
         <source>  Typ: %1</source>
         <translation>  Type: %1</translation>
+    </message>
+</context>
+<context>
+    <name>brenvox::web</name>
+    <message>
+        <source> Nazwa ustawień: </source>
+        <translation> Settings name: </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Nie</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Wejścia modułu</source>
+        <translation>Module inputs</translation>
+    </message>
+    <message>
+        <source>Czy zapisać aktualne ustawienia na dysk?</source>
+        <translation>Save the current settings to disk?</translation>
+    </message>
+    <message>
+        <source>Opcja ta spowoduje usunięcie bieżących ustawień!</source>
+        <translation>This will clear the current settings!</translation>
+    </message>
+    <message>
+        <source>Czy potwierdzasz jej wykonanie?</source>
+        <translation>Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>Czy wykonać wydruk ustawień?</source>
+        <translation>Print the settings?</translation>
+    </message>
+    <message>
+        <source>Programowanie</source>
+        <translation>Programming</translation>
+    </message>
+    <message>
+        <source> Postęp programowania </source>
+        <translation> Progress </translation>
+    </message>
+    <message>
+        <source>Powtórz</source>
+        <translation>Repeat</translation>
+    </message>
+    <message>
+        <source>Przerwij</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Wybierz port</source>
+        <translation>Choose port</translation>
+    </message>
+    <message>
+        <source>Port szeregowy modułu:</source>
+        <translation>Module&apos;s serial port:</translation>
+    </message>
+    <message>
+        <source>wybierany w oknie przeglądarki przy pierwszej operacji</source>
+        <translation>chosen in the browser&apos;s window at the first operation</translation>
+    </message>
+    <message>
+        <source>port wybrany w przeglądarce</source>
+        <translation>port chosen in the browser</translation>
+    </message>
+    <message>
+        <source>USB %1:%2</source>
+        <translation>USB %1:%2</translation>
+    </message>
+    <message>
+        <source>Ta przeglądarka nie ma dostępu do portów szeregowych.</source>
+        <translation>This browser has no access to serial ports.</translation>
+    </message>
+    <message>
+        <source>Otwórz stronę w przeglądarce Chrome, Edge lub Opera na komputerze.</source>
+        <translation>Open the page in Chrome, Edge or Opera on a computer.</translation>
     </message>
 </context>
 <context>
