@@ -16,6 +16,7 @@ PACKAGES=(
   wine wine64 fonts-wine nsis zip
   python3 valgrind clang-format ccache
   librsvg2-bin dpkg-dev fakeroot lintian desktop-file-utils appstream
+  chromium nodejs
 )
 
 missing=()
