@@ -248,6 +248,39 @@ export class Page {
         }
     }
 
+    // Runs action under the browser's tracing of the page's main thread; returns the durations
+    // in ms of every task the renderer's main thread ran meanwhile, longest first.
+    async mainThreadTasks(action) {
+        const events = [];
+        const off = this.browser.on((method, params) => {
+            if (method === 'Tracing.dataCollected') events.push(...params.value);
+        });
+        await this.browser.send('Tracing.start', {
+            transferMode: 'ReportEvents',
+            traceConfig: {includedCategories: ['toplevel', 'devtools.timeline', 'disabled-by-default-devtools.timeline',
+                '__metadata']},
+        });
+        let complete;
+        try {
+            await action();
+        } finally {
+            complete = this.browser.waitFor((m) => m === 'Tracing.tracingComplete', 60000, 'the trace');
+            await this.browser.send('Tracing.end');
+            await complete;
+            off();
+        }
+        // The page's renderer is the process whose events name the page's main frame; its main
+        // thread is CrRendererMain.
+        const {frameTree} = await this.send('Page.getFrameTree');
+        const pid = events.find((e) => e.args?.data?.frame === frameTree.frame.id)?.pid;
+        const main = events.find((e) => e.ph === 'M' && e.name === 'thread_name' && e.pid === pid &&
+            e.args?.name === 'CrRendererMain');
+        if (!main) throw new Error('no main thread of the page in the trace');
+        return events.filter((e) => e.ph === 'X' && e.pid === pid && e.tid === main.tid &&
+            e.name === 'ThreadControllerImpl::RunTask')
+            .map((e) => e.dur / 1000).sort((a, b) => b - a);
+    }
+
     async screenshot(path) {
         const {data} = await this.send('Page.captureScreenshot', {format: 'png', captureBeyondViewport: true});
         const {writeFileSync} = await import('node:fs');
