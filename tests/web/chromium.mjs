@@ -138,7 +138,9 @@ export class Page {
         this.targetId = targetId;
         this.sessionId = sessionId;
         this.requests = [];  // {url, type, target} of every request any of the context's targets made
-        this.bytesReceived = 0;  // decoded bytes of every response, all targets
+        // Bytes each target took over the network, headers included, by session (the page's
+        // own under sessionId): the sum of every finished response's encoded length.
+        this.bytesLoaded = new Map();
         this.consoleLines = [];
         this.errors = [];
     }
@@ -185,8 +187,8 @@ export class Page {
             this.requests.push({url: params.request.url, type: params.type, session});
         } else if (method === 'Network.webSocketCreated') {
             this.requests.push({url: params.url, type: 'WebSocket', session});
-        } else if (method === 'Network.dataReceived') {
-            this.bytesReceived += params.dataLength;
+        } else if (method === 'Network.loadingFinished') {
+            this.bytesLoaded.set(session, (this.bytesLoaded.get(session) ?? 0) + params.encodedDataLength);
         } else if (method === 'Runtime.consoleAPICalled') {
             this.consoleLines.push(params.args.map((a) => a.value ?? a.description ?? '').join(' '));
         } else if (method === 'Runtime.exceptionThrown') {

@@ -93,9 +93,12 @@ export class Site {
     // the offer to save with offer ('no', 'ok'), the module PIN with pin, each message with
     // "OK"; resolves at the operation's end, the progress window still open, with the messages
     // shown and the log's lines.
+    // Without a button, it follows an operation already started (by "Powtórz").
     async operate(button, {offer = 'no', pin = null, timeoutMs = 120000} = {}) {
-        await this.showPage(8);
-        await this.page.click(`#btn-${button}`);
+        if (button) {
+            await this.showPage(8);
+            await this.page.click(`#btn-${button}`);
+        }
         const messages = [];
         const end = Date.now() + timeoutMs;
         for (;;) {
