@@ -75,6 +75,7 @@ async function startModule(name, memory) {
 afterEach(async () => {
     try {
         if (site) {
+            assert.ok(site.page.requests.some((r) => r.url === `${server.url}brenvox.wasm`), 'the watch saw the page');
             assert.deepEqual(site.page.foreignRequests(), [], 'every request of the page stays on this machine');
             assert.deepEqual(site.page.errors, [], 'no exception in the page');
         }
@@ -100,6 +101,11 @@ test('Programuj writes the module byte for byte as brenvox-cli program, the file
         assert.deepEqual(record.opens, [{baudRate: 115200, dataBits: 8, stopBits: 1, parity: 'none',
             bufferSize: 255, flowControl: 'none'}]);
         assert.deepEqual(record.signals[0], {dataTerminalReady: true, requestToSend: true});
+        // The service worker's requests are watched too (checked for leaving this machine after
+        // each scenario).
+        await site.page.waitUntil(`navigator.serviceWorker.getRegistration().then((g) => g?.active?.state === 'activated')`,
+            30000, 'the service worker');
+        assert.ok(site.page.requests.some((r) => r.session !== site.page.sessionId), 'the watch saw the service worker');
     });
 
 test('Porównanie finds the module equal, then lists the changed SIM PIN as the CLI does', {timeout: 180000}, async () => {
