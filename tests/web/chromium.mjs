@@ -6,6 +6,8 @@ import {mkdtempSync, rmSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {join} from 'node:path';
 
+import {track} from './harness.mjs';
+
 export const kChromium = process.env.BRENVOX_CHROMIUM || '/usr/bin/chromium';
 
 // Without the background-networking flags chromium keeps trying the outside world, which this
@@ -35,7 +37,8 @@ export class Chromium {
         const args = [...kFlags, `--user-data-dir=${b.#profile}`, `--lang=${lang}`,
             `--accept-lang=${lang}`, ...extraFlags, 'about:blank'];
         // Its own process group, so that ending it ends its renderers too, by its id alone.
-        b.#child = spawn(kChromium, args, {stdio: ['ignore', 'ignore', 'pipe', 'pipe', 'pipe'], detached: true});
+        b.#child = track(spawn(kChromium, args, {stdio: ['ignore', 'ignore', 'pipe', 'pipe', 'pipe'], detached: true}),
+            true);
         b.stderr = '';
         b.#child.stdio[2].on('data', (d) => {
             if (b.stderr.length < 65536) b.stderr += d;

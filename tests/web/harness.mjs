@@ -15,6 +15,29 @@ export const kBuild = resolve(process.env.BRENVOX_BUILD || join(here, '../../bui
 export const kModsim = join(kBuild, 'sim/brenvox-modsim');
 export const kCli = join(kBuild, 'cli/brenvox-cli');
 
+// Every process a test started, ended by its id when the test's process ends however it ends
+// (a failed assertion, an exception, ctest's time limit), so none outlives it.
+const started = new Set();
+
+export function track(child, group = false) {
+    started.add({child, group});
+    child.once('exit', () => {
+        for (const s of started) if (s.child === child) started.delete(s);
+    });
+    return child;
+}
+
+process.once('exit', () => {
+    for (const {child, group} of started) {
+        try {
+            process.kill(group ? -child.pid : child.pid, 'SIGKILL');
+        } catch {
+            // already gone
+        }
+    }
+});
+for (const signal of ['SIGINT', 'SIGTERM']) process.once(signal, () => process.exit(1));
+
 // A folder of the test's own, private as everything that may hold a settings file.
 export function scratch(name) {
     return mkdtempSync(join(tmpdir(), `brenvox-web-${name}-`));
@@ -55,9 +78,11 @@ export class Module {
         const m = new Module();
         m.dump = join(dir, 'module.bin');
         m.trace = join(dir, 'module.trace');
-        m.sim = spawn(kModsim, ['--dump', m.dump, '--trace', m.trace, ...simArgs], {stdio: ['ignore', 'pipe', 'pipe']});
+        m.sim = track(spawn(kModsim, ['--dump', m.dump, '--trace', m.trace, ...simArgs], {stdio: ['ignore', 'pipe', 'pipe']}));
         m.device = await firstLine(m.sim, 'brenvox-modsim');
-        m.bridge = spawn('python3', [join(here, 'serial_bridge.py'), m.device, ...(process.env.BRENVOX_WEB_DEBUG ? ['--verbose'] : [])], {stdio: ['ignore', 'pipe', 'pipe']});
+        const verbose = process.env.BRENVOX_WEB_DEBUG ? ['--verbose'] : [];
+        m.bridge = track(spawn('python3', [join(here, 'serial_bridge.py'), m.device, ...verbose],
+            {stdio: ['ignore', 'pipe', process.env.BRENVOX_WEB_DEBUG ? 'inherit' : 'pipe']}));
         m.bridgeUrl = await firstLine(m.bridge, 'serial_bridge.py');
         return m;
     }
