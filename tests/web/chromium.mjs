@@ -38,7 +38,7 @@ export class Chromium {
             `--accept-lang=${lang}`, ...extraFlags, 'about:blank'];
         // Its own process group, so that ending it ends its renderers too, by its id alone.
         b.#child = track(spawn(kChromium, args, {stdio: ['ignore', 'ignore', 'pipe', 'pipe', 'pipe'], detached: true}),
-            true);
+            true, b.#profile);
         b.stderr = '';
         b.#child.stdio[2].on('data', (d) => {
             if (b.stderr.length < 65536) b.stderr += d;

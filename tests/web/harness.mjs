@@ -19,8 +19,8 @@ export const kCli = join(kBuild, 'cli/brenvox-cli');
 // (a failed assertion, an exception, ctest's time limit), so none outlives it.
 const started = new Set();
 
-export function track(child, group = false) {
-    started.add({child, group});
+export function track(child, group = false, folder = null) {
+    started.add({child, group, folder});
     child.once('exit', () => {
         for (const s of started) if (s.child === child) started.delete(s);
     });
@@ -28,12 +28,13 @@ export function track(child, group = false) {
 }
 
 process.once('exit', () => {
-    for (const {child, group} of started) {
+    for (const {child, group, folder} of started) {
         try {
             process.kill(group ? -child.pid : child.pid, 'SIGKILL');
         } catch {
             // already gone
         }
+        if (folder) rmSync(folder, {recursive: true, force: true});
     }
 });
 for (const signal of ['SIGINT', 'SIGTERM']) process.once(signal, () => process.exit(1));
