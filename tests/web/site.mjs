@@ -62,7 +62,7 @@ export class Site {
     async saveAs() {
         const before = await this.page.eval('__filePickerStandIn.saved.length');
         await this.showPage(1);
-        await this.page.click('#btn-saveAs');
+        await this.page.click('#btn-save-as');
         await this.page.waitUntil(`__filePickerStandIn.saved.length > ${before}`, 10000, 'the saved file');
         return Buffer.from(await this.page.eval('__filePickerStandIn.files[__filePickerStandIn.saved.at(-1)]'));
     }
