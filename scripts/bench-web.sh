@@ -7,6 +7,8 @@ set -euo pipefail
 build=$(cd "${1:?usage: bench-web.sh BUILD_DIR [RUNS]}" && pwd)
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+# A make that started this one (make test) hands its flags down; the site builds as by hand.
+unset MAKEFLAGS MFLAGS MAKELEVEL
 if [ ! -f web/CMakeLists.txt ]; then
   echo "bench-web: no web/ in this tree: nothing to measure"
   exit 0

@@ -22,6 +22,8 @@ done
 
 export BRENVOX_BUILD="$build"
 cd "$root"
+# A make that started this one (make test) hands its flags down; the site builds as by hand.
+unset MAKEFLAGS MFLAGS MAKELEVEL
 if [ -f web/CMakeLists.txt ]; then
   # The site as `make web` builds it (again, if anything changed).
   make --no-print-directory web WEB="${BRENVOX_WEB_BUILD:-build-web}"
