@@ -2,12 +2,12 @@
 // stand-ins, files opened and saved, and an operation driven through its questions, the module
 // PIN and its messages to its end. The controls are found by the ids the page gives them
 // (web/README.md).
-import {readFileSync} from 'node:fs';
+import {mkdirSync, readFileSync} from 'node:fs';
 import {dirname, join} from 'node:path';
 import {fileURLToPath} from 'node:url';
 
 import {Page} from './chromium.mjs';
-import {standIn} from './harness.mjs';
+import {kBuild, standIn} from './harness.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
 const filePicker = readFileSync(join(here, 'file_picker_standin.js'), 'utf8');
@@ -125,6 +125,13 @@ export class Site {
         await this.page.click('#progress-close');
         await this.page.waitUntil(`!document.getElementById('progress').open`, 10000, 'the progress window closed');
         if (program) await this.answer('no');
+    }
+
+    // A picture of the page as it stands, to look at (BUILD/web-screenshots/NAME.png).
+    async shot(name) {
+        const dir = join(kBuild, 'web-screenshots');
+        mkdirSync(dir, {recursive: true});
+        await this.page.screenshot(join(dir, `${name}.png`));
     }
 
     log() {

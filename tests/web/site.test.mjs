@@ -7,7 +7,7 @@ import {fileURLToPath} from 'node:url';
 import {after, afterEach, before, test} from 'node:test';
 
 import {Chromium} from './chromium.mjs';
-import {cli, kBuild, Module, removeScratch, scratch, serveStatic} from './harness.mjs';
+import {cli, Module, removeScratch, scratch, serveStatic} from './harness.mjs';
 import {Site} from './site.mjs';
 
 const root = join(dirname(fileURLToPath(import.meta.url)), '../..');
@@ -26,11 +26,17 @@ const kModulePin = '4321';
 let dir, server, browser, site, module;
 const files = {};  // what the CLI wrote: settings (S), the same with another SIM PIN, new, read
 let programmed;     // the module's memory after `brenvox-cli program S`
+let programLines;   // what that program printed
 
 async function cliOk(args) {
     const r = await cli(args);
     assert.equal(r.code, 0, `brenvox-cli ${args.join(' ')}: ${r.stdout}${r.stderr}`);
     return r.stdout;
+}
+
+// The lines of a log or of the CLI's output; the page shows an empty line as a no-break space.
+function lines(text) {
+    return (Array.isArray(text) ? text : text.trimEnd().split('\n')).map((l) => l.replace(/^\u00a0$/, ''));
 }
 
 async function importSettings(name, values) {
@@ -49,7 +55,7 @@ before(async () => {
     mkdirSync(join(dir, 'cli'));
     const m = await Module.start(join(dir, 'cli'));
     try {
-        await cliOk(['program', files.settings, '--device', m.device]);
+        programLines = lines(await cliOk(['program', files.settings, '--device', m.device]));
     } finally {
         await m.stop();
     }
@@ -93,7 +99,8 @@ test('Programuj writes the module byte for byte as brenvox-cli program, the file
         await site.openFile(files.settings);
         assert.deepEqual(await site.saveAs(), readFileSync(files.settings));
         const {log} = await site.operate('program', {offer: 'no'});
-        assert.equal(log.at(-2), 'Programowanie zakończone pozytywnie.', log.join('\n'));
+        assert.deepEqual(lines(log), programLines, 'the progress log as the CLI prints it');
+        await site.shot('pl-programmed');
         await site.closeProgress(true);
         assert.deepEqual(module.memory(), programmed);
         // The port as the link opens it: 115200 8N1 without flow control, DTR and RTS raised.
@@ -119,13 +126,12 @@ test('Porównanie finds the module equal, then lists the changed SIM PIN as the 
     await site.type('#set-PIN', '9999');
     assert.deepEqual(await site.saveAs(), readFileSync(files.otherPin), 'the edited settings saved as the CLI imports them');
     const differ = await site.operate('compare', {pin: kModulePin});
+    await site.shot('pl-compared');
     await site.closeProgress();
     const expected = await cli(['compare', '--report', '--pin', kModulePin, files.otherPin, '--device', module.device]);
     assert.equal(expected.code, 1);
-    // The lines from the outcome on, as the CLI prints them (an empty line shows as a blank).
-    const tail = (lines) => lines.slice(lines.indexOf('Moduł zaprogramowany innymi ustawieniami!'))
-        .map((l) => l.replace(/^\u00a0$/, ''));
-    assert.deepEqual(tail(differ.log), tail(expected.stdout.trimEnd().split('\n')));
+    assert.ok(expected.stdout.includes('Czterocyfrowy kod PIN karty SIM: "9999" -> "1234"'), expected.stdout);
+    assert.deepEqual(lines(differ.log), lines(expected.stdout));
 });
 
 test('Odczyt with the module PIN loads the module\'s settings, saved as brenvox-cli read writes them',
@@ -180,8 +186,6 @@ const kTexts = `[...document.querySelectorAll('#window *, dialog *')].flatMap((e
 test('the page speaks Polish, and English when the browser asks for it', {timeout: 120000}, async () => {
     const pairs = catalogue();
     const english = new Set(pairs.values());
-    const shots = join(kBuild, 'web-screenshots');
-    mkdirSync(shots, {recursive: true});
     const en = await Chromium.launch({lang: 'en-US'});
     try {
         for (const [lang, b] of [['pl', browser], ['en', en]]) {
@@ -199,7 +203,7 @@ test('the page speaks Polish, and English when the browser asks for it', {timeou
             }
             for (const n of [1, 3, 8]) {
                 await site.showPage(n);
-                await site.page.screenshot(join(shots, `${lang}-page${n}.png`));
+                await site.shot(`${lang}-page${n}`);
             }
             assert.deepEqual(site.page.foreignRequests(), []);
             await site.close();
