@@ -25,7 +25,8 @@ function desktop() {
     const out = execFileSync(join(kBuild, 'bench/brenvox_link_bench'), [String(runs)], {encoding: 'utf8'});
     const line = out.split('\n').find((l) => l.startsWith('program '));
     const [, med, bst, floorWire, , floorNoWire] = line.trim().split(/\s+/).map(Number);
-    return {median: med, best: bst, floorWire, floorNoWire, line};
+    const exchanges = Number(/\((\d+) exchanges/.exec(line)[1]);
+    return {median: med, best: bst, floorWire, floorNoWire, exchanges};
 }
 
 // Records, in the page's own clock, when it became ready to edit and when each line of the
@@ -92,6 +93,29 @@ async function main() {
         await site.page.send('Page.addScriptToEvaluateOnNewDocument', {source: kWatch});
         await site.page.goto(server.url);
         await site.page.waitUntil(kReady, 30000);
+        // What the stand-in itself adds to each exchange: identify frames through the port before
+        // the page has opened it (the module woken first, as the link does).
+        const roundTrips = await site.page.eval(`(async () => {
+            const port = __serialStandIn.port();
+            await port.open({baudRate: 115200});
+            const w = port.writable.getWriter(), rd = port.readable.getReader();
+            for (let i = 0; i < 5; ++i) {
+                await w.write(new Uint8Array([0xca, 0x53]));
+                await new Promise((r) => setTimeout(r, 50));
+            }
+            const times = [];
+            for (let i = 0; i < 100; ++i) {
+                const t = performance.now();
+                await w.write(new Uint8Array([0x06, 0xfa]));
+                for (let got = 0; got < 5;) got += (await rd.read()).value.length;
+                times.push(performance.now() - t);
+            }
+            await rd.cancel();
+            rd.releaseLock();
+            w.releaseLock();
+            await port.close();
+            return times;
+        })()`);
         const times = [];
         let tasks = null;
         for (let r = 0; r < runs; ++r) {
@@ -127,6 +151,10 @@ async function main() {
                 `${(f.median / d.floorWire).toFixed(3).padStart(7)} ${fmt(d.floorNoWire, 1).padStart(14)} ` +
                 `${(f.median / d.floorNoWire).toFixed(3).padStart(7)} ${(f.best / d.floorNoWire).toFixed(3).padStart(7)}`);
         }
+        const rtt = median(roundTrips);
+        console.log(`the stand-in's round trip (page, WebSocket, bridge, pseudo-terminal, simulator and back): ` +
+            `median ${rtt.toFixed(2)} ms, so about ${(rtt * d.exchanges).toFixed(0)} ms of a Programuj's ` +
+            `${d.exchanges} exchanges are the stand-in's, not the page's`);
         console.log(`ready to edit after navigation: first visit median ${median(cold).toFixed(0)} ms ` +
             `(best ${best(cold).toFixed(0)}), reload median ${median(warm).toFixed(0)} ms (best ${best(warm).toFixed(0)})`);
         // The server compresses nothing, so what came over the network is the files' own size
