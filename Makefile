@@ -114,11 +114,13 @@ fuzz-long: deps
 
 # Transfer times of program / compare / read against the simulator, with their ratio to the
 # protocol's floor, the start-up time of the main window against a bare Qt window, then render
-# and history at fleet sizes, and the archive window on 10 000 entries; measurements, never
-# pass/fail gates.
+# and history at fleet sizes, the archive window on 10 000 entries, and the page in the browser
+# (Programuj beside the desktop engine, ready to edit, bytes downloaded, longest task);
+# measurements, never pass/fail gates.
 bench: build
 	cmake --build $(BUILD) --target bench_link bench_startup
 	cmake --build $(BUILD) --target bench_fleet bench_archive
+	bash scripts/bench-web.sh $(BUILD)
 
 # A picture of every page and dialog in Polish and in English (build/screenshots/pl, .../en),
 # taken on a virtual display.
