@@ -24,15 +24,9 @@ export BRENVOX_BUILD="$build"
 cd "$root"
 # A make that started this one (make test) hands its flags down; the site builds as by hand.
 unset MAKEFLAGS MFLAGS MAKELEVEL
-if [ -f web/CMakeLists.txt ]; then
-  # The site as `make web` builds it (again, if anything changed).
-  make --no-print-directory web WEB="${BRENVOX_WEB_BUILD:-build-web}"
-  export BRENVOX_SITE="$root/${BRENVOX_WEB_BUILD:-build-web}/site"
-  tests=(tests/web/site.test.mjs)
-else
-  # Without a site the harness is proven on a page of its own.
-  tests=(tests/web/harness.test.mjs)
-fi
+# The site as `make web` builds it (again, if anything changed).
+make --no-print-directory web WEB="${BRENVOX_WEB_BUILD:-build-web}"
+export BRENVOX_SITE="$root/${BRENVOX_WEB_BUILD:-build-web}/site"
 # The programs' Polish texts are what the scenarios compare.
 export LC_ALL=C.UTF-8 LANGUAGE=
-exec node --test "${tests[@]}"
+exec node --test tests/web/site.test.mjs
