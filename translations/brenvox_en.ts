@@ -1471,5 +1471,9 @@
         <source>zwarcie</source>
         <translation>closing</translation>
     </message>
+    <message>
+        <source>nr seryjny %1</source>
+        <translation>serial number %1</translation>
+    </message>
 </context>
 </TS>
