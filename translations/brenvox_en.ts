@@ -1244,6 +1244,21 @@
     </message>
 </context>
 <context>
+    <name>brenvox::cli</name>
+    <message>
+        <source>Nie wykryto żadnego portu szeregowego.</source>
+        <translation>No serial port found.</translation>
+    </message>
+    <message>
+        <source>nie można otworzyć - %1</source>
+        <translation>cannot be opened - %1</translation>
+    </message>
+    <message>
+        <source>brak odpowiedzi modułu</source>
+        <translation>no module answered</translation>
+    </message>
+</context>
+<context>
     <name>brenvox::msg</name>
     <message>
         <source>Potwierdź</source>
@@ -1474,6 +1489,14 @@
     <message>
         <source>nr seryjny %1</source>
         <translation>serial number %1</translation>
+    </message>
+    <message>
+        <source>moduł V%1.%2, typ %3</source>
+        <translation>module V%1.%2, type %3</translation>
+    </message>
+    <message>
+        <source>, program nie obsługuje tej wersji</source>
+        <translation>, not supported by this program</translation>
     </message>
 </context>
 </TS>
