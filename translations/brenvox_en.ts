@@ -355,10 +355,6 @@
         <translation>Find the module on all serial ports</translation>
     </message>
     <message>
-        <source>Port i znaleziony moduł</source>
-        <translation>Port and module found</translation>
-    </message>
-    <message>
         <source>Moduł V%1.%2</source>
         <translation>Module %1.%2</translation>
     </message>
@@ -373,6 +369,14 @@
     <message>
         <source>Port: %1</source>
         <translation>Port: %1</translation>
+    </message>
+    <message>
+        <source>Urządzenie portu transmisji z modułem</source>
+        <translation>Device of the port to the module</translation>
+    </message>
+    <message>
+        <source>urządzenie lub ścieżka</source>
+        <translation>device or path</translation>
     </message>
 </context>
 <context>

@@ -90,6 +90,7 @@ private:
     PortConfig storedPort() const { return ReadPortConfig(QFile::encodeName(configPath()).toStdString()); }
     QString foundText() { return main_->findChild<QLabel*>(QStringLiteral("FoundModuleLabel"))->text(); }
     void find() { main_->findChild<QPushButton*>(QStringLiteral("FindModuleButton"))->click(); }
+    QComboBox* box(const QString& name) { return main_->findChild<QComboBox*>(name); }
 
     QTemporaryDir dir_;
     // Made anew for each test function: their frame counts start at zero.
@@ -134,7 +135,7 @@ void TstModuleFinder::startWindow(const QStringList& finderDevices) {
 
 void TstModuleFinder::findsTheModuleWhereTheBoxesCannotNameItAndOperationsOpenIt() {
     startWindow({Path(*silentSim_), Path(*moduleSim_)});
-    main_->findChild<QComboBox*>(QStringLiteral("ComboBox3"))->setCurrentIndex(4);  // port "5"
+    box(QStringLiteral("ComboBox3"))->setCurrentIndex(4);  // port "5"
 
     FinderWatcher watcher;
     find();
@@ -147,7 +148,10 @@ void TstModuleFinder::findsTheModuleWhereTheBoxesCannotNameItAndOperationsOpenIt
     QCOMPARE(watcher.seen, progress.mid(0, watcher.seen.size()));
     QCOMPARE(page()->portDevice(), Path(*moduleSim_));
     QCOMPARE(foundText(), QStringLiteral("Port: %1\nModuł V1.0, Nokia5110").arg(Path(*moduleSim_)));
-    // The boxes keep the user's port, for copies of the program that know nothing of the device.
+    // The boxes cannot name the device, so they name no port; the file keeps the user's last
+    // numbered port, for copies of the program that know nothing of the device.
+    QCOMPARE(box(QStringLiteral("ComboBox2"))->currentText(), QString());
+    QCOMPARE(box(QStringLiteral("ComboBox3"))->currentText(), QString());
     QCOMPARE(page()->portNumber(), 4);
     QCOMPARE(storedPort(), (PortConfig{0, 4, moduleSim_->devicePath()}));
     QCOMPARE(moduleSim_->counts().write, 0);
@@ -180,9 +184,10 @@ void TstModuleFinder::findsTheModuleWhereTheBoxesCannotNameItAndOperationsOpenIt
     startWindow({});
     QCOMPARE(page()->portDevice(), Path(*moduleSim_));
     QCOMPARE(foundText(), QStringLiteral("Port: %1").arg(Path(*moduleSim_)));
-    main_->findChild<QComboBox*>(QStringLiteral("ComboBox3"))->setCurrentIndex(2);
+    box(QStringLiteral("ComboBox3"))->setCurrentIndex(2);
     QCOMPARE(page()->portDevice(), QString());
-    QCOMPARE(foundText(), QString());
+    QCOMPARE(box(QStringLiteral("ComboBox2"))->currentText(), QStringLiteral("COM"));  // as before the device
+    QCOMPARE(foundText(), QStringLiteral("Port: %1").arg(QString::fromStdString(PortDevicePath(0, 3))));
     QCOMPARE(storedPort(), (PortConfig{0, 2, {}}));
 
     // Found on a device the boxes can name: the boxes are set to it, as the user would set them.
