@@ -295,6 +295,14 @@
         <source>Moduł nie odpowiedział na żadnym porcie: %1.</source>
         <translation>The module did not answer on any port: %1.</translation>
     </message>
+    <message>
+        <source>Nie można otworzyć portu %1.</source>
+        <translation>Port %1 cannot be opened.</translation>
+    </message>
+    <message>
+        <source>Nie można otworzyć żadnego portu: %1.</source>
+        <translation>None of the ports can be opened: %1.</translation>
+    </message>
 </context>
 <context>
     <name>ModulePage</name>

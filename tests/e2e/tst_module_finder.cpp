@@ -204,17 +204,26 @@ void TstModuleFinder::findsTheModuleWhereTheBoxesCannotNameItAndOperationsOpenIt
 }
 
 void TstModuleFinder::noneAnswersOrTheUserStops() {
-    // Another program holds the module's device: the message names both devices tried and says
-    // what keeps the first one closed.
+    // No device would open: that is said, with why, and not that the module did not answer.
+    const QString notTty = dir_.path() + QStringLiteral("/not-a-tty");
+    QVERIFY(QFile(notTty).open(QIODevice::WriteOnly));
+    startWindow({notTty});
+    find();
+    QCOMPARE(dialogs_->asks.size(), 1);
+    QCOMPARE(dialogs_->asks[0].caption, QStringLiteral("Informacja"));
+    QCOMPARE(dialogs_->asks[0].line1, QStringLiteral("Nie można otworzyć portu %1.").arg(notTty));
+    QCOMPARE(dialogs_->asks[0].line2, QStringLiteral("%1 nie jest portem szeregowym.").arg(notTty));
+
+    // Another program holds the module's device: the module did not answer on the other one,
+    // and the line after says what keeps the first one closed.
     SerialLink holder;
     QVERIFY(OpenModulePort(holder, moduleSim_->devicePath()));
     startWindow({Path(*moduleSim_), Path(*silentSim_)});
     find();
-    QCOMPARE(dialogs_->asks.size(), 1);
-    QCOMPARE(dialogs_->asks[0].caption, QStringLiteral("Informacja"));
-    QCOMPARE(dialogs_->asks[0].line1, QStringLiteral("Moduł nie odpowiedział na żadnym porcie: %1, %2.")
-                                          .arg(Path(*moduleSim_), Path(*silentSim_)));
-    QCOMPARE(dialogs_->asks[0].line2,
+    QCOMPARE(dialogs_->asks.size(), 2);
+    QCOMPARE(dialogs_->asks[1].line1,
+             QStringLiteral("Moduł nie odpowiedział na żadnym porcie: %1.").arg(Path(*silentSim_)));
+    QCOMPARE(dialogs_->asks[1].line2,
              QStringLiteral("Port %1 jest zajęty przez inny program - zamknij go i powtórz.")
                  .arg(Path(*moduleSim_)));
     holder.ClosePort();
@@ -230,7 +239,7 @@ void TstModuleFinder::noneAnswersOrTheUserStops() {
     QVERIFY(watcher.stopPressed);
     QCOMPARE(watcher.afterStop, QStringLiteral("Przerywanie szukania..."));
     QVERIFY(!watcher.stopEnabledAfter);
-    QCOMPARE(dialogs_->asks.size(), 1);  // only the first part's message
+    QCOMPARE(dialogs_->asks.size(), 2);  // only the first parts' messages
     QCOMPARE(moduleSim_->counts().wake, 0);
     QCOMPARE(page()->portDevice(), QString());
 }
