@@ -208,22 +208,27 @@ int RunWithSettingsFile(OperationMode mode, const LinkArgs& a, const OperationAr
 }
 
 std::string ProbeAnswer(const ModuleInfo& info) {
-    std::string text = "version " + std::to_string(info.VersionMajor) + "." +
-                       std::to_string(info.VersionMinor) + ", type " + std::to_string(info.ModuleType);
+    std::string text = TrFormat(BRENVOX_TEXT("moduł V%1.%2, typ %3"),
+                                {std::to_string(info.VersionMajor), std::to_string(info.VersionMinor),
+                                 std::to_string(info.ModuleType)});
     const std::string_view type = ModuleTypeName(info.ModuleType);
     if (!type.empty()) text += " (" + std::string(type) + ")";
     // What a transfer would refuse as UnsupportedModule, said before anyone tries one.
-    if (!ModuleSupported(info)) text += ", not supported";
+    if (!ModuleSupported(info)) text += Tr(BRENVOX_TEXT(", program nie obsługuje tej wersji"));
     return text;
 }
 
-// Without probe only lists what is present and sends nothing. With probe asks each device in
-// turn who is there (the program's finder does the same), closing it before the next: exit 0
-// when some module answered, else 1.
+// Without probe only lists what is present, each device with what a person knows it by, and
+// sends nothing. With probe asks each device in turn who is there (the program's finder does the
+// same), closing it before the next: exit 0 when some module answered, else 1.
 int CmdPorts(bool probe, const std::vector<std::string>& devices) {
     std::vector<SerialDeviceInfo> list;
-    for (const std::string& path : devices) list.push_back({path, -1, 0});
+    for (const std::string& path : devices) {
+        const std::optional<NumberedPort> port = NumberedPortOf(path);
+        list.push_back({path, port ? port->portType : -1, port ? port->portNumber : 0});
+    }
     if (devices.empty()) list = ListSerialDevices();
+    // One line a device, its path first, so that scripts can still take the first word.
     auto printName = [](const SerialDeviceInfo& d) {
         std::cout << d.path;
         if (d.portType >= 0) std::cout << "  (" << kPortTypeNames[d.portType] << ' ' << d.portNumber << ')';
@@ -231,8 +236,11 @@ int CmdPorts(bool probe, const std::vector<std::string>& devices) {
     if (!probe) {
         for (const SerialDeviceInfo& d : list) {
             printName(d);
+            if (const std::string about = DeviceDescription(d); !about.empty()) std::cout << "  " << about;
             std::cout << '\n';
         }
+        // On the error stream: a script reading the devices from the output sees none.
+        if (list.empty()) std::cerr << Tr(BRENVOX_TEXT("Nie wykryto żadnego portu szeregowego.")) << '\n';
         return 0;
     }
     ModuleSearchHooks hooks;
@@ -241,16 +249,25 @@ int CmdPorts(bool probe, const std::vector<std::string>& devices) {
         printName(d);
         std::cout << ": " << std::flush;
     };
+    // A device that did not open says why (no rights, in use, gone): the module may well be
+    // there, so it is never reported as not answering.
     hooks.asked = [](const DeviceProbe& p) {
         const ProbeResult& r = p.result;
+        // A device that is gone names those that are there.
+        const bool gone = r.portError.fault == PortFault::NoDevice;
         if (!r.opened)
-            std::cout << "cannot be opened: " << PortFaultLine(r.portError, {}) << std::endl;
+            std::cout << TrFormat(BRENVOX_TEXT("nie można otworzyć - %1"),
+                                  {PortFaultLine(r.portError, gone ? ListSerialDevices()
+                                                                   : std::vector<SerialDeviceInfo>{})})
+                      << std::endl;
         else
-            std::cout << (r.answered ? ProbeAnswer(r.module) : "no module") << std::endl;
+            std::cout << (r.answered ? ProbeAnswer(r.module)
+                                     : std::string(Tr(BRENVOX_TEXT("brak odpowiedzi modułu"))))
+                      << std::endl;
     };
     const std::atomic<bool> never{false};
     const ModuleSearch search = SearchForModule(list, SearchUntil::EveryDevice, never, hooks);
-    if (list.empty()) std::cout << "No serial device found." << std::endl;
+    if (list.empty()) std::cout << Tr(BRENVOX_TEXT("Nie wykryto żadnego portu szeregowego.")) << std::endl;
     return search.found() ? 0 : 1;
 }
 

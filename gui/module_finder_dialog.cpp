@@ -127,18 +127,35 @@ std::optional<DeviceProbe> FindModule(QWidget* parent, const std::vector<SerialD
     // Stopped by the user: nothing to say that the user does not know.
     if (dialog.stopAsked()) return std::nullopt;
 
-    // A device that would not open for a reason the user can remove (no rights to it, another
-    // program holding it) is the likelier cause: the line that says what to do about it. One
-    // that is gone since it was listed says nothing more than the cable does.
-    QString hint = ModuleFinderDialog::tr("Sprawdź podłączenie kabla i zasilanie modułu.");
-    for (const DeviceProbe& p : search.asked) {
-        if (p.result.opened || p.result.portError.fault == PortFault::NoDevice) continue;
-        hint = U8(PortFaultLine(p.result.portError, {}));
-        break;
+    // A device that did not open was never asked: the module may well be on it, so it is not
+    // counted among those where the module did not answer; the line after says why it stayed
+    // closed. The likelier cause is one the user can remove (no rights to it, another program
+    // holding it); one that is gone since it was listed says nothing more than the cable does.
+    std::vector<DeviceProbe> opened, closed;
+    for (const DeviceProbe& p : search.asked) (p.result.opened ? opened : closed).push_back(p);
+    const DeviceProbe* cause = nullptr;
+    for (const DeviceProbe& p : closed)
+        if (!cause || (cause->result.portError.fault == PortFault::NoDevice &&
+                       p.result.portError.fault != PortFault::NoDevice))
+            cause = &p;
+    if (opened.empty() && cause) {
+        const QString line1 =
+            closed.size() == 1
+                ? ModuleFinderDialog::tr("Nie można otworzyć portu %1.")
+                      .arg(DeviceName(closed.front().device))
+                : ModuleFinderDialog::tr("Nie można otworzyć żadnego portu: %1.").arg(TriedList(closed));
+        // A device gone since it was listed: the line names those that are there now.
+        const PortOpenError& error = cause->result.portError;
+        Ask(AskButtons::Ok, AskFocus::Ok, info, line1,
+            U8(PortFaultLine(error, error.fault == PortFault::NoDevice ? ListSerialDevices()
+                                                                       : std::vector<SerialDeviceInfo>{})));
+        return std::nullopt;
     }
+    const bool removable = cause && cause->result.portError.fault != PortFault::NoDevice;
     Ask(AskButtons::Ok, AskFocus::Ok, info,
-        ModuleFinderDialog::tr("Moduł nie odpowiedział na żadnym porcie: %1.").arg(TriedList(search.asked)),
-        hint);
+        ModuleFinderDialog::tr("Moduł nie odpowiedział na żadnym porcie: %1.").arg(TriedList(opened)),
+        removable ? U8(PortFaultLine(cause->result.portError, {}))
+                  : ModuleFinderDialog::tr("Sprawdź podłączenie kabla i zasilanie modułu."));
     return std::nullopt;
 }
 

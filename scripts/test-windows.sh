@@ -266,12 +266,20 @@ echo "== finding the module among the ports the system lists"
 # Ports mapped as Wine maps them (HKLM\Software\Wine\Ports, read when the server starts): Wine
 # then makes the prefix's dosdevices links and lists the ports where Windows lists them, past COM8
 # too. The module answers on COM12, a silent device sits on COM13; nothing may be written.
+# COM12 is also in the system's device list as a USB adapter (the keys the setup API reads, as a
+# driver's installation leaves them): `ports` names it as the device manager does.
 dir=win/finder
 mkdir -p "$dir"
 StartSim "$dir/module" --firmware 1.0 --type 2 --trace "$PWD/$dir/module.trace" && module_pid=$simpid module_dev=$simdev
 StartSim "$dir/silent" --silent && silent_pid=$simpid silent_dev=$simdev
 wine reg add 'HKLM\Software\Wine\Ports' /v COM12 /d "$module_dev" /f >/dev/null 2>&1
 wine reg add 'HKLM\Software\Wine\Ports' /v COM13 /d "$silent_dev" /f >/dev/null 2>&1
+adapter='HKLM\System\CurrentControlSet\Enum\USB\VID_1A86&PID_7523\5&2a4b2b4&0&2'
+wine reg add "$adapter" /v ClassGUID /d '{4D36E978-E325-11CE-BFC1-08002BE10318}' /f >/dev/null 2>&1
+wine reg add "$adapter" /v FriendlyName /d 'USB-SERIAL CH340 (COM12)' /f >/dev/null 2>&1
+wine reg add "$adapter" /v Mfg /d 'wch.cn' /f >/dev/null 2>&1
+wine reg add "$adapter" /v HardwareID /t REG_MULTI_SZ /d 'USB\VID_1A86&PID_7523&REV_0264' /f >/dev/null 2>&1
+wine reg add "$adapter\Device Parameters" /v PortName /d COM12 /f >/dev/null 2>&1
 wineserver -k
 wineserver -w
 wineserver -p >>"$work/wineserver.log" 2>&1
@@ -279,10 +287,11 @@ wineserver -p >>"$work/wineserver.log" 2>&1
 (cd "$dir" && timeout 120 wine "$cli_win" --lang pl ports --probe >probe.out 2>&1; echo $? >probe.rc)
 kill "$module_pid" "$silent_pid" 2>/dev/null
 wait "$module_pid" "$silent_pid" 2>/dev/null
-if ! grep -qx 'COM12' "$dir/list.out" || ! grep -qx 'COM13' "$dir/list.out"; then
-    Fail "finder: ports does not list COM12 and COM13: $(tr '\n' ' ' <"$dir/list.out")"
-elif [ "$(cat "$dir/probe.rc")" != 0 ] || ! grep -qx 'COM12: version 1.0, type 2 (Nokia5110)' "$dir/probe.out" ||
-    ! grep -qx 'COM13: no module' "$dir/probe.out"; then
+if ! grep -qx 'COM12  USB-SERIAL CH340 (COM12), wch.cn, USB 1a86:7523' "$dir/list.out" ||
+    ! grep -qx 'COM13' "$dir/list.out"; then
+    Fail "finder: ports does not list COM12 by its name and COM13: $(tr '\n' ' ' <"$dir/list.out")"
+elif [ "$(cat "$dir/probe.rc")" != 0 ] || ! grep -qx 'COM12: moduł V1.0, typ 2 (Nokia5110)' "$dir/probe.out" ||
+    ! grep -qx 'COM13: brak odpowiedzi modułu' "$dir/probe.out"; then
     Fail "finder: ports --probe (exit $(cat "$dir/probe.rc")): $(tr '\n' ' ' <"$dir/probe.out")"
 elif awk '$2 == "rx" && $0 !~ / rx (CA 53|06 FA)$/ { bad = 1 } END { exit !bad }' "$dir/module.trace"; then
     Fail "finder: the module was sent more than wake pairs and identify requests"

@@ -295,6 +295,14 @@
         <source>Moduł nie odpowiedział na żadnym porcie: %1.</source>
         <translation>The module did not answer on any port: %1.</translation>
     </message>
+    <message>
+        <source>Nie można otworzyć portu %1.</source>
+        <translation>Port %1 cannot be opened.</translation>
+    </message>
+    <message>
+        <source>Nie można otworzyć żadnego portu: %1.</source>
+        <translation>None of the ports can be opened: %1.</translation>
+    </message>
 </context>
 <context>
     <name>ModulePage</name>
@@ -355,10 +363,6 @@
         <translation>Find the module on all serial ports</translation>
     </message>
     <message>
-        <source>Port i znaleziony moduł</source>
-        <translation>Port and module found</translation>
-    </message>
-    <message>
         <source>Moduł V%1.%2</source>
         <translation>Module %1.%2</translation>
     </message>
@@ -373,6 +377,14 @@
     <message>
         <source>Port: %1</source>
         <translation>Port: %1</translation>
+    </message>
+    <message>
+        <source>Urządzenie portu transmisji z modułem</source>
+        <translation>Device of the port to the module</translation>
+    </message>
+    <message>
+        <source>urządzenie lub ścieżka</source>
+        <translation>device or path</translation>
     </message>
 </context>
 <context>
@@ -1244,6 +1256,21 @@
     </message>
 </context>
 <context>
+    <name>brenvox::cli</name>
+    <message>
+        <source>Nie wykryto żadnego portu szeregowego.</source>
+        <translation>No serial port found.</translation>
+    </message>
+    <message>
+        <source>nie można otworzyć - %1</source>
+        <translation>cannot be opened - %1</translation>
+    </message>
+    <message>
+        <source>brak odpowiedzi modułu</source>
+        <translation>no module answered</translation>
+    </message>
+</context>
+<context>
     <name>brenvox::msg</name>
     <message>
         <source>Potwierdź</source>
@@ -1952,6 +1979,18 @@
     <message>
         <source>zwarcie</source>
         <translation>closing</translation>
+    </message>
+    <message>
+        <source>nr seryjny %1</source>
+        <translation>serial number %1</translation>
+    </message>
+    <message>
+        <source>moduł V%1.%2, typ %3</source>
+        <translation>module V%1.%2, type %3</translation>
+    </message>
+    <message>
+        <source>, program nie obsługuje tej wersji</source>
+        <translation>, not supported by this program</translation>
     </message>
 </context>
 </TS>

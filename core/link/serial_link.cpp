@@ -3,6 +3,7 @@
 
 #include <limits>
 
+#include "i18n/translate.h"
 #include "link/serial_link_detail.h"
 
 namespace brenvox {
@@ -16,6 +17,31 @@ bool SerialLink::OpenPort(int32_t portNumber, int32_t baud, int32_t readTotalMs,
         return false;
     }
     return OpenDevice(path, baud, readTotalMs, readIntervalMs);
+}
+
+std::optional<NumberedPort> NumberedPortOf(const std::string& path) {
+    if (path.empty()) return std::nullopt;
+    // In the order of the type box, so that on Windows, where every type names COM n, a COM
+    // port comes back as "COM".
+    for (int type = PortTypeCom; type <= PortTypeIrda; ++type)
+        for (int number = 1; number <= kPortNumberMax; ++number)
+            if (PortDevicePath(type, number) == path) return NumberedPort{type, number};
+    return std::nullopt;
+}
+
+std::string DeviceDescription(const SerialDeviceInfo& device) {
+    std::string out;
+    auto add = [&out](const std::string& part) {
+        if (part.empty()) return;
+        if (!out.empty()) out += ", ";
+        out += part;
+    };
+    add(device.product);
+    add(device.manufacturer);
+    if (!device.serial.empty()) add(TrFormat(BRENVOX_TEXT("nr seryjny %1"), {device.serial}));
+    if (!device.vidPid.empty()) add("USB " + device.vidPid);
+    add(device.byId);
+    return out;
 }
 
 void SerialLink::Write(const uint8_t* data, size_t count) {

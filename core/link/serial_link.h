@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,13 +51,45 @@ struct PortOpenError {
     std::string userName;    // AccessDenied: the user the program runs as
 };
 
+// The port type and number whose device `path` is (PortDevicePath the other way round); nothing
+// for a device outside that numbering (/dev/ttyACM0, /dev/ttyUSB8, COM12, a pseudo-terminal).
+struct NumberedPort {
+    int portType = PortTypeCom;
+    int portNumber = 0;  // 1..kPortNumberMax
+};
+std::optional<NumberedPort> NumberedPortOf(const std::string& path);
+
 struct SerialDeviceInfo {
     std::string path;    // what OpenDevice takes
     int portType = -1;   // PortType when the device maps back to a type and number, else -1
     int portNumber = 0;  // 1-based, 0 when it does not map back
+    // What a person knows the device by, where the system says it (empty otherwise): nobody in
+    // the field knows whether the module is on ttyUSB0 or ttyUSB1, but the adapter's name is
+    // written on the cable. Windows: `product` is the name the system shows ("USB-SERIAL CH340
+    // (COM5)"). Defaulted, so that lists giving only the first three stay complete.
+    std::string product = {};       // "FT232R USB UART"; a Bluetooth link: "Bluetooth" and its address
+    std::string manufacturer = {};  // "FTDI"
+    std::string serial = {};        // the adapter's serial number
+    std::string vidPid = {};        // USB vendor and product id, "0403:6001"
+    std::string byId = {};          // the name that stays with the adapter (/dev/serial/by-id/...)
 };
-// The serial devices present on this computer (for `brenvox-cli ports`).
-std::vector<SerialDeviceInfo> ListSerialDevices();
+
+// Where Linux describes its devices: the sysfs tree and the device folder. Tests lay out trees
+// of their own; Windows asks the system and takes no roots.
+struct DeviceRoots {
+    std::string sys = "/sys";
+    std::string dev = "/dev";
+};
+
+// The serial devices present on this computer, each with what the system says of it, in name
+// order (ttyS2 before ttyS10). Linux: every tty with a device behind it (a UART slot that the
+// driver found empty is left out) and every Bluetooth rfcomm link. Windows: every port of the
+// system's device list, the registry's and the device names.
+std::vector<SerialDeviceInfo> ListSerialDevices(const DeviceRoots& roots = {});
+
+// What a person recognises the device by, in one line: the name, the maker, the serial number,
+// the USB ids and the lasting name, those that are known, joined by commas; empty when none is.
+std::string DeviceDescription(const SerialDeviceInfo& device);
 
 class SerialLink final : public Port {
 public:

@@ -1,7 +1,6 @@
 // SerialLink on POSIX: termios for the line settings, poll() with millisecond deadlines for the
 // read time-outs (VTIME counts in tenths of a second, too coarse for the 10 ms interval), a wake
 // pipe so that a close interrupts a waiting read at once.
-#include <dirent.h>
 #include <fcntl.h>
 #include <grp.h>
 #include <poll.h>
@@ -13,10 +12,15 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <condition_variable>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
 #include <mutex>
+#include <optional>
 
 #include "link/deadline.h"
 #include "link/serial_link.h"
@@ -148,49 +152,131 @@ std::string PortDevicePath(int portType, int portNumber) {
     }
 }
 
-std::vector<SerialDeviceInfo> ListSerialDevices() {
-    // /sys/class/tty lists every tty; the ones backed by hardware have a "device" link. Built-in
-    // UART slots that exist without a chip behind them report no UART type and are left out.
-    std::vector<SerialDeviceInfo> out;
-    DIR* dir = ::opendir("/sys/class/tty");
-    if (!dir) return out;
-    while (dirent* e = ::readdir(dir)) {
-        const std::string name = e->d_name;
-        struct Prefix {
-            const char* text;
-            int type;
-        };
-        static const Prefix prefixes[] = {
-            {"ttyS", PortTypeCom}, {"ttyUSB", PortTypeUsb}, {"ircomm", PortTypeIrda}, {"ttyACM", -1}};
-        for (const Prefix& p : prefixes) {
-            const std::string prefix = p.text;
-            if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0 ||
-                !std::all_of(name.begin() + prefix.size(), name.end(), ::isdigit))
-                continue;
-            struct stat st {};
-            if (::stat(("/sys/class/tty/" + name + "/device").c_str(), &st) != 0) break;
-            if (p.type == PortTypeCom) {
-                const std::string typeFile = "/sys/class/tty/" + name + "/type";
-                int fd = ::open(typeFile.c_str(), O_RDONLY | O_CLOEXEC);
-                char buf[16] = {};
-                const ssize_t n = fd >= 0 ? ::read(fd, buf, sizeof buf - 1) : -1;
-                CloseFd(fd);
-                if (n > 0 && std::atoi(buf) == 0) break;  // PORT_UNKNOWN: no UART there
-            }
-            SerialDeviceInfo info;
-            info.path = "/dev/" + name;
-            const int index = std::atoi(name.c_str() + prefix.size());
-            if (p.type >= 0 && index < 8) {
-                info.portType = p.type;
-                info.portNumber = index + 1;
-            }
-            out.push_back(info);
-            break;
-        }
+namespace {
+
+namespace fs = std::filesystem;
+
+// The first line of a sysfs attribute; empty when the attribute is not there.
+std::string Attribute(const fs::path& file) {
+    std::ifstream in(file);
+    std::string line;
+    if (!in || !std::getline(in, line)) return {};
+    while (!line.empty() && std::isspace(static_cast<unsigned char>(line.back()))) line.pop_back();
+    return line;
+}
+
+bool IsWithin(const fs::path& path, const fs::path& top) {
+    const std::string p = path.string(), t = top.string();
+    return p.size() > t.size() && p.compare(0, t.size(), t) == 0 && p[t.size()] == '/';
+}
+
+// The USB device a tty hangs on, where it hangs on one: a ttyUSB's device is the usb-serial
+// port, whose parent is the interface, whose parent is the device; a ttyACM's device is the
+// interface itself. Three steps at most, so that a link whose radio sits on a USB dongle (an
+// rfcomm under its hci) is not taken for the dongle.
+std::optional<fs::path> UsbDeviceOf(const fs::path& deviceLink, const fs::path& sysRoot) {
+    std::error_code ec;
+    fs::path dir = fs::canonical(deviceLink, ec);
+    if (ec) return std::nullopt;
+    const fs::path top = fs::weakly_canonical(sysRoot, ec);
+    for (int step = 0; step < 3 && IsWithin(dir, top); ++step, dir = dir.parent_path())
+        if (fs::exists(dir / "idVendor", ec)) return dir;
+    return std::nullopt;
+}
+
+// /dev/serial/by-id names a device after its adapter, so that it keeps its name whichever tty
+// number the system gives it: each link there by the device it points at.
+std::map<std::string, std::string> NamesById(const fs::path& devRoot) {
+    std::map<std::string, std::string> byDevice;
+    std::error_code ec;
+    std::vector<fs::path> links;
+    for (fs::directory_iterator it(devRoot / "serial" / "by-id", ec), end; !ec && it != end; it.increment(ec))
+        if (it->is_symlink(ec)) links.push_back(it->path());
+    std::sort(links.begin(), links.end());
+    for (const fs::path& link : links) {
+        const fs::path target = fs::weakly_canonical(link, ec);
+        if (!ec) byDevice.emplace(target.string(), link.string());
     }
-    ::closedir(dir);
-    std::sort(out.begin(), out.end(),
-              [](const SerialDeviceInfo& a, const SerialDeviceInfo& b) { return a.path < b.path; });
+    return byDevice;
+}
+
+// ttyS2 before ttyS10: runs of digits compare by their value.
+bool NaturalLess(const std::string& a, const std::string& b) {
+    size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (std::isdigit(static_cast<unsigned char>(a[i])) &&
+            std::isdigit(static_cast<unsigned char>(b[j]))) {
+            size_t ei = i, ej = j;
+            while (ei < a.size() && std::isdigit(static_cast<unsigned char>(a[ei]))) ++ei;
+            while (ej < b.size() && std::isdigit(static_cast<unsigned char>(b[ej]))) ++ej;
+            // Without their leading zeros the longer run is the larger number.
+            const std::string_view da = std::string_view(a).substr(i, ei - i),
+                                   db = std::string_view(b).substr(j, ej - j);
+            const std::string_view na = da.substr(std::min(da.find_first_not_of('0'), da.size()));
+            const std::string_view nb = db.substr(std::min(db.find_first_not_of('0'), db.size()));
+            if (na.size() != nb.size()) return na.size() < nb.size();
+            if (na != nb) return na < nb;
+            i = ei;
+            j = ej;
+            continue;
+        }
+        if (a[i] != b[j]) return a[i] < b[j];
+        ++i;
+        ++j;
+    }
+    return a.size() - i < b.size() - j || (a.size() - i == b.size() - j && a < b);
+}
+
+bool IsRfcomm(const std::string& name) {
+    return name.size() > 6 && name.compare(0, 6, "rfcomm") == 0 &&
+           std::all_of(name.begin() + 6, name.end(),
+                       [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+}
+
+}  // namespace
+
+std::vector<SerialDeviceInfo> ListSerialDevices(const DeviceRoots& roots) {
+    // /sys/class/tty lists every tty, whatever its driver calls it (ttyS, ttyUSB, ttyACM, ttyAMA,
+    // ttyXRUSB, ttyCH341USB, ...); those backed by hardware have a "device" link. A Bluetooth
+    // link (rfcomm) has none and is taken by its name.
+    std::vector<SerialDeviceInfo> out;
+    const fs::path sys = roots.sys, dev = roots.dev;
+    std::error_code ec;
+    const std::map<std::string, std::string> byId = NamesById(dev);
+    for (fs::directory_iterator it(sys / "class" / "tty", ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        const fs::path entry = it->path();
+        std::error_code probe;
+        const bool hasDevice = fs::exists(entry / "device", probe);
+        const bool rfcomm = IsRfcomm(name);
+        if (!hasDevice && !rfcomm) continue;
+        // A UART slot the serial driver keeps although no chip answered there reports the type
+        // PORT_UNKNOWN (0): nothing to talk to.
+        if (const std::string type = Attribute(entry / "type"); !type.empty() && std::atoi(type.c_str()) == 0)
+            continue;
+        SerialDeviceInfo info;
+        info.path = (dev / name).string();
+        if (const std::optional<NumberedPort> port = NumberedPortOf("/dev/" + name)) {
+            info.portType = port->portType;
+            info.portNumber = port->portNumber;
+        }
+        if (rfcomm) {
+            const std::string address = Attribute(entry / "address");
+            info.product = address.empty() ? "Bluetooth" : "Bluetooth " + address;
+        } else if (const std::optional<fs::path> usb = UsbDeviceOf(entry / "device", sys)) {
+            info.product = Attribute(*usb / "product");
+            info.manufacturer = Attribute(*usb / "manufacturer");
+            info.serial = Attribute(*usb / "serial");
+            const std::string vendor = Attribute(*usb / "idVendor"), product = Attribute(*usb / "idProduct");
+            if (!vendor.empty() && !product.empty()) info.vidPid = vendor + ":" + product;
+        }
+        if (auto named = byId.find(fs::weakly_canonical(dev / name, probe).string()); named != byId.end())
+            info.byId = named->second;
+        out.push_back(std::move(info));
+    }
+    std::sort(out.begin(), out.end(), [](const SerialDeviceInfo& a, const SerialDeviceInfo& b) {
+        return NaturalLess(a.path, b.path);
+    });
     return out;
 }
 

@@ -1,13 +1,17 @@
 // SerialLink on Windows: the communications calls on a synchronous file handle. The driver's own
 // time-outs (interval and total constant) give the read its semantics.
 #include <windows.h>
+// After windows.h, which it needs.
+#include <setupapi.h>
 
 #include <algorithm>
 #include <cctype>
 #include <condition_variable>
 #include <cstring>
 #include <cwchar>
+#include <cwctype>
 #include <mutex>
+#include <string>
 
 #include "link/serial_link.h"
 #include "link/serial_link_detail.h"
@@ -241,10 +245,85 @@ void AddDosDevicePorts(std::vector<std::string>& names) {
     }
 }
 
+// What the system's device list ("Ports (COM & LPT)") says of a port: the name the device
+// manager shows, the maker, the USB ids.
+struct ListedPort {
+    std::string name;  // "COM5"
+    std::string friendlyName;
+    std::string manufacturer;
+    std::string vidPid;
+};
+
+// The class of serial and parallel ports, GUID_DEVCLASS_PORTS; spelt out here because the
+// header's constant is only defined where initguid.h came first.
+constexpr GUID kPortsClass = {0x4d36e978, 0xe325, 0x11ce, {0xbf, 0xc1, 0x08, 0x00, 0x2b, 0xe1, 0x03, 0x18}};
+
+std::wstring DeviceProperty(HDEVINFO set, SP_DEVINFO_DATA& device, DWORD property) {
+    wchar_t buffer[512] = {};
+    DWORD type = 0;
+    // One byte less than the buffer: a value without its terminator still ends in one.
+    if (!SetupDiGetDeviceRegistryPropertyW(set, &device, property, &type, reinterpret_cast<BYTE*>(buffer),
+                                           sizeof buffer - sizeof(wchar_t), nullptr) ||
+        (type != REG_SZ && type != REG_MULTI_SZ))
+        return {};
+    return buffer;  // of a list of strings, the first
+}
+
+// "1a86:7523" out of a hardware id such as USB\VID_1A86&PID_7523&REV_0264 or
+// FTDIBUS\COMPORT&VID_0403&PID_6001, in the lower case that Linux shows.
+std::string VidPidOf(const std::wstring& hardwareId) {
+    auto field = [&](const wchar_t* tag) -> std::string {
+        const size_t at = hardwareId.find(tag);
+        if (at == std::wstring::npos || hardwareId.size() < at + 8) return {};
+        std::string hex;
+        for (size_t i = at + 4; i < at + 8; ++i) {
+            const wchar_t c = hardwareId[i];
+            if (!std::iswxdigit(c)) return {};
+            hex += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+        return hex;
+    };
+    const std::string vid = field(L"VID_"), pid = field(L"PID_");
+    return vid.empty() || pid.empty() ? std::string() : vid + ":" + pid;
+}
+
+std::vector<ListedPort> PortsOfDeviceList() {
+    std::vector<ListedPort> out;
+    HDEVINFO set = SetupDiGetClassDevsW(&kPortsClass, nullptr, nullptr, DIGCF_PRESENT);
+    if (set == INVALID_HANDLE_VALUE) return out;
+    SP_DEVINFO_DATA device{};
+    device.cbSize = sizeof device;
+    for (DWORD i = 0; SetupDiEnumDeviceInfo(set, i, &device); ++i) {
+        // The port's name lives in the device's own registry key.
+        HKEY key = SetupDiOpenDevRegKey(set, &device, DICS_FLAG_GLOBAL, 0, DIREG_DEV, KEY_QUERY_VALUE);
+        if (key == INVALID_HANDLE_VALUE) continue;
+        wchar_t name[64] = {};
+        DWORD bytes = sizeof name - sizeof(wchar_t);
+        DWORD type = 0;
+        const LONG r =
+            RegQueryValueExW(key, L"PortName", nullptr, &type, reinterpret_cast<BYTE*>(name), &bytes);
+        RegCloseKey(key);
+        if (r != ERROR_SUCCESS || type != REG_SZ || _wcsnicmp(name, L"LPT", 3) == 0) continue;  // printers
+        ListedPort port;
+        port.name = Utf8Of(name, wcsnlen(name, bytes / sizeof(wchar_t)));
+        const std::wstring friendly = DeviceProperty(set, device, SPDRP_FRIENDLYNAME);
+        port.friendlyName = Utf8Of(friendly.c_str(), friendly.size());
+        // The system's own drivers give "(Standard port types)", in the system's language: no maker.
+        const std::wstring maker = DeviceProperty(set, device, SPDRP_MFG);
+        if (!maker.empty() && maker.front() != L'(') port.manufacturer = Utf8Of(maker.c_str(), maker.size());
+        port.vidPid = VidPidOf(DeviceProperty(set, device, SPDRP_HARDWAREID));
+        if (!port.name.empty()) out.push_back(std::move(port));
+    }
+    SetupDiDestroyDeviceInfoList(set);
+    return out;
+}
+
 }  // namespace
 
-std::vector<SerialDeviceInfo> ListSerialDevices() {
+std::vector<SerialDeviceInfo> ListSerialDevices(const DeviceRoots&) {
+    const std::vector<ListedPort> listed = PortsOfDeviceList();
     std::vector<std::string> names;
+    for (const ListedPort& port : listed) names.push_back(port.name);
     AddRegisteredPorts(names);
     AddDosDevicePorts(names);
     // COM ports by number, then other names; each once, whatever its case.
@@ -268,7 +347,14 @@ std::vector<SerialDeviceInfo> ListSerialDevices() {
             info.portType = PortTypeCom;
             info.portNumber = n;
         }
-        out.push_back(info);
+        for (const ListedPort& port : listed) {
+            if (_stricmp(port.name.c_str(), name.c_str()) != 0) continue;
+            info.product = port.friendlyName;
+            info.manufacturer = port.manufacturer;
+            info.vidPid = port.vidPid;
+            break;
+        }
+        out.push_back(std::move(info));
     }
     return out;
 }

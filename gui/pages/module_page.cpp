@@ -2,12 +2,34 @@
 
 #include <QFile>
 #include <QFontMetrics>
+#include <QLineEdit>
 #include <QSignalBlocker>
 
 #include "link/module_finder.h"
 #include "link/module_identity.h"
-#include "link/serial_link.h"
 #include "link/transfer.h"
+
+namespace {
+
+QString FromDevicePath(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+std::string ToDevicePath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+// An entry of the device list: the name written on the cable first, then the device; a name
+// that carries its port already (Windows': "USB-SERIAL CH340 (COM5)") stands alone.
+QString EntryText(const brenvox::SerialDeviceInfo& d) {
+    const QString path = FromDevicePath(d.path);
+    const QString name = QString::fromStdString(d.product);
+    if (name.isEmpty()) return path;
+    if (name.contains(QStringLiteral("(%1)").arg(path))) return name;
+    return QStringLiteral("%1 (%2)").arg(name, path);
+}
+
+}  // namespace
 
 void ModulePage::setUp() {
     Ui::ModulePage& f = form();
@@ -26,24 +48,59 @@ void ModulePage::setUp() {
         f.ComboBox2->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     for (int n = 1; n <= brenvox::kPortNumberMax; ++n) f.ComboBox3->addItem(QString::number(n));
     // Every change is the user's: a remembered choice is shown with the signals blocked. A port
-    // chosen by hand is the one to open, whatever device a search found before.
+    // chosen by hand is the one to open, whatever device was chosen before.
     for (QComboBox* box : {f.ComboBox2, f.ComboBox3}) {
         brenvox::gui::ChooseFromListOnly(box);
         connect(box, &QComboBox::currentIndexChanged, this, [this] {
+            Ui::ModulePage& f = form();
+            if (!device_.isEmpty()) {
+                // Back from a device the boxes could not name: the box not touched shows the
+                // port it showed before, so that one choice makes a whole port.
+                const QSignalBlocker quietType(f.ComboBox2);
+                const QSignalBlocker quietNumber(f.ComboBox3);
+                if (f.ComboBox2->currentIndex() < 0) brenvox::gui::SelectIndex(f.ComboBox2, lastType_);
+                if (f.ComboBox3->currentIndex() < 0) brenvox::gui::SelectIndex(f.ComboBox3, lastNumber_);
+            }
             device_.clear();
-            showFound({}, {}, {});
-            updatePortTooltip();
+            lastType_ = f.ComboBox2->currentIndex();
+            lastNumber_ = f.ComboBox3->currentIndex();
+            module_.clear();
+            note_.clear();
+            showChoice();
             Q_EMIT portChosen();
         });
     }
+
+    DeviceComboBox* chooser = f.PortDeviceBox;
+    // A typed path is taken as it is, never completed into the name of another device.
+    chooser->setInsertPolicy(QComboBox::NoInsert);
+    chooser->setCompleter(nullptr);
+    chooser->lineEdit()->setPlaceholderText(tr("urządzenie lub ścieżka"));
+    connect(chooser, &DeviceComboBox::popupAboutToShow, this, &ModulePage::fillDeviceList);
+    connect(chooser, &QComboBox::activated, this, [this](int index) {
+        if (selectDevice(form().PortDeviceBox->itemData(index).toString())) Q_EMIT portChosen();
+    });
+    connect(chooser->lineEdit(), &QLineEdit::editingFinished, this, &ModulePage::takeTypedDevice);
+    showChoice();
+}
+
+void ModulePage::showEvent(QShowEvent* event) {
+    SettingsPage::showEvent(event);
+    fillDeviceList();
 }
 
 int ModulePage::portType() {
-    return form().ComboBox2->currentIndex();
+    return device_.isEmpty() ? form().ComboBox2->currentIndex() : lastType_;
 }
 
 int ModulePage::portNumber() {
-    return form().ComboBox3->currentIndex();
+    return device_.isEmpty() ? form().ComboBox3->currentIndex() : lastNumber_;
+}
+
+QString ModulePage::chosenDevice() {
+    if (!device_.isEmpty()) return device_;
+    return FromDevicePath(
+        brenvox::PortDevicePath(form().ComboBox2->currentIndex(), form().ComboBox3->currentIndex() + 1));
 }
 
 void ModulePage::showPort(int type, int number, const QString& device) {
@@ -54,53 +111,124 @@ void ModulePage::showPort(int type, int number, const QString& device) {
         brenvox::gui::SelectIndex(f.ComboBox2, type);
         brenvox::gui::SelectIndex(f.ComboBox3, number);
     }
-    device_ = device;
-    showFound(device, {}, {});
-    updatePortTooltip();
+    lastType_ = f.ComboBox2->currentIndex();
+    lastNumber_ = f.ComboBox3->currentIndex();
+    device_.clear();
+    module_.clear();
+    note_.clear();
+    if (device.isEmpty())
+        showChoice();
+    else
+        selectDevice(device);
+}
+
+bool ModulePage::selectDevice(const QString& path) {
+    if (path == chosenDevice()) {
+        showChoice();
+        return false;
+    }
+    Ui::ModulePage& f = form();
+    module_.clear();
+    note_.clear();
+    {
+        const QSignalBlocker quietType(f.ComboBox2);
+        const QSignalBlocker quietNumber(f.ComboBox3);
+        if (const std::optional<brenvox::NumberedPort> port = brenvox::NumberedPortOf(ToDevicePath(path))) {
+            // As if chosen in the boxes.
+            brenvox::gui::SelectIndex(f.ComboBox2, port->portType);
+            brenvox::gui::SelectIndex(f.ComboBox3, port->portNumber - 1);
+            lastType_ = port->portType;
+            lastNumber_ = port->portNumber - 1;
+            device_.clear();
+        } else {
+            // The boxes cannot name it: they show nothing rather than a port that will not be
+            // opened; portType() and portNumber() keep the last port they named.
+            brenvox::gui::SelectIndex(f.ComboBox2, -1);
+            brenvox::gui::SelectIndex(f.ComboBox3, -1);
+            device_ = path;
+        }
+    }
+    showChoice();
+    return true;
+}
+
+void ModulePage::takeTypedDevice() {
+    DeviceComboBox* chooser = form().PortDeviceBox;
+    const QString text = chooser->currentText().trimmed();
+    const int entry = chooser->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    const QString path = entry >= 0 ? chooser->itemData(entry).toString() : text;
+    if (path.isEmpty()) {  // an emptied box chooses nothing: it shows the choice again
+        showChoice();
+        return;
+    }
+    if (selectDevice(path)) Q_EMIT portChosen();
+}
+
+void ModulePage::fillDeviceList() {
+    present_ = lister_ ? lister_() : brenvox::ListSerialDevices();
+    DeviceComboBox* chooser = form().PortDeviceBox;
+    {
+        const QSignalBlocker quiet(chooser);
+        chooser->clear();
+        for (const brenvox::SerialDeviceInfo& d : present_) {
+            chooser->addItem(EntryText(d), FromDevicePath(d.path));
+            const std::string about = brenvox::DeviceDescription(d);
+            if (!about.empty())
+                chooser->setItemData(chooser->count() - 1, QString::fromStdString(about), Qt::ToolTipRole);
+        }
+    }
+    showChoice();
 }
 
 void ModulePage::showFoundModule(const brenvox::DeviceProbe& found) {
-    Ui::ModulePage& f = form();
-    const brenvox::SerialDeviceInfo& d = found.device;
-    const QString path = QFile::decodeName(QByteArray::fromStdString(d.path));
-    const bool named = d.portType >= 0 && d.portNumber >= 1;
-    if (named) {
-        const QSignalBlocker quietType(f.ComboBox2);
-        const QSignalBlocker quietNumber(f.ComboBox3);
-        brenvox::gui::SelectIndex(f.ComboBox2, d.portType);
-        brenvox::gui::SelectIndex(f.ComboBox3, d.portNumber - 1);
-    }
-    device_ = named ? QString() : path;
-
+    selectDevice(FromDevicePath(found.device.path));
     const brenvox::ModuleInfo& m = found.result.module;
-    QString module = tr("Moduł V%1.%2").arg(int{m.VersionMajor}).arg(int{m.VersionMinor});
+    module_ = tr("Moduł V%1.%2").arg(int{m.VersionMajor}).arg(int{m.VersionMinor});
     const std::string_view type = brenvox::ModuleTypeName(m.ModuleType);
-    module += type.empty() ? tr(", typ %1").arg(int{m.ModuleType})
-                           : QStringLiteral(", ") + QString::fromUtf8(type.data(), qsizetype(type.size()));
+    module_ += type.empty() ? tr(", typ %1").arg(int{m.ModuleType})
+                            : QStringLiteral(", ") + QString::fromUtf8(type.data(), qsizetype(type.size()));
     // What a transfer would refuse, said before anyone tries one.
-    const QString note =
-        brenvox::ModuleSupported(m) ? QString() : tr("Program nie obsługuje tej wersji modułu!");
-    showFound(path, module, note);
-    updatePortTooltip();
+    note_ = brenvox::ModuleSupported(m) ? QString() : tr("Program nie obsługuje tej wersji modułu!");
+    showChoice();
     Q_EMIT portChosen();
 }
 
-void ModulePage::showFound(const QString& device, const QString& module, const QString& note) {
-    QLabel* label = form().FoundModuleLabel;
+void ModulePage::showChoice() {
+    Ui::ModulePage& f = form();
+    const QString device = chosenDevice();
+    const brenvox::SerialDeviceInfo* known = nullptr;
+    for (const brenvox::SerialDeviceInfo& d : present_)
+        if (FromDevicePath(d.path) == device) known = &d;
+    const QString about = known ? QString::fromStdString(brenvox::DeviceDescription(*known)) : QString();
+
+    DeviceComboBox* chooser = f.PortDeviceBox;
+    {
+        const QSignalBlocker quiet(chooser);
+        const int entry = chooser->findData(device);
+        chooser->setCurrentIndex(entry);
+        if (entry < 0) chooser->setEditText(device);
+        chooser->lineEdit()->setCursorPosition(0);  // the start of a long name, not its end
+    }
+    chooser->setToolTip(about.isEmpty() ? device : device + QLatin1Char('\n') + about);
+    chooser->setAccessibleDescription(about);
+
+    // The port the operations will open, its name, and what answered there after a search.
     QStringList lines;
     if (!device.isEmpty()) lines << tr("Port: %1").arg(device);
-    if (!module.isEmpty()) lines << module;
-    // Each line within the label, shortened in its middle where needed; the tooltip keeps it whole.
+    if (known && !known->product.empty()) lines << QString::fromStdString(known->product);
+    if (!module_.isEmpty()) lines << module_;
+    QLabel* label = f.FoundModuleLabel;
+    // Each line within the label, shortened in its middle where needed; the tooltip and what a
+    // screen reader reads keep it whole.
     const QFontMetrics fm(label->font());
     QStringList shown;
     for (const QString& line : lines) shown << fm.elidedText(line, Qt::ElideMiddle, label->width());
     label->setText(shown.join(QLatin1Char('\n')));
-    if (!note.isEmpty()) lines << note;
+    if (!note_.isEmpty()) lines << note_;
     label->setToolTip(lines.join(QLatin1Char('\n')));
-}
+    label->setAccessibleName(lines.join(QStringLiteral(", ")));
 
-// The device the choice stands for, for whoever wonders which one the program will open.
-void ModulePage::updatePortTooltip() {
-    const std::string device = brenvox::PortDevicePath(portType(), portNumber() + 1);
-    form().ComboBox3->setToolTip(QString::fromStdString(device));
+    // The device the boxes' port stands for, for whoever wonders which one it is.
+    f.ComboBox3->setToolTip(FromDevicePath(
+        brenvox::PortDevicePath(f.ComboBox2->currentIndex(), f.ComboBox3->currentIndex() + 1)));
 }

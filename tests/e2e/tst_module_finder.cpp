@@ -90,6 +90,7 @@ private:
     PortConfig storedPort() const { return ReadPortConfig(QFile::encodeName(configPath()).toStdString()); }
     QString foundText() { return main_->findChild<QLabel*>(QStringLiteral("FoundModuleLabel"))->text(); }
     void find() { main_->findChild<QPushButton*>(QStringLiteral("FindModuleButton"))->click(); }
+    QComboBox* box(const QString& name) { return main_->findChild<QComboBox*>(name); }
 
     QTemporaryDir dir_;
     // Made anew for each test function: their frame counts start at zero.
@@ -134,7 +135,7 @@ void TstModuleFinder::startWindow(const QStringList& finderDevices) {
 
 void TstModuleFinder::findsTheModuleWhereTheBoxesCannotNameItAndOperationsOpenIt() {
     startWindow({Path(*silentSim_), Path(*moduleSim_)});
-    main_->findChild<QComboBox*>(QStringLiteral("ComboBox3"))->setCurrentIndex(4);  // port "5"
+    box(QStringLiteral("ComboBox3"))->setCurrentIndex(4);  // port "5"
 
     FinderWatcher watcher;
     find();
@@ -147,7 +148,10 @@ void TstModuleFinder::findsTheModuleWhereTheBoxesCannotNameItAndOperationsOpenIt
     QCOMPARE(watcher.seen, progress.mid(0, watcher.seen.size()));
     QCOMPARE(page()->portDevice(), Path(*moduleSim_));
     QCOMPARE(foundText(), QStringLiteral("Port: %1\nModuł V1.0, Nokia5110").arg(Path(*moduleSim_)));
-    // The boxes keep the user's port, for copies of the program that know nothing of the device.
+    // The boxes cannot name the device, so they name no port; the file keeps the user's last
+    // numbered port, for copies of the program that know nothing of the device.
+    QCOMPARE(box(QStringLiteral("ComboBox2"))->currentText(), QString());
+    QCOMPARE(box(QStringLiteral("ComboBox3"))->currentText(), QString());
     QCOMPARE(page()->portNumber(), 4);
     QCOMPARE(storedPort(), (PortConfig{0, 4, moduleSim_->devicePath()}));
     QCOMPARE(moduleSim_->counts().write, 0);
@@ -180,9 +184,10 @@ void TstModuleFinder::findsTheModuleWhereTheBoxesCannotNameItAndOperationsOpenIt
     startWindow({});
     QCOMPARE(page()->portDevice(), Path(*moduleSim_));
     QCOMPARE(foundText(), QStringLiteral("Port: %1").arg(Path(*moduleSim_)));
-    main_->findChild<QComboBox*>(QStringLiteral("ComboBox3"))->setCurrentIndex(2);
+    box(QStringLiteral("ComboBox3"))->setCurrentIndex(2);
     QCOMPARE(page()->portDevice(), QString());
-    QCOMPARE(foundText(), QString());
+    QCOMPARE(box(QStringLiteral("ComboBox2"))->currentText(), QStringLiteral("COM"));  // as before the device
+    QCOMPARE(foundText(), QStringLiteral("Port: %1").arg(QString::fromStdString(PortDevicePath(0, 3))));
     QCOMPARE(storedPort(), (PortConfig{0, 2, {}}));
 
     // Found on a device the boxes can name: the boxes are set to it, as the user would set them.
@@ -199,17 +204,26 @@ void TstModuleFinder::findsTheModuleWhereTheBoxesCannotNameItAndOperationsOpenIt
 }
 
 void TstModuleFinder::noneAnswersOrTheUserStops() {
-    // Another program holds the module's device: the message names both devices tried and says
-    // what keeps the first one closed.
+    // No device would open: that is said, with why, and not that the module did not answer.
+    const QString notTty = dir_.path() + QStringLiteral("/not-a-tty");
+    QVERIFY(QFile(notTty).open(QIODevice::WriteOnly));
+    startWindow({notTty});
+    find();
+    QCOMPARE(dialogs_->asks.size(), 1);
+    QCOMPARE(dialogs_->asks[0].caption, QStringLiteral("Informacja"));
+    QCOMPARE(dialogs_->asks[0].line1, QStringLiteral("Nie można otworzyć portu %1.").arg(notTty));
+    QCOMPARE(dialogs_->asks[0].line2, QStringLiteral("%1 nie jest portem szeregowym.").arg(notTty));
+
+    // Another program holds the module's device: the module did not answer on the other one,
+    // and the line after says what keeps the first one closed.
     SerialLink holder;
     QVERIFY(OpenModulePort(holder, moduleSim_->devicePath()));
     startWindow({Path(*moduleSim_), Path(*silentSim_)});
     find();
-    QCOMPARE(dialogs_->asks.size(), 1);
-    QCOMPARE(dialogs_->asks[0].caption, QStringLiteral("Informacja"));
-    QCOMPARE(dialogs_->asks[0].line1, QStringLiteral("Moduł nie odpowiedział na żadnym porcie: %1, %2.")
-                                          .arg(Path(*moduleSim_), Path(*silentSim_)));
-    QCOMPARE(dialogs_->asks[0].line2,
+    QCOMPARE(dialogs_->asks.size(), 2);
+    QCOMPARE(dialogs_->asks[1].line1,
+             QStringLiteral("Moduł nie odpowiedział na żadnym porcie: %1.").arg(Path(*silentSim_)));
+    QCOMPARE(dialogs_->asks[1].line2,
              QStringLiteral("Port %1 jest zajęty przez inny program - zamknij go i powtórz.")
                  .arg(Path(*moduleSim_)));
     holder.ClosePort();
@@ -225,7 +239,7 @@ void TstModuleFinder::noneAnswersOrTheUserStops() {
     QVERIFY(watcher.stopPressed);
     QCOMPARE(watcher.afterStop, QStringLiteral("Przerywanie szukania..."));
     QVERIFY(!watcher.stopEnabledAfter);
-    QCOMPARE(dialogs_->asks.size(), 1);  // only the first part's message
+    QCOMPARE(dialogs_->asks.size(), 2);  // only the first parts' messages
     QCOMPARE(moduleSim_->counts().wake, 0);
     QCOMPARE(page()->portDevice(), QString());
 }

@@ -1,20 +1,26 @@
 // The file commands of page "1.Pliki" with their real dialogs driven by the test ("Zapisz jako
-// PDF" among them), and the port selection remembered in System/Conf.
+// PDF" among them), and the port selection of page "8.Moduł" remembered in System/Conf.
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "../core/link/fake_sysfs.h"
 #include "archive_list_model.h"
+#include "device_combo_box.h"
 #include "gui_test_util.h"
 #include "link/serial_link.h"
 #include "link/transfer_archive.h"
+#include "pages/module_page.h"
 #include "qt_translations.h"
 #include "settings/port_config.h"
 #include "settings/printout.h"
@@ -416,6 +422,70 @@ private Q_SLOTS:
         QCOMPARE(f().Edit5->text(), U("+48602951111"));
         QCOMPARE(w_->statusText(), U(" Nazwa ustawień: Sklep Długa"));
         QVERIFY(!w_->findChild<TFArchive*>());
+    }
+
+    // A device picked by its name from the devices present, or typed: the boxes never name a
+    // port other than the one the operations will open, the device is remembered, and a screen
+    // reader hears which port it is.
+    void portChosenByTheDevicesNameOrTyped() {
+        start();
+        namespace fs = std::filesystem;
+        const brenvox::test::FakeSysfs tree(fs::path(Local(app())) / "tree");
+        ModulePage* page = w_->pages().module;
+        page->setDeviceLister([&tree] {
+            return brenvox::ListSerialDevices({tree.sys.string(), tree.dev.string()});
+        });
+        f().PageControl1->setCurrentIndex(7);
+        const QString dev = QString::fromStdString(tree.dev.string()) + "/";
+        DeviceComboBox* chooser = f().PortDeviceBox;
+        auto stored = [this] { return brenvox::ReadPortConfig(Local(app() + "System/Conf")); };
+        auto heard = [this] {
+            return QAccessible::queryAccessibleInterface(f().FoundModuleLabel)->text(QAccessible::Name);
+        };
+        QCOMPARE(heard(), U("Port: ") + QString::fromStdString(brenvox::PortDevicePath(0, 1)));
+
+        chooser->showPopup();
+        QStringList entries;
+        for (int i = 0; i < chooser->count(); ++i) entries << chooser->itemText(i);
+        QCOMPARE(entries,
+                 (QStringList{"Bluetooth 00:1a:7d:da:71:13 (" + dev + "rfcomm0)", "Pico (" + dev + "ttyACM0)",
+                              dev + "ttyAMA0", "FT232R USB UART (" + dev + "ttyUSB0)"}));
+        QTest::keyClick(chooser->view(), Qt::Key_End);
+        QTest::keyClick(chooser->view(), Qt::Key_Return);
+        QCOMPARE(page->portDevice(), dev + "ttyUSB0");
+        QCOMPARE(f().ComboBox2->currentText(), QString());
+        QCOMPARE(f().ComboBox3->currentText(), QString());
+        QCOMPARE(chooser->currentText(), "FT232R USB UART (" + dev + "ttyUSB0)");
+        QCOMPARE(heard(), "Port: " + dev + "ttyUSB0, FT232R USB UART");
+        // The file keeps the last port the boxes named, for copies that know no devices.
+        QCOMPARE(stored(), (brenvox::PortConfig{0, 0, Local(dev + "ttyUSB0")}));
+        QCOMPARE(w_->portNumberIndex(), 0);
+
+        // An adapter plugged in meanwhile is in the list the next time it opens.
+        const fs::path xr = tree.sys / "devices/platform/xr";
+        fs::create_directories(xr / "tty/ttyXRUSB0");
+        fs::create_directory_symlink(xr, xr / "tty/ttyXRUSB0/device");
+        fs::create_symlink(xr / "tty/ttyXRUSB0", tree.sys / "class/tty/ttyXRUSB0");
+        chooser->showPopup();
+        QCOMPARE(chooser->itemText(chooser->count() - 1), dev + "ttyXRUSB0");
+        chooser->hidePopup();
+
+        // A path typed: a virtual port, or one that the boxes can name and then show.
+        auto type = [chooser](const QString& text) {
+            chooser->lineEdit()->selectAll();
+            QTest::keyClicks(chooser->lineEdit(), text);
+            QTest::keyClick(chooser->lineEdit(), Qt::Key_Return);
+        };
+        type(U("/dev/pts/7"));
+        QCOMPARE(page->portDevice(), U("/dev/pts/7"));
+        QCOMPARE(stored(), (brenvox::PortConfig{0, 0, "/dev/pts/7"}));
+        const QString usb2 = QString::fromStdString(brenvox::PortDevicePath(1, 2));
+        type(usb2);
+        QCOMPARE(page->portDevice(), QString());
+        QCOMPARE(f().ComboBox2->currentText(), U("USB"));
+        QCOMPARE(f().ComboBox3->currentText(), U("2"));
+        QCOMPARE(heard(), U("Port: ") + usb2);
+        QCOMPARE(stored(), (brenvox::PortConfig{1, 1, {}}));
     }
 
     void aStoredIndexOutsideTheListLeavesNoSelection() {

@@ -2,9 +2,11 @@
 // shapes, for the documentation and for checking by eye (or pixel by pixel) that a change left
 // the layout alone. It builds the windows exactly as the program does and finds the controls by
 // their object names, so the program itself carries no picture-taking code.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -15,6 +17,7 @@
 #include <string>
 #include <string_view>
 
+#include "device_combo_box.h"
 #include "link/module_finder.h"
 #include "link/transfer_archive.h"
 #include "module_finder_dialog.h"
@@ -78,8 +81,19 @@ bool FillArchive(const std::string& folder) {
     return true;
 }
 
+// The devices page 8 lists, the same on every machine, so that its pictures compare from one run
+// (and one machine) to the next.
+std::vector<brenvox::SerialDeviceInfo> ExampleDevices() {
+    return {{"/dev/rfcomm0", -1, 0, "Bluetooth 00:1a:7d:da:71:13"},
+            {"/dev/ttyACM0", -1, 0, "Pico", "Raspberry Pi", "E6614103E7", "2e8a:000a"},
+            {"/dev/ttyS0", brenvox::PortTypeCom, 1},
+            {"/dev/ttyUSB0", brenvox::PortTypeUsb, 1, "FT232R USB UART", "FTDI", "A10KXQ9Z", "0403:6001",
+             "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A10KXQ9Z-if00-port0"}};
+}
+
 int TakeScreenshots(TFMain& window, const QString& dir) {
     int failures = 0;
+    window.pages().module->setDeviceLister(ExampleDevices);
     auto* pages = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
     if (!pages) {
         std::fprintf(stderr, "the main window has no PageControl1\n");
@@ -142,7 +156,7 @@ int TakeScreenshots(TFMain& window, const QString& dir) {
     }
     finder.hide();
     brenvox::DeviceProbe found;
-    found.device = {"/dev/ttyACM0", -1, 0};
+    found.device = ExampleDevices()[1];
     found.result.opened = found.result.answered = true;
     found.result.module = {1, 1, 1};
     window.pages().module->showFoundModule(found);
@@ -153,6 +167,19 @@ int TakeScreenshots(TFMain& window, const QString& dir) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(foundPath));
         ++failures;
     }
+    // The device list open over the page: a window of its own, so taken from the screen.
+    auto* chooser = window.findChild<DeviceComboBox*>(QStringLiteral("PortDeviceBox"));
+    chooser->showPopup();
+    QApplication::processEvents();
+    const QRect around = window.frameGeometry().united(chooser->view()->window()->geometry());
+    const QString listPath = dir + QStringLiteral("/page8-devices.png");
+    if (!window.screen()
+             ->grabWindow(0, around.x(), around.y(), around.width(), around.height())
+             .save(listPath)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(listPath));
+        ++failures;
+    }
+    chooser->hidePopup();
 
     // The archive window on a few entries of a scratch archive (never the user's), the second
     // entry chosen and compared with the program's settings.
@@ -182,7 +209,8 @@ constexpr const char* kUsage =
     "Saves pictures of every page of Brenvox (page1.png ... page8.png) and of the question dialog\n"
     "(ask-question.png, ask-message.png, ask-three.png), of the PIN dialog (pin.png), of the\n"
     "progress window after a port that will not open (progress-port-error.png), of the search\n"
-    "for the module (finder.png), of page 8 after it found one (page8-found.png) and of the\n"
+    "for the module (finder.png), of page 8 after it found one (page8-found.png) with its device\n"
+    "list open (page8-devices.png) and of the\n"
     "archive window on a scratch archive (archive.png) into DIR (created if missing), then quits.\n"
     "The windows speak the language of --lang, else the system's, as the program's do.\n"
     "Needs a display; scripts/screenshots.sh provides a virtual one.\n";

@@ -488,10 +488,16 @@ TEST_F(CliLink, ProbeNamesTheModuleAndWritesNothing) {
     StartSim({"--firmware", "1.0", "--type", "2", "--trace", Path("trace")});
     Modsim silent;
     ASSERT_TRUE(silent.Start({"--silent"}));
-    const RunResult r = RunCli({"ports", "--probe", "--device", sim.device(), "--device", silent.device()});
+    // A device that does not open says why: the module was never asked there.
+    const std::string notTty = Path("not-a-tty");
+    std::ofstream(notTty).put('x');
+    const RunResult r = RunCli(
+        {"ports", "--probe", "--device", sim.device(), "--device", silent.device(), "--device", notTty});
     EXPECT_EQ(r.exit, 0) << r.out;
-    EXPECT_EQ(r.lines, (std::vector<std::string>{sim.device() + ": version 1.0, type 2 (Nokia5110)",
-                                                 silent.device() + ": no module"}));
+    EXPECT_EQ(r.lines, (std::vector<std::string>{
+                           sim.device() + ": moduł V1.0, typ 2 (Nokia5110)",
+                           silent.device() + ": brak odpowiedzi modułu",
+                           notTty + ": nie można otworzyć - " + notTty + " nie jest portem szeregowym."}));
     // Only wake pairs and identify requests reached the module.
     std::istringstream trace(ReadText(Path("trace")));
     int frames = 0;

@@ -8,10 +8,13 @@
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <future>
 #include <thread>
 
+#include "fake_sysfs.h"
+#include "i18n/translate.h"
 #include "link/deadline.h"
 #include "link/transfer.h"
 #include "pty_simulator.h"
@@ -131,6 +134,49 @@ TEST(SerialPaths, PortTypesMapToDevices) {
     EXPECT_EQ(PortDevicePath(PortTypeIrda, 8), "/dev/ircomm7");
     EXPECT_EQ(PortDevicePath(PortTypeCom, 0), "");
     EXPECT_EQ(PortDevicePath(7, 1), "");
+    // And back: what the type and number boxes can show of a device.
+    EXPECT_EQ(NumberedPortOf("/dev/ttyUSB2")->portType, PortTypeUsb);
+    EXPECT_EQ(NumberedPortOf("/dev/ttyUSB2")->portNumber, 3);
+    EXPECT_EQ(NumberedPortOf("/dev/ircomm7")->portType, PortTypeIrda);
+    EXPECT_FALSE(NumberedPortOf("/dev/ttyS8"));
+    EXPECT_FALSE(NumberedPortOf("/dev/ttyACM0"));
+    EXPECT_FALSE(NumberedPortOf(""));
+}
+
+// The devices present, read from a tree laid out as the kernel's: every tty with hardware behind
+// it whatever its name, the Bluetooth link by its name, each with what the USB device says of
+// it; the empty UART slot and the virtual console are left out.
+TEST(SerialDevices, ListsEveryDeviceWithWhatThePersonKnowsItBy) {
+    char dirTemplate[] = "/tmp/brenvox-sysfs-XXXXXX";
+    ASSERT_NE(::mkdtemp(dirTemplate), nullptr);
+    const std::filesystem::path root = dirTemplate;
+    const test::FakeSysfs tree(root);
+    const std::vector<SerialDeviceInfo> devices = ListSerialDevices({tree.sys.string(), tree.dev.string()});
+    const std::string dev = tree.dev.string() + "/";
+    std::vector<std::string> listed;
+    for (const SerialDeviceInfo& d : devices) listed.push_back(d.path);
+    EXPECT_EQ(listed,
+              (std::vector<std::string>{dev + "rfcomm0", dev + "ttyACM0", dev + "ttyAMA0", dev + "ttyUSB0"}));
+    ASSERT_EQ(devices.size(), 4u);
+
+    const SerialDeviceInfo& ftdi = devices[3];
+    EXPECT_EQ(ftdi.portType, PortTypeUsb);  // by its name, as /dev/ttyUSB0 maps back to "USB" 1
+    EXPECT_EQ(ftdi.portNumber, 1);
+    EXPECT_EQ(ftdi.byId, tree.ByIdOfFtdi());
+    SetLanguage(Language::Polish);
+    EXPECT_EQ(DeviceDescription(ftdi),
+              "FT232R USB UART, FTDI, nr seryjny A10KXQ9Z, USB 0403:6001, " + tree.ByIdOfFtdi());
+    // The ACM device's "device" is the interface itself, one step nearer its USB device.
+    EXPECT_EQ(devices[1].product, "Pico");
+    EXPECT_EQ(devices[1].vidPid, "2e8a:000a");
+    EXPECT_EQ(devices[1].portType, -1);
+    EXPECT_EQ(DeviceDescription(devices[1]), "Pico, USB 2e8a:000a");
+    EXPECT_EQ(DeviceDescription(devices[0]), "Bluetooth 00:1a:7d:da:71:13");
+    EXPECT_EQ(DeviceDescription(devices[2]), "");  // a board's UART says nothing of itself
+
+    // No tree at all (a system without sysfs): nothing, and no error.
+    EXPECT_TRUE(ListSerialDevices({(root / "none").string(), (root / "none").string()}).empty());
+    std::filesystem::remove_all(root);
 }
 
 TEST(SerialClosed, OperationsOnAClosedPortDoNothing) {
