@@ -415,7 +415,7 @@
     </message>
     <message>
         <source>(Dla modułu w wersji V1.0 można wybrać tylko jedną funkcję - załączenie lub wyłączenie)</source>
-        <translation>(A V1.0 module takes only one of the two codes - switch-on or switch-off)</translation>
+        <translation>(With a V1.0 module only one function can be chosen: switch-on or switch-off)</translation>
     </message>
 </context>
 <context>
@@ -442,7 +442,7 @@
     </message>
     <message>
         <source>[szt.]</source>
-        <translation>[qty]</translation>
+        <translation>times</translation>
     </message>
     <message>
         <source> Połączenia przychodzące </source>
@@ -536,7 +536,7 @@
     </message>
     <message>
         <source>[szt.]</source>
-        <translation>[qty]</translation>
+        <translation>times</translation>
     </message>
 </context>
 <context>
