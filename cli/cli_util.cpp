@@ -3,7 +3,9 @@
 #include <iostream>
 #include <string_view>
 
+#include "files/file_error_text.h"
 #include "files/safe_file.h"
+#include "i18n/translate.h"
 #include "settings/cp1250.h"
 #include "settings/messages.h"
 #include "settings/settings_file.h"
@@ -30,15 +32,19 @@ bool SaveSettingsOrReport(const std::string& path, const ModuleSettings& s) {
     return false;
 }
 
-void PrintValidationFailure(const ValidationFailure& f) {
-    std::cout << f.caption << '\n' << f.line1 << '\n';
+void PrintValidationFailure(const ValidationFailure& f, bool withCaption) {
+    if (withCaption) std::cout << f.caption << '\n';
+    std::cout << f.line1 << '\n';
     if (!f.line2.empty()) std::cout << f.line2 << '\n';
 }
 
 bool WriteImageOrReport(const std::string& path, const ModuleImage& img) {
-    if (WriteFileSafely(path, std::string_view(reinterpret_cast<const char*>(img.data()), img.size())))
-        return true;
-    std::cerr << "Cannot write the image: " << path << "\n";
+    const FileWriteResult written =
+        WriteFileSafely(path, std::string_view(reinterpret_cast<const char*>(img.data()), img.size()));
+    if (written) return true;
+    std::cerr << TrFormat(BRENVOX_TEXT("Nie można zapisać obrazu pamięci %1: %2"),
+                          {path, FileErrorText(written.error)})
+              << '\n';
     return false;
 }
 

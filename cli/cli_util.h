@@ -16,12 +16,14 @@ bool LoadSettingsOrReport(const std::string& path, ModuleSettings& s);
 // to stderr and returns false; the caller exits with 2.
 bool SaveSettingsOrReport(const std::string& path, const ModuleSettings& s);
 
-// Caption, first line and (when not empty) second line, one per line on stdout.
-void PrintValidationFailure(const ValidationFailure& f);
+// The first line and (when not empty) the second line of a failed check, one per line on stdout.
+// `validate` starts with the caption its message box would have; elsewhere no dialog's caption is
+// printed.
+void PrintValidationFailure(const ValidationFailure& f, bool withCaption = false);
 
 // Writes a 2048-byte image to `path` with WriteFileSafely (private when new, never half-written:
-// the image holds both PINs). On failure prints the path to stderr and returns false; the caller
-// exits with 2.
+// the image holds both PINs). On failure prints the path and why to stderr and returns false; the
+// caller exits with 2.
 bool WriteImageOrReport(const std::string& path, const ModuleImage& img);
 
 }  // namespace brenvox::cli

@@ -10,8 +10,10 @@
 #include "cli_util.h"
 #include "codec/image_codec.h"
 #include "commands.h"
+#include "i18n/translate.h"
 #include "settings/settings_file.h"
 #include "settings/validation.h"
+#include "usage.h"
 
 namespace brenvox::cli {
 namespace {
@@ -23,11 +25,9 @@ struct CodecArgs {
     bool hex = false;
 };
 
-std::optional<ModuleVersion> ParseVersion(const std::string& text) {
-    if (text == "1.0") return ModuleVersion::V10;
-    if (text == "1.1") return ModuleVersion::V11;
-    std::cerr << "Unknown module version '" << text << "' (expected 1.0 or 1.1)\n";
-    return std::nullopt;
+// The version names --version takes; its validator lets no other through.
+ModuleVersion ParseVersion(const std::string& text) {
+    return text == "1.0" ? ModuleVersion::V10 : ModuleVersion::V11;
 }
 
 void PrintHexDump(const ModuleImage& img) {
@@ -41,12 +41,7 @@ void PrintHexDump(const ModuleImage& img) {
 }
 
 int CmdEncode(const CodecArgs& a) {
-    const auto version = ParseVersion(a.version);
-    if (!version) return 2;
-    if (a.output.empty() && !a.hex) {
-        std::cerr << "encode: give -o IMAGE or --hex\n";
-        return 2;
-    }
+    const ModuleVersion version = ParseVersion(a.version);
     ModuleSettings s;
     if (!LoadSettingsOrReport(a.file, s)) return 2;
     // The module only ever gets settings that pass the checks made before a transfer.
@@ -54,7 +49,7 @@ int CmdEncode(const CodecArgs& a) {
         PrintValidationFailure(*failure);
         return 1;
     }
-    const ModuleImage img = EncodeImage(s, *version);
+    const ModuleImage img = EncodeImage(s, version);
     if (a.hex) {
         PrintHexDump(img);
         return 0;
@@ -65,7 +60,7 @@ int CmdEncode(const CodecArgs& a) {
 std::optional<ModuleImage> ReadImage(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        std::cerr << "Cannot open the image: " << path << "\n";
+        std::cerr << TrFormat(BRENVOX_TEXT("Nie można otworzyć obrazu pamięci: %1"), {path}) << '\n';
         return std::nullopt;
     }
     ModuleImage img{};
@@ -74,19 +69,21 @@ std::optional<ModuleImage> ReadImage(const std::string& path) {
     // Exactly 2048 bytes: a longer file is not a picture of the module's memory either.
     const bool atEnd = full && in.peek() == std::char_traits<char>::eof();
     if (!full || !atEnd) {
-        std::cerr << "Not a module image (must be exactly " << kImageSize << " bytes): " << path << "\n";
+        std::cerr << TrFormat(
+                         BRENVOX_TEXT("To nie jest obraz pamięci modułu (musi mieć dokładnie %1 bajtów): %2"),
+                         {std::to_string(kImageSize), path})
+                  << '\n';
         return std::nullopt;
     }
     return img;
 }
 
 int CmdDecode(const CodecArgs& a) {
-    const auto version = ParseVersion(a.version);
-    if (!version) return 2;
+    const ModuleVersion version = ParseVersion(a.version);
     const auto img = ReadImage(a.file);
     if (!img) return 2;
     ModuleSettings s;  // the defaults, then everything the image holds
-    DecodeImage(*img, *version, s);
+    DecodeImage(*img, version, s);
     return SaveSettingsOrReport(a.output, s) ? 0 : 2;
 }
 
@@ -94,19 +91,42 @@ int CmdDecode(const CodecArgs& a) {
 
 void AddCodecCommands(CLI::App& app, int& exitCode) {
     auto args = std::make_shared<CodecArgs>();
+    const std::string versionHelp = TrText(BRENVOX_TEXT("wersja modułu: 1.0 lub 1.1"));
+    const std::string_view version = Tr(BRENVOX_TEXT("WERSJA"));
+    const std::string_view image = Tr(BRENVOX_TEXT("OBRAZ"));
 
     auto* enc = app.add_subcommand(
-        "encode", "Check a settings file and build the module image of one version (2048 bytes).");
-    enc->add_option("FILE", args->file, "settings file")->required();
-    enc->add_option("--version", args->version, "module version: 1.0 or 1.1")->required();
-    enc->add_option("-o,--output", args->output, "image file to write");
-    enc->add_flag("--hex", args->hex, "print a hex dump (address, 16 bytes a row) instead of writing");
-    enc->callback([&exitCode, args] { exitCode = CmdEncode(*args); });
+        "encode",
+        TrText(BRENVOX_TEXT(
+            "Sprawdza plik ustawień i tworzy z niego obraz pamięci modułu danej wersji (2048 bajtów).")));
+    enc->add_option(TrText(BRENVOX_TEXT("PLIK")), args->file, TrText(BRENVOX_TEXT("plik ustawień")))
+        ->required();
+    Placeholder(
+        enc->add_option("--version", args->version, versionHelp)->required()->check(OneOf({"1.0", "1.1"})),
+        version);
+    Placeholder(
+        enc->add_option("-o,--output", args->output, TrText(BRENVOX_TEXT("plik obrazu do zapisania"))),
+        image);
+    enc->add_flag("--hex", args->hex,
+                  TrText(BRENVOX_TEXT(
+                      "wypisuje zrzut szesnastkowy (adres i 16 bajtów w wierszu) zamiast zapisywać plik")));
+    enc->callback([&exitCode, args] {
+        if (args->output.empty() && !args->hex)
+            throw UsageError(
+                TrFormat(BRENVOX_TEXT("Polecenie %1 wymaga opcji %2 albo %3."), {"encode", "-o", "--hex"}));
+        exitCode = CmdEncode(*args);
+    });
 
-    auto* dec = app.add_subcommand("decode", "Turn a module image (2048 bytes) into a settings file.");
-    dec->add_option("IMAGE", args->file, "image file")->required();
-    dec->add_option("--version", args->version, "module version: 1.0 or 1.1")->required();
-    dec->add_option("-o,--output", args->output, "settings file to write")->required();
+    auto* dec = app.add_subcommand(
+        "decode", TrText(BRENVOX_TEXT("Zamienia obraz pamięci modułu (2048 bajtów) w plik ustawień.")));
+    dec->add_option(std::string(image), args->file, TrText(BRENVOX_TEXT("plik obrazu pamięci")))->required();
+    Placeholder(
+        dec->add_option("--version", args->version, versionHelp)->required()->check(OneOf({"1.0", "1.1"})),
+        version);
+    Placeholder(
+        dec->add_option("-o,--output", args->output, TrText(BRENVOX_TEXT("plik ustawień do zapisania")))
+            ->required(),
+        Tr(BRENVOX_TEXT("PLIK")));
     dec->callback([&exitCode, args] { exitCode = CmdDecode(*args); });
 }
 

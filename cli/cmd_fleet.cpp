@@ -11,12 +11,15 @@
 #include "cli_util.h"
 #include "codec/image_codec.h"
 #include "commands.h"
+#include "files/file_error_text.h"
 #include "files/safe_file.h"
+#include "i18n/translate.h"
 #include "link/transfer_archive.h"
 #include "settings/messages.h"
 #include "settings/settings_file.h"
 #include "settings/settings_table.h"
 #include "settings/validation.h"
+#include "usage.h"
 
 namespace brenvox::cli {
 namespace {
@@ -31,16 +34,17 @@ int CmdRender(const std::string& templatePath, const std::string& tablePath, con
     if (!LoadSettingsOrReport(templatePath, base)) return 2;
     std::ifstream in(tablePath, std::ios::binary);
     if (!in) {
-        std::cerr << "cannot open " << tablePath << '\n';
+        std::cerr << Tr(msg::kOpenFailed) << " (" << tablePath << ")\n";
         return 2;
     }
     const std::string csv{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     const SettingsTableResult table = ApplySettingsTable(csv, base);
     if (!table.ok) {
         std::cerr << tablePath;
-        if (table.row > 0) std::cerr << ": row " << table.row;
+        if (table.row > 0)
+            std::cerr << ": " << TrFormat(BRENVOX_TEXT("wiersz %1"), {std::to_string(table.row)});
         if (table.columnNumber > 0) {
-            std::cerr << ", column " << table.columnNumber;
+            std::cerr << ", " << TrFormat(BRENVOX_TEXT("kolumna %1"), {std::to_string(table.columnNumber)});
             if (!table.column.empty()) std::cerr << " (" << table.column << ')';
         }
         std::cerr << ": " << table.error << '\n';
@@ -52,7 +56,7 @@ int CmdRender(const std::string& templatePath, const std::string& tablePath, con
     std::size_t refused = 0;
     for (const TableUnit& unit : table.units) {
         if (const auto f = ValidateSettings(unit.settings)) {
-            std::cout << unit.name << ": " << f->caption << ": " << f->line1;
+            std::cout << unit.name << ": " << f->line1;
             if (!f->line2.empty()) std::cout << ' ' << f->line2;
             std::cout << '\n';
             ++refused;
@@ -64,7 +68,9 @@ int CmdRender(const std::string& templatePath, const std::string& tablePath, con
     if (!good.empty()) {
         // The units hold their PINs: a folder made for them is the user's alone.
         if (const std::error_code ec = MakePrivateDirs(outDir)) {
-            std::cerr << "cannot create " << outDir << ": " << ec.message() << '\n';
+            std::cerr << TrFormat(BRENVOX_TEXT("Nie można utworzyć folderu %1: %2"),
+                                  {outDir, FileErrorText(ec)})
+                      << '\n';
             return 2;
         }
         // Every file is flushed to the disk before it replaces its name, and one flush waits for
@@ -90,8 +96,9 @@ int CmdRender(const std::string& templatePath, const std::string& tablePath, con
             }
         }
     }
-    std::cout << "written " << written << ", refused " << refused;
-    if (failed) std::cout << ", not saved " << failed;
+    std::cout << TrFormat(BRENVOX_TEXT("zapisano %1, odrzucono %2"),
+                          {std::to_string(written), std::to_string(refused)});
+    if (failed) std::cout << TrFormat(BRENVOX_TEXT(", nie zapisano %1"), {std::to_string(failed)});
     std::cout << '\n';
     if (failed) return 2;
     return refused ? 1 : 0;
@@ -102,10 +109,10 @@ int CmdRender(const std::string& templatePath, const std::string& tablePath, con
 int CmdHistory(const std::string& dir, const std::string& name) {
     const HistoryResult h = ReadHistory(dir, name);
     if (!h.ok) {
-        std::cerr << "cannot list " << dir << ": " << h.error << '\n';
+        std::cerr << TrFormat(BRENVOX_TEXT("Nie można odczytać folderu %1: %2"), {dir, h.error}) << '\n';
         return 2;
     }
-    for (const std::string& s : h.skipped) std::cerr << "skipped " << s << '\n';
+    for (const std::string& s : h.skipped) std::cerr << TrFormat(BRENVOX_TEXT("Pominięto %1"), {s}) << '\n';
     for (const HistoryEntry& e : h.entries)
         std::cout << e.time << ' ' << e.mode << ' ' << e.name << ' ' << e.moduleVersion << ' '
                   << (e.imageSha256.empty() ? "-" : e.imageSha256.substr(0, 12)) << ' ' << e.outcome << '\n';
@@ -119,25 +126,49 @@ void AddFleetCommands(CLI::App& app, int& exitCode) {
     auto args = std::make_shared<Args>();
 
     auto* cRender = app.add_subcommand(
-        "render",
-        "Write one settings file per row of TABLE: the template with the row's values applied.\n"
-        "TABLE is CSV (UTF-8, comma-separated, one header row). The first column is 'name', the "
-        "file name of the unit; the others are settings keys as 'show' names them, holding values as "
-        "'show' prints them; an empty cell keeps the template's value. A malformed table exits 2 and "
-        "writes nothing; a unit that fails the checks of 'validate' is listed and not written (exit 1).");
-    cRender->add_option("TEMPLATE", args->templ, "settings file the units start from")->required();
-    cRender->add_option("TABLE", args->table, "CSV table of units")->required();
-    cRender->add_option("-o,--output", args->out, "folder to write the units into (created if missing)")
+        "render", TrText(BRENVOX_TEXT("Zapisuje po jednym pliku ustawień na każdy wiersz tabeli TABELA: "
+                                      "SZABLON z wartościami z tego wiersza.\n"
+                                      "TABELA to plik CSV (UTF-8, pola rozdzielone przecinkami, jeden wiersz "
+                                      "nagłówka). Pierwsza kolumna to "
+                                      "'name', nazwa pliku jednostki; pozostałe to klucze ustawień tak, jak "
+                                      "je nazywa 'show', z wartościami "
+                                      "zapisanymi tak, jak je wypisuje 'show'; pusta komórka zostawia "
+                                      "wartość z szablonu. Błędna tabela "
+                                      "kończy z kodem 2 i nic nie jest zapisywane; jednostka, która nie "
+                                      "przechodzi kontroli 'validate', "
+                                      "zostaje wypisana i nie jest zapisywana (kod 1).")));
+    cRender
+        ->add_option(TrText(BRENVOX_TEXT("SZABLON")), args->templ,
+                     TrText(BRENVOX_TEXT("plik ustawień, od którego zaczyna każda jednostka")))
         ->required();
+    cRender
+        ->add_option(TrText(BRENVOX_TEXT("TABELA")), args->table,
+                     TrText(BRENVOX_TEXT("tabela jednostek w CSV")))
+        ->required();
+    Placeholder(cRender
+                    ->add_option("-o,--output", args->out,
+                                 TrText(BRENVOX_TEXT("folder na pliki jednostek (tworzony, gdy go nie ma)")))
+                    ->required(),
+                Tr(BRENVOX_TEXT("FOLDER")));
     cRender->callback([&exitCode, args] { exitCode = CmdRender(args->templ, args->table, args->out); });
 
     auto* cHistory = app.add_subcommand(
         "history",
-        "List the transfers archived in DIR, newest first: TIME MODE NAME VERSION SHA256[:12] OUTCOME\n"
-        "(SHA256 of the image written, compared or read, - when the entry keeps none; OUTCOME Success, "
-        "Aborted, WriteError, CheckError, RestartError, UnsupportedModule or PinRefused).");
-    cHistory->add_option("DIR", args->dir, "archive folder (as given to --archive)")->required();
-    cHistory->add_option("--name", args->name, "only the entries of this settings name");
+        TrText(BRENVOX_TEXT(
+            "Wypisuje przesłania zarchiwizowane w folderze FOLDER, od najnowszego: CZAS TRYB NAZWA WERSJA "
+            "SHA256[:12] "
+            "WYNIK\n(SHA256 obrazu zapisanego, porównanego lub odczytanego, - gdy wpis go nie ma; WYNIK to "
+            "Success, Aborted, NoResponse, WriteError, CheckError, RestartError, UnsupportedModule lub "
+            "PinRefused).")));
+    cHistory
+        ->add_option(TrText(BRENVOX_TEXT("FOLDER")), args->dir,
+                     TrText(BRENVOX_TEXT("folder archiwum (ten podany w --archive)")))
+        ->required();
+    Placeholder(cHistory->add_option(
+                    "--name", args->name,
+                    TrText(BRENVOX_TEXT("tylko wpisy, których nazwa ustawień zawiera TEKST (bez względu na "
+                                        "wielkość liter)"))),
+                Tr(BRENVOX_TEXT("TEKST")));
     cHistory->callback([&exitCode, args] { exitCode = CmdHistory(args->dir, args->name); });
 }
 

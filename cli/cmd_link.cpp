@@ -16,9 +16,12 @@
 #include "codec/image_codec.h"
 #include "commands.h"
 #include "console.h"
+#include "files/file_error_text.h"
 #include "files/safe_file.h"
+#include "i18n/translate.h"
 #include "link/module_finder.h"
 #include "link/module_identity.h"
+#include "link/operation_destinations.h"
 #include "link/operation_runner.h"
 #include "link/port_fault.h"
 #include "link/progress_log.h"
@@ -27,6 +30,7 @@
 #include "settings/messages.h"
 #include "settings/settings_file.h"
 #include "settings/validation.h"
+#include "usage.h"
 
 #ifdef BRENVOX_HAVE_SIM
 #include "pty_simulator.h"
@@ -88,10 +92,22 @@ public:
     }
     // A terminal cannot take a line back: a new transfer's log is set off by an empty line.
     void ClearLog() override { AddLine(""); }
-    void ShowInformation(std::string_view text) override { AddLine(text); }
+    // The runner says a PIN not given is a wrong one, as the window's cancelled PIN dialog is; a
+    // command line without --pin is told what it lacks instead.
+    void ShowInformation(std::string_view text) override {
+        if (pinMissing_ && text == Tr(progress::kWrongModulePin)) {
+            pinMissing_ = false;
+            AddLine(Tr(BRENVOX_TEXT("Moduł ma ustawiony kod PIN: podaj go opcją --pin.")));
+            return;
+        }
+        AddLine(text);
+    }
     // The module PIN, asked for only when the read module has one: what --pin gave, if anything.
     std::optional<std::string> AskModulePin() override {
-        if (!op_.pinGiven) return std::nullopt;
+        if (!op_.pinGiven) {
+            pinMissing_ = true;
+            return std::nullopt;
+        }
         return op_.pin;
     }
 
@@ -116,23 +132,41 @@ private:
     const OperationArgs& op_;
     bool tty_;
     bool barShown_ = false;
+    bool pinMissing_ = false;
 };
 
 void PrintFileFault(const OperationFileFault& f) {
     switch (f.file) {
         case OperationFile::Trace:
-            std::cerr << "Cannot write the trace file: " << f.path;
+            std::cerr << TrFormat(BRENVOX_TEXT("Nie można zapisać pliku śladu: %1"), {f.path});
             break;
         case OperationFile::Backup:
         case OperationFile::ReadImage:
-            std::cerr << "Cannot write the image: " << f.path;
+            std::cerr << TrFormat(BRENVOX_TEXT("Nie można zapisać obrazu pamięci: %1"), {f.path});
             break;
         case OperationFile::ReadSettings:
             std::cerr << Tr(msg::kSaveFailed) << " (" << f.path << ")";
             break;
     }
-    if (f.error) std::cerr << " (" << f.error.message() << ")";
+    if (f.error) std::cerr << " (" << FileErrorText(f.error) << ")";
     std::cerr << '\n';
+}
+
+// The option of the command line that named a destination.
+std::string_view OptionOf(Destination d) {
+    switch (d) {
+        case Destination::Trace:
+            return "--trace";
+        case Destination::Backup:
+            return "--backup";
+        case Destination::ReadImage:
+            return "--image";
+        case Destination::ReadSettings:
+            return "-o";
+        case Destination::Archive:
+            break;
+    }
+    return "--archive";
 }
 
 // The exit status of an operation: 0 when it did all it was asked, 1 when the module or the
@@ -161,12 +195,21 @@ int RunOperation(OperationMode mode, const ModuleSettings& s, const LinkArgs& a,
     request.archiveName =
         fs::path(mode == OperationMode::Read ? op.output : op.settingsFile).filename().string();
 
+    // Every file the operation will write is checked before the port opens: a file it cannot
+    // write is a usage error, found before the module is touched rather than after a transfer.
+    if (const std::optional<DestinationFault> fault = CheckDestinations(request)) {
+        std::cerr << TrFormat(
+                         BRENVOX_TEXT("Nie można zapisać %1 (%2): %3. Nic nie zostało wysłane do modułu."),
+                         {fault->path, OptionOf(fault->destination), fault->reason})
+                  << '\n';
+        return 2;
+    }
     ConsoleView view(op);
     OperationRunner runner(view);
     if (!runner.Open(request)) {
         const OperationResult& r = runner.result();
         if (r.fileFault) {
-            std::cerr << "Cannot create the trace file: " << r.fileFault->path << '\n';
+            PrintFileFault(*r.fileFault);
             return 2;
         }
         runner.Close();
@@ -181,17 +224,21 @@ int RunOperation(OperationMode mode, const ModuleSettings& s, const LinkArgs& a,
     }
     runner.Close();
     const OperationResult& r = runner.result();
-    if (r.backupUnread) std::cerr << "The module could not be read; nothing was written to it.\n";
+    if (r.backupUnread)
+        std::cerr << Tr(BRENVOX_TEXT("Nie udało się odczytać modułu; nic nie zostało w nim zapisane."))
+                  << '\n';
     if (!op.backup.empty() && mode == OperationMode::Program && !r.backupUnread &&
         !(r.fileFault && r.fileFault->file == OperationFile::Backup))
-        std::cerr << "Module memory saved to " << op.backup << '\n';
+        std::cerr << TrFormat(BRENVOX_TEXT("Pamięć modułu zapisana w %1"), {op.backup}) << '\n';
     if (r.fileFault) PrintFileFault(*r.fileFault);
     if (r.archive) {
         if (r.archive->ok)
-            std::cerr << "Transfer archived in " << r.archive->folder << '\n';
+            std::cerr << TrFormat(BRENVOX_TEXT("Przesłanie zarchiwizowane w %1"), {r.archive->folder})
+                      << '\n';
         else
-            std::cerr << "Warning: the transfer was not archived in " << op.archive << ": "
-                      << r.archive->error << '\n';
+            std::cerr << TrFormat(BRENVOX_TEXT("Uwaga: przesłania nie zarchiwizowano w %1: %2"),
+                                  {op.archive, r.archive->error})
+                      << '\n';
     }
     return ExitStatus(r);
 }
@@ -276,10 +323,11 @@ int CmdDemo() {
     sim::PtySimulator module;
     std::string error;
     if (!module.start(&error)) {
-        std::cerr << "Cannot start the simulated module: " << error << '\n';
+        std::cerr << TrFormat(BRENVOX_TEXT("Nie można uruchomić symulowanego modułu: %1"), {error}) << '\n';
         return 2;
     }
-    std::cout << "Simulated module (version 1.1) on " << module.devicePath() << "\n\n";
+    std::cout << TrFormat(BRENVOX_TEXT("Symulowany moduł (wersja 1.1) na %1"), {module.devicePath()})
+              << "\n\n";
     const ModuleSettings defaults;
     LinkArgs a;
     a.device = module.devicePath();
@@ -297,7 +345,7 @@ int CmdDemo() {
         if (!MakePrivateDir(candidate)) dir = candidate;
     }
     if (!dir) {
-        std::cerr << "Cannot create a temporary directory\n";
+        std::cerr << Tr(BRENVOX_TEXT("Nie można utworzyć folderu tymczasowego")) << '\n';
         return 2;
     }
     op.output = (*dir / "read-back").string();
@@ -307,11 +355,12 @@ int CmdDemo() {
     op.settingsFile = "demo";
     int status = 0;
     const struct {
-        const char* title;
+        std::string title;
         OperationMode mode;
-    } steps[] = {{"brenvox-cli program (the default settings)", OperationMode::Program},
-                 {"brenvox-cli compare", OperationMode::Compare},
-                 {"brenvox-cli read", OperationMode::Read}};
+    } steps[] = {
+        {"brenvox-cli program " + TrText(BRENVOX_TEXT("(ustawienia domyślne)")), OperationMode::Program},
+        {"brenvox-cli compare", OperationMode::Compare},
+        {"brenvox-cli read", OperationMode::Read}};
     for (const auto& step : steps) {
         std::cout << "== " << step.title << '\n';
         const int r = RunOperation(step.mode, defaults, a, op);
@@ -326,8 +375,10 @@ int CmdDemo() {
         ModuleSettings readBack;
         const bool same = ReadSettingsFile(op.output, readBack) == ReadOutcome::Ok &&
                           EncodeImageV11(readBack) == EncodeImageV11(defaults);
-        std::cout << (same ? "The settings read back encode to the image that was programmed.\n"
-                           : "The settings read back differ from those programmed!\n");
+        std::cout << (same ? Tr(BRENVOX_TEXT(
+                                 "Odczytane ustawienia dają ten sam obraz pamięci, który zaprogramowano."))
+                           : Tr(BRENVOX_TEXT("Odczytane ustawienia różnią się od zaprogramowanych!")))
+                  << '\n';
         if (!same) status = 1;
         std::cout << "\n== brenvox-cli history " << op.archive << '\n';
         if (CmdHistory(op.archive, {}) != 0) status = 1;
@@ -335,33 +386,56 @@ int CmdDemo() {
     fs::remove_all(*dir, ec);
     return status;
 #else
-    std::cerr << "demo needs the module simulator, which is not built on this platform\n";
+    std::cerr << Tr(BRENVOX_TEXT("Polecenie demo wymaga symulatora modułu, którego na tym systemie nie ma."))
+              << '\n';
     return 2;
 #endif
 }
 
+// The options that say where the module is, and the trace. The combinations CLI11 would refuse
+// in its own English (needs, excludes) are checked by CheckPortOptions.
 void AddPortOptions(CLI::App* cmd, LinkArgs& a) {
-    auto* dev = cmd->add_option("--device", a.device, "serial device path (e.g. /dev/ttyUSB0, COM12)");
-    auto* port = cmd->add_option("--port", a.port, "port number 1..8 (with --type)")
-                     ->check(CLI::Range(1, kPortNumberMax));
+    Placeholder(
+        cmd->add_option(
+            "--device", a.device,
+            TrText(BRENVOX_TEXT("ścieżka portu szeregowego (np. /dev/ttyUSB0, COM12); nie razem z --port"))),
+        Tr(BRENVOX_TEXT("URZĄDZENIE")));
+    Placeholder(cmd->add_option("--port", a.port, TrText(BRENVOX_TEXT("numer portu 1..8 (z --type)")))
+                    ->check(IntegerFrom(1, kPortNumberMax)),
+                Tr(BRENVOX_TEXT("NR")));
     std::vector<std::string> types(kPortTypeNames.begin(), kPortTypeNames.end());
-    cmd->add_option("--type", a.type, "port type of --port (default COM)")
-        ->check(CLI::IsMember(types))
-        ->needs(port);
-    dev->excludes(port);
-    cmd->add_option("--trace", a.trace, "write every frame sent and received to FILE, with times");
+    Placeholder(
+        cmd->add_option("--type", a.type,
+                        TrText(BRENVOX_TEXT("rodzaj portu z --port: COM, USB lub IrDA (domyślnie COM)")))
+            ->check(OneOf(types)),
+        Tr(BRENVOX_TEXT("RODZAJ")));
+    Placeholder(
+        cmd->add_option(
+            "--trace", a.trace,
+            TrText(BRENVOX_TEXT("zapisuje każdą wysłaną i odebraną ramkę wraz z czasem do pliku PLIK"))),
+        Tr(BRENVOX_TEXT("PLIK")));
 }
 
-// A transfer needs to know where the module is: without --device or --port it is a usage error.
-void RequirePort(const LinkArgs& a) {
-    if (a.device.empty() && a.port == 0) throw CLI::RequiredError("--device or --port");
+// A transfer needs to know where the module is, and one way of saying it.
+void CheckPortOptions(const CLI::App* cmd, const LinkArgs& a) {
+    const bool device = cmd->count("--device") > 0, port = cmd->count("--port") > 0;
+    if (device && port)
+        throw UsageError(
+            TrFormat(BRENVOX_TEXT("Opcji %1 nie można podać razem z %2."), {"--device", "--port"}));
+    if (cmd->count("--type") > 0 && !port)
+        throw UsageError(TrFormat(BRENVOX_TEXT("Opcja %1 wymaga opcji %2."), {"--type", "--port"}));
+    if (a.device.empty() && a.port == 0)
+        throw UsageError(TrFormat(BRENVOX_TEXT("Polecenie %1 wymaga opcji %2 albo %3."),
+                                  {cmd->get_name(), "--device", "--port"}));
 }
 
 void AddArchiveOption(CLI::App* cmd, OperationArgs& op) {
-    cmd->add_option(
-        "--archive", op.archive,
-        "keep every transfer that reached the module in a new folder of DIR: its record and outcome, "
-        "the settings, the memory image and the trace (see history)");
+    Placeholder(cmd->add_option(
+                    "--archive", op.archive,
+                    TrText(BRENVOX_TEXT(
+                        "zachowuje każde przesłanie, które dotarło do modułu, w nowym podfolderze folderu "
+                        "FOLDER: jego zapis i wynik, ustawienia, obraz pamięci i ślad (zob. history)"))),
+                Tr(BRENVOX_TEXT("FOLDER")));
 }
 
 }  // namespace
@@ -372,42 +446,63 @@ void AddLinkCommands(CLI::App& app, int& exitCode) {
         OperationArgs op;
     };
     auto args = std::make_shared<Args>();
+    const std::string file = TrText(BRENVOX_TEXT("PLIK"));
+    const std::string settingsFile = TrText(BRENVOX_TEXT("plik ustawień"));
+    const std::string_view image = Tr(BRENVOX_TEXT("OBRAZ"));
+    const std::string_view pinPlaceholder = Tr(BRENVOX_TEXT("PIN"));
 
     auto* cProgram = app.add_subcommand(
-        "program", "Check the settings, then write them into the module and verify (exit 0 on success).");
-    cProgram->add_option("FILE", args->op.settingsFile, "settings file")->required();
-    cProgram->add_option("--backup", args->op.backup,
-                         "read the module's whole memory into RAW before writing");
+        "program",
+        TrText(BRENVOX_TEXT(
+            "Sprawdza ustawienia, a potem zapisuje je w module i weryfikuje (kod 0 po powodzeniu).")));
+    cProgram->add_option(file, args->op.settingsFile, settingsFile)->required();
+    Placeholder(cProgram->add_option(
+                    "--backup", args->op.backup,
+                    TrText(BRENVOX_TEXT("przed zapisem odczytuje całą pamięć modułu do pliku OBRAZ"))),
+                image);
     AddPortOptions(cProgram, args->link);
     AddArchiveOption(cProgram, args->op);
-    cProgram->callback([&exitCode, args] {
-        RequirePort(args->link);
+    cProgram->callback([&exitCode, args, cProgram] {
+        CheckPortOptions(cProgram, args->link);
         exitCode = RunWithSettingsFile(OperationMode::Program, args->link, args->op);
     });
 
-    auto* cCompare =
-        app.add_subcommand("compare", "Compare the module's memory with the settings (exit 0 when equal).");
-    cCompare->add_option("FILE", args->op.settingsFile, "settings file")->required();
-    cCompare->add_flag("--report", args->op.report,
-                       "on a mismatch read the module and list the settings that differ");
-    cCompare->add_option("--pin", args->op.pin, "module PIN, needed by --report when one is set");
+    auto* cCompare = app.add_subcommand(
+        "compare", TrText(BRENVOX_TEXT("Porównuje pamięć modułu z ustawieniami (kod 0, gdy są jednakowe).")));
+    cCompare->add_option(file, args->op.settingsFile, settingsFile)->required();
+    cCompare->add_flag(
+        "--report", args->op.report,
+        TrText(BRENVOX_TEXT("przy różnicy odczytuje moduł i wypisuje różniące się ustawienia")));
+    Placeholder(
+        cCompare->add_option("--pin", args->op.pin,
+                             TrText(BRENVOX_TEXT("kod PIN modułu, potrzebny do --report, gdy moduł go ma"))),
+        pinPlaceholder);
     AddPortOptions(cCompare, args->link);
     AddArchiveOption(cCompare, args->op);
-    cCompare->callback([&exitCode, args] {
-        RequirePort(args->link);
+    cCompare->callback([&exitCode, args, cCompare] {
+        CheckPortOptions(cCompare, args->link);
         args->op.pinGiven = args->op.pinGiven || !args->op.pin.empty();
         exitCode = RunWithSettingsFile(OperationMode::Compare, args->link, args->op);
     });
 
     auto* cRead = app.add_subcommand(
-        "read", "Read the settings out of the module into a settings file (exit 0 on success).");
-    cRead->add_option("-o,--output", args->op.output, "settings file to write")->required();
-    auto* pin = cRead->add_option("--pin", args->op.pin, "module PIN, when the module has one");
-    cRead->add_option("--image", args->op.image, "also write the raw 2048-byte memory to RAW");
+        "read",
+        TrText(BRENVOX_TEXT("Odczytuje ustawienia z modułu do pliku ustawień (kod 0 po powodzeniu).")));
+    Placeholder(
+        cRead->add_option("-o,--output", args->op.output, TrText(BRENVOX_TEXT("plik ustawień do zapisania")))
+            ->required(),
+        file);
+    auto* pin = Placeholder(
+        cRead->add_option("--pin", args->op.pin, TrText(BRENVOX_TEXT("kod PIN modułu, gdy moduł go ma"))),
+        pinPlaceholder);
+    Placeholder(cRead->add_option(
+                    "--image", args->op.image,
+                    TrText(BRENVOX_TEXT("zapisuje też surową pamięć modułu (2048 bajtów) do pliku OBRAZ"))),
+                image);
     AddPortOptions(cRead, args->link);
     AddArchiveOption(cRead, args->op);
-    cRead->callback([&exitCode, args, pin] {
-        RequirePort(args->link);
+    cRead->callback([&exitCode, args, pin, cRead] {
+        CheckPortOptions(cRead, args->link);
         args->op.pinGiven = pin->count() > 0;
         exitCode = RunOperation(OperationMode::Read, ModuleSettings{}, args->link, args->op);
     });
@@ -419,14 +514,24 @@ void AddLinkCommands(CLI::App& app, int& exitCode) {
     auto ports = std::make_shared<PortsArgs>();
     auto* cPorts = app.add_subcommand(
         "ports",
-        "List the serial devices present. With --probe wake each in turn and ask for the module's "
-        "version and type (nothing is written); exit 1 when no module answered.");
-    auto* probe = cPorts->add_flag("--probe", ports->probe, "ask each device whether a module is on it");
-    cPorts->add_option("--device", ports->devices, "probe only this device (repeatable)")->needs(probe);
-    cPorts->callback([&exitCode, ports] { exitCode = CmdPorts(ports->probe, ports->devices); });
+        TrText(BRENVOX_TEXT(
+            "Wypisuje obecne porty szeregowe. Z --probe budzi po kolei każdy z nich i pyta o wersję i "
+            "typ modułu (niczego nie zapisuje); kod 1, gdy żaden moduł nie odpowiedział.")));
+    cPorts->add_flag("--probe", ports->probe,
+                     TrText(BRENVOX_TEXT("pyta każde urządzenie, czy jest na nim moduł")));
+    Placeholder(
+        cPorts->add_option("--device", ports->devices,
+                           TrText(BRENVOX_TEXT("pyta tylko to urządzenie (można powtarzać; z --probe)"))),
+        Tr(BRENVOX_TEXT("URZĄDZENIE")));
+    cPorts->callback([&exitCode, ports] {
+        if (!ports->devices.empty() && !ports->probe)
+            throw UsageError(TrFormat(BRENVOX_TEXT("Opcja %1 wymaga opcji %2."), {"--device", "--probe"}));
+        exitCode = CmdPorts(ports->probe, ports->devices);
+    });
 
-    auto* cDemo =
-        app.add_subcommand("demo", "Program, compare and read a simulated module with the default settings.");
+    auto* cDemo = app.add_subcommand(
+        "demo", TrText(BRENVOX_TEXT(
+                    "Programuje, porównuje i odczytuje symulowany moduł z ustawieniami domyślnymi.")));
     cDemo->callback([&exitCode] { exitCode = CmdDemo(); });
 }
 

@@ -9,14 +9,18 @@
 
 #include "cli_util.h"
 #include "commands.h"
+#include "files/file_error_text.h"
 #include "files/safe_file.h"
+#include "i18n/translate.h"
 #include "settings/cp1250.h"
+#include "settings/messages.h"
 #include "settings/printout.h"
 #include "settings/printout_pdf.h"
 #include "settings/setting_values.h"
 #include "settings/settings_file.h"
 #include "settings/settings_json.h"
 #include "settings/validation.h"
+#include "usage.h"
 
 namespace brenvox::cli {
 namespace {
@@ -43,7 +47,7 @@ int CmdExport(const std::string& file) {
 int CmdImport(const std::string& jsonPath, const std::string& out) {
     std::ifstream in(jsonPath, std::ios::binary);
     if (!in) {
-        std::cerr << "cannot open " << jsonPath << '\n';
+        std::cerr << Tr(msg::kOpenFailed) << " (" << jsonPath << ")\n";
         return 2;
     }
     const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -53,7 +57,7 @@ int CmdImport(const std::string& jsonPath, const std::string& out) {
         if (r.key.empty())
             std::cerr << jsonPath << ": " << r.error << '\n';
         else
-            std::cerr << jsonPath << ": key \"" << r.key << "\": " << r.error << '\n';
+            std::cerr << TrFormat(BRENVOX_TEXT("%1: klucz \"%2\": %3"), {jsonPath, r.key, r.error}) << '\n';
         return 2;
     }
     return SaveSettingsOrReport(out, s) ? 0 : 2;
@@ -63,7 +67,7 @@ int CmdValidate(const std::string& file) {
     ModuleSettings s;
     if (!LoadSettingsOrReport(file, s)) return 2;
     if (auto f = ValidateSettings(s)) {
-        PrintValidationFailure(*f);
+        PrintValidationFailure(*f, /*withCaption=*/true);
         return 1;
     }
     return 0;
@@ -81,7 +85,7 @@ bool ValidDate(const std::string& d) {
 int CmdPrint(const std::string& file, const std::string& date, const std::string& name,
              const std::string& pdf) {
     if (!date.empty() && !ValidDate(date)) {
-        std::cerr << "--date: expected DD-MM-YYYY, got \"" << date << "\"\n";
+        std::cerr << TrFormat(BRENVOX_TEXT("--date: oczekiwano DD-MM-RRRR, podano \"%1\""), {date}) << '\n';
         return 2;
     }
     ModuleSettings s;
@@ -91,7 +95,8 @@ int CmdPrint(const std::string& file, const std::string& date, const std::string
     if (!pdf.empty()) {
         // The sheet holds both PINs: written as every file of the program is, private when new.
         if (const FileWriteResult w = WriteFileSafely(pdf, SettingsPdf(s, shownName, shownDate)); !w) {
-            std::cerr << "cannot write " << pdf << ": " << w.error.message() << '\n';
+            std::cerr << TrFormat(BRENVOX_TEXT("Nie można zapisać %1: %2"), {pdf, FileErrorText(w.error)})
+                      << '\n';
             return 2;
         }
         return 0;
@@ -116,45 +121,66 @@ void AddSettingsCommands(CLI::App& app, int& exitCode) {
         std::string file, file2, json, out, date, name, pdf;
     };
     auto args = std::make_shared<Args>();
+    const std::string file = TrText(BRENVOX_TEXT("PLIK"));
+    const std::string settingsFile = TrText(BRENVOX_TEXT("plik ustawień"));
+    const std::string fileToWrite = TrText(BRENVOX_TEXT("plik ustawień do zapisania"));
 
-    auto* cNew = app.add_subcommand("new", "Write the default settings to FILE.");
-    cNew->add_option("FILE", args->file, "settings file to write")->required();
+    auto* cNew =
+        app.add_subcommand("new", TrText(BRENVOX_TEXT("Zapisuje ustawienia domyślne do pliku PLIK.")));
+    cNew->add_option(file, args->file, fileToWrite)->required();
     cNew->callback([&exitCode, args] { exitCode = CmdNew(args->file); });
 
-    auto* cShow = app.add_subcommand("show", "Print one KEY=value line per settings key, in file order.");
-    cShow->add_option("FILE", args->file, "settings file")->required();
+    auto* cShow = app.add_subcommand(
+        "show",
+        TrText(BRENVOX_TEXT(
+            "Wypisuje po jednym wierszu KLUCZ=wartość na każdy klucz ustawień, w kolejności z pliku.")));
+    cShow->add_option(file, args->file, settingsFile)->required();
     cShow->callback([&exitCode, args] { exitCode = CmdShow(args->file); });
 
-    auto* cExport = app.add_subcommand("export", "Print the settings as a JSON object of settings keys.");
-    cExport->add_option("FILE", args->file, "settings file")->required();
+    auto* cExport = app.add_subcommand(
+        "export", TrText(BRENVOX_TEXT("Wypisuje ustawienia jako obiekt JSON z kluczami ustawień.")));
+    cExport->add_option(file, args->file, settingsFile)->required();
     cExport->callback([&exitCode, args] { exitCode = CmdExport(args->file); });
 
     auto* cImport = app.add_subcommand(
-        "import", "Write a settings file from a JSON object: the defaults with the members present applied.");
-    cImport->add_option("JSON", args->json, "JSON file")->required();
-    cImport->add_option("-o,--output", args->out, "settings file to write")->required();
+        "import", TrText(BRENVOX_TEXT("Zapisuje plik ustawień z obiektu JSON: ustawienia domyślne, a na "
+                                      "nich wartości kluczy obecnych w obiekcie.")));
+    cImport->add_option("JSON", args->json, TrText(BRENVOX_TEXT("plik JSON")))->required();
+    Placeholder(cImport->add_option("-o,--output", args->out, fileToWrite)->required(), file);
     cImport->callback([&exitCode, args] { exitCode = CmdImport(args->json, args->out); });
 
     auto* cValidate = app.add_subcommand(
-        "validate", "Run the checks made before a transfer; print the first failure and exit 1.");
-    cValidate->add_option("FILE", args->file, "settings file")->required();
+        "validate", TrText(BRENVOX_TEXT("Wykonuje kontrole poprzedzające przesłanie do modułu; wypisuje "
+                                        "pierwszy błąd i kończy z kodem 1.")));
+    cValidate->add_option(file, args->file, settingsFile)->required();
     cValidate->callback([&exitCode, args] { exitCode = CmdValidate(args->file); });
 
     auto* cPrint = app.add_subcommand(
-        "print", "Print the settings printout lines, or write the printout as a PDF file (--pdf).");
-    cPrint->add_option("FILE", args->file, "settings file")->required();
-    cPrint->add_option("--date", args->date, "date printed, DD-MM-YYYY (default: today)");
-    cPrint->add_option("--name", args->name, "settings name printed (default: the file name)");
-    cPrint->add_option("--pdf", args->pdf,
-                       "write the printout into this PDF file (A4, private to the user when new) "
-                       "instead of printing its lines");
+        "print", TrText(BRENVOX_TEXT(
+                     "Wypisuje wiersze wydruku ustawień albo zapisuje wydruk jako plik PDF (--pdf).")));
+    cPrint->add_option(file, args->file, settingsFile)->required();
+    Placeholder(
+        cPrint->add_option("--date", args->date,
+                           TrText(BRENVOX_TEXT("data na wydruku, DD-MM-RRRR (domyślnie dzisiejsza)"))),
+        Tr(BRENVOX_TEXT("DATA")));
+    Placeholder(cPrint->add_option("--name", args->name,
+                                   TrText(BRENVOX_TEXT("nazwa ustawień na wydruku (domyślnie nazwa pliku)"))),
+                Tr(BRENVOX_TEXT("NAZWA")));
+    Placeholder(
+        cPrint->add_option(
+            "--pdf", args->pdf,
+            TrText(BRENVOX_TEXT("zapisuje wydruk do tego pliku PDF (A4; nowy plik jest dostępny tylko dla "
+                                "użytkownika) zamiast wypisywać jego wiersze"))),
+        file);
     cPrint->callback(
         [&exitCode, args] { exitCode = CmdPrint(args->file, args->date, args->name, args->pdf); });
 
-    auto* cDiff =
-        app.add_subcommand("diff", "List the keys whose values differ as 'KEY: a -> b'; exit 1 if any.");
-    cDiff->add_option("A", args->file, "first settings file")->required();
-    cDiff->add_option("B", args->file2, "second settings file")->required();
+    auto* cDiff = app.add_subcommand(
+        "diff",
+        TrText(BRENVOX_TEXT(
+            "Wypisuje klucze o różnych wartościach jako 'KLUCZ: a -> b'; kończy z kodem 1, gdy takie są.")));
+    cDiff->add_option("A", args->file, TrText(BRENVOX_TEXT("pierwszy plik ustawień")))->required();
+    cDiff->add_option("B", args->file2, TrText(BRENVOX_TEXT("drugi plik ustawień")))->required();
     cDiff->callback([&exitCode, args] { exitCode = CmdDiff(args->file, args->file2); });
 }
 

@@ -3,8 +3,11 @@
 from the program. For a program with subcommands (--commands), each subcommand's --help becomes
 a section of its own.
 
-make-man.py PROGRAM NAME VERSION OUTPUT.1.gz [--commands]
+make-man.py PROGRAM NAME VERSION OUTPUT.1.gz [--commands] [--lang CODE]
 make-man.py --gzip INPUT OUTPUT.gz     (the same compression for the package's change log)
+
+--lang CODE is passed to the program before --help: a program that speaks the user's language
+writes the page in the language of the headings this script knows (en).
 """
 import gzip
 import re
@@ -12,9 +15,12 @@ import subprocess
 import sys
 
 
+LANG_ARGS = []
+
+
 def run_help(program, *args):
-    return subprocess.run([program, *args, "--help"], check=True, capture_output=True, text=True,
-                          env={"LC_ALL": "C.UTF-8"}).stdout
+    return subprocess.run([program, *LANG_ARGS, *args, "--help"], check=True, capture_output=True,
+                          text=True, env={"LC_ALL": "C.UTF-8"}).stdout
 
 
 def esc(text):
@@ -67,6 +73,10 @@ def main():
             write_gzip(f.read(), args[2])
         return
     commands = "--commands" in args
+    if "--lang" in args:
+        at = args.index("--lang")
+        LANG_ARGS[:] = args[at:at + 2]
+        del args[at:at + 2]
     program, name, version, output = [a for a in args if a != "--commands"][:4]
     top = run_help(program)
     summary = top.splitlines()[0]
@@ -85,7 +95,7 @@ def main():
         in_list = False
         for line in top.splitlines():
             if HEAD.match(line):
-                in_list = line.startswith("Subcommands")
+                in_list = line.startswith(("Commands", "Subcommands"))
                 continue
             m = ROW.match(line)
             if in_list and m:

@@ -427,7 +427,7 @@
     </message>
     <message>
         <source>(Dla modułu w wersji V1.0 można wybrać tylko jedną funkcję - załączenie lub wyłączenie)</source>
-        <translation>(A V1.0 module takes only one of the two codes - switch-on or switch-off)</translation>
+        <translation>(With a V1.0 module only one function can be chosen: switch-on or switch-off)</translation>
     </message>
 </context>
 <context>
@@ -454,7 +454,7 @@
     </message>
     <message>
         <source>[szt.]</source>
-        <translation>[qty]</translation>
+        <translation>times</translation>
     </message>
     <message>
         <source> Połączenia przychodzące </source>
@@ -548,7 +548,7 @@
     </message>
     <message>
         <source>[szt.]</source>
-        <translation>[qty]</translation>
+        <translation>times</translation>
     </message>
 </context>
 <context>
@@ -1254,6 +1254,190 @@
         <source>Zerowy czas wysyłania testu okresowego!</source>
         <translation>The periodic test interval is zero!</translation>
     </message>
+    <message>
+        <source>%1 nie jest folderem</source>
+        <translation>%1 is not a folder</translation>
+    </message>
+    <message>
+        <source>brak prawa zapisu w folderze %1</source>
+        <translation>no permission to write in the folder %1</translation>
+    </message>
+    <message>
+        <source>folder %1 jest na nośniku tylko do odczytu</source>
+        <translation>the folder %1 is on a read-only medium</translation>
+    </message>
+    <message>
+        <source>nie można zapisać w folderze %1: %2</source>
+        <translation>cannot write in the folder %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 jest folderem</source>
+        <translation>%1 is a folder</translation>
+    </message>
+    <message>
+        <source>plik %1 jest tylko do odczytu</source>
+        <translation>the file %1 is read-only</translation>
+    </message>
+    <message>
+        <source>folder %1 nie istnieje</source>
+        <translation>the folder %1 does not exist</translation>
+    </message>
+    <message>
+        <source>nie można utworzyć folderu archiwum: %1</source>
+        <translation>cannot create the archive folder: %1</translation>
+    </message>
+    <message>
+        <source>nie można utworzyć folderu w archiwum: %1</source>
+        <translation>cannot create a folder in the archive: %1</translation>
+    </message>
+    <message>
+        <source>nie można zapisać pliku ustawień</source>
+        <translation>cannot write the settings file</translation>
+    </message>
+    <message>
+        <source>nie można zapisać %1: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>nie można nadać wpisowi jego nazwy: %1</source>
+        <translation>cannot give the entry its name: %1</translation>
+    </message>
+    <message>
+        <source>za dużo wpisów o tej nazwie w jednej sekundzie</source>
+        <translation>too many entries of that name in one second</translation>
+    </message>
+    <message>
+        <source>brak pliku entry.json</source>
+        <translation>no entry.json</translation>
+    </message>
+    <message>
+        <source>entry.json nie jest poprawnym wpisem</source>
+        <translation>entry.json is not a valid entry</translation>
+    </message>
+    <message>
+        <source>nieznany klucz ustawień</source>
+        <translation>unknown settings key</translation>
+    </message>
+    <message>
+        <source>oczekiwano tekstu</source>
+        <translation>expected a string</translation>
+    </message>
+    <message>
+        <source>znak spoza strony kodowej 1250 (bajt %1)</source>
+        <translation>a character that code page 1250 cannot hold (at byte %1)</translation>
+    </message>
+    <message>
+        <source>za długi tekst (najwyżej %1 zn.)</source>
+        <translation>longer than %1 characters</translation>
+    </message>
+    <message>
+        <source>oczekiwano liczby całkowitej</source>
+        <translation>expected an integer number</translation>
+    </message>
+    <message>
+        <source>poza zakresem liczb 32-bitowych</source>
+        <translation>outside the 32-bit integer range</translation>
+    </message>
+    <message>
+        <source>oczekiwano true lub false</source>
+        <translation>expected true or false</translation>
+    </message>
+    <message>
+        <source>nieobsługiwany rodzaj wartości</source>
+        <translation>unsupported kind of value</translation>
+    </message>
+    <message>
+        <source>to nie jest poprawny JSON</source>
+        <translation>not valid JSON</translation>
+    </message>
+    <message>
+        <source>oczekiwano obiektu JSON z kluczami ustawień</source>
+        <translation>expected a JSON object of settings keys</translation>
+    </message>
+    <message>
+        <source>pole w cudzysłowie nie jest zamknięte</source>
+        <translation>a quoted field is not closed</translation>
+    </message>
+    <message>
+        <source>tekst po zamykającym cudzysłowie</source>
+        <translation>text after the closing quote</translation>
+    </message>
+    <message>
+        <source>cudzysłów wewnątrz pola bez cudzysłowów</source>
+        <translation>a quote inside an unquoted field</translation>
+    </message>
+    <message>
+        <source>znak powrotu karetki (CR) poza cudzysłowem</source>
+        <translation>a carriage return outside quotes</translation>
+    </message>
+    <message>
+        <source>pusta nazwa</source>
+        <translation>the name is empty</translation>
+    </message>
+    <message>
+        <source>nazwa "." lub ".."</source>
+        <translation>the name is "." or ".."</translation>
+    </message>
+    <message>
+        <source>nazwa zawiera separator ścieżki</source>
+        <translation>the name holds a path separator</translation>
+    </message>
+    <message>
+        <source>nazwa zawiera znak sterujący</source>
+        <translation>the name holds a control character</translation>
+    </message>
+    <message>
+        <source>znak spoza strony kodowej 1250</source>
+        <translation>a character that code page 1250 cannot hold</translation>
+    </message>
+    <message>
+        <source>ukośnik wsteczny, po którym nie ma \xHH</source>
+        <translation>a backslash that does not start \xHH</translation>
+    </message>
+    <message>
+        <source>ustawienia nie przechowają go w całości</source>
+        <translation>not kept whole by the settings</translation>
+    </message>
+    <message>
+        <source>to nie jest liczba całkowita</source>
+        <translation>not a decimal integer</translation>
+    </message>
+    <message>
+        <source>poza zakresem %1..%2</source>
+        <translation>outside the range %1..%2</translation>
+    </message>
+    <message>
+        <source>oczekiwano 0 lub 1</source>
+        <translation>expected 0 or 1</translation>
+    </message>
+    <message>
+        <source>tabela jest pusta: brak wiersza nagłówka</source>
+        <translation>the table is empty: no header row</translation>
+    </message>
+    <message>
+        <source>pierwsza kolumna musi się nazywać "name"</source>
+        <translation>the first column must be "name"</translation>
+    </message>
+    <message>
+        <source>powtórzona kolumna</source>
+        <translation>a repeated column</translation>
+    </message>
+    <message>
+        <source>to nie jest klucz ustawień</source>
+        <translation>not a settings key</translation>
+    </message>
+    <message>
+        <source>liczba komórek: %1, a w nagłówku: %2</source>
+        <translation>%1 cells where the header has %2</translation>
+    </message>
+    <message>
+        <source>to nie jest tekst UTF-8</source>
+        <translation>not UTF-8 text</translation>
+    </message>
+    <message>
+        <source>powtórzona nazwa</source>
+        <translation>a repeated name</translation>
+    </message>
 </context>
 <context>
     <name>brenvox::cli</name>
@@ -1268,6 +1452,382 @@
     <message>
         <source>brak odpowiedzi modułu</source>
         <translation>no module answered</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać obrazu pamięci %1: %2</source>
+        <translation>Cannot write the memory image %1: %2</translation>
+    </message>
+    <message>
+        <source>Nie można otworzyć obrazu pamięci: %1</source>
+        <translation>Cannot open the memory image: %1</translation>
+    </message>
+    <message>
+        <source>To nie jest obraz pamięci modułu (musi mieć dokładnie %1 bajtów): %2</source>
+        <translation>Not a module memory image (it must be exactly %1 bytes): %2</translation>
+    </message>
+    <message>
+        <source>wersja modułu: 1.0 lub 1.1</source>
+        <translation>module version: 1.0 or 1.1</translation>
+    </message>
+    <message>
+        <source>WERSJA</source>
+        <translation>VERSION</translation>
+    </message>
+    <message>
+        <source>OBRAZ</source>
+        <translation>IMAGE</translation>
+    </message>
+    <message>
+        <source>Sprawdza plik ustawień i tworzy z niego obraz pamięci modułu danej wersji (2048 bajtów).</source>
+        <translation>Check a settings file and build the memory image of one module version from it (2048 bytes).</translation>
+    </message>
+    <message>
+        <source>PLIK</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>plik ustawień</source>
+        <translation>settings file</translation>
+    </message>
+    <message>
+        <source>plik obrazu do zapisania</source>
+        <translation>image file to write</translation>
+    </message>
+    <message>
+        <source>wypisuje zrzut szesnastkowy (adres i 16 bajtów w wierszu) zamiast zapisywać plik</source>
+        <translation>print a hex dump (address and 16 bytes a row) instead of writing a file</translation>
+    </message>
+    <message>
+        <source>Polecenie %1 wymaga opcji %2 albo %3.</source>
+        <translation>The command %1 needs the option %2 or %3.</translation>
+    </message>
+    <message>
+        <source>Zamienia obraz pamięci modułu (2048 bajtów) w plik ustawień.</source>
+        <translation>Turn a module memory image (2048 bytes) into a settings file.</translation>
+    </message>
+    <message>
+        <source>plik obrazu pamięci</source>
+        <translation>memory image file</translation>
+    </message>
+    <message>
+        <source>plik ustawień do zapisania</source>
+        <translation>settings file to write</translation>
+    </message>
+    <message>
+        <source>Nie można odczytać folderu %1: %2</source>
+        <translation>Cannot list the folder %1: %2</translation>
+    </message>
+    <message>
+        <source>Pominięto %1</source>
+        <translation>Skipped %1</translation>
+    </message>
+    <message>
+        <source>Zapisuje po jednym pliku ustawień na każdy wiersz tabeli TABELA: SZABLON z wartościami z tego wiersza.
+TABELA to plik CSV (UTF-8, pola rozdzielone przecinkami, jeden wiersz nagłówka). Pierwsza kolumna to 'name', nazwa pliku jednostki; pozostałe to klucze ustawień tak, jak je nazywa 'show', z wartościami zapisanymi tak, jak je wypisuje 'show'; pusta komórka zostawia wartość z szablonu. Błędna tabela kończy z kodem 2 i nic nie jest zapisywane; jednostka, która nie przechodzi kontroli 'validate', zostaje wypisana i nie jest zapisywana (kod 1).</source>
+        <translation>Write one settings file per row of TABLE: TEMPLATE with the row's values applied.
+TABLE is a CSV file (UTF-8, comma-separated, one header row). The first column is 'name', the file name of the unit; the others are settings keys as 'show' names them, holding values as 'show' prints them; an empty cell keeps the template's value. A malformed table exits 2 and writes nothing; a unit that fails the checks of 'validate' is listed and not written (exit 1).</translation>
+    </message>
+    <message>
+        <source>SZABLON</source>
+        <translation>TEMPLATE</translation>
+    </message>
+    <message>
+        <source>plik ustawień, od którego zaczyna każda jednostka</source>
+        <translation>settings file every unit starts from</translation>
+    </message>
+    <message>
+        <source>TABELA</source>
+        <translation>TABLE</translation>
+    </message>
+    <message>
+        <source>tabela jednostek w CSV</source>
+        <translation>CSV table of units</translation>
+    </message>
+    <message>
+        <source>folder na pliki jednostek (tworzony, gdy go nie ma)</source>
+        <translation>folder to write the units into (created if missing)</translation>
+    </message>
+    <message>
+        <source>FOLDER</source>
+        <translation>DIR</translation>
+    </message>
+    <message>
+        <source>Wypisuje przesłania zarchiwizowane w folderze FOLDER, od najnowszego: CZAS TRYB NAZWA WERSJA SHA256[:12] WYNIK
+(SHA256 obrazu zapisanego, porównanego lub odczytanego, - gdy wpis go nie ma; WYNIK to Success, Aborted, NoResponse, WriteError, CheckError, RestartError, UnsupportedModule lub PinRefused).</source>
+        <translation>List the transfers archived in DIR, newest first: TIME MODE NAME VERSION SHA256[:12] OUTCOME
+(SHA256 of the image written, compared or read, - when the entry keeps none; OUTCOME is Success, Aborted, NoResponse, WriteError, CheckError, RestartError, UnsupportedModule or PinRefused).</translation>
+    </message>
+    <message>
+        <source>folder archiwum (ten podany w --archive)</source>
+        <translation>archive folder (as given to --archive)</translation>
+    </message>
+    <message>
+        <source>tylko wpisy, których nazwa ustawień zawiera TEKST (bez względu na wielkość liter)</source>
+        <translation>only the entries whose settings name contains TEXT, ignoring case</translation>
+    </message>
+    <message>
+        <source>TEKST</source>
+        <translation>TEXT</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku śladu: %1</source>
+        <translation>Cannot write the trace file: %1</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać obrazu pamięci: %1</source>
+        <translation>Cannot write the memory image: %1</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać %1 (%2): %3. Nic nie zostało wysłane do modułu.</source>
+        <translation>Cannot write %1 (%2): %3. Nothing was sent to the module.</translation>
+    </message>
+    <message>
+        <source>Nie udało się odczytać modułu; nic nie zostało w nim zapisane.</source>
+        <translation>The module could not be read; nothing was written to it.</translation>
+    </message>
+    <message>
+        <source>Pamięć modułu zapisana w %1</source>
+        <translation>Module memory saved to %1</translation>
+    </message>
+    <message>
+        <source>Przesłanie zarchiwizowane w %1</source>
+        <translation>Transfer archived in %1</translation>
+    </message>
+    <message>
+        <source>Uwaga: przesłania nie zarchiwizowano w %1: %2</source>
+        <translation>Warning: the transfer was not archived in %1: %2</translation>
+    </message>
+    <message>
+        <source>Nie można uruchomić symulowanego modułu: %1</source>
+        <translation>Cannot start the simulated module: %1</translation>
+    </message>
+    <message>
+        <source>Symulowany moduł (wersja 1.1) na %1</source>
+        <translation>Simulated module (version 1.1) on %1</translation>
+    </message>
+    <message>
+        <source>Nie można utworzyć folderu tymczasowego</source>
+        <translation>Cannot create a temporary folder</translation>
+    </message>
+    <message>
+        <source>(ustawienia domyślne)</source>
+        <translation>(the default settings)</translation>
+    </message>
+    <message>
+        <source>Odczytane ustawienia dają ten sam obraz pamięci, który zaprogramowano.</source>
+        <translation>The settings read back encode to the image that was programmed.</translation>
+    </message>
+    <message>
+        <source>Odczytane ustawienia różnią się od zaprogramowanych!</source>
+        <translation>The settings read back differ from those programmed!</translation>
+    </message>
+    <message>
+        <source>Polecenie demo wymaga symulatora modułu, którego na tym systemie nie ma.</source>
+        <translation>The demo command needs the module simulator, which this system does not have.</translation>
+    </message>
+    <message>
+        <source>ścieżka portu szeregowego (np. /dev/ttyUSB0, COM12); nie razem z --port</source>
+        <translation>serial device path (e.g. /dev/ttyUSB0, COM12); not with --port</translation>
+    </message>
+    <message>
+        <source>URZĄDZENIE</source>
+        <translation>DEVICE</translation>
+    </message>
+    <message>
+        <source>numer portu 1..8 (z --type)</source>
+        <translation>port number 1..8 (with --type)</translation>
+    </message>
+    <message>
+        <source>NR</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>rodzaj portu z --port: COM, USB lub IrDA (domyślnie COM)</source>
+        <translation>port type of --port: COM, USB or IrDA (default COM)</translation>
+    </message>
+    <message>
+        <source>RODZAJ</source>
+        <translation>TYPE</translation>
+    </message>
+    <message>
+        <source>zapisuje każdą wysłaną i odebraną ramkę wraz z czasem do pliku PLIK</source>
+        <translation>write every frame sent and received to FILE, with times</translation>
+    </message>
+    <message>
+        <source>Opcji %1 nie można podać razem z %2.</source>
+        <translation>The option %1 cannot be given together with %2.</translation>
+    </message>
+    <message>
+        <source>Opcja %1 wymaga opcji %2.</source>
+        <translation>The option %1 needs the option %2.</translation>
+    </message>
+    <message>
+        <source>zachowuje każde przesłanie, które dotarło do modułu, w nowym podfolderze folderu FOLDER: jego zapis i wynik, ustawienia, obraz pamięci i ślad (zob. history)</source>
+        <translation>keep every transfer that reached the module in a new folder of DIR: its record and outcome, the settings, the memory image and the trace (see history)</translation>
+    </message>
+    <message>
+        <source>PIN</source>
+        <translation>PIN</translation>
+    </message>
+    <message>
+        <source>Sprawdza ustawienia, a potem zapisuje je w module i weryfikuje (kod 0 po powodzeniu).</source>
+        <translation>Check the settings, then write them into the module and verify (exit 0 on success).</translation>
+    </message>
+    <message>
+        <source>przed zapisem odczytuje całą pamięć modułu do pliku OBRAZ</source>
+        <translation>read the module's whole memory into IMAGE before writing</translation>
+    </message>
+    <message>
+        <source>Porównuje pamięć modułu z ustawieniami (kod 0, gdy są jednakowe).</source>
+        <translation>Compare the module's memory with the settings (exit 0 when equal).</translation>
+    </message>
+    <message>
+        <source>przy różnicy odczytuje moduł i wypisuje różniące się ustawienia</source>
+        <translation>on a mismatch read the module and list the settings that differ</translation>
+    </message>
+    <message>
+        <source>kod PIN modułu, potrzebny do --report, gdy moduł go ma</source>
+        <translation>module PIN, needed by --report when the module has one</translation>
+    </message>
+    <message>
+        <source>Odczytuje ustawienia z modułu do pliku ustawień (kod 0 po powodzeniu).</source>
+        <translation>Read the settings out of the module into a settings file (exit 0 on success).</translation>
+    </message>
+    <message>
+        <source>kod PIN modułu, gdy moduł go ma</source>
+        <translation>module PIN, when the module has one</translation>
+    </message>
+    <message>
+        <source>zapisuje też surową pamięć modułu (2048 bajtów) do pliku OBRAZ</source>
+        <translation>also write the module's raw memory (2048 bytes) to IMAGE</translation>
+    </message>
+    <message>
+        <source>Wypisuje obecne porty szeregowe. Z --probe budzi po kolei każdy z nich i pyta o wersję i typ modułu (niczego nie zapisuje); kod 1, gdy żaden moduł nie odpowiedział.</source>
+        <translation>List the serial devices present. With --probe wake each in turn and ask for the module's version and type (nothing is written); exit 1 when no module answered.</translation>
+    </message>
+    <message>
+        <source>pyta każde urządzenie, czy jest na nim moduł</source>
+        <translation>ask each device whether a module is on it</translation>
+    </message>
+    <message>
+        <source>pyta tylko to urządzenie (można powtarzać; z --probe)</source>
+        <translation>ask only this device (repeatable; with --probe)</translation>
+    </message>
+    <message>
+        <source>Programuje, porównuje i odczytuje symulowany moduł z ustawieniami domyślnymi.</source>
+        <translation>Program, compare and read a simulated module with the default settings.</translation>
+    </message>
+    <message>
+        <source>%1: klucz "%2": %3</source>
+        <translation>%1: key "%2": %3</translation>
+    </message>
+    <message>
+        <source>--date: oczekiwano DD-MM-RRRR, podano "%1"</source>
+        <translation>--date: expected DD-MM-YYYY, got "%1"</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać %1: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>Zapisuje ustawienia domyślne do pliku PLIK.</source>
+        <translation>Write the default settings to FILE.</translation>
+    </message>
+    <message>
+        <source>Wypisuje po jednym wierszu KLUCZ=wartość na każdy klucz ustawień, w kolejności z pliku.</source>
+        <translation>Print one KEY=value line per settings key, in file order.</translation>
+    </message>
+    <message>
+        <source>Wypisuje ustawienia jako obiekt JSON z kluczami ustawień.</source>
+        <translation>Print the settings as a JSON object of settings keys.</translation>
+    </message>
+    <message>
+        <source>Zapisuje plik ustawień z obiektu JSON: ustawienia domyślne, a na nich wartości kluczy obecnych w obiekcie.</source>
+        <translation>Write a settings file from a JSON object: the defaults with the members present applied.</translation>
+    </message>
+    <message>
+        <source>plik JSON</source>
+        <translation>JSON file</translation>
+    </message>
+    <message>
+        <source>Wykonuje kontrole poprzedzające przesłanie do modułu; wypisuje pierwszy błąd i kończy z kodem 1.</source>
+        <translation>Run the checks made before a transfer; print the first failure and exit 1.</translation>
+    </message>
+    <message>
+        <source>Wypisuje wiersze wydruku ustawień albo zapisuje wydruk jako plik PDF (--pdf).</source>
+        <translation>Print the lines of the settings printout, or write the printout as a PDF file (--pdf).</translation>
+    </message>
+    <message>
+        <source>data na wydruku, DD-MM-RRRR (domyślnie dzisiejsza)</source>
+        <translation>date printed, DD-MM-YYYY (default: today)</translation>
+    </message>
+    <message>
+        <source>DATA</source>
+        <translation>DATE</translation>
+    </message>
+    <message>
+        <source>nazwa ustawień na wydruku (domyślnie nazwa pliku)</source>
+        <translation>settings name printed (default: the file name)</translation>
+    </message>
+    <message>
+        <source>NAZWA</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>zapisuje wydruk do tego pliku PDF (A4; nowy plik jest dostępny tylko dla użytkownika) zamiast wypisywać jego wiersze</source>
+        <translation>write the printout into this PDF file (A4; private to the user when new) instead of printing its lines</translation>
+    </message>
+    <message>
+        <source>Wypisuje klucze o różnych wartościach jako 'KLUCZ: a -&gt; b'; kończy z kodem 1, gdy takie są.</source>
+        <translation>List the keys whose values differ as 'KEY: a -&gt; b'; exit 1 if any.</translation>
+    </message>
+    <message>
+        <source>pierwszy plik ustawień</source>
+        <translation>first settings file</translation>
+    </message>
+    <message>
+        <source>drugi plik ustawień</source>
+        <translation>second settings file</translation>
+    </message>
+    <message>
+        <source>--lang: oczekiwano pl lub en</source>
+        <translation>--lang: expected pl or en</translation>
+    </message>
+    <message>
+        <source>brenvox-cli: edytuje, sprawdza, drukuje, koduje i przesyła ustawienia modułu powiadamiania GSM.
+Pliki ustawień są własnymi, zakodowanymi plikami tekstowymi programu; teksty są wypisywane w UTF-8.
+Kod wyjścia: 0 powodzenie, 1 operacja się nie powiodła (nieudana kontrola, różnica, nieudane przesłanie), 2 błąd wywołania lub pliku.</source>
+        <translation>brenvox-cli: edits, checks, prints, encodes and transfers the settings of the GSM alarm notifier module.
+Settings files are the program's own scrambled text files; texts are printed in UTF-8.
+Exit status: 0 success, 1 the operation failed (a failed check, a difference, a transfer that did not succeed), 2 usage or file error.</translation>
+    </message>
+    <message>
+        <source>wypisuje wersję programu i kończy działanie</source>
+        <translation>show the program's version and exit</translation>
+    </message>
+    <message>
+        <source>język komunikatów: pl lub en (domyślnie język systemu: angielski, gdy system jest angielski, w każdym innym wypadku polski); pliki i wyniki przeznaczone dla skryptów nie zależą od języka</source>
+        <translation>language of the lines meant for people: pl or en (default: the system's; Polish unless that is English); files and machine-readable output never change with it</translation>
+    </message>
+    <message>
+        <source>JĘZYK</source>
+        <translation>LANG</translation>
+    </message>
+    <message>
+        <source>Opcje</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Polecenia</source>
+        <translation>Commands</translation>
+    </message>
+    <message>
+        <source>wypisuje tę pomoc i kończy działanie</source>
+        <translation>show this help and exit</translation>
+    </message>
+    <message>
+        <source>Pomoc do polecenia: %1 POLECENIE --help</source>
+        <translation>A command's help: %1 COMMAND --help</translation>
     </message>
 </context>
 <context>
@@ -1991,6 +2551,159 @@
     <message>
         <source>, program nie obsługuje tej wersji</source>
         <translation>, not supported by this program</translation>
+    </message>
+    <message>
+        <source>nie ma takiego pliku ani folderu</source>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>brak uprawnień</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>nośnik tylko do odczytu</source>
+        <translation>read-only medium</translation>
+    </message>
+    <message>
+        <source>brak miejsca na dysku</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <source>część ścieżki nie jest folderem</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>to jest folder</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>już istnieje</source>
+        <translation>it already exists</translation>
+    </message>
+    <message>
+        <source>za długa nazwa</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>błąd wejścia-wyjścia</source>
+        <translation>input/output error</translation>
+    </message>
+    <message>
+        <source>wiersz %1</source>
+        <translation>row %1</translation>
+    </message>
+    <message>
+        <source>kolumna %1</source>
+        <translation>column %1</translation>
+    </message>
+    <message>
+        <source>Nie można utworzyć folderu %1: %2</source>
+        <translation>Cannot create the folder %1: %2</translation>
+    </message>
+    <message>
+        <source>zapisano %1, odrzucono %2</source>
+        <translation>written %1, refused %2</translation>
+    </message>
+    <message>
+        <source>, nie zapisano %1</source>
+        <translation>, not saved %1</translation>
+    </message>
+    <message>
+        <source>(wymagana)</source>
+        <translation>(required)</translation>
+    </message>
+    <message>
+        <source>Polecenia: %1</source>
+        <translation>Commands: %1</translation>
+    </message>
+    <message>
+        <source>Nie podano polecenia.</source>
+        <translation>No command given.</translation>
+    </message>
+    <message>
+        <source>Nieznana opcja %1.</source>
+        <translation>Unknown option %1.</translation>
+    </message>
+    <message>
+        <source>Nieznane polecenie "%1".</source>
+        <translation>Unknown command "%1".</translation>
+    </message>
+    <message>
+        <source>Polecenie %1 wymaga opcji %2.</source>
+        <translation>The command %1 needs the option %2.</translation>
+    </message>
+    <message>
+        <source>Polecenie %1 wymaga argumentu %2.</source>
+        <translation>The command %1 needs the argument %2.</translation>
+    </message>
+    <message>
+        <source>Polecenie %1 nie ma opcji %2.</source>
+        <translation>The command %1 has no option %2.</translation>
+    </message>
+    <message>
+        <source>Zbędny argument polecenia %1: "%2".</source>
+        <translation>Unexpected argument to %1: "%2".</translation>
+    </message>
+    <message>
+        <source>Opcję %1 podano więcej niż raz.</source>
+        <translation>The option %1 is given more than once.</translation>
+    </message>
+    <message>
+        <source>Opcja %1 wymaga wartości.</source>
+        <translation>The option %1 needs a value.</translation>
+    </message>
+    <message>
+        <source>Niewłaściwa wartość opcji %1.</source>
+        <translation>The option %1 has an invalid value.</translation>
+    </message>
+    <message>
+        <source>Niewłaściwe wywołanie polecenia %1.</source>
+        <translation>Invalid use of the command %1.</translation>
+    </message>
+    <message>
+        <source>Niewłaściwe wywołanie programu.</source>
+        <translation>Invalid command line.</translation>
+    </message>
+    <message>
+        <source>Pomoc: %1 --help</source>
+        <translation>Help: %1 --help</translation>
+    </message>
+</context>
+<context>
+    <name>CLI</name>
+    <message>
+        <source>oczekiwano liczby od %1 do %2, podano "%3"</source>
+        <translation>expected a number from %1 to %2, got "%3"</translation>
+    </message>
+    <message>
+        <source>oczekiwano jednej z wartości: %1; podano "%2"</source>
+        <translation>expected one of %1; got "%2"</translation>
+    </message>
+</context>
+<context>
+    <name>brenvox::cli::ConsoleView</name>
+    <message>
+        <source>Moduł ma ustawiony kod PIN: podaj go opcją --pin.</source>
+        <translation>The module has a PIN: give it with --pin.</translation>
+    </message>
+</context>
+<context>
+    <name>brenvox::cli::HelpFormatter</name>
+    <message>
+        <source>Użycie</source>
+        <translation>Usage</translation>
+    </message>
+    <message>
+        <source>OPCJE</source>
+        <translation>OPTIONS</translation>
+    </message>
+    <message>
+        <source>POLECENIE</source>
+        <translation>COMMAND</translation>
+    </message>
+    <message>
+        <source>Argumenty</source>
+        <translation>Arguments</translation>
     </message>
 </context>
 </TS>

@@ -89,6 +89,19 @@ std::error_code MakePrivateDirs(const fs::path& dir) {
     return ec ? ec : std::make_error_code(std::errc::not_a_directory);
 }
 
+std::error_code ProbeWritableDir(const fs::path& dir) {
+    std::error_code error = std::make_error_code(std::errc::file_exists);
+    fs::path probe;
+    for (unsigned attempt = 0; attempt < 16 && error == std::errc::file_exists; ++attempt) {
+        probe = TempNameFor(dir / ".brenvox-probe", attempt);
+        error = files_platform::WriteNewFile(probe, {});
+    }
+    if (error) return error;
+    std::error_code ignored;
+    fs::remove(probe, ignored);
+    return {};
+}
+
 bool EnsurePrivateDir(const fs::path& dir) {
     return !MakePrivateDirs(dir);
 }

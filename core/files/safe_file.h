@@ -37,4 +37,10 @@ std::error_code MakePrivateDirs(const std::filesystem::path& dir);
 // moment. An existing `dir` gives errc::file_exists, so a caller can claim a fresh name safely.
 std::error_code MakePrivateDir(const std::filesystem::path& dir);
 
+// Whether a file can be made in the folder `dir` now: a private empty file of a name nobody
+// else picks is created there and removed at once. Asking the system this way answers as a
+// real write would, where permission bits do not (access lists, read-only mounts, root).
+// Empty when it can; nothing is left behind either way.
+std::error_code ProbeWritableDir(const std::filesystem::path& dir);
+
 }  // namespace brenvox

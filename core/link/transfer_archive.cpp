@@ -10,13 +10,61 @@
 #include <string_view>
 
 #include "codec/sha256.h"
+#include "files/file_error_text.h"
 #include "files/safe_file.h"
+#include "i18n/translate.h"
 #include "settings/settings_file.h"
 
 namespace brenvox {
 namespace {
 
 namespace fs = std::filesystem;
+
+// One code point of UTF-8 text; a byte that starts no valid sequence stands for itself.
+char32_t NextCodePoint(std::string_view s, std::size_t& i) {
+    const auto b0 = static_cast<unsigned char>(s[i]);
+    const std::size_t extra = b0 >= 0xF0 ? 3 : b0 >= 0xE0 ? 2 : b0 >= 0xC0 ? 1 : 0;
+    if (extra > 0 && i + extra < s.size()) {
+        char32_t cp = b0 & (0x3Fu >> extra);
+        bool ok = true;
+        for (std::size_t k = 1; k <= extra && ok; ++k) {
+            const auto b = static_cast<unsigned char>(s[i + k]);
+            ok = (b & 0xC0) == 0x80;
+            cp = (cp << 6) | (b & 0x3Fu);
+        }
+        if (ok) {
+            i += extra + 1;
+            return cp;
+        }
+    }
+    ++i;
+    return b0;
+}
+
+// The small letter of `c` in the alphabets settings names are written in (Latin with its
+// Central European letters, Greek, Cyrillic); any other character stays itself.
+char32_t FoldCase(char32_t c) {
+    if (c >= 'A' && c <= 'Z') return c + 32;
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
+    if (c >= 0x100 && c <= 0x17F) {
+        if (c == 0x130) return 'i';                            // İ
+        if (c == 0x178) return 0xFF;                           // Ÿ
+        if (c == 0x138 || c == 0x149 || c == 0x17F) return c;  // ĸ, ŉ, ſ have no capital
+        // Ĺ..ň and Ź..ž put the capital on the odd code, the rest of the block on the even one.
+        const bool oddCapital = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+        return (c % 2 == 1) == oddCapital ? c + 1 : c;
+    }
+    if (c >= 0x391 && c <= 0x3A9 && c != 0x3A2) return c + 32;
+    if (c >= 0x410 && c <= 0x42F) return c + 32;
+    if (c >= 0x400 && c <= 0x40F) return c + 80;
+    return c;
+}
+
+std::u32string Folded(std::string_view s) {
+    std::u32string out;
+    for (std::size_t i = 0; i < s.size();) out += FoldCase(NextCodePoint(s, i));
+    return out;
+}
 
 // Folder names stay short enough for any file system, whatever the settings name.
 constexpr std::size_t kNameMax = 64;
@@ -137,12 +185,12 @@ ArchiveResult ArchiveTransfer(const std::string& archiveDir, const ArchiveRecord
     const fs::path dir(archiveDir);
     std::error_code ec = MakePrivateDirs(dir);
     if (ec) {
-        r.error = "cannot create the archive folder: " + ec.message();
+        r.error = TrFormat(BRENVOX_TEXT("nie można utworzyć folderu archiwum: %1"), {FileErrorText(ec)});
         return r;
     }
     const fs::path temp = MakeTempFolder(dir, ec);
     if (temp.empty()) {
-        r.error = "cannot create a folder in the archive: " + ec.message();
+        r.error = TrFormat(BRENVOX_TEXT("nie można utworzyć folderu w archiwum: %1"), {FileErrorText(ec)});
         return r;
     }
     auto fail = [&](std::string why) {
@@ -165,20 +213,23 @@ ArchiveResult ArchiveTransfer(const std::string& archiveDir, const ArchiveRecord
     const std::string json = j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 
     if (record.settings && !WriteSettingsFile((temp / "settings").string(), *record.settings))
-        return fail("cannot write the settings file");
+        return fail(std::string(Tr(BRENVOX_TEXT("nie można zapisać pliku ustawień"))));
     if (record.image) {
         const std::string_view image(reinterpret_cast<const char*>(record.image->data()),
                                      record.image->size());
         if (const FileWriteResult w = WriteFileSafely(temp / "image.bin", image); !w)
-            return fail("cannot write image.bin: " + w.error.message());
+            return fail(
+                TrFormat(BRENVOX_TEXT("nie można zapisać %1: %2"), {"image.bin", FileErrorText(w.error)}));
     }
     if (!record.trace.empty()) {
         if (const FileWriteResult w = WriteFileSafely(temp / "trace", record.trace); !w)
-            return fail("cannot write the trace: " + w.error.message());
+            return fail(
+                TrFormat(BRENVOX_TEXT("nie można zapisać %1: %2"), {"trace", FileErrorText(w.error)}));
     }
     // entry.json last: a folder with it is complete even to a reader that ignores the rename.
     if (const FileWriteResult w = WriteFileSafely(temp / "entry.json", json); !w)
-        return fail("cannot write entry.json: " + w.error.message());
+        return fail(
+            TrFormat(BRENVOX_TEXT("nie można zapisać %1: %2"), {"entry.json", FileErrorText(w.error)}));
 
     const std::string base = Format("%04d%02u%02u-%02u%02u%02u-", t) + ArchiveModeName(record.mode) + "-" +
                              SafeEntryName(record.name);
@@ -192,9 +243,15 @@ ArchiveResult ArchiveTransfer(const std::string& archiveDir, const ArchiveRecord
             return r;
         }
         // Taken between the look and the rename (another program archiving): try the next.
-        if (!fs::exists(target)) return fail("cannot rename the entry into place: " + ec.message());
+        if (!fs::exists(target))
+            return fail(
+                TrFormat(BRENVOX_TEXT("nie można nadać wpisowi jego nazwy: %1"), {FileErrorText(ec)}));
     }
-    return fail("too many entries of that name in one second");
+    return fail(std::string(Tr(BRENVOX_TEXT("za dużo wpisów o tej nazwie w jednej sekundzie"))));
+}
+
+bool NameContains(std::string_view name, std::string_view part) {
+    return part.empty() || Folded(name).find(Folded(part)) != std::u32string::npos;
 }
 
 HistoryResult ReadHistory(const std::string& archiveDir, const std::string& name) {
@@ -202,7 +259,7 @@ HistoryResult ReadHistory(const std::string& archiveDir, const std::string& name
     std::error_code ec;
     fs::directory_iterator it(archiveDir, ec);
     if (ec) {
-        r.error = ec.message();
+        r.error = FileErrorText(ec);
         return r;
     }
     for (const fs::directory_entry& d : it) {
@@ -211,7 +268,7 @@ HistoryResult ReadHistory(const std::string& archiveDir, const std::string& name
         if (folder.empty() || folder[0] == '.' || !d.is_directory(ec)) continue;
         std::ifstream in(d.path() / "entry.json", std::ios::binary);
         if (!in) {
-            r.skipped.push_back(folder + ": no entry.json");
+            r.skipped.push_back(folder + ": " + std::string(Tr(BRENVOX_TEXT("brak pliku entry.json"))));
             continue;
         }
         std::stringstream text;
@@ -228,12 +285,13 @@ HistoryResult ReadHistory(const std::string& archiveDir, const std::string& name
         if (j.is_discarded() || !j.is_object() || !field("time", e.time) || !field("mode", e.mode) ||
             !field("name", e.name) || !field("module_version", e.moduleVersion) ||
             !field("image_sha256", e.imageSha256)) {
-            r.skipped.push_back(folder + ": entry.json is not a valid entry");
+            r.skipped.push_back(folder + ": " +
+                                std::string(Tr(BRENVOX_TEXT("entry.json nie jest poprawnym wpisem"))));
             continue;
         }
         // Entries from before failed transfers were kept are all successes.
         if (!field("outcome", e.outcome)) e.outcome = "Success";
-        if (!name.empty() && e.name != name) continue;
+        if (!NameContains(e.name, name)) continue;
         r.entries.push_back(std::move(e));
     }
     // Newest first. Entries of one second differ by their folder's suffix: "-10" after "-9".

@@ -39,7 +39,7 @@ struct ArchiveRecord {
 struct ArchiveResult {
     bool ok = false;
     std::string folder;  // the entry's path when ok
-    std::string error;   // why not, in plain words
+    std::string error;   // why not, in plain words of the user's language
 };
 
 // "program", "compare" or "read".
@@ -72,13 +72,19 @@ struct HistoryEntry {
 };
 
 struct HistoryResult {
-    bool ok = false;  // false: the folder cannot be listed
-    std::string error;
+    bool ok = false;                    // false: the folder cannot be listed
+    std::string error;                  // why, in the user's language
     std::vector<HistoryEntry> entries;  // newest first
     std::vector<std::string> skipped;   // "FOLDER: why" for folders that are not readable entries
 };
 
-// Lists the entries of `archiveDir`, only those named `name` when it is not empty.
+// Whether the settings name `name` contains `part` whatever the letters' case, as the archive
+// window's filter finds names (Latin letters with the Central European ones, Greek, Cyrillic).
+// An empty part is in every name.
+bool NameContains(std::string_view name, std::string_view part);
+
+// Lists the entries of `archiveDir`; when `name` is not empty, only those whose settings name
+// contains it (NameContains).
 HistoryResult ReadHistory(const std::string& archiveDir, const std::string& name = {});
 
 }  // namespace brenvox

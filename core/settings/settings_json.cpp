@@ -5,31 +5,38 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 
+#include "i18n/translate.h"
 #include "settings/cp1250.h"
 
 namespace brenvox {
 namespace {
+
+// The refusals are read by people: in their language.
+std::string Why(std::string_view text) {
+    return std::string(Tr(text));
+}
 
 using ordered_json = nlohmann::ordered_json;
 
 // Applies one JSON member to `s`; on refusal returns the reason.
 std::optional<std::string> ApplyMember(ModuleSettings& s, const std::string& name, const ordered_json& v) {
     const SettingKey* k = FindSettingKey(name);
-    if (!k) return "unknown settings key";
+    if (!k) return Why(BRENVOX_TEXT("nieznany klucz ustawień"));
     switch (k->kind) {
         case ValueKind::String: {
-            if (!v.is_string()) return "expected a string";
+            if (!v.is_string()) return Why(BRENVOX_TEXT("oczekiwano tekstu"));
             const Cp1250Result r = Utf8ToCp1250(v.get<std::string>());
             if (!r.ok)
-                return "a character that code page 1250 cannot hold (at byte " + std::to_string(r.badOffset) +
-                       ")";
+                return TrFormat(BRENVOX_TEXT("znak spoza strony kodowej 1250 (bajt %1)"),
+                                {std::to_string(r.badOffset)});
             // The settings file stores a string's length in one byte.
-            if (r.bytes.size() > 255) return "longer than 255 characters";
+            if (r.bytes.size() > 255)
+                return TrFormat(BRENVOX_TEXT("za długi tekst (najwyżej %1 zn.)"), {"255"});
             SetString(s, *k, r.bytes);
             return std::nullopt;
         }
         case ValueKind::Integer: {
-            if (!v.is_number_integer()) return "expected an integer number";
+            if (!v.is_number_integer()) return Why(BRENVOX_TEXT("oczekiwano liczby całkowitej"));
             bool inRange;
             int64_t x = 0;
             if (v.is_number_unsigned()) {
@@ -41,16 +48,16 @@ std::optional<std::string> ApplyMember(ModuleSettings& s, const std::string& nam
                 inRange =
                     x >= std::numeric_limits<int32_t>::min() && x <= std::numeric_limits<int32_t>::max();
             }
-            if (!inRange) return "outside the 32-bit integer range";
+            if (!inRange) return Why(BRENVOX_TEXT("poza zakresem liczb 32-bitowych"));
             SetInt(s, *k, x);
             return std::nullopt;
         }
         case ValueKind::Boolean:
-            if (!v.is_boolean()) return "expected true or false";
+            if (!v.is_boolean()) return Why(BRENVOX_TEXT("oczekiwano true lub false"));
             SetBool(s, *k, v.get<bool>());
             return std::nullopt;
     }
-    return "unsupported";
+    return Why(BRENVOX_TEXT("nieobsługiwany rodzaj wartości"));
 }
 
 }  // namespace
@@ -79,11 +86,11 @@ JsonImportResult ApplySettingsJson(std::string_view jsonText, ModuleSettings& s)
     // Parsing without exceptions: a parse error yields a discarded value.
     const ordered_json j = ordered_json::parse(jsonText.begin(), jsonText.end(), nullptr, false);
     if (j.is_discarded()) {
-        r.error = "not valid JSON";
+        r.error = Tr(BRENVOX_TEXT("to nie jest poprawny JSON"));
         return r;
     }
     if (!j.is_object()) {
-        r.error = "expected a JSON object of settings keys";
+        r.error = Tr(BRENVOX_TEXT("oczekiwano obiektu JSON z kluczami ustawień"));
         return r;
     }
     for (const auto& [name, value] : j.items()) {

@@ -14,7 +14,7 @@ std::string SettingsToJson(const ModuleSettings& s);
 struct JsonImportResult {
     bool ok = false;
     std::string key;    // the member that was refused (empty when the text itself is at fault)
-    std::string error;  // why, in plain words
+    std::string error;  // why, in plain words of the user's language
 };
 
 // Applies the members present in `jsonText` over `s`, as reading a settings file does. On the

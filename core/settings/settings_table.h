@@ -26,7 +26,7 @@ struct SettingsTableResult {
     std::size_t row = 0;
     std::size_t columnNumber = 0;
     std::string column;
-    std::string error;  // why, in plain words
+    std::string error;  // why, in plain words of the user's language
 };
 
 // Reads the table and applies each row over `base`. The first fault refuses the whole table:

@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -400,13 +402,11 @@ TEST_F(Cli, RenderWritesTheUnitsThatPassAndListsTheOthers) {
     const CliResult r = run({"render", tpl, table, "-o", out});
     ::umask(oldMask);
     EXPECT_EQ(r.rc, 1) << r.err;
-    EXPECT_EQ(r.lines(),
-              (std::vector<std::string>{
-                  "b: Potwierdź: Niewłaściwy kod PIN karty SIM. Kod PIN powinien zawierać tylko cyfry.",
-                  "c: Informacja: Błędne parametry dla wejścia nr 3. Błędny numer telefonu dla "
-                  "wysłania SMS.",
-                  "written 1, refused 2",
-              }));
+    EXPECT_EQ(r.lines(), (std::vector<std::string>{
+                             "b: Niewłaściwy kod PIN karty SIM. Kod PIN powinien zawierać tylko cyfry.",
+                             "c: Błędne parametry dla wejścia nr 3. Błędny numer telefonu dla wysłania SMS.",
+                             "zapisano 1, odrzucono 2",
+                         }));
     ModuleSettings a;
     ASSERT_EQ(ReadSettingsFile(out + "/a", a), ReadOutcome::Ok);
     EXPECT_EQ(a.PIN, "1234");
@@ -423,7 +423,8 @@ TEST_F(Cli, RenderWritesTheUnitsThatPassAndListsTheOthers) {
     const std::string bad = writeJson("bad.csv", "name,PIN\nd,1234\ne,99999\n");
     const CliResult m = run({"render", tpl, bad, "-o", file("none")});
     EXPECT_EQ(m.rc, 2);
-    EXPECT_NE(m.err.find("row 3, column 2 (PIN)"), std::string::npos) << m.err;
+    EXPECT_NE(m.err.find("wiersz 3, kolumna 2 (PIN): za długi tekst (najwyżej 4 zn.)"), std::string::npos)
+        << m.err;
     EXPECT_FALSE(fs::exists(file("none")));
 }
 
@@ -460,6 +461,119 @@ TEST_F(Cli, LanguageOfTheLinesForPeopleOnly) {
     // A file written in English is the same file.
     EXPECT_EQ(run({"new", file("en")}, english).rc, 0);
     EXPECT_EQ(Slurp(file("en")), Slurp(settings));
+}
+
+// The help and the usage errors speak the chosen language too: nothing of CLI11's English is
+// left in Polish, nothing Polish in English. One case per command, each a different kind of
+// usage error; the commands the program lists must all be here.
+TEST_F(Cli, HelpAndUsageErrorsOfEveryCommandInBothLanguages) {
+    const std::string none = "LANGUAGE= LC_ALL= LC_MESSAGES= ";
+    const std::vector<std::string> envs = {none + "LANG=C.UTF-8", none + "LANG=en_US.UTF-8"};
+    const std::vector<std::pair<std::string, std::vector<std::string>>> usageErrors = {
+        {"new", {}},                                         // the argument missing
+        {"show", {"a", "b"}},                                // an argument too many
+        {"export", {"--bogus", "a"}},                        // an unknown option
+        {"import", {"a.json"}},                              // a required option missing
+        {"validate", {}},                                    //
+        {"print", {"a", "--name"}},                          // an option without its value
+        {"diff", {"a"}},                                     // the second argument missing
+        {"encode", {"a", "--version", "2.0"}},               // a value the option refuses
+        {"decode", {"a", "--version", "1.0"}},               // -o missing
+        {"program", {"a"}},                                  // no port
+        {"compare", {"a", "--device", "d", "--port", "1"}},  // two ports
+        {"read", {"-o", "a", "--port", "9"}},                // outside 1..8
+        {"ports", {"--device", "d"}},                        // --device without --probe
+        {"demo", {"a"}},                                     //
+        {"render", {"a", "b"}},                              // -o missing
+        {"history", {"a", "--name", "x", "--name", "y"}},    // one value given twice
+    };
+    // CLI11's own English: words as they stand in its help, phrases of its messages.
+    const std::vector<std::string> cli11Words = {"Usage",       "Options",    "OPTIONS",  "Positionals",
+                                                 "Subcommands", "SUBCOMMAND", "REQUIRED", "TEXT",
+                                                 "INT",         "Needs",      "Excludes"};
+    const std::vector<std::string> cli11Phrases = {"Print this help",
+                                                   "Display program version",
+                                                   "is required",
+                                                   "not expected",
+                                                   "Expected",
+                                                   "Could not convert",
+                                                   "Run with",
+                                                   "could not be converted",
+                                                   "in ["};
+    const std::vector<std::string> polish = {"ą",         "ć",    "ę",     "ł",         "ń",     "ó",
+                                             "ś",         "ź",    "ż",     "Ł",         "Ż",     "Opcje",
+                                             "Polecenia", "PLIK", "Pomoc", "Argumenty", "wymaga"};
+    auto words = [](const std::string& text) {
+        std::vector<std::string> out(1);
+        for (char c : text) {
+            if (std::isalnum(static_cast<unsigned char>(c)))
+                out.back() += c;
+            else if (!out.back().empty())
+                out.emplace_back();
+        }
+        return out;
+    };
+    auto checkLanguage = [&](const std::string& text, bool english, const std::string& what) {
+        if (english) {
+            for (const std::string& p : polish)
+                EXPECT_EQ(text.find(p), std::string::npos) << what << ": " << p;
+            return;
+        }
+        for (const std::string& w : words(text))
+            EXPECT_EQ(std::find(cli11Words.begin(), cli11Words.end(), w), cli11Words.end())
+                << what << ": " << w;
+        for (const std::string& p : cli11Phrases)
+            EXPECT_EQ(text.find(p), std::string::npos) << what << ": " << p;
+    };
+
+    for (std::size_t l = 0; l < envs.size(); ++l) {
+        const bool english = l == 1;
+        const std::string usage = english ? "Usage: brenvox-cli" : "Użycie: brenvox-cli";
+        const CliResult top = run({"--help"}, envs[l]);
+        EXPECT_EQ(top.rc, 0);
+        EXPECT_NE(top.out.find(usage + " [" + (english ? "OPTIONS] COMMAND" : "OPCJE] POLECENIE")),
+                  std::string::npos)
+            << top.out;
+        checkLanguage(top.out, english, "--help");
+
+        // Without a command, the commands there are; with an unknown one, its name too.
+        const CliResult bare = run({}, envs[l]), bogus = run({"bogus"}, envs[l]);
+        EXPECT_EQ(bare.rc, 2);
+        EXPECT_EQ(bogus.rc, 2);
+        EXPECT_NE(bogus.err.find(english ? "Unknown command \"bogus\"." : "Nieznane polecenie \"bogus\"."),
+                  std::string::npos)
+            << bogus.err;
+        const std::string listed = english ? "Commands: " : "Polecenia: ";
+        const std::size_t at = bare.err.find(listed);
+        ASSERT_NE(at, std::string::npos) << bare.err;
+        std::string commands = bare.err.substr(at + listed.size());
+        commands = commands.substr(0, commands.find('\n'));
+        EXPECT_NE(bogus.err.find(listed + commands + "\n"), std::string::npos) << bogus.err;
+        std::string covered;
+        for (const auto& [command, args] : usageErrors) covered += (covered.empty() ? "" : ", ") + command;
+        EXPECT_EQ(commands, covered);
+        const CliResult lang = run({"--lang", "de", "show", "a"}, envs[l]);
+        EXPECT_EQ(lang.rc, 2);
+        EXPECT_EQ(lang.err, english ? "--lang: expected pl or en\n" : "--lang: oczekiwano pl lub en\n");
+
+        for (const auto& [command, args] : usageErrors) {
+            const CliResult help = run({command, "--help"}, envs[l]);
+            EXPECT_EQ(help.rc, 0) << command;
+            EXPECT_NE(help.out.find(usage + " " + command), std::string::npos) << help.out;
+            checkLanguage(help.out, english, command + " --help");
+
+            std::vector<std::string> line = {command};
+            line.insert(line.end(), args.begin(), args.end());
+            const CliResult wrong = run(line, envs[l]);
+            EXPECT_EQ(wrong.rc, 2) << command;
+            EXPECT_TRUE(wrong.out.empty()) << command << ": " << wrong.out;
+            const std::string hint =
+                (english ? "Help: brenvox-cli " : "Pomoc: brenvox-cli ") + command + " --help\n";
+            ASSERT_GT(wrong.err.size(), hint.size()) << command;
+            EXPECT_EQ(wrong.err.substr(wrong.err.size() - hint.size()), hint) << wrong.err;
+            checkLanguage(wrong.err, english, command + " usage error");
+        }
+    }
 }
 
 }  // namespace

@@ -111,7 +111,7 @@ TEST_F(CodecCli, EncodeRefusesSettingsThatFailTheChecks) {
     const std::string img = path("nope");
     const CliRun r = RunCli("encode " + Q(file) + " --version 1.1 -o " + Q(img));
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.lines, (std::vector<std::string>{"Potwierdź", "Niewłaściwy kod PIN karty SIM.",
+    EXPECT_EQ(r.lines, (std::vector<std::string>{"Niewłaściwy kod PIN karty SIM.",
                                                  "Kod PIN powinien zawierać tylko cyfry."}));
     EXPECT_FALSE(fs::exists(img));
 }

@@ -89,8 +89,8 @@ std::pair<pid_t, int> SpawnWithOutput(std::string program, const std::vector<std
     return {pid, pipeFds[0]};
 }
 
-RunResult RunCli(const std::vector<std::string>& args) {
-    const auto [pid, out] = SpawnWithOutput(BRENVOX_CLI_PATH, args);
+RunResult RunCli(const std::vector<std::string>& args, const std::string& errPath = {}) {
+    const auto [pid, out] = SpawnWithOutput(BRENVOX_CLI_PATH, args, errPath);
     if (pid < 0) return {};
     RunResult r;
     char buf[4096];
@@ -222,6 +222,13 @@ TEST_F(CliLink, CompareEqualAndDifferentWithReport) {
     for (const std::string& line : diff.lines)
         if (line.find(": ") != std::string::npos && line.find(" -> ") != std::string::npos) ++keyLines;
     EXPECT_EQ(keyLines, 1) << diff.out;
+
+    // The module has a PIN (the default one) and none was given: what is missing is said.
+    const RunResult noPin = RunCli({"compare", changed, "--report", "--device", sim.device()});
+    EXPECT_EQ(noPin.exit, 1);
+    EXPECT_NE(noPin.out.find("\nModuł ma ustawiony kod PIN: podaj go opcją --pin.\n"), std::string::npos)
+        << noPin.out;
+    EXPECT_EQ(noPin.out.find("Niepoprawny kod PIN modułu!"), std::string::npos) << noPin.out;
 }
 
 TEST_F(CliLink, ReadChecksTheModulePinAndDecodes) {
@@ -237,8 +244,11 @@ TEST_F(CliLink, ReadChecksTheModulePinAndDecodes) {
     EXPECT_EQ(wrong.lines[wrong.lines.size() - 2], "Niepoprawny kod PIN modułu!");
     EXPECT_FALSE(fs::exists(Path("out")));
     EXPECT_FALSE(fs::exists(Path("raw")));
-    EXPECT_EQ(RunCli({"read", "-o", Path("out"), "--device", sim.device()}).exit, 1)
-        << "a module PIN set and none given";
+    const RunResult noPin = RunCli({"read", "-o", Path("out"), "--device", sim.device()});
+    EXPECT_EQ(noPin.exit, 1);
+    ASSERT_GE(noPin.lines.size(), 2u);
+    EXPECT_EQ(noPin.lines[noPin.lines.size() - 2], "Moduł ma ustawiony kod PIN: podaj go opcją --pin.");
+    EXPECT_FALSE(fs::exists(Path("out")));
 
     const RunResult ok = RunCli(
         {"read", "-o", Path("out"), "--pin", "4711", "--device", sim.device(), "--image", Path("raw")});
@@ -283,7 +293,8 @@ TEST_F(CliLink, ArchiveAndHistory) {
     std::sort(older.begin(), older.end());
     EXPECT_EQ(older, (std::vector<std::string>{" program Sklep 1 1.0 " + sha + " Success",
                                                " read out 1.0 - PinRefused"}));
-    const RunResult one = RunCli({"history", archive, "--name", "back"});
+    // Part of a name, in either case, as the archive window's filter finds it.
+    const RunResult one = RunCli({"history", archive, "--name", "AC"});
     EXPECT_EQ(one.lines, std::vector<std::string>{h.lines[0]});
     // The entries that kept an image hold the memory written or read and its settings; the
     // refused read kept nothing of the memory it was refused.
@@ -299,12 +310,6 @@ TEST_F(CliLink, ArchiveAndHistory) {
         ASSERT_EQ(ReadSettingsFile((e.path() / "settings").string(), back), ReadOutcome::Ok);
         EXPECT_EQ(back.MODPIN, "4711");
     }
-
-    std::ofstream(Path("not-a-folder")) << "x";
-    const RunResult unarchived =
-        RunCli({"program", file, "--device", sim.device(), "--archive", Path("not-a-folder")});
-    EXPECT_EQ(unarchived.exit, 0);
-    EXPECT_EQ(unarchived.lines, plain.lines);
 }
 
 TEST_F(CliLink, FailedChecksSendNothing) {
@@ -313,11 +318,48 @@ TEST_F(CliLink, FailedChecksSendNothing) {
     s.PIN = "12";
     const RunResult r = RunCli({"program", SettingsFile(s), "--device", sim.device()});
     EXPECT_EQ(r.exit, 1);
-    ASSERT_FALSE(r.lines.empty());
-    EXPECT_EQ(r.lines[0], "Potwierdź");
-    EXPECT_EQ(r.out.find("Kontrola portu"), std::string::npos);
+    // The check's lines without the caption of the window's message box.
+    EXPECT_EQ(r.lines, (std::vector<std::string>{"Niewłaściwy kod PIN karty SIM.",
+                                                 "Kod PIN powinien składać się z 4 cyfr."}));
     std::this_thread::sleep_for(100ms);
     EXPECT_EQ(fs::file_size(Path("trace")), 0u) << "a frame went out";
+}
+
+// Every file a transfer would write is checked before the port opens: one that cannot be written
+// is a usage error (exit 2) that names the option and says why, and nothing reaches the module.
+TEST_F(CliLink, UnwritableDestinationsStopBeforeTheModule) {
+    StartSim({"--trace", Path("simtrace")});
+    const std::string file = SettingsFile(ModuleSettings{});
+    std::ofstream(Path("plain")) << "x";
+    const std::string missing = Path("missing/x");
+    const std::string noFolder = "folder " + Path("missing") + " nie istnieje";
+    const struct {
+        std::vector<std::string> args;
+        std::string option, why;
+    } cases[] = {
+        {{"read", "-o", missing}, "-o", noFolder},
+        {{"read", "-o", Path("out"), "--image", missing}, "--image", noFolder},
+        {{"read", "-o", Path("out"), "--trace", missing}, "--trace", noFolder},
+        {{"program", file, "--backup", missing}, "--backup", noFolder},
+        {{"compare", file, "--archive", Path("plain/archive")},
+         "--archive",
+         Path("plain") + " nie jest folderem"},
+        {{"program", file, "--archive", Path("plain")}, "--archive", Path("plain") + " nie jest folderem"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = c.args;
+        args.insert(args.end(), {"--device", sim.device()});
+        const RunResult r = RunCli(args, Path("err"));
+        const std::string err = Slurp(Path("err"));
+        EXPECT_EQ(r.exit, 2) << err;
+        EXPECT_TRUE(r.lines.empty()) << r.out;
+        EXPECT_NE(err.find(" (" + c.option + "): " + c.why + ". Nic nie zostało wysłane do modułu.\n"),
+                  std::string::npos)
+            << err;
+    }
+    EXPECT_FALSE(fs::exists(Path("out")));
+    std::this_thread::sleep_for(100ms);
+    EXPECT_EQ(fs::file_size(Path("simtrace")), 0u) << "a frame went out";
 }
 
 TEST_F(CliLink, PortErrorsAndSilentModule) {

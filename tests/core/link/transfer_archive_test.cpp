@@ -147,12 +147,16 @@ TEST_F(TransferArchive, HistoryNewestFirst) {
     EXPECT_EQ(folders[11], "20261208-010003-compare-b");
     EXPECT_EQ(folders[12], "20261208-010002-read-c");
     EXPECT_EQ(folders[13], "20261208-010001-program-b");
-    EXPECT_EQ(h.skipped, std::vector<std::string>{"broken: no entry.json"});
+    EXPECT_EQ(h.skipped, std::vector<std::string>{"broken: brak pliku entry.json"});
 
-    const HistoryResult b = ReadHistory(a, "b");
+    // The name filter finds part of a name in either case, as the archive window's does.
+    const HistoryResult b = ReadHistory(a, "B");
     ASSERT_EQ(b.entries.size(), 2u);
     EXPECT_EQ(b.entries[0].mode, "compare");
     EXPECT_EQ(b.entries[1].mode, "program");
+    EXPECT_TRUE(NameContains("Sklep ŁÓDŹ-Żabieniec", "łódź-ża"));
+    EXPECT_TRUE(NameContains("Объект 7", "ОБЪЕКТ"));
+    EXPECT_FALSE(NameContains("Łódź", "lodz"));
     EXPECT_FALSE(ReadHistory((dir / "missing").string()).ok);
 }
 

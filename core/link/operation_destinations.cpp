@@ -1,0 +1,93 @@
+#include "link/operation_destinations.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "files/file_error_text.h"
+#include "files/safe_file.h"
+#include "i18n/translate.h"
+
+namespace brenvox {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool HasWriteBit(fs::perms p) {
+    using enum fs::perms;
+    return (p & (owner_write | group_write | others_write)) != none;
+}
+
+// A folder that exists: can a file be made in it?
+std::optional<std::string> FolderFault(const fs::path& folder) {
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec))
+        return TrFormat(BRENVOX_TEXT("%1 nie jest folderem"), {folder.string()});
+    const std::error_code probe = ProbeWritableDir(folder);
+    if (!probe) return std::nullopt;
+    if (probe == std::errc::permission_denied || probe == std::errc::operation_not_permitted)
+        return TrFormat(BRENVOX_TEXT("brak prawa zapisu w folderze %1"), {folder.string()});
+    if (probe == std::errc::read_only_file_system)
+        return TrFormat(BRENVOX_TEXT("folder %1 jest na nośniku tylko do odczytu"), {folder.string()});
+    return TrFormat(BRENVOX_TEXT("nie można zapisać w folderze %1: %2"),
+                    {folder.string(), FileErrorText(probe)});
+}
+
+// A file written as WriteFileSafely writes it: through a symbolic link into the link's target,
+// beside which its temporary file is made.
+std::optional<std::string> FileFault(const fs::path& given) {
+    std::error_code ec;
+    fs::path target = given;
+    if (fs::is_symlink(fs::symlink_status(given, ec))) {
+        const fs::path resolved = fs::weakly_canonical(given, ec);
+        if (!ec) target = resolved;
+    }
+    const fs::file_status st = fs::status(target, ec);
+    if (fs::is_directory(st)) return TrFormat(BRENVOX_TEXT("%1 jest folderem"), {target.string()});
+    if (fs::is_regular_file(st) && !HasWriteBit(st.permissions()))
+        return TrFormat(BRENVOX_TEXT("plik %1 jest tylko do odczytu"), {target.string()});
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    if (!fs::exists(folder, ec)) return TrFormat(BRENVOX_TEXT("folder %1 nie istnieje"), {folder.string()});
+    return FolderFault(folder);
+}
+
+// The archive makes its folder, parents included, when it first keeps an entry: what must be
+// writable is the folder itself, or the nearest one above it that exists.
+std::optional<std::string> ArchiveFault(const fs::path& dir) {
+    std::error_code ec;
+    fs::path existing = dir;
+    while (!fs::exists(fs::symlink_status(existing, ec))) {
+        if (!existing.has_parent_path() || existing.parent_path() == existing) {
+            existing = ".";
+            break;
+        }
+        existing = existing.parent_path();
+    }
+    return FolderFault(existing);
+}
+
+}  // namespace
+
+std::optional<DestinationFault> CheckDestinations(const OperationRequest& request) {
+    struct Wanted {
+        Destination destination;
+        std::string path;
+    };
+    const bool program = request.mode == OperationMode::Program;
+    const bool read = request.mode == OperationMode::Read;
+    const Wanted wanted[] = {
+        {Destination::Trace, request.tracePath},
+        {Destination::Backup, program ? request.backupImagePath : ""},
+        {Destination::ReadSettings, read ? request.readSettingsPath : ""},
+        {Destination::ReadImage, read ? request.readImagePath : ""},
+        {Destination::Archive, request.archiveDir},
+    };
+    for (const Wanted& w : wanted) {
+        if (w.path.empty()) continue;
+        const std::optional<std::string> why =
+            w.destination == Destination::Archive ? ArchiveFault(w.path) : FileFault(w.path);
+        if (why) return DestinationFault{w.destination, w.path, *why};
+    }
+    return std::nullopt;
+}
+
+}  // namespace brenvox
