@@ -7,6 +7,7 @@
 #include <QStyle>
 
 #include "cp1250_text.h"
+#include "enter_key.h"
 #include "gui_style.h"
 #include "ui_tfask.h"
 
@@ -25,6 +26,8 @@ TFAsk::TFAsk(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFAsk>(
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);
     brenvox::gui::ApplyWindowLook(this);
+    // Enter presses the focused button, whichever of the three it is.
+    brenvox::gui::PressFocusedButtonOnEnter();
 
     QPalette panel = ui->Panel1->palette();
     panel.setColor(QPalette::Window, QColor(1, 36, 106));

@@ -7,6 +7,7 @@
 #include <QStyle>
 
 #include "cp1250_text.h"
+#include "enter_key.h"
 #include "gui_style.h"
 #include "settings/module_settings.h"
 #include "ui_tfinput.h"
@@ -16,6 +17,8 @@ TFInput::TFInput(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFI
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(true);
     brenvox::gui::ApplyWindowLook(this);
+    // Enter presses the focused button (Enter in the PIN box still accepts the code).
+    brenvox::gui::PressFocusedButtonOnEnter();
     setFont(brenvox::gui::PinDialogFont());
     setFixedSize(width(), height());
     // Any character is accepted (no digit filter) as long as the code page can hold it: the

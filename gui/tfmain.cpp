@@ -17,6 +17,7 @@
 #include <filesystem>
 
 #include "cp1250_text.h"
+#include "enter_key.h"
 #include "file_dialogs.h"
 #include "gui_style.h"
 #include "main_window_look.h"
@@ -103,6 +104,7 @@ TFMain::TFMain(const Options& options, QWidget* parent)
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(638, 277);
     setUpFrame();
+    brenvox::gui::PressFocusedButtonOnEnter();
 
     // Nothing can be touched until start-up has run.
     setEnabled(false);
@@ -186,6 +188,11 @@ void TFMain::refreshControls() {
     for (LazyPage* page : AllPages(pages_)) page->refresh();
 }
 
+void TFMain::settingsReadFromModule() {
+    keepSettings();
+    refreshControls();
+}
+
 void TFMain::ResetSettings() {
     {
         const InputsPage::Hold hold = pages_.inputs->holdEditor();
@@ -194,6 +201,7 @@ void TFMain::ResetSettings() {
         pointDialogsAt(settingsDir() + settingsName_);
         pages_.inputs->selectSlot(0);
     }
+    keepSettings();
     refreshControls();
 }
 
@@ -294,14 +302,16 @@ void TFMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    offerToSave();
+    // Closing was confirmed already: an unanswered offer does not keep the program open.
+    (void)offerToSave();
     event->accept();
 }
 
-void TFMain::offerToSave() {
-    if (Ask(AskButtons::OkNo, AskFocus::No, ConfirmCaption(), tr("Czy zapisać aktualne ustawienia na dysk?"),
-            {}) == AskYes)
-        SaveAsCommand();
+int TFMain::offerToSave() {
+    const int answer = Ask(AskButtons::OkNo, AskFocus::No, ConfirmCaption(),
+                           tr("Czy zapisać aktualne ustawienia na dysk?"), {});
+    if (answer == AskYes) SaveAsCommand();
+    return answer;
 }
 
 bool TFMain::mayReplace(const QString& path) {
@@ -336,9 +346,10 @@ void TFMain::NewCommand() {
 }
 
 namespace {
-void WriteSettings(const QString& path, const ModuleSettings& s) {
-    if (!brenvox::WriteSettingsFile(LocalPath(path), s))
-        Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), CoreText(brenvox::msg::kSaveFailed), {});
+bool WriteSettings(const QString& path, const ModuleSettings& s) {
+    if (brenvox::WriteSettingsFile(LocalPath(path), s)) return true;
+    Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), CoreText(brenvox::msg::kSaveFailed), {});
+    return false;
 }
 }  // namespace
 
@@ -360,6 +371,7 @@ void TFMain::OpenCommand() {
     }
     switch (outcome) {
         case brenvox::ReadOutcome::Ok:
+            keepSettings();
             refreshControls();
             break;
         case brenvox::ReadOutcome::OpenFailed:
@@ -382,7 +394,7 @@ void TFMain::SaveCommand() {
     // A settings folder removed since the file was opened is made again; if that fails the
     // write below reports it.
     if (QFileInfo(path).absolutePath() + QLatin1Char('/') == settingsDir()) (void)prepareSettingsDir();
-    WriteSettings(path, settings_);
+    if (WriteSettings(path, settings_)) keepSettings();
 }
 
 void TFMain::SaveAsCommand() {
@@ -397,5 +409,5 @@ void TFMain::SaveAsCommand() {
     if (!mayReplace(path)) return;
     pointDialogsAt(path);
     setSettingsName(QFileInfo(path).fileName());
-    WriteSettings(path, settings_);
+    if (WriteSettings(path, settings_)) keepSettings();
 }

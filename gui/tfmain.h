@@ -99,6 +99,13 @@ public:
     // Every page shows the model in its controls (nothing is stored back), the inputs page the
     // selected slot in its editor. Used after a file load and a module read.
     void refreshControls();
+    // The settings a read brought from the module replaced the program's: shown in every control,
+    // and what the program holds unedited from now on.
+    void settingsReadFromModule();
+    // The settings differ from those last loaded, saved, made by "Nowy", taken from the archive
+    // or read from a module: the model against the copy kept then, so no control has to report
+    // its edits.
+    bool settingsEdited() const { return settings_ != kept_; }
     // Default settings under the name "Nowy", dialogs pointed at the settings folder.
     void ResetSettings();
 
@@ -145,9 +152,12 @@ private:
     void restorePortConfig();
     void pointDialogsAt(const QString& path);
     bool prepareSettingsDir();
-    // "Czy zapisać aktualne ustawienia na dysk?": "Tak" runs "Zapisz jako"; a cancelled save does
-    // not stop what asked.
-    void offerToSave();
+    // "Czy zapisać aktualne ustawienia na dysk?": "OK" runs "Zapisz jako", "Nie" saves nothing.
+    // Returns the answer: AskYes, AskNo, or AskCancel when the question was closed unanswered
+    // (Escape, the window's close), which callers that can still stop take as "not now".
+    int offerToSave();
+    // The settings as they are now are the unedited ones (see settingsEdited).
+    void keepSettings() { kept_ = settings_; }
     // True when `path` does not exist yet or the user agrees to replace it.
     bool mayReplace(const QString& path);
 
@@ -155,6 +165,7 @@ private:
     Pages pages_;
     Options options_;
     brenvox::ModuleSettings settings_;
+    brenvox::ModuleSettings kept_;  // see settingsEdited
     QString settingsName_ = QStringLiteral("Nowy");
     QString appDir_;
     brenvox::AppPaths paths_;

@@ -52,7 +52,7 @@ void TFMain::ArchiveCommand() {
 bool TFMain::LoadArchivedSettings(const QString& settingsFile, const QString& name) {
     // The program's settings are about to be replaced: the chance to keep them first, as before
     // programming; a cancelled save does not stop the loading.
-    offerToSave();
+    (void)offerToSave();
     // Read aside first: an entry damaged since it was written leaves the program's settings as
     // they are, not reset to the defaults.
     brenvox::ModuleSettings loaded;
@@ -69,6 +69,7 @@ bool TFMain::LoadArchivedSettings(const QString& settingsFile, const QString& na
     // Saved later into the settings folder under the entry's name, never into the archive.
     setSettingsName(name);
     pointDialogsAt(settingsDir() + name);
+    keepSettings();
     refreshControls();
     return true;
 }

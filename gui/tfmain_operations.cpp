@@ -26,7 +26,7 @@ TFTervola* ProgressWindow(TFMain* main) {
     w = new TFTervola(main);
     // After a read the editor's settings were replaced: show them in every control and the
     // selected slot in the slot editor.
-    QObject::connect(w, &TFTervola::settingsDecoded, main, &TFMain::refreshControls);
+    QObject::connect(w, &TFTervola::settingsDecoded, main, &TFMain::settingsReadFromModule);
     return w;
 }
 
@@ -34,9 +34,17 @@ TFTervola* ProgressWindow(TFMain* main) {
 
 void TFMain::StartOperation(brenvox::OperationMode mode) {
     const bool program = mode == brenvox::OperationMode::Program;
+    const bool read = mode == brenvox::OperationMode::Read;
 
-    // Before programming, the offer to save; a cancelled save does not stop the operation.
-    if (program) offerToSave();
+    // Before programming, and before a read would replace edits that were never saved, the
+    // offer to save. The question closed unanswered is a change of mind: nothing is opened or
+    // sent. A save cancelled or failed in its dialog does not stop programming (the settings
+    // stay in the program), but it does stop the read, which would lose them.
+    if (program || (read && settingsEdited())) {
+        const int answer = offerToSave();
+        if (answer == AskCancel) return;
+        if (read && answer == AskYes && settingsEdited()) return;
+    }
 
     // No exchange with the module before the settings pass every check: one message, the first
     // failure's.

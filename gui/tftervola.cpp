@@ -3,15 +3,19 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStyle>
+#include <QStyleHints>
 #include <QTextBlock>
 
 #include "cp1250_text.h"
+#include "enter_key.h"
 #include "gui_style.h"
 #include "link/progress_log.h"
 #include "settings/module_settings.h"
@@ -47,10 +51,14 @@ ProgressButtons ProgressButtonsFor(ProgressStage stage) {
 
 void TFTervola::ShowButtons(ProgressStage stage) {
     const ProgressButtons b = ProgressButtonsFor(stage);
+    if (b.abortVisible && BitBtn2->isHidden()) abortShown_.start();
     BitBtn1->setVisible(b.repeatVisible);
     BitBtn1->setEnabled(b.repeatEnabled);
     BitBtn2->setVisible(b.abortVisible);
     BitBtn2->setEnabled(b.abortEnabled);
+    // The button shown takes its place at once, not when the layout gets round to it: a click
+    // that follows at once lands on it as it would on the other.
+    layout()->activate();
 }
 
 TFTervola::TFTervola(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFTervola>()) {
@@ -90,7 +98,11 @@ TFTervola::TFTervola(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
         if (showing_) FormShow();
     });
 
+    // Enter presses the focused button; neither button is the window's default (see the form),
+    // so Enter on the log starts nothing.
+    brenvox::gui::PressFocusedButtonOnEnter();
     connect(BitBtn1, &QPushButton::clicked, this, &TFTervola::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::pressed, this, &TFTervola::BitBtn2Pressed);
     connect(BitBtn2, &QPushButton::clicked, this, &TFTervola::BitBtn2Click);
 
     ShowButtons(ProgressStage::Preparing);
@@ -153,6 +165,8 @@ void TFTervola::FormShow() {
     if (settings_) request.settings = *settings_;
     // A compare that finds the module holding other settings goes on to say which.
     request.reportDifferences = mode_ == brenvox::OperationMode::Compare;
+    // A busy port leaves "Powtórz" disabled here: the way on is through closing this window.
+    request.portRetry = brenvox::PortRetry::CloseWindow;
     request.archiveDir = QFile::encodeName(archiveDir_).toStdString();
     request.archiveName = archiveName_.toStdString();
     if (!runner_.Open(request)) return;
@@ -165,7 +179,16 @@ void TFTervola::BitBtn1Click() {
     runner_.Start();
 }
 
+void TFTervola::BitBtn2Pressed() {
+    abortPressTooSoon_ = abortShown_.isValid() &&
+                         abortShown_.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval();
+}
+
 void TFTervola::BitBtn2Click() {
+    if (abortPressTooSoon_) {
+        abortPressTooSoon_ = false;
+        return;
+    }
     ShowButtons(ProgressStage::AbortAsked);
     runner_.Abort();
 }

@@ -4,6 +4,7 @@
 // entry); the window shows what it reports as lines, dialogs and buttons, moves the bar from the
 // worker's counters on its timer, and lets the user abort or repeat.
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QString>
 #include <QStringList>
@@ -95,6 +96,7 @@ protected:
 private:
     void FormShow();
     void BitBtn1Click();
+    void BitBtn2Pressed();
     void BitBtn2Click();
     void Timer1Timer();
     void FormClose();
@@ -128,6 +130,11 @@ private:
     QString archiveDir_, archiveName_;
     bool portOpened_ = false;
     bool running_ = false;  // a transfer runs: Escape does not close the window
+    // "Przerwij" takes the place of "Powtórz" the moment a transfer starts, so the second click
+    // of a double click on "Powtórz" lands on it: a press that soon after it appeared is that
+    // click, not a wish to abort.
+    QElapsedTimer abortShown_;
+    bool abortPressTooSoon_ = false;
     bool showing_ = false;
 
     // Last: its destructor closes the port and waits for a worker still ending, which reports

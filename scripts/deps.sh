@@ -9,7 +9,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libfontconfig-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-translations-l10n libxcb1-dev
   libgl-dev fonts-dejavu-core fonts-urw-base35
-  xvfb xauth x11-apps x11-utils imagemagick poppler-utils
+  xvfb xauth x11-apps x11-utils xdotool imagemagick poppler-utils
   chromium nodejs
   cups cups-client cups-bsd printer-driver-cups-pdf
   clang libclang-rt-14-dev libfuzzer-14-dev

@@ -2668,6 +2668,30 @@ Exit status: 0 success, 1 the operation failed (a failed check, a difference, a 
         <source>Pomoc: %1 --help</source>
         <translation>Help: %1 --help</translation>
     </message>
+    <message>
+        <source>Port %1 jest zajęty przez inny program - zamknij to okno i tamten program, potem uruchom operację ponownie.</source>
+        <translation>Port %1 is in use by another program - close this window and that program, then start the operation again.</translation>
+    </message>
+    <message>
+        <source>Moduł może mieć niepełne ustawienia - zaprogramuj go ponownie.</source>
+        <translation>The module may hold incomplete settings - program it again.</translation>
+    </message>
+    <message>
+        <source>Moduł może mieć niepełne ustawienia - sprawdź kabel i zasilanie modułu, potem zaprogramuj go ponownie.</source>
+        <translation>The module may hold incomplete settings - check the cable and the module's power supply, then program it again.</translation>
+    </message>
+    <message>
+        <source>Sprawdź kabel, zasilanie modułu i wybrany port, potem powtórz.</source>
+        <translation>Check the cable, the module's power supply and the selected port, then try again.</translation>
+    </message>
+    <message>
+        <source>Sprawdź kabel i zasilanie modułu, potem powtórz.</source>
+        <translation>Check the cable and the module's power supply, then try again.</translation>
+    </message>
+    <message>
+        <source>Zaktualizuj program do wersji obsługującej ten moduł.</source>
+        <translation>Update the program to a version that supports this module.</translation>
+    </message>
 </context>
 <context>
     <name>CLI</name>

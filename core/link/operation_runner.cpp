@@ -9,7 +9,6 @@
 #include "i18n/translate.h"
 #include "link/deadline.h"
 #include "link/module_identity.h"
-#include "link/port_fault.h"
 #include "link/progress_log.h"
 #include "link/transfer_session.h"
 #include "settings/settings_file.h"
@@ -93,7 +92,7 @@ bool OperationRunner::Open(const OperationRequest& request) {
     if (!opened) {
         result_.portError = link_.openError();
         view_.AddLine(Tr(progress::kPortError));
-        view_.AddLine(PortFaultLine(result_.portError, ListSerialDevices()));
+        view_.AddLine(PortFaultLine(result_.portError, ListSerialDevices(), request_.portRetry));
         return false;
     }
     result_.portOpened = true;
@@ -234,9 +233,15 @@ void OperationRunner::TransferDone() {
         EndReport(outcome);
         return;
     }
+    const OperationMode mode = state_.CurrentMode.load();
     for (const std::string& line :
-         progress::EventLines(LinkEvent::Done, state_.CurrentMode.load(), state_.ModuleInfo.load(), outcome))
+         progress::EventLines(LinkEvent::Done, mode, state_.ModuleInfo.load(), outcome))
         view_.AddLine(line);
+    // A write error is a block the module may have taken in part; otherwise the counter says
+    // whether any block went out before the transfer stopped.
+    const bool writeBegan = state_.WritePos.load() > 0 || outcome == LinkOutcome::WriteError;
+    if (const std::string_view advice = progress::AdviceLine(outcome, mode, writeBegan); !advice.empty())
+        view_.AddLine(advice);
     switch (step_) {
         case Step::Backup:
             EndBackupRead(outcome);

@@ -20,6 +20,7 @@
 #include <system_error>
 #include <vector>
 
+#include "link/port_fault.h"
 #include "link/serial_link.h"
 #include "link/transfer.h"
 #include "link/transfer_archive.h"
@@ -49,6 +50,8 @@ struct OperationRequest {
     // Compare: after a mismatch, read the module (asking its PIN when it has one) and list the
     // settings that differ below the compare's lines.
     bool reportDifferences = false;
+    // What the line after a port that did not open tells the user to do to try again.
+    PortRetry portRetry = PortRetry::RunAgain;
 };
 
 // A file the operation was asked for that could not be written.

@@ -4,7 +4,8 @@
 
 namespace brenvox {
 
-std::string PortFaultLine(const PortOpenError& error, const std::vector<SerialDeviceInfo>& present) {
+std::string PortFaultLine(const PortOpenError& error, const std::vector<SerialDeviceInfo>& present,
+                          PortRetry retry) {
     const std::string& device = error.device;
     switch (error.fault) {
         case PortFault::None:
@@ -21,6 +22,10 @@ std::string PortFaultLine(const PortOpenError& error, const std::vector<SerialDe
             return TrFormat(BRENVOX_TEXT("Port %1 nie istnieje. Dostępne porty: %2."), {device, list});
         }
         case PortFault::Busy:
+            if (retry == PortRetry::CloseWindow)
+                return TrFormat(BRENVOX_TEXT("Port %1 jest zajęty przez inny program - zamknij to okno "
+                                             "i tamten program, potem uruchom operację ponownie."),
+                                {device});
             return TrFormat(BRENVOX_TEXT("Port %1 jest zajęty przez inny program - zamknij go i powtórz."),
                             {device});
         case PortFault::AccessDenied:

@@ -70,4 +70,32 @@ std::string_view OutcomeLine(LinkOutcome outcome, OperationMode mode) {
     return {};
 }
 
+std::string_view AdviceLine(LinkOutcome outcome, OperationMode mode, bool writeBegan) {
+    if (mode == OperationMode::Program && writeBegan) {
+        if (outcome == LinkOutcome::Aborted)
+            return Tr(BRENVOX_TEXT("Moduł może mieć niepełne ustawienia - zaprogramuj go ponownie."));
+        if (outcome == LinkOutcome::WriteError || outcome == LinkOutcome::CheckError)
+            return Tr(
+                BRENVOX_TEXT("Moduł może mieć niepełne ustawienia - sprawdź kabel i zasilanie modułu, "
+                             "potem zaprogramuj go ponownie."));
+    }
+    switch (outcome) {
+        case LinkOutcome::NoResponse:
+            // The module never answered: the cable, its power or another port than its own.
+            return Tr(BRENVOX_TEXT("Sprawdź kabel, zasilanie modułu i wybrany port, potem powtórz."));
+        case LinkOutcome::WriteError:
+        case LinkOutcome::CheckError:
+            // It answered, then stopped answering or answered wrongly on the way.
+            if (mode == OperationMode::Compare && outcome == LinkOutcome::CheckError) return {};
+            return Tr(BRENVOX_TEXT("Sprawdź kabel i zasilanie modułu, potem powtórz."));
+        case LinkOutcome::UnsupportedModule:
+            return Tr(BRENVOX_TEXT("Zaktualizuj program do wersji obsługującej ten moduł."));
+        case LinkOutcome::Success:
+        case LinkOutcome::Aborted:
+        case LinkOutcome::RestartError:
+            break;
+    }
+    return {};
+}
+
 }  // namespace brenvox::progress

@@ -63,4 +63,11 @@ int BarPosition(OperationMode mode, int writePos, int checkPos);
 // The outcome line of a finished transfer.
 std::string_view OutcomeLine(LinkOutcome outcome, OperationMode mode);
 
+// The line under the outcome of a transfer that failed: what to do next, in one line, so that
+// whoever reads the last two lines sees the outcome and the way on. `writeBegan`: a Program
+// transfer had sent settings to the module, which may now hold part of them. Empty where
+// nothing needs saying: a success, an abort before anything was written, a compare that found
+// other settings (the answer to its question), and a restart failure (its line says it).
+std::string_view AdviceLine(LinkOutcome outcome, OperationMode mode, bool writeBegan);
+
 }  // namespace brenvox::progress

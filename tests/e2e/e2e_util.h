@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -29,8 +30,8 @@ public:
         timer_.start();
     }
 
-    // Answers to questions (Buttons 4) in order: AskYes clicks "OK", anything else "Nie"; when
-    // the list is used up, questionAnswer answers.
+    // Answers to questions (Buttons 4) in order: AskYes clicks "OK", AskCancel presses Escape,
+    // anything else clicks "Nie"; when the list is used up, questionAnswer answers.
     QList<int> answers;
     int questionAnswer = AskNo;
     // The PIN dialog: typed text, then OK, or cancel.
@@ -71,7 +72,10 @@ private:
             auto* no = ask->findChild<QPushButton*>(QStringLiteral("BitBtn2"));
             if (no->isVisible()) {
                 const int answer = answers.isEmpty() ? questionAnswer : answers.takeFirst();
-                (answer == AskYes ? ok : no)->click();
+                if (answer == AskCancel)
+                    QTest::keyClick(ask, Qt::Key_Escape);
+                else
+                    (answer == AskYes ? ok : no)->click();
             } else {
                 ok->click();
             }

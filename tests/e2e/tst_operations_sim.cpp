@@ -103,6 +103,15 @@ void TstOperationsSim::programmeFromThePage() {
     edit("Edit4")->setText(QStringLiteral("2580"));  // typed into the SIM PIN box
     QCOMPARE(s.PIN, std::string("2580"));
 
+    // Escape on the offer to save takes "Programuj" back: not a byte reaches the module.
+    const sim::Memory before = sim_->memory();
+    dialogs_->answers = {AskCancel};
+    press("BitBtn5", 0);
+    QCOMPARE(sim_->counts().wake, 0);
+    QVERIFY(sim_->memory() == before);
+    QCOMPARE(dialogs_->askLines(), QStringList{kSaveOffer});
+    dialogs_->asks.clear();
+
     dialogs_->questionAnswer = AskNo;
     press("BitBtn5");
     QVERIFY(sim_->memory() == ToMemory(EncodeImageV11(s)));
@@ -167,8 +176,14 @@ void TstOperationsSim::readLoadsTheControls() {
     QCOMPARE(edit("Edit12")->text(), QStringLiteral("2468"));
     // The settings keep their name: the user saves what was read under a name of choice.
     QCOMPARE(main_->settingsName(), QStringLiteral("Nowy"));
-    // The window's folder is shared by the test functions: one read entry among the others.
-    QCOMPARE(archiveEntries().filter(QStringLiteral("-read-Nowy")).size(), 1);
+    // What was read is nothing to lose: a second "Odczyt" goes straight on.
+    QVERIFY(!main_->settingsEdited());
+    press("BitBtn7");
+    QCOMPARE(dialogs_->pinDialogs, 2);
+    QCOMPARE(dialogs_->asks.size(), 2);
+    QCOMPARE(dialogs_->asks[1].line1, QStringLiteral("Ustawienia z modułu odczytane i zdekodowane."));
+    // The window's folder is shared by the test functions: the two reads among the others.
+    QCOMPARE(archiveEntries().filter(QStringLiteral("-read-Nowy")).size(), 2);
 }
 
 QTEST_MAIN(TstOperationsSim)

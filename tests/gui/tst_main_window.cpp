@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -150,14 +151,34 @@ private Q_SLOTS:
         QCOMPARE(f().ComboBox3->count(), 8);
         QCOMPARE(f().ComboBox1->itemText(1), U("Wyślij wiadomość - SMS"));
         QCOMPARE(f().ComboBox4->itemText(2), U("Zadzwoń - RING"));
+    }
 
-        // The slot editor is walked with the Tab key in its own order, not in creation order.
-        QList<QWidget*> chain;
-        for (QWidget* w = f().ListBox1; chain.size() < 8; w = w->nextInFocusChain())
-            if (w->focusPolicy() & Qt::TabFocus) chain << w;
-        const QList<QWidget*> editorOrder = {f().ListBox1,     f().Edit1, f().ComboBox1, f().RadioButton1,
-                                             f().RadioButton2, f().Edit2, f().Edit3,     f().CheckBox5};
-        QCOMPARE(chain, editorOrder);
+    // From a page's tab, the Tab key walks its controls as they are read: along each line, line
+    // by line (of two radio buttons only the checked one takes the focus).
+    void tabWalksEveryPageInReadingOrder() {
+        QVERIFY(guitest::StartMainWindow(*w_));
+        w_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w_.get()));
+        const guitest::MainForms c = f();
+        const QList<QStringList> orders = {
+            {"BitBtn4", "BitBtn15", "BitBtn13", "BitBtn14", "BitBtn9", "BitBtn10", "BitBtn11"},
+            {"Edit4", "Edit5", "BitBtn1", "BitBtn2", "BitBtn3"},
+            {"ListBox1", "Edit1", "CheckBox5", "ComboBox1", "Edit2", "Edit3", "RadioButton1"},
+            {"CheckBox3", "CheckBox4", "Edit6", "CheckBox1", "CheckBox2", "SpinEdit9", "Edit11"},
+            {"SpinEdit8", "SpinEdit1", "SpinEdit2", "SpinEdit3"},
+            {"SpinEdit10", "SpinEdit11", "ComboBox4", "Edit7", "Edit8", "ComboBox5", "Edit9", "Edit10"},
+            {"SpinEdit4", "SpinEdit5", "SpinEdit6", "RadioButton5", "SpinEdit7"},
+        };
+        for (int page = 0; page < orders.size(); ++page) {
+            c.PageControl1->setCurrentIndex(page);
+            c.PageControl1->tabBar()->setFocus();
+            QStringList walked;
+            for (int i = 0; i <= orders[page].size(); ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                walked << QApplication::focusWidget()->objectName();
+            }
+            QCOMPARE(walked, orders[page] + QStringList{"qt_tabwidget_tabbar"});
+        }
     }
 
     void controlsAreNamedForScreenReaders() {
@@ -422,6 +443,35 @@ private Q_SLOTS:
         script.ask(AskNo).start();
         f().BitBtn4->click();
         QVERIFY(script.finished());
+        QCOMPARE(w_->settings().SMSC, std::string("+48123"));
+    }
+
+    // Enter, or the keypad's Enter, presses the focused button, as on Windows; in the question
+    // that follows, Enter presses the focused "Nie". A key held down presses once.
+    void enterPressesTheFocusedButton() {
+        QVERIFY(guitest::StartMainWindow(*w_));
+        w_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w_.get()));
+        f().Edit5->setText(U("+48123"));
+        f().BitBtn4->setFocus();
+        ModalScript script;
+        const auto enterOnFocused = [](QWidget*) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        };
+        script.then(enterOnFocused).then(enterOnFocused).start();
+        // Back from the question the window is active again (the offscreen platform needs telling).
+        const auto backFromTheQuestion = [this] {
+            w_->activateWindow();
+            return QTest::qWaitForWindowActive(w_.get()) && f().BitBtn4->hasFocus();
+        };
+        QTest::keyClick(f().BitBtn4, Qt::Key_Return);
+        QVERIFY(backFromTheQuestion());
+        QTest::keyClick(f().BitBtn4, Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(backFromTheQuestion());
+        QTest::simulateEvent(f().BitBtn4, true, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QTest::qWait(50);
+        QCOMPARE(script.handled(), std::size_t(2));
+        QVERIFY(script.unexpected.isEmpty());
         QCOMPARE(w_->settings().SMSC, std::string("+48123"));
     }
 

@@ -10,6 +10,7 @@ brenvox::InputSlot& SlotOf(brenvox::ModuleSettings& s, int i) {
 }
 }  // namespace
 
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -147,7 +148,7 @@ void TstOperations::oneMessageAtTheFirstFailure() {
     main_->refreshControls();
     for (const Step& step : steps) {
         const ModuleSettings before = main_->settings();
-        const auto asks = run(OperationMode::Read);  // "Odczyt": no offer to save around it
+        const auto asks = run(OperationMode::Compare);  // "Porównanie": no offer to save around it
         QVERIFY2(asks.size() == 1 && dialogs_->progressWindows == 0,
                  qPrintable(QStringLiteral("at \"%1\": %2 dialog(s), %3 progress window(s)")
                                 .arg(step.line1)
@@ -160,7 +161,7 @@ void TstOperations::oneMessageAtTheFirstFailure() {
     }
 
     // Everything mended: the progress window opens (and finds no port).
-    QVERIFY(run(OperationMode::Read).isEmpty());
+    QVERIFY(run(OperationMode::Compare).isEmpty());
     QCOMPARE(dialogs_->progressWindows, 1);
     QCOMPARE(dialogs_->progressLog.value(1), QStringLiteral("Błąd - problem z portem transmisji!"));
 }
@@ -207,6 +208,11 @@ void TstOperations::programOffersSaveThenPrintWhateverTheOutcome() {
     QCOMPARE(no.size(), 2);
     QCOMPARE(no[1].line1, kPrintOffer);
     QCOMPARE(dialogs_->progressWindows, 1);
+
+    // Escape on the offer takes "Programuj" back: no window, no port, no print offer.
+    const auto escaped = run(OperationMode::Program, {AskCancel});
+    QCOMPARE(escaped.size(), 1);
+    QCOMPARE(dialogs_->progressWindows, 0);
 }
 
 void TstOperations::failedCheckAfterACancelledSave() {
@@ -232,6 +238,24 @@ void TstOperations::compareAndReadAskNothingAround() {
     }
     // One progress window for all operations, kept between them.
     QCOMPARE(main_->findChildren<TFTervola*>().size(), 1);
+
+    // An edit never saved: "Odczyt" would replace it, so it offers to save first. Escape keeps
+    // it (no window); "OK" with the save dialog cancelled keeps it too; "Nie" reads.
+    auto* simPin = main_->findChild<QLineEdit*>(QStringLiteral("Edit4"));
+    QTest::keyClicks(simPin, "1234");
+    QVERIFY(main_->settingsEdited());
+    for (const QList<int>& answers : {QList<int>{AskCancel}, QList<int>{AskYes}, QList<int>{AskNo}}) {
+        const auto asks = run(OperationMode::Read, answers);
+        QCOMPARE(asks.size(), 1);
+        QCOMPARE(Show(asks[0]), Show(kConfirm, kSaveOffer, QString()));
+        QCOMPARE(dialogs_->fileDialogs, answers[0] == AskYes ? 1 : 0);
+        QCOMPARE(dialogs_->progressWindows, answers[0] == AskNo ? 1 : 0);
+    }
+    // Typed away again, the settings are what they were: nothing to lose, no question.
+    simPin->clear();
+    QVERIFY(!main_->settingsEdited());
+    QVERIFY(run(OperationMode::Read).isEmpty());
+    QCOMPARE(dialogs_->progressWindows, 1);
 }
 
 void TstOperations::printWithoutPrinter() {

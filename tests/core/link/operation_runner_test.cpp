@@ -215,7 +215,8 @@ TEST_F(OperationRunnerTest, AFileThatCannotBeWrittenEndsTheReadAndNamesTheFile) 
     EXPECT_EQ(h.entries[0].outcome, "Success");
 }
 
-TEST_F(OperationRunnerTest, FailuresEndWithTheirLineAndNothingMore) {
+// A failure ends with its line and, under it, the one line that says what to do next.
+TEST_F(OperationRunnerTest, FailuresEndWithTheirLineAndWhatToDo) {
     sim::Faults silent;
     silent.silent = true;
     sim.setFaults(silent);
@@ -223,16 +224,31 @@ TEST_F(OperationRunnerTest, FailuresEndWithTheirLineAndNothingMore) {
     request.archiveDir = (dir / "Archiwum").string();
     const OperationResult& r = Run(request);
     EXPECT_EQ(r.outcome, LinkOutcome::NoResponse);
-    EXPECT_EQ(Lines(view.log.end() - 5, view.log.end()),
-              (Lines{"", "Odczyt wersji modułu...", "[stopped]", "", "Brak łączności z modułem!"}));
+    EXPECT_EQ(Lines(view.log.end() - 6, view.log.end()),
+              (Lines{"", "Odczyt wersji modułu...", "[stopped]", "", "Brak łączności z modułem!",
+                     "Sprawdź kabel, zasilanie modułu i wybrany port, potem powtórz."}));
     EXPECT_FALSE(fs::exists(dir / "Archiwum"));
 
     sim.setFaults({});
     sim.setIdentity({3, 1, 0});
     view.log.clear();
     EXPECT_EQ(Run(Request(OperationMode::Read)).outcome, LinkOutcome::UnsupportedModule);
-    EXPECT_EQ(view.log.back(), "Program nie obsługuje tej wersji modułu!");
+    EXPECT_EQ(Lines(view.log.end() - 2, view.log.end()),
+              (Lines{"Program nie obsługuje tej wersji modułu!",
+                     "Zaktualizuj program do wersji obsługującej ten moduł."}));
     EXPECT_EQ(sim.counts().restart, 0);
+
+    // A module that stops taking blocks part way: it may hold part of the settings.
+    sim.setIdentity({1, 1, 1});
+    sim::Faults stuck;
+    stuck.stuckAddress = 0x0100;
+    sim.setFaults(stuck);
+    view.log.clear();
+    EXPECT_EQ(Run(Request(OperationMode::Program)).outcome, LinkOutcome::WriteError);
+    EXPECT_EQ(Lines(view.log.end() - 2, view.log.end()),
+              (Lines{"Błąd programowania modułu!",
+                     "Moduł może mieć niepełne ustawienia - sprawdź kabel i zasilanie modułu, potem "
+                     "zaprogramuj go ponownie."}));
 }
 
 TEST_F(OperationRunnerTest, AbortStopsAtTheNextBlock) {
@@ -248,7 +264,9 @@ TEST_F(OperationRunnerTest, AbortStopsAtTheNextBlock) {
         }
     });
     EXPECT_EQ(r.outcome, LinkOutcome::Aborted);
-    EXPECT_EQ(view.log.back(), "Programowanie przerwane!");
+    EXPECT_EQ(Lines(view.log.end() - 2, view.log.end()),
+              (Lines{"Programowanie przerwane!",
+                     "Moduł może mieć niepełne ustawienia - zaprogramuj go ponownie."}));
     EXPECT_LT(runner.state().WritePos.load(), 2048);
     EXPECT_EQ(sim.counts().restart, 0);
 }

@@ -8,6 +8,7 @@
 namespace brenvox {
 namespace {
 
+using progress::AdviceLine;
 using progress::EventLines;
 using progress::OutcomeLine;
 using Lines = std::vector<std::string>;
@@ -66,6 +67,21 @@ TEST(ProgressLines, OutcomeLineForEveryOutcomeAndMode) {
     }
 }
 
+// Nothing is added where nothing needs doing or the outcome says it; once blocks went out, a
+// failed programming says the module may hold part of the settings.
+TEST(ProgressLines, AdviceOnlyWhereSomethingIsToBeDone) {
+    using O = LinkOutcome;
+    using M = OperationMode;
+    for (M m : {M::Program, M::Compare, M::Read})
+        for (O o : {O::Success, O::Aborted, O::RestartError}) EXPECT_EQ(AdviceLine(o, m, false), "");
+    EXPECT_EQ(AdviceLine(O::RestartError, M::Program, true), "");
+    EXPECT_EQ(AdviceLine(O::CheckError, M::Compare, false), "") << "other settings are the compare's answer";
+    EXPECT_EQ(AdviceLine(O::CheckError, M::Read, false), "Sprawdź kabel i zasilanie modułu, potem powtórz.");
+    EXPECT_EQ(AdviceLine(O::CheckError, M::Program, true),
+              "Moduł może mieć niepełne ustawienia - sprawdź kabel i zasilanie modułu, potem zaprogramuj go "
+              "ponownie.");
+}
+
 // The line after the port error: the cause in the user's terms and what to do about it.
 TEST(ProgressLines, PortFaultLineSaysWhatToDo) {
     PortOpenError e{PortFault::AccessDenied, "/dev/ttyUSB0", "Permission denied", "dialout", "jan"};
@@ -78,6 +94,12 @@ TEST(ProgressLines, PortFaultLineSaysWhatToDo) {
     EXPECT_EQ(PortFaultLine(e, {}),
               "Port /dev/ttyUSB0 nie istnieje. Nie wykryto żadnego portu szeregowego - "
               "sprawdź podłączenie kabla.");
+    // The progress window leaves "Powtórz" disabled after a port that did not open.
+    e = {PortFault::Busy, "COM3", "Access denied", "", ""};
+    EXPECT_EQ(PortFaultLine(e, {}), "Port COM3 jest zajęty przez inny program - zamknij go i powtórz.");
+    EXPECT_EQ(PortFaultLine(e, {}, PortRetry::CloseWindow),
+              "Port COM3 jest zajęty przez inny program - zamknij to okno i tamten program, potem uruchom "
+              "operację ponownie.");
     e = {PortFault::Other, "COM3", "Urządzenie nie jest gotowe", "", ""};
     EXPECT_EQ(PortFaultLine(e, {}), "Nie można otworzyć portu COM3: Urządzenie nie jest gotowe.");
 }
