@@ -92,18 +92,29 @@ done
 [ "$up" = 1 ] || skip "cupsd did not come up within 20 s"
 echo "cupsd running (pid $cupsd_pid), socket $CUPS_SERVER"
 
+# A freshly started cupsd may still be setting itself up when it first answers (on a busy machine
+# a request then meets a closed connection): administrative requests are tried a few times.
+retry() {
+  local i
+  for i in 1 2 3 4 5 6 7 8 9 10; do
+    "$@" && return 0
+    sleep 0.5
+  done
+  return 1
+}
+
 # The cups-pdf driver: as lpinfo lists it, else the file the package installs.
 model=$(lpinfo -m 2>/dev/null | awk '/CUPS-PDF_opt|CUPS-PDF/ {print $1; exit}')
 queue=BrenvoxPDF
 if [ -n "$model" ]; then
-  lpadmin -p "$queue" -E -v cups-pdf:/ -m "$model" 2>"$work/lpadmin.err" || model=""
+  retry lpadmin -p "$queue" -E -v cups-pdf:/ -m "$model" 2>"$work/lpadmin.err" || model=""
 fi
 if [ -z "$model" ]; then
   ppd=$(ls /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd /usr/share/ppd/cups-pdf/*.ppd 2>/dev/null | head -n1)
   [ -n "$ppd" ] || fail "no cups-pdf driver found"
-  lpadmin -p "$queue" -E -v cups-pdf:/ -P "$ppd" 2>"$work/lpadmin.err" || { cat "$work/lpadmin.err" >&2; fail "lpadmin could not add the queue"; }
+  retry lpadmin -p "$queue" -E -v cups-pdf:/ -P "$ppd" 2>"$work/lpadmin.err" || { cat "$work/lpadmin.err" >&2; fail "lpadmin could not add the queue"; }
 fi
-lpadmin -d "$queue" || fail "could not make $queue the default printer"
+retry lpadmin -d "$queue" || fail "could not make $queue the default printer"
 [ "$(lpstat -d | sed 's/.*: //')" = "$queue" ] || fail "lpstat does not report $queue as the default"
 
 # Where cups-pdf puts its files: its Out setting or the anonymous folder; look in both for files

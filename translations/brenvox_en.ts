@@ -2021,7 +2021,7 @@ Exit status: 0 success, 1 the operation failed (a failed check, a difference, a 
     </message>
     <message>
         <source>(Dla modułu w wersji V1.0 można wybrać tylko jedną funkcję - załączenie lub wyłączenie)</source>
-        <translation>(A V1.0 module takes only one of the two codes - switch-on or switch-off)</translation>
+        <translation>(With a V1.0 module only one function can be chosen: switch-on or switch-off)</translation>
     </message>
     <message>
         <source>5.SMS</source>
@@ -2057,7 +2057,7 @@ Exit status: 0 success, 1 the operation failed (a failed check, a difference, a 
     </message>
     <message>
         <source>[szt.]</source>
-        <translation>[qty]</translation>
+        <translation>times</translation>
     </message>
     <message>
         <source>Treść wiadomości SMS</source>
