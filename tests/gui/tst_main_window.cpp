@@ -455,8 +455,11 @@ private Q_SLOTS:
         f().Edit5->setText(U("+48123"));
         f().BitBtn4->setFocus();
         ModalScript script;
-        const auto enterOnFocused = [](QWidget*) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        // The question's own focused button ("Nie"): the application's focus may not have moved
+        // into the dialog yet on a slow machine, and Return on "Nowy" would ask again inside.
+        const auto enterOnFocused = [](QWidget* modal) {
+            QWidget* focused = modal->focusWidget();
+            QTest::keyClick(focused ? focused : modal, Qt::Key_Return);
         };
         script.then(enterOnFocused).then(enterOnFocused).start();
         // Back from the question the window is active again (the offscreen platform needs telling).
