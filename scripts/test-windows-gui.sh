@@ -61,6 +61,10 @@ RunQtTests() {
     NewPrefix prefix-tests
     for t in "$win"/tests/gui/tst_*.exe; do
         name=$(basename "$t" .exe)
+        # Each test starts with the user's folders empty, as each has a HOME of its own on Linux: a
+        # program folder without "Nastawy" keeps the port selection in %APPDATA%\Brenvox, where
+        # one test's choice would be the next one's start-up port.
+        rm -rf "$WINEPREFIX"/drive_c/users/*/AppData/Roaming/Brenvox
         # Wine hands no QT_* variable to Windows programs, so the platform is an argument; Qt
         # finds its plug-ins beside its own DLLs. The log goes to a file: a Windows program's
         # redirected stdout is not always flushed when Wine ends it.

@@ -428,6 +428,11 @@ private Q_SLOTS:
     // port other than the one the operations will open, the device is remembered, and a screen
     // reader hears which port it is.
     void portChosenByTheDevicesNameOrTyped() {
+#ifdef Q_OS_WIN
+        QSKIP(
+            "the devices come from a Linux sysfs tree laid out by the test; the Windows list comes from the "
+            "setup API, which scripts/test-windows.sh checks");
+#endif
         start();
         namespace fs = std::filesystem;
         const brenvox::test::FakeSysfs tree(fs::path(Local(app())) / "tree");
