@@ -240,6 +240,9 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication app(argc, argv);
+    // A text cursor that blinks is drawn or not depending on when the picture is taken: a
+    // steady one makes every run's pictures the same (the PIN dialog's box has the focus).
+    QApplication::setCursorFlashTime(0);
     brenvox::gui::LoadTranslations(app, language);
     const QString dir = QString::fromLocal8Bit(dirArg);
     if (!QDir().mkpath(dir)) {
