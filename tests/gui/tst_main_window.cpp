@@ -465,8 +465,14 @@ private Q_SLOTS:
         f().smsCentreEdit->setText(U("+48123"));
         f().newButton->setFocus();
         ModalScript script;
-        const auto enterOnFocused = [](QWidget*) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        // The question has the focus once it is the active window; a key sent before that (the
+        // script's timer can run before the activation arrives) would press the window's button.
+        const auto enterOnFocused = [](QWidget* question) {
+            question->activateWindow();
+            if (QTest::qWaitForWindowActive(question))
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            else
+                question->close();  // fails the test below, not hangs it
         };
         script.then(enterOnFocused).then(enterOnFocused).start();
         // Back from the question the window is active again (the offscreen platform needs telling).
