@@ -18,9 +18,9 @@
 #include <vector>
 
 #include "archive_list_model.h"
+#include "archive_window.h"
 #include "codec/image_codec.h"
 #include "link/transfer_archive.h"
-#include "tfarchive.h"
 
 namespace fs = std::filesystem;
 using namespace brenvox;
@@ -85,20 +85,20 @@ int main(int argc, char* argv[]) {
 
     int rows = 0;
     Report("archive window opened, 10 000 entries", MedianMs([&] {
-               TFArchive window;
+               ArchiveWindow window;
                window.Reload(archiveDir);
                window.show();
                QApplication::processEvents();
-               window.findChild<QTableView*>(QStringLiteral("ListView1"))->viewport()->repaint();
+               window.findChild<QTableView*>(QStringLiteral("entryTable"))->viewport()->repaint();
                rows = window.model()->rowCount();
                window.hide();
            }));
 
-    TFArchive window;
+    ArchiveWindow window;
     window.Reload(archiveDir);
     window.show();
     QApplication::processEvents();
-    auto* filter = window.findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    auto* filter = window.findChild<QLineEdit*>(QStringLiteral("filterEdit"));
     int filtered = 0;
     Report("filter typed (\"Obiekt 7\"), 10 000 entries", MedianMs(
                                                               [&] {

@@ -23,14 +23,14 @@ QFileDialog* SettingsFileDialog(QWidget* parent, const char* name, QFileDialog::
 }  // namespace
 
 void CreateFileDialogs(QWidget* parent, QFileDialog*& open, QFileDialog*& save) {
-    if (!open) open = SettingsFileDialog(parent, "OpenDialog1", QFileDialog::AcceptOpen);
-    if (!save) save = SettingsFileDialog(parent, "SaveDialog1", QFileDialog::AcceptSave);
+    if (!open) open = SettingsFileDialog(parent, "openDialog", QFileDialog::AcceptOpen);
+    if (!save) save = SettingsFileDialog(parent, "saveDialog", QFileDialog::AcceptSave);
 }
 
 void CreatePdfDialog(QWidget* parent, QFileDialog*& pdf) {
     if (pdf) return;
     pdf = new QFileDialog(parent);
-    pdf->setObjectName(QStringLiteral("PdfDialog1"));
+    pdf->setObjectName(QStringLiteral("pdfDialog"));
     // Overwriting is asked by the program in its own words, as for the settings files.
     pdf->setOptions(QFileDialog::DontConfirmOverwrite);
     pdf->setAcceptMode(QFileDialog::AcceptSave);

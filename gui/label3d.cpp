@@ -2,36 +2,36 @@
 
 #include <QPainter>
 
-TLabel3D::TLabel3D(QWidget* parent) : QLabel(parent) {}
+Label3D::Label3D(QWidget* parent) : QLabel(parent) {}
 
-TLabel3D::~TLabel3D() = default;
+Label3D::~Label3D() = default;
 
-void TLabel3D::setFrontColor(const QColor& c) {
+void Label3D::setFrontColor(const QColor& c) {
     frontColor_ = c;
     update();
 }
 
-void TLabel3D::setBackColor(const QColor& c) {
+void Label3D::setBackColor(const QColor& c) {
     backColor_ = c;
     update();
 }
 
-void TLabel3D::setStyle3D(int style) {
+void Label3D::setStyle3D(int style) {
     style3D_ = style;
     update();
 }
 
-void TLabel3D::setTransparent(bool on) {
+void Label3D::setTransparent(bool on) {
     transparent_ = on;
     update();
 }
 
-void TLabel3D::setCaption(const QString& text) {
+void Label3D::setCaption(const QString& text) {
     setText(text);
     adjustSize();
 }
 
-void TLabel3D::paintEvent(QPaintEvent*) {
+void Label3D::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (!transparent_) p.fillRect(rect(), palette().color(backgroundRole()));
     p.setFont(font());

@@ -4,7 +4,7 @@
 #include <QColor>
 #include <QLabel>
 
-class TLabel3D : public QLabel {
+class Label3D : public QLabel {
     Q_OBJECT
     Q_PROPERTY(QColor FrontColor READ frontColor WRITE setFrontColor)
     Q_PROPERTY(QColor BackColor READ backColor WRITE setBackColor)
@@ -12,8 +12,8 @@ class TLabel3D : public QLabel {
     Q_PROPERTY(bool Transparent READ transparent WRITE setTransparent)
 
 public:
-    explicit TLabel3D(QWidget* parent = nullptr);
-    ~TLabel3D() override;
+    explicit Label3D(QWidget* parent = nullptr);
+    ~Label3D() override;
 
     QColor frontColor() const { return frontColor_; }
     QColor backColor() const { return backColor_; }

@@ -5,10 +5,10 @@
 
 #include "brenvox_version.h"
 #include "font_preload.h"
+#include "main_window.h"
+#include "module_pin_dialog.h"
 #include "qt_translations.h"
-#include "tfask.h"
-#include "tfinput.h"
-#include "tfmain.h"
+#include "question_dialog.h"
 
 namespace {
 
@@ -60,12 +60,12 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.brenvox.Brenvox"));
     brenvox::gui::LoadTranslations(app, language);
 
-    TFMain mainWindow;
+    MainWindow mainWindow;
     // The question and PIN dialogs are made by the start-up routine that runs once the main
     // window is on screen, before it takes any input: building them (the question dialog's
     // standard pictures go through the icon theme) would otherwise hold back the window's first
     // appearance.
-    QObject::connect(&mainWindow, &TFMain::startUpFinished, [] {
+    QObject::connect(&mainWindow, &MainWindow::startUpFinished, [] {
         AskDialog();
         PinDialog();
     });

@@ -80,20 +80,20 @@ QFont EightPoint(QFont font) {
 void ApplyMainWindowLook(QWidget* root) {
     const QIcon envelope = PageIcon(3);
     const std::pair<const char*, QIcon> pictures[] = {
-        {"BitBtn4", StyleIcon(QStyle::SP_FileIcon)},                 // "Nowy"
-        {"BitBtn13", PrinterIcon()},                                 // "Drukuj"
-        {"BitBtn9", StyleIcon(QStyle::SP_DialogOpenButton)},         // "Odczytaj"
-        {"BitBtn10", StyleIcon(QStyle::SP_DialogSaveButton)},        // "Zapisz"
-        {"BitBtn11", StyleIcon(QStyle::SP_DriveFDIcon)},             // "Zapisz jako"
-        {"BitBtn14", PdfIcon()},                                     // "Zapisz jako PDF"
-        {"BitBtn15", StyleIcon(QStyle::SP_FileDialogDetailedView)},  // "Archiwum"
-        {"BitBtn1", envelope},                                       // the SMS-centre presets
-        {"BitBtn2", envelope},                                       //
-        {"BitBtn3", envelope},                                       //
-        {"BitBtn5", PageIcon(2)},                                    // "Programuj"
-        {"BitBtn6", StyleIcon(QStyle::SP_FileDialogContentsView)},   // compare
-        {"BitBtn7", StyleIcon(QStyle::SP_ArrowDown)},                // read
-        {"FindModuleButton", MagnifierIcon()},                       // "Szukaj modułu"
+        {"newButton", StyleIcon(QStyle::SP_FileIcon)},                    // "Nowy"
+        {"printButton", PrinterIcon()},                                   // "Drukuj"
+        {"openButton", StyleIcon(QStyle::SP_DialogOpenButton)},           // "Odczytaj"
+        {"saveButton", StyleIcon(QStyle::SP_DialogSaveButton)},           // "Zapisz"
+        {"saveAsButton", StyleIcon(QStyle::SP_DriveFDIcon)},              // "Zapisz jako"
+        {"savePdfButton", PdfIcon()},                                     // "Zapisz jako PDF"
+        {"archiveButton", StyleIcon(QStyle::SP_FileDialogDetailedView)},  // "Archiwum"
+        {"eraGsmButton", envelope},                                       // the SMS-centre presets
+        {"plusGsmButton", envelope},                                      //
+        {"ideaButton", envelope},                                         //
+        {"programButton", PageIcon(2)},                                   // "Programuj"
+        {"compareButton", StyleIcon(QStyle::SP_FileDialogContentsView)},  // compare
+        {"readButton", StyleIcon(QStyle::SP_ArrowDown)},                  // read
+        {"FindModuleButton", MagnifierIcon()},                            // "Szukaj modułu"
     };
     for (const auto& [name, icon] : pictures) {
         auto* button = root->findChild<QPushButton*>(QString::fromLatin1(name));
@@ -104,9 +104,9 @@ void ApplyMainWindowLook(QWidget* root) {
 
     // The slot list and the three descriptions in the window's 8-point size, keeping each one's
     // weight (the first description is bold).
-    if (auto* list = root->findChild<QListWidget*>(QStringLiteral("ListBox1")))
+    if (auto* list = root->findChild<QListWidget*>(QStringLiteral("slotList")))
         list->setFont(EightPoint(list->font()));
-    for (const char* name : {"Label3D1", "Label3D2", "Label3D3"}) {
+    for (const char* name : {"inputTitleLabel", "openStateLabel", "closedStateLabel"}) {
         if (auto* label = root->findChild<QLabel*>(QString::fromLatin1(name))) {
             label->setFont(EightPoint(label->font()));
             label->adjustSize();

@@ -9,7 +9,7 @@
 #include "gui_style.h"
 #include "link/port_fault.h"
 #include "link/progress_log.h"
-#include "tfask.h"
+#include "question_dialog.h"
 #include "ui_module_finder_dialog.h"
 
 namespace {
@@ -45,8 +45,8 @@ ModuleFinderDialog::ModuleFinderDialog(QWidget* parent)
     brenvox::gui::ApplyWindowLook(this);
     setFixedSize(size());
     brenvox::gui::KeepCentredOnScreen(this);
-    ui->BitBtn1->setIcon(brenvox::gui::StyleIcon(QStyle::SP_BrowserStop));
-    connect(ui->BitBtn1, &QPushButton::clicked, this, &ModuleFinderDialog::reject);
+    ui->abortButton->setIcon(brenvox::gui::StyleIcon(QStyle::SP_BrowserStop));
+    connect(ui->abortButton, &QPushButton::clicked, this, &ModuleFinderDialog::reject);
 }
 
 ModuleFinderDialog::~ModuleFinderDialog() {
@@ -56,21 +56,21 @@ ModuleFinderDialog::~ModuleFinderDialog() {
 
 void ModuleFinderDialog::showAsking(std::size_t index, std::size_t count, const QString& device) {
     // A long device name is shortened in its middle, where names differ least.
-    const QFontMetrics fm(ui->Label1->font());
+    const QFontMetrics fm(ui->askingLabel->font());
     const QString counted = tr(" (%1 z %2)...").arg(index + 1).arg(count);
     const QString prefix = tr("Sprawdzanie portu ");
-    const int room = ui->Label1->width() - fm.horizontalAdvance(prefix + counted);
-    ui->Label1->setText(prefix + fm.elidedText(device, Qt::ElideMiddle, room) + counted);
-    ui->Label1->setToolTip(device);
-    ui->ProgressBar1->setRange(0, static_cast<int>(count));
-    ui->ProgressBar1->setValue(static_cast<int>(index));
+    const int room = ui->askingLabel->width() - fm.horizontalAdvance(prefix + counted);
+    ui->askingLabel->setText(prefix + fm.elidedText(device, Qt::ElideMiddle, room) + counted);
+    ui->askingLabel->setToolTip(device);
+    ui->progressBar->setRange(0, static_cast<int>(count));
+    ui->progressBar->setValue(static_cast<int>(index));
 }
 
 brenvox::ModuleSearch ModuleFinderDialog::Run(const std::vector<brenvox::SerialDeviceInfo>& devices) {
     stop_ = false;
     searching_ = true;
     search_ = {};
-    ui->BitBtn1->setEnabled(true);
+    ui->abortButton->setEnabled(true);
     if (!devices.empty()) showAsking(0, devices.size(), DeviceName(devices.front()));
 
     brenvox::ModuleSearchHooks hooks;
@@ -107,8 +107,8 @@ void ModuleFinderDialog::reject() {
         return;
     }
     stop_ = true;
-    ui->BitBtn1->setEnabled(false);
-    ui->Label1->setText(tr("Przerywanie szukania..."));
+    ui->abortButton->setEnabled(false);
+    ui->askingLabel->setText(tr("Przerywanie szukania..."));
 }
 
 namespace brenvox::gui {

@@ -552,7 +552,7 @@
     </message>
 </context>
 <context>
-    <name>TFArchive</name>
+    <name>ArchiveWindow</name>
     <message>
         <source>Archiwum transmisji</source>
         <translation>Transfer archive</translation>
@@ -631,18 +631,10 @@
     </message>
 </context>
 <context>
-    <name>TFAsk</name>
+    <name>QuestionDialog</name>
     <message>
         <source>Ask</source>
         <translation>Ask</translation>
-    </message>
-    <message>
-        <source>Label1</source>
-        <translation>Label1</translation>
-    </message>
-    <message>
-        <source>Label2</source>
-        <translation>Label2</translation>
     </message>
     <message>
         <source>OK</source>
@@ -658,7 +650,7 @@
     </message>
 </context>
 <context>
-    <name>TFInput</name>
+    <name>ModulePinDialog</name>
     <message>
         <source>PIN modułu</source>
         <translation>Module PIN</translation>
@@ -677,7 +669,7 @@
     </message>
 </context>
 <context>
-    <name>TFMain</name>
+    <name>MainWindow</name>
     <message>
         <source>GSM</source>
         <translation>GSM</translation>
@@ -764,14 +756,14 @@
     </message>
 </context>
 <context>
-    <name>TFSplash</name>
+    <name>SplashWindow</name>
     <message>
         <source>Info</source>
         <translation>Info</translation>
     </message>
 </context>
 <context>
-    <name>TFTervola</name>
+    <name>ProgressWindow</name>
     <message>
         <source>Programowanie</source>
         <translation>Programming</translation>

@@ -69,29 +69,29 @@ public:
 void InputsPage::setUp() {
     Ui::InputsPage& f = form();
     for (int i = 0; i < brenvox::kSlotCount; ++i)
-        new QListWidgetItem(brenvox::gui::CoreText(brenvox::SlotInfoOf(i).listText), f.ListBox1);
-    brenvox::gui::FillFunctionList(f.ComboBox1);
-    brenvox::gui::ChooseFromListOnly(f.ComboBox1);
+        new QListWidgetItem(brenvox::gui::CoreText(brenvox::SlotInfoOf(i).listText), f.slotList);
+    brenvox::gui::FillFunctionList(f.functionCombo);
+    brenvox::gui::ChooseFromListOnly(f.functionCombo);
     // Typing limits; a longer value from a file is shown whole.
-    brenvox::gui::LimitTyping(f.Edit1, int(brenvox::kCommentMax));
-    brenvox::gui::LimitTyping(f.Edit2, int(brenvox::kPhoneMax));
-    brenvox::gui::LimitTyping(f.Edit3, int(brenvox::kSlotSmsTypeMax));
+    brenvox::gui::LimitTyping(f.commentEdit, int(brenvox::kCommentMax));
+    brenvox::gui::LimitTyping(f.phoneEdit, int(brenvox::kPhoneMax));
+    brenvox::gui::LimitTyping(f.smsTextEdit, int(brenvox::kSlotSmsTypeMax));
 
-    connect(f.ListBox1, &QListWidget::currentRowChanged, this, [this] { loadSlotEditor(); });
-    for (QLineEdit* edit : {f.Edit1, f.Edit2, f.Edit3})
+    connect(f.slotList, &QListWidget::currentRowChanged, this, [this] { loadSlotEditor(); });
+    for (QLineEdit* edit : {f.commentEdit, f.phoneEdit, f.smsTextEdit})
         connect(edit, &QLineEdit::textChanged, this, [this] { storeSlot(); });
-    connect(f.ComboBox1, &QComboBox::currentIndexChanged, this, [this] { storeSlot(); });
+    connect(f.functionCombo, &QComboBox::currentIndexChanged, this, [this] { storeSlot(); });
     for (QAbstractButton* button :
-         std::initializer_list<QAbstractButton*>{f.RadioButton1, f.RadioButton2, f.CheckBox5})
+         std::initializer_list<QAbstractButton*>{f.onOpeningRadio, f.onClosingRadio, f.lockedCheck})
         connect(button, &QAbstractButton::toggled, this, [this] { storeSlot(); });
 
     // The slot editor's two groups, its options and the description labels.
     for (QGroupBox* group : findChildren<QGroupBox*>())
         brenvox::gui::SetBackground(group, brenvox::gui::kGroupColour);
-    for (QWidget* w : {static_cast<QWidget*>(f.CheckBox5), static_cast<QWidget*>(f.RadioButton1),
-                       static_cast<QWidget*>(f.RadioButton2)})
+    for (QWidget* w : {static_cast<QWidget*>(f.lockedCheck), static_cast<QWidget*>(f.onOpeningRadio),
+                       static_cast<QWidget*>(f.onClosingRadio)})
         brenvox::gui::SetBackground(w, brenvox::gui::kOptionColour);
-    for (TLabel3D* l : {f.Label3D1, f.Label3D2, f.Label3D3}) {
+    for (Label3D* l : {f.inputTitleLabel, f.openStateLabel, f.closedStateLabel}) {
         QPalette pal = l->palette();
         pal.setColor(QPalette::WindowText, QColor(0, 0, 128));
         l->setPalette(pal);
@@ -101,12 +101,12 @@ void InputsPage::setUp() {
         l->setFont(small);
         l->adjustSize();
     }
-    QFont listFont = f.ListBox1->font();
+    QFont listFont = f.slotList->font();
     listFont.setPixelSize(10);
-    f.ListBox1->setFont(listFont);
-    f.ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    f.ListBox1->setItemDelegate(new FixedHeightDelegate(f.ListBox1));
-    f.ListBox1->setUniformItemSizes(true);
+    f.slotList->setFont(listFont);
+    f.slotList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    f.slotList->setItemDelegate(new FixedHeightDelegate(f.slotList));
+    f.slotList->setUniformItemSizes(true);
 }
 
 void InputsPage::showEvent(QShowEvent* event) {
@@ -115,46 +115,46 @@ void InputsPage::showEvent(QShowEvent* event) {
 }
 
 void InputsPage::selectSlot(int index) {
-    form().ListBox1->setCurrentRow(index);
+    form().slotList->setCurrentRow(index);
 }
 
 void InputsPage::loadSlotEditor() {
     if (editorHeld()) return;
     const Hold hold = holdEditor();
     Ui::InputsPage& f = form();
-    const int i = f.ListBox1->currentRow();
+    const int i = f.slotList->currentRow();
     if (i < 0 || i >= brenvox::kSlotCount) return;
     const brenvox::InputSlot& slot = settings_.slots[static_cast<std::size_t>(i)];
     describeInput(brenvox::SlotInput(i));
     // Filled with the editor's signals blocked: showing the slot cannot store into it.
-    const QSignalBlocker quiet[] = {QSignalBlocker(f.Edit1),        QSignalBlocker(f.ComboBox1),
-                                    QSignalBlocker(f.RadioButton1), QSignalBlocker(f.RadioButton2),
-                                    QSignalBlocker(f.Edit2),        QSignalBlocker(f.Edit3),
-                                    QSignalBlocker(f.CheckBox5)};
-    brenvox::gui::SetProgramText(f.Edit1, brenvox::gui::FromCp1250(slot.Comment));
-    brenvox::gui::SelectIndex(f.ComboBox1, slot.Function);
-    brenvox::gui::SetRadioPair(f.RadioButton1, f.RadioButton2, slot.Reaction == brenvox::OnOpening,
+    const QSignalBlocker quiet[] = {QSignalBlocker(f.commentEdit),    QSignalBlocker(f.functionCombo),
+                                    QSignalBlocker(f.onOpeningRadio), QSignalBlocker(f.onClosingRadio),
+                                    QSignalBlocker(f.phoneEdit),      QSignalBlocker(f.smsTextEdit),
+                                    QSignalBlocker(f.lockedCheck)};
+    brenvox::gui::SetProgramText(f.commentEdit, brenvox::gui::FromCp1250(slot.Comment));
+    brenvox::gui::SelectIndex(f.functionCombo, slot.Function);
+    brenvox::gui::SetRadioPair(f.onOpeningRadio, f.onClosingRadio, slot.Reaction == brenvox::OnOpening,
                                slot.Reaction == brenvox::OnClosing);
-    brenvox::gui::SetProgramText(f.Edit2, brenvox::gui::FromCp1250(slot.Phone));
-    brenvox::gui::SetProgramText(f.Edit3, brenvox::gui::FromCp1250(slot.SmsText));
-    f.CheckBox5->setChecked(slot.Locked);
+    brenvox::gui::SetProgramText(f.phoneEdit, brenvox::gui::FromCp1250(slot.Phone));
+    brenvox::gui::SetProgramText(f.smsTextEdit, brenvox::gui::FromCp1250(slot.SmsText));
+    f.lockedCheck->setChecked(slot.Locked);
 }
 
 void InputsPage::storeSlot() {
     if (editorHeld()) return;
     Ui::InputsPage& f = form();
-    const int i = f.ListBox1->currentRow();
+    const int i = f.slotList->currentRow();
     if (i < 0 || i >= brenvox::kSlotCount) return;
     // Every change stores the whole record, so the slot always matches what the editor shows.
     // With nothing chosen the function is stored as -1 and the reaction is kept.
     brenvox::InputSlot& slot = settings_.slots[static_cast<std::size_t>(i)];
-    slot.setComment(brenvox::gui::ToCp1250(f.Edit1->text()));
-    slot.Function = f.ComboBox1->currentIndex();
-    if (f.RadioButton1->isChecked()) slot.Reaction = brenvox::OnOpening;
-    if (f.RadioButton2->isChecked()) slot.Reaction = brenvox::OnClosing;
-    slot.setPhone(brenvox::gui::ToCp1250(f.Edit2->text()));
-    slot.setSmsText(brenvox::gui::ToCp1250(f.Edit3->text()));
-    slot.Locked = f.CheckBox5->isChecked();
+    slot.setComment(brenvox::gui::ToCp1250(f.commentEdit->text()));
+    slot.Function = f.functionCombo->currentIndex();
+    if (f.onOpeningRadio->isChecked()) slot.Reaction = brenvox::OnOpening;
+    if (f.onClosingRadio->isChecked()) slot.Reaction = brenvox::OnClosing;
+    slot.setPhone(brenvox::gui::ToCp1250(f.phoneEdit->text()));
+    slot.setSmsText(brenvox::gui::ToCp1250(f.smsTextEdit->text()));
+    slot.Locked = f.lockedCheck->isChecked();
 }
 
 void InputsPage::describeInput(int input) {
@@ -162,9 +162,9 @@ void InputsPage::describeInput(int input) {
     const InputTexts& t = kInputTexts[input - 1];
     Ui::InputsPage& f = form();
     auto text = [](const char* polish) { return QCoreApplication::translate("InputsPage", polish); };
-    f.Label3D1->setCaption(text(t.line1));
-    f.Label3D2->setCaption(text(t.line2));
-    f.Label3D3->setCaption(text(t.line3));
-    f.RadioButton1->setText(text(t.opening));
-    f.RadioButton2->setText(text(t.closing));
+    f.inputTitleLabel->setCaption(text(t.line1));
+    f.openStateLabel->setCaption(text(t.line2));
+    f.closedStateLabel->setCaption(text(t.line3));
+    f.onOpeningRadio->setText(text(t.opening));
+    f.onClosingRadio->setText(text(t.closing));
 }

@@ -33,37 +33,39 @@ QString EntryText(const brenvox::SerialDeviceInfo& d) {
 
 void ModulePage::setUp() {
     Ui::ModulePage& f = form();
-    bindings_.text(f.Edit12, &brenvox::ModuleSettings::MODPIN, brenvox::kPinTypeMax);
+    bindings_.text(f.modulePinEdit, &brenvox::ModuleSettings::MODPIN, brenvox::kPinTypeMax);
 
     using brenvox::OperationMode;
-    connect(f.BitBtn5, &QPushButton::clicked, this,
+    connect(f.programButton, &QPushButton::clicked, this,
             [this] { Q_EMIT operationRequested(OperationMode::Program); });
-    connect(f.BitBtn6, &QPushButton::clicked, this,
+    connect(f.compareButton, &QPushButton::clicked, this,
             [this] { Q_EMIT operationRequested(OperationMode::Compare); });
-    connect(f.BitBtn7, &QPushButton::clicked, this,
+    connect(f.readButton, &QPushButton::clicked, this,
             [this] { Q_EMIT operationRequested(OperationMode::Read); });
     connect(f.FindModuleButton, &QPushButton::clicked, this, &ModulePage::findRequested);
 
     for (const std::string_view name : brenvox::kPortTypeNames)
-        f.ComboBox2->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-    for (int n = 1; n <= brenvox::kPortNumberMax; ++n) f.ComboBox3->addItem(QString::number(n));
+        f.portTypeCombo->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    for (int n = 1; n <= brenvox::kPortNumberMax; ++n) f.portNumberCombo->addItem(QString::number(n));
     // Every change is the user's: a remembered choice is shown with the signals blocked. A port
     // chosen by hand is the one to open, whatever device was chosen before.
-    for (QComboBox* box : {f.ComboBox2, f.ComboBox3}) {
+    for (QComboBox* box : {f.portTypeCombo, f.portNumberCombo}) {
         brenvox::gui::ChooseFromListOnly(box);
         connect(box, &QComboBox::currentIndexChanged, this, [this] {
             Ui::ModulePage& f = form();
             if (!device_.isEmpty()) {
                 // Back from a device the boxes could not name: the box not touched shows the
                 // port it showed before, so that one choice makes a whole port.
-                const QSignalBlocker quietType(f.ComboBox2);
-                const QSignalBlocker quietNumber(f.ComboBox3);
-                if (f.ComboBox2->currentIndex() < 0) brenvox::gui::SelectIndex(f.ComboBox2, lastType_);
-                if (f.ComboBox3->currentIndex() < 0) brenvox::gui::SelectIndex(f.ComboBox3, lastNumber_);
+                const QSignalBlocker quietType(f.portTypeCombo);
+                const QSignalBlocker quietNumber(f.portNumberCombo);
+                if (f.portTypeCombo->currentIndex() < 0)
+                    brenvox::gui::SelectIndex(f.portTypeCombo, lastType_);
+                if (f.portNumberCombo->currentIndex() < 0)
+                    brenvox::gui::SelectIndex(f.portNumberCombo, lastNumber_);
             }
             device_.clear();
-            lastType_ = f.ComboBox2->currentIndex();
-            lastNumber_ = f.ComboBox3->currentIndex();
+            lastType_ = f.portTypeCombo->currentIndex();
+            lastNumber_ = f.portNumberCombo->currentIndex();
             module_.clear();
             note_.clear();
             showChoice();
@@ -90,29 +92,29 @@ void ModulePage::showEvent(QShowEvent* event) {
 }
 
 int ModulePage::portType() {
-    return device_.isEmpty() ? form().ComboBox2->currentIndex() : lastType_;
+    return device_.isEmpty() ? form().portTypeCombo->currentIndex() : lastType_;
 }
 
 int ModulePage::portNumber() {
-    return device_.isEmpty() ? form().ComboBox3->currentIndex() : lastNumber_;
+    return device_.isEmpty() ? form().portNumberCombo->currentIndex() : lastNumber_;
 }
 
 QString ModulePage::chosenDevice() {
     if (!device_.isEmpty()) return device_;
-    return FromDevicePath(
-        brenvox::PortDevicePath(form().ComboBox2->currentIndex(), form().ComboBox3->currentIndex() + 1));
+    return FromDevicePath(brenvox::PortDevicePath(form().portTypeCombo->currentIndex(),
+                                                  form().portNumberCombo->currentIndex() + 1));
 }
 
 void ModulePage::showPort(int type, int number, const QString& device) {
     Ui::ModulePage& f = form();
     {
-        const QSignalBlocker quietType(f.ComboBox2);
-        const QSignalBlocker quietNumber(f.ComboBox3);
-        brenvox::gui::SelectIndex(f.ComboBox2, type);
-        brenvox::gui::SelectIndex(f.ComboBox3, number);
+        const QSignalBlocker quietType(f.portTypeCombo);
+        const QSignalBlocker quietNumber(f.portNumberCombo);
+        brenvox::gui::SelectIndex(f.portTypeCombo, type);
+        brenvox::gui::SelectIndex(f.portNumberCombo, number);
     }
-    lastType_ = f.ComboBox2->currentIndex();
-    lastNumber_ = f.ComboBox3->currentIndex();
+    lastType_ = f.portTypeCombo->currentIndex();
+    lastNumber_ = f.portNumberCombo->currentIndex();
     device_.clear();
     module_.clear();
     note_.clear();
@@ -131,20 +133,20 @@ bool ModulePage::selectDevice(const QString& path) {
     module_.clear();
     note_.clear();
     {
-        const QSignalBlocker quietType(f.ComboBox2);
-        const QSignalBlocker quietNumber(f.ComboBox3);
+        const QSignalBlocker quietType(f.portTypeCombo);
+        const QSignalBlocker quietNumber(f.portNumberCombo);
         if (const std::optional<brenvox::NumberedPort> port = brenvox::NumberedPortOf(ToDevicePath(path))) {
             // As if chosen in the boxes.
-            brenvox::gui::SelectIndex(f.ComboBox2, port->portType);
-            brenvox::gui::SelectIndex(f.ComboBox3, port->portNumber - 1);
+            brenvox::gui::SelectIndex(f.portTypeCombo, port->portType);
+            brenvox::gui::SelectIndex(f.portNumberCombo, port->portNumber - 1);
             lastType_ = port->portType;
             lastNumber_ = port->portNumber - 1;
             device_.clear();
         } else {
             // The boxes cannot name it: they show nothing rather than a port that will not be
             // opened; portType() and portNumber() keep the last port they named.
-            brenvox::gui::SelectIndex(f.ComboBox2, -1);
-            brenvox::gui::SelectIndex(f.ComboBox3, -1);
+            brenvox::gui::SelectIndex(f.portTypeCombo, -1);
+            brenvox::gui::SelectIndex(f.portNumberCombo, -1);
             device_ = path;
         }
     }
@@ -229,6 +231,6 @@ void ModulePage::showChoice() {
     label->setAccessibleName(lines.join(QStringLiteral(", ")));
 
     // The device the boxes' port stands for, for whoever wonders which one it is.
-    f.ComboBox3->setToolTip(FromDevicePath(
-        brenvox::PortDevicePath(f.ComboBox2->currentIndex(), f.ComboBox3->currentIndex() + 1)));
+    f.portNumberCombo->setToolTip(FromDevicePath(
+        brenvox::PortDevicePath(f.portTypeCombo->currentIndex(), f.portNumberCombo->currentIndex() + 1)));
 }

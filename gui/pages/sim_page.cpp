@@ -4,19 +4,19 @@
 
 void SimPage::setUp() {
     Ui::SimPage& f = form();
-    bindings_.text(f.Edit4, &brenvox::ModuleSettings::PIN, brenvox::kPinTypeMax);
-    bindings_.text(f.Edit5, &brenvox::ModuleSettings::SMSC, brenvox::kSmscTypeMax);
+    bindings_.text(f.simPinEdit, &brenvox::ModuleSettings::PIN, brenvox::kPinTypeMax);
+    bindings_.text(f.smsCentreEdit, &brenvox::ModuleSettings::SMSC, brenvox::kSmscTypeMax);
 
     const std::pair<QPushButton*, const char*> presets[] = {
-        {f.BitBtn1, "+48602951111"},
-        {f.BitBtn2, "+48601000310"},
-        {f.BitBtn3, "+48501200777"},
+        {f.eraGsmButton, "+48602951111"},
+        {f.plusGsmButton, "+48601000310"},
+        {f.ideaButton, "+48501200777"},
     };
     for (const auto& [button, number] : presets) {
         // Set as the program's own text: the edit's change signal stores it in the settings.
-        connect(button, &QPushButton::clicked, this, [edit = f.Edit5, number = number] {
+        connect(button, &QPushButton::clicked, this, [edit = f.smsCentreEdit, number = number] {
             brenvox::gui::SetProgramText(edit, QString::fromLatin1(number));
         });
-        button->setAccessibleDescription(f.Label8->text());
+        button->setAccessibleDescription(f.smsCentrePresetsLabel->text());
     }
 }

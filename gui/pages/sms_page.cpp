@@ -3,8 +3,8 @@
 void SmsPage::setUp() {
     using brenvox::IntSetting;
     Ui::SmsPage& f = form();
-    bindings_.number(f.SpinEdit8, IntSetting::SMSMAX);
-    bindings_.number(f.SpinEdit1, IntSetting::SMSTIME);
-    bindings_.number(f.SpinEdit2, IntSetting::SMSACK);
-    bindings_.number(f.SpinEdit3, IntSetting::SMSTRY);
+    bindings_.number(f.smsLimitSpin, IntSetting::SMSMAX);
+    bindings_.number(f.smsLimitHoursSpin, IntSetting::SMSTIME);
+    bindings_.number(f.smsAckTimeSpin, IntSetting::SMSACK);
+    bindings_.number(f.smsTriesSpin, IntSetting::SMSTRY);
 }

@@ -13,9 +13,9 @@
 #include <QTimer>
 #include <functional>
 
-#include "tfask.h"
-#include "tfinput.h"
-#include "tftervola.h"
+#include "module_pin_dialog.h"
+#include "progress_window.h"
+#include "question_dialog.h"
 
 class DialogDriver : public QObject {
 public:
@@ -37,7 +37,7 @@ public:
     // The PIN dialog: typed text, then OK, or cancel.
     QString pinToType;
     bool cancelPin = false;
-    // Where to take the log snapshot from (the progress window's Memo1), if anywhere.
+    // Where to take the log snapshot from (the progress window's transferLog), if anywhere.
     QPlainTextEdit* log = nullptr;
 
     // Close the progress window once its transfer has ended and its dialogs are answered, or
@@ -59,17 +59,17 @@ public:
 
 private:
     void poll() {
-        TFAsk* ask = AskDialog();
+        QuestionDialog* ask = AskDialog();
         if (ask->isVisible()) {
             Seen s;
             s.caption = ask->windowTitle();
-            s.line1 = ask->findChild<QLabel*>(QStringLiteral("Label1"))->text();
-            auto* l2 = ask->findChild<QLabel*>(QStringLiteral("Label2"));
+            s.line1 = ask->findChild<QLabel*>(QStringLiteral("firstLineLabel"))->text();
+            auto* l2 = ask->findChild<QLabel*>(QStringLiteral("secondLineLabel"));
             s.line2 = l2->isVisible() ? l2->text() : QString();
             if (log) s.logAtThatTime = log->toPlainText().split(QChar('\n'));
             asks << s;
-            auto* ok = ask->findChild<QPushButton*>(QStringLiteral("BitBtn1"));
-            auto* no = ask->findChild<QPushButton*>(QStringLiteral("BitBtn2"));
+            auto* ok = ask->findChild<QPushButton*>(QStringLiteral("okButton"));
+            auto* no = ask->findChild<QPushButton*>(QStringLiteral("noButton"));
             if (no->isVisible()) {
                 const int answer = answers.isEmpty() ? questionAnswer : answers.takeFirst();
                 if (answer == AskCancel)
@@ -88,7 +88,7 @@ private:
         }
         if (closeProgressWhenDone) {
             for (QWidget* top : QApplication::topLevelWidgets()) {
-                auto* t = qobject_cast<TFTervola*>(top);
+                auto* t = qobject_cast<ProgressWindow*>(top);
                 if (!t) continue;
                 // The port error line, then the line that says why.
                 if (t->isVisible() && !t->portOpened() && !t->workerRunning() &&
@@ -100,7 +100,7 @@ private:
                 }
                 if (connected_.contains(t)) continue;
                 connected_ << t;
-                QObject::connect(t, &TFTervola::transferFinished, this, [this, t] {
+                QObject::connect(t, &ProgressWindow::transferFinished, this, [this, t] {
                     ++progressWindows;
                     QTimer::singleShot(0, t, [this, t] {
                         progressLog = t->logLines();
@@ -109,14 +109,14 @@ private:
                 });
             }
         }
-        TFInput* pin = PinDialog();
+        ModulePinDialog* pin = PinDialog();
         if (pin->isVisible()) {
             ++pinDialogs;
             if (cancelPin) {
-                pin->findChild<QPushButton*>(QStringLiteral("BitBtn3"))->click();
+                pin->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
             } else {
                 pin->edit()->setText(pinToType);
-                pin->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+                pin->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
             }
         }
     }

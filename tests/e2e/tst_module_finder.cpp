@@ -10,18 +10,18 @@
 #include <QtTest>
 #include <memory>
 
+#include "archive_window.h"
 #include "codec/image_codec.h"
 #include "e2e_util.h"
 #include "link/module_finder.h"
 #include "link/serial_link.h"
 #include "link/transfer_archive.h"
 #include "link/transfer_session.h"
+#include "main_window.h"
 #include "module_finder_dialog.h"
 #include "pages/module_page.h"
 #include "pty_simulator.h"
 #include "settings/port_config.h"
-#include "tfarchive.h"
-#include "tfmain.h"
 
 using namespace brenvox;
 
@@ -58,13 +58,13 @@ private:
         for (QWidget* top : QApplication::topLevelWidgets()) {
             auto* d = qobject_cast<ModuleFinderDialog*>(top);
             if (!d || !d->isVisible()) continue;
-            const QString text = d->findChild<QLabel*>(QStringLiteral("Label1"))->text();
+            const QString text = d->findChild<QLabel*>(QStringLiteral("askingLabel"))->text();
             if (seen.isEmpty() || seen.last() != text) seen << text;
-            auto* stop = d->findChild<QPushButton*>(QStringLiteral("BitBtn1"));
+            auto* stop = d->findChild<QPushButton*>(QStringLiteral("abortButton"));
             if (!stopPressed && !stopAt.isEmpty() && text.contains(stopAt)) {
                 stop->click();
                 stopPressed = true;
-                afterStop = d->findChild<QLabel*>(QStringLiteral("Label1"))->text();
+                afterStop = d->findChild<QLabel*>(QStringLiteral("askingLabel"))->text();
                 stopEnabledAfter = stop->isEnabled();
             }
         }
@@ -95,7 +95,7 @@ private:
     QTemporaryDir dir_;
     // Made anew for each test function: their frame counts start at zero.
     std::unique_ptr<sim::PtySimulator> moduleSim_, silentSim_;
-    std::unique_ptr<TFMain> main_;
+    std::unique_ptr<MainWindow> main_;
     std::unique_ptr<DialogDriver> dialogs_;
 };
 
@@ -125,17 +125,17 @@ void TstModuleFinder::cleanup() {
 
 void TstModuleFinder::startWindow(const QStringList& finderDevices) {
     main_.reset();
-    TFMain::Options options;
+    MainWindow::Options options;
     options.appDir = dir_.path() + QLatin1Char('/');
     options.finderDevices = finderDevices;
-    main_ = std::make_unique<TFMain>(options);
+    main_ = std::make_unique<MainWindow>(options);
     main_->show();
     QVERIFY(QTest::qWaitFor([&] { return main_->startedUp(); }, 30000));
 }
 
 void TstModuleFinder::findsTheModuleWhereTheBoxesCannotNameItAndOperationsOpenIt() {
     startWindow({Path(*silentSim_), Path(*moduleSim_)});
-    box(QStringLiteral("ComboBox3"))->setCurrentIndex(4);  // port "5"
+    box(QStringLiteral("portNumberCombo"))->setCurrentIndex(4);  // port "5"
 
     FinderWatcher watcher;
     find();
@@ -150,8 +150,8 @@ void TstModuleFinder::findsTheModuleWhereTheBoxesCannotNameItAndOperationsOpenIt
     QCOMPARE(foundText(), QStringLiteral("Port: %1\nModuł V1.0, Nokia5110").arg(Path(*moduleSim_)));
     // The boxes cannot name the device, so they name no port; the file keeps the user's last
     // numbered port, for copies of the program that know nothing of the device.
-    QCOMPARE(box(QStringLiteral("ComboBox2"))->currentText(), QString());
-    QCOMPARE(box(QStringLiteral("ComboBox3"))->currentText(), QString());
+    QCOMPARE(box(QStringLiteral("portTypeCombo"))->currentText(), QString());
+    QCOMPARE(box(QStringLiteral("portNumberCombo"))->currentText(), QString());
     QCOMPARE(page()->portNumber(), 4);
     QCOMPARE(storedPort(), (PortConfig{0, 4, moduleSim_->devicePath()}));
     QCOMPARE(moduleSim_->counts().write, 0);
@@ -159,7 +159,7 @@ void TstModuleFinder::findsTheModuleWhereTheBoxesCannotNameItAndOperationsOpenIt
     // "Programuj" opens the device found.
     dialogs_->closeProgressWhenDone = true;
     dialogs_->questionAnswer = AskNo;
-    main_->findChild<QPushButton*>(QStringLiteral("BitBtn5"))->click();
+    main_->findChild<QPushButton*>(QStringLiteral("programButton"))->click();
     QCOMPARE(dialogs_->progressWindows, 1);
     QCOMPARE(dialogs_->progressLog.last(), QStringLiteral("Moduł gotowy do pracy."));
     QVERIFY(moduleSim_->memory() == ToMemory(EncodeImageV10(main_->settings())));
@@ -172,11 +172,11 @@ void TstModuleFinder::findsTheModuleWhereTheBoxesCannotNameItAndOperationsOpenIt
     const QString folder = main_->archiveDir() + QString::fromStdString(history.entries[0].folder);
     QVERIFY(QFileInfo(folder + "/trace").size() > 0);
     {  // a child of the window, gone before the window is made anew below
-        TFArchive archive(main_.get());
+        ArchiveWindow archive(main_.get());
         archive.setSettings(&main_->settings());
         archive.Reload(main_->archiveDir());
         archive.ShowDifferences();
-        QCOMPARE(archive.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText(),
+        QCOMPARE(archive.findChild<QPlainTextEdit*>(QStringLiteral("differencesText"))->toPlainText(),
                  QStringLiteral("Ustawienia w programie i w archiwum jednakowe."));
     }
 
@@ -184,9 +184,10 @@ void TstModuleFinder::findsTheModuleWhereTheBoxesCannotNameItAndOperationsOpenIt
     startWindow({});
     QCOMPARE(page()->portDevice(), Path(*moduleSim_));
     QCOMPARE(foundText(), QStringLiteral("Port: %1").arg(Path(*moduleSim_)));
-    box(QStringLiteral("ComboBox3"))->setCurrentIndex(2);
+    box(QStringLiteral("portNumberCombo"))->setCurrentIndex(2);
     QCOMPARE(page()->portDevice(), QString());
-    QCOMPARE(box(QStringLiteral("ComboBox2"))->currentText(), QStringLiteral("COM"));  // as before the device
+    QCOMPARE(box(QStringLiteral("portTypeCombo"))->currentText(),
+             QStringLiteral("COM"));  // as before the device
     QCOMPARE(foundText(), QStringLiteral("Port: %1").arg(QString::fromStdString(PortDevicePath(0, 3))));
     QCOMPARE(storedPort(), (PortConfig{0, 2, {}}));
 

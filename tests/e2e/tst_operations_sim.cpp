@@ -19,8 +19,8 @@ brenvox::InputSlot& SlotOf(brenvox::ModuleSettings& s, int i) {
 #include <QtTest>
 
 #include "e2e_util.h"
-#include "tfmain.h"
-#include "tftervola.h"
+#include "main_window.h"
+#include "progress_window.h"
 
 using namespace brenvox;
 
@@ -57,7 +57,7 @@ private:
 
     QTemporaryDir dir_;
     std::unique_ptr<sim::PtySimulator> sim_;
-    std::unique_ptr<TFMain> main_;
+    std::unique_ptr<MainWindow> main_;
     std::unique_ptr<DialogDriver> dialogs_;
 };
 
@@ -68,10 +68,10 @@ void TstOperationsSim::init() {
     sim_ = std::make_unique<sim::PtySimulator>();
     std::string error;
     QVERIFY2(sim_->start(&error), error.c_str());
-    TFMain::Options options;
+    MainWindow::Options options;
     options.appDir = dir_.path() + QLatin1Char('/');
     options.portDevice = QString::fromStdString(sim_->devicePath());
-    main_ = std::make_unique<TFMain>(options);
+    main_ = std::make_unique<MainWindow>(options);
     main_->show();
     QVERIFY(QTest::qWaitFor([&] { return main_->startedUp(); }, 30000));
     dialogs_ = std::make_unique<DialogDriver>();
@@ -100,20 +100,20 @@ void TstOperationsSim::programmeFromThePage() {
     SlotOf(s, 2).setPhone("+48601000020");
     SlotOf(s, 2).setSmsText("Zasilanie");
     main_->refreshControls();
-    edit("Edit4")->setText(QStringLiteral("2580"));  // typed into the SIM PIN box
+    edit("simPinEdit")->setText(QStringLiteral("2580"));  // typed into the SIM PIN box
     QCOMPARE(s.PIN, std::string("2580"));
 
     // Escape on the offer to save takes "Programuj" back: not a byte reaches the module.
     const sim::Memory before = sim_->memory();
     dialogs_->answers = {AskCancel};
-    press("BitBtn5", 0);
+    press("programButton", 0);
     QCOMPARE(sim_->counts().wake, 0);
     QVERIFY(sim_->memory() == before);
     QCOMPARE(dialogs_->askLines(), QStringList{kSaveOffer});
     dialogs_->asks.clear();
 
     dialogs_->questionAnswer = AskNo;
-    press("BitBtn5");
+    press("programButton");
     QVERIFY(sim_->memory() == ToMemory(EncodeImageV11(s)));
     // The programming left one archive entry holding exactly the module's memory.
     const QStringList entries = archiveEntries().filter(QStringLiteral("-program-Nowy"));
@@ -133,17 +133,17 @@ void TstOperationsSim::programmeFromThePage() {
 
 void TstOperationsSim::compareAfterAnEditInTheEditor() {
     sim_->setMemory(ToMemory(EncodeImageV11(main_->settings())));
-    press("BitBtn6");
+    press("compareButton");
     QCOMPARE(dialogs_->askLines(), QStringList{QStringLiteral("Ustawienia w programie i module jednakowe.")});
     QCOMPARE(dialogs_->progressLog.last(), QStringLiteral("Moduł gotowy do pracy."));
 
     // One value changed in its control: the module no longer matches.
-    auto* spin = main_->findChild<QSpinBox*>(QStringLiteral("SpinEdit5"));
+    auto* spin = main_->findChild<QSpinBox*>(QStringLiteral("ringCountSpin"));
     QVERIFY(spin);
     const int inModule = spin->value();
     spin->setValue(spin->value() == spin->minimum() ? spin->value() + 1 : spin->value() - 1);
     dialogs_->pinToType = QString::fromStdString(main_->settings().MODPIN);
-    press("BitBtn6");
+    press("compareButton");
     QCOMPARE(dialogs_->asks.size(), 1);
     QVERIFY(dialogs_->progressLog.contains(QStringLiteral("Moduł zaprogramowany innymi ustawieniami!")));
     // Below it, the one setting that differs, by the caption the user knows it by.
@@ -165,20 +165,20 @@ void TstOperationsSim::readLoadsTheControls() {
     DecodeImageV11(EncodeImageV11(inModule), expected);
 
     dialogs_->pinToType = QStringLiteral("2468");
-    press("BitBtn7");
+    press("readButton");
     QCOMPARE(dialogs_->pinDialogs, 1);
     QCOMPARE(dialogs_->askLines(),
              QStringList{QStringLiteral("Ustawienia z modułu odczytane i zdekodowane.")});
     QVERIFY(main_->settings() == expected);
     // The controls show what was read.
-    QCOMPARE(edit("Edit4")->text(), QStringLiteral("4321"));
-    QCOMPARE(edit("Edit5")->text(), QStringLiteral("+48501200777"));
-    QCOMPARE(edit("Edit12")->text(), QStringLiteral("2468"));
+    QCOMPARE(edit("simPinEdit")->text(), QStringLiteral("4321"));
+    QCOMPARE(edit("smsCentreEdit")->text(), QStringLiteral("+48501200777"));
+    QCOMPARE(edit("modulePinEdit")->text(), QStringLiteral("2468"));
     // The settings keep their name: the user saves what was read under a name of choice.
     QCOMPARE(main_->settingsName(), QStringLiteral("Nowy"));
     // What was read is nothing to lose: a second "Odczyt" goes straight on.
     QVERIFY(!main_->settingsEdited());
-    press("BitBtn7");
+    press("readButton");
     QCOMPARE(dialogs_->pinDialogs, 2);
     QCOMPARE(dialogs_->asks.size(), 2);
     QCOMPARE(dialogs_->asks[1].line1, QStringLiteral("Ustawienia z modułu odczytane i zdekodowane."));

@@ -21,11 +21,11 @@
 #include "../gui/gui_test_util.h"
 #include "codec/image_codec.h"
 #include "cp1250_text.h"
+#include "main_window.h"
+#include "progress_window.h"
 #include "pty_simulator.h"
 #include "settings/module_settings.h"
 #include "settings/settings_file.h"
-#include "tfmain.h"
-#include "tftervola.h"
 
 using namespace brenvox;
 using guitest::ModalScript;
@@ -73,7 +73,7 @@ private:
 
     QTemporaryDir dir_;
     sim::PtySimulator sim_;
-    QPointer<TFMain> main_;
+    QPointer<MainWindow> main_;
 };
 
 void TstSession::initTestCase() {
@@ -94,7 +94,7 @@ void TstSession::cleanupTestCase() {
 }
 
 void TstSession::openPage(const char* caption) {
-    auto* pages = control<QTabWidget>("PageControl1");
+    auto* pages = control<QTabWidget>("pageTabs");
     QVERIFY(pages);
     QTabBar* bar = pages->tabBar();
     int index = -1;
@@ -134,10 +134,10 @@ void TstSession::keyOn(const char* name, Qt::Key key, int times) {
 
 void TstSession::startEditSaveProgrammeClose() {
     // ---- Start-up: created disabled under the provisional caption, enabled by the timer ----
-    TFMain::Options options;
+    MainWindow::Options options;
     options.appDir = dir_.path();
     options.portDevice = QString::fromStdString(sim_.devicePath());
-    main_ = new TFMain(options);
+    main_ = new MainWindow(options);
     // Closing the window destroys it, as the end of the program would; the test's application
     // object must not quit under the test when the last window goes.
     main_->setAttribute(Qt::WA_DeleteOnClose);
@@ -147,7 +147,7 @@ void TstSession::startEditSaveProgrammeClose() {
     main_->show();
     // Start-up waits for the window's half-second one-shot timer, not for the show itself.
     QVERIFY(!main_->startedUp());
-    auto* timer = main_->findChild<QTimer*>(QStringLiteral("Timer1"));
+    auto* timer = main_->findChild<QTimer*>(QStringLiteral("startUpTimer"));
     QVERIFY(timer && timer->isActive() && timer->isSingleShot());
     QCOMPARE(timer->interval(), 500);
     QVERIFY(QTest::qWaitFor([&] { return main_ && main_->startedUp(); }, kWaitMs));
@@ -158,45 +158,45 @@ void TstSession::startEditSaveProgrammeClose() {
 
     // ---- Editing on several pages ----
     openPage("2.SIM");
-    typeInto("Edit4", U("2580"));
-    QTest::mouseClick(control<QPushButton>("BitBtn2"), Qt::LeftButton);  // "PlusGSM"
-    QCOMPARE(control<QLineEdit>("Edit5")->text(), U("+48601000310"));
+    typeInto("simPinEdit", U("2580"));
+    QTest::mouseClick(control<QPushButton>("plusGsmButton"), Qt::LeftButton);  // "PlusGSM"
+    QCOMPARE(control<QLineEdit>("smsCentreEdit")->text(), U("+48601000310"));
 
     openPage("4.Wyjście");
-    typeInto("Edit6", U("Z1"));
-    keyOn("SpinEdit9", Qt::Key_Up, 5);  // 60 s by default
+    typeInto("onCodeEdit", U("Z1"));
+    keyOn("offTimeSpin", Qt::Key_Up, 5);  // 60 s by default
 
     openPage("5.SMS");
-    keyOn("SpinEdit8", Qt::Key_Up, 3);  // 20 by default
-    typeSpin("SpinEdit2", U("90"));
+    keyOn("smsLimitSpin", Qt::Key_Up, 3);  // 20 by default
+    typeSpin("smsAckTimeSpin", U("90"));
 
     openPage("6.TEST");
-    keyOn("ComboBox4", Qt::Key_Down);  // "Niewykorzystane" -> "Wyślij wiadomość - SMS"
-    QCOMPARE(control<QComboBox>("ComboBox4")->currentText(), U("Wyślij wiadomość - SMS"));
-    typeInto("Edit7", U("+48601000777"));
-    typeInto("Edit8", U("Test okresowy OK"));
+    keyOn("event1FunctionCombo", Qt::Key_Down);  // "Niewykorzystane" -> "Wyślij wiadomość - SMS"
+    QCOMPARE(control<QComboBox>("event1FunctionCombo")->currentText(), U("Wyślij wiadomość - SMS"));
+    typeInto("event1PhoneEdit", U("+48601000777"));
+    typeInto("event1SmsEdit", U("Test okresowy OK"));
 
     openPage("7.RING ");
-    typeSpin("SpinEdit4", U("30"));
+    typeSpin("ringTimeSpin", U("30"));
 
     // The slot editor: the fourth slot (input 3) sends an SMS on closing.
     openPage("3.Wejścia");
-    auto* list = control<QListWidget>("ListBox1");
+    auto* list = control<QListWidget>("slotList");
     QVERIFY(list && list->count() == kSlotCount);
     const int slotRow = 3;
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(slotRow)).center());
     QCOMPARE(list->currentRow(), slotRow);
-    typeInto("Edit1", U("Czujka w holu, piętro"));
-    keyOn("ComboBox1", Qt::Key_Down);
-    QCOMPARE(control<QComboBox>("ComboBox1")->currentIndex(), int(SendSms));
-    QTest::mouseClick(control<QRadioButton>("RadioButton2"), Qt::LeftButton);
-    QVERIFY(control<QRadioButton>("RadioButton2")->isChecked());
-    typeInto("Edit2", U("+48601000020"));
-    typeInto("Edit3", U("Alarm w holu"));
+    typeInto("commentEdit", U("Czujka w holu, piętro"));
+    keyOn("functionCombo", Qt::Key_Down);
+    QCOMPARE(control<QComboBox>("functionCombo")->currentIndex(), int(SendSms));
+    QTest::mouseClick(control<QRadioButton>("onClosingRadio"), Qt::LeftButton);
+    QVERIFY(control<QRadioButton>("onClosingRadio")->isChecked());
+    typeInto("phoneEdit", U("+48601000020"));
+    typeInto("smsTextEdit", U("Alarm w holu"));
 
     openPage("8.Moduł");
-    typeInto("Edit12", U("1397"));
+    typeInto("modulePinEdit", U("1397"));
 
     // Every edit reached the one settings store.
     {
@@ -229,7 +229,7 @@ void TstSession::startEditSaveProgrammeClose() {
         openPage("1.Pliki");
         ModalScript script;
         script.file(saved).start();
-        QTest::mouseClick(control<QPushButton>("BitBtn11"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>("saveAsButton"), Qt::LeftButton);
         QVERIFY(script.finished());
         QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(U(", "))));
         QVERIFY2(script.failures.isEmpty(), qPrintable(script.failures.join(U(", "))));
@@ -258,7 +258,7 @@ void TstSession::startEditSaveProgrammeClose() {
         script
             .ask(AskNo)  // the offer to save first
             .then([&](QWidget* w) {
-                auto* t = qobject_cast<TFTervola*>(w);
+                auto* t = qobject_cast<ProgressWindow*>(w);
                 if (!t) {
                     script.failures << U("expected the progress window, got ") + w->objectName();
                     w->close();
@@ -270,7 +270,7 @@ void TstSession::startEditSaveProgrammeClose() {
                     progressLog = t->logLines();
                     t->close();
                 };
-                QObject::connect(t, &TFTervola::transferFinished, t,
+                QObject::connect(t, &ProgressWindow::transferFinished, t,
                                  [t, closeWhenDone] { QTimer::singleShot(0, t, closeWhenDone); });
                 // A window that never ends its transfer is closed so the test fails instead of
                 // hanging.
@@ -278,7 +278,7 @@ void TstSession::startEditSaveProgrammeClose() {
             })
             .ask(AskNo)  // then the offer to print
             .start();
-        QTest::mouseClick(control<QPushButton>("BitBtn5"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>("programButton"), Qt::LeftButton);
         QVERIFY(script.finished());
         QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join(U(", "))));
         QVERIFY2(script.failures.isEmpty(), qPrintable(script.failures.join(U(", "))));
@@ -295,7 +295,7 @@ void TstSession::startEditSaveProgrammeClose() {
     // The module holds exactly the image of what was edited, and programming changed nothing.
     QVERIFY(sim_.memory() == ToMemory(EncodeImageV11(programmed)));
     QVERIFY(main_->settings() == programmed);
-    auto* progress = main_->findChild<TFTervola*>();
+    auto* progress = main_->findChild<ProgressWindow*>();
     QVERIFY(progress && !progress->isVisible() && !progress->workerRunning() && !progress->portOpened());
 
     // ---- Closing: confirm, decline the offer to save, and the window goes away ----

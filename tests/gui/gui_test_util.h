@@ -23,6 +23,7 @@
 #include <utility>
 #include <vector>
 
+#include "main_window.h"
 #include "pages/files_page.h"
 #include "pages/inputs_page.h"
 #include "pages/module_page.h"
@@ -31,15 +32,14 @@
 #include "pages/sim_page.h"
 #include "pages/sms_page.h"
 #include "pages/test_page.h"
-#include "tfask.h"
-#include "tfmain.h"
-#include "ui_tfmain.h"
+#include "question_dialog.h"
+#include "ui_main_window.h"
 
 namespace guitest {
 
 // Every control of the main window by its name, whichever page holds it: the window's form and
 // the eight pages' forms seen as one (the names are unique across the window).
-struct MainForms : Ui::TFMain,
+struct MainForms : Ui::MainWindow,
                    Ui::FilesPage,
                    Ui::SimPage,
                    Ui::InputsPage,
@@ -48,8 +48,8 @@ struct MainForms : Ui::TFMain,
                    Ui::TestPage,
                    Ui::RingPage,
                    Ui::ModulePage {
-    explicit MainForms(::TFMain& w)
-        : Ui::TFMain(w.form()),
+    explicit MainForms(::MainWindow& w)
+        : Ui::MainWindow(w.form()),
           Ui::FilesPage(w.pages().files->form()),
           Ui::SimPage(w.pages().sim->form()),
           Ui::InputsPage(w.pages().inputs->form()),
@@ -84,8 +84,8 @@ struct AskSeen {
 inline AskSeen ReadAsk(QWidget* dialog) {
     AskSeen seen;
     seen.caption = dialog->windowTitle();
-    if (auto* l1 = dialog->findChild<QLabel*>(QStringLiteral("Label1"))) seen.line1 = l1->text();
-    if (auto* l2 = dialog->findChild<QLabel*>(QStringLiteral("Label2")))
+    if (auto* l1 = dialog->findChild<QLabel*>(QStringLiteral("firstLineLabel"))) seen.line1 = l1->text();
+    if (auto* l2 = dialog->findChild<QLabel*>(QStringLiteral("secondLineLabel")))
         if (l2->isVisible()) seen.line2 = l2->text();
     return seen;
 }
@@ -102,11 +102,11 @@ inline bool ClickButton(QWidget* window, const char* objectName) {
 inline const char* AskButtonFor(int result) {
     switch (result) {
         case AskYes:
-            return "BitBtn1";
+            return "okButton";
         case AskNo:
-            return "BitBtn2";
+            return "noButton";
         default:
-            return "BitBtn3";
+            return "cancelButton";
     }
 }
 
@@ -230,7 +230,7 @@ inline void TypeText(QWidget* widget, const QString& text) {
 
 // Creates the main window on a program folder and waits for its start-up (bounded generously:
 // a busy machine only makes the wait longer, never the test fail).
-inline bool StartMainWindow(TFMain& window) {
+inline bool StartMainWindow(MainWindow& window) {
     // Tests close the window and go on: closing must not end the application.
     QApplication::setQuitOnLastWindowClosed(false);
     window.show();

@@ -9,12 +9,12 @@
 #include "gui_style.h"
 #include "gui_test_util.h"
 #include "label3d.h"
+#include "main_window.h"
+#include "module_pin_dialog.h"
 #include "pages/inputs_page.h"
-#include "tfask.h"
-#include "tfinput.h"
-#include "tfmain.h"
-#include "tftervola.h"
-#include "ui_tfmain.h"
+#include "progress_window.h"
+#include "question_dialog.h"
+#include "ui_main_window.h"
 
 using guitest::ModalScript;
 
@@ -40,26 +40,26 @@ QString LineOfWidth(const QFont& font, int pixels) {
 class TestDialogs : public QObject {
     Q_OBJECT
 
-    TFAsk* ask() { return AskDialog(); }
-    QPushButton* ok() { return Child<QPushButton>(ask(), "BitBtn1"); }
-    QPushButton* no() { return Child<QPushButton>(ask(), "BitBtn2"); }
-    QPushButton* cancel() { return Child<QPushButton>(ask(), "BitBtn3"); }
-    QLabel* label1() { return Child<QLabel>(ask(), "Label1"); }
-    QLabel* label2() { return Child<QLabel>(ask(), "Label2"); }
-    QFrame* panel() { return Child<QFrame>(ask(), "Panel1"); }
+    QuestionDialog* ask() { return AskDialog(); }
+    QPushButton* ok() { return Child<QPushButton>(ask(), "okButton"); }
+    QPushButton* no() { return Child<QPushButton>(ask(), "noButton"); }
+    QPushButton* cancel() { return Child<QPushButton>(ask(), "cancelButton"); }
+    QLabel* firstLine() { return Child<QLabel>(ask(), "firstLineLabel"); }
+    QLabel* secondLine() { return Child<QLabel>(ask(), "secondLineLabel"); }
+    QFrame* panel() { return Child<QFrame>(ask(), "messagePanel"); }
 
 private Q_SLOTS:
     void widthRule() {
-        QCOMPARE(TFAsk::widthFor(100, 0), 282);
-        QCOMPARE(TFAsk::widthFor(0, 100), 282);
-        QCOMPARE(TFAsk::widthFor(300, 10), 341);
-        QCOMPARE(TFAsk::widthFor(10, 300), 341);
-        QCOMPARE(TFAsk::widthFor(241, 0), 282);
-        QCOMPARE(TFAsk::widthFor(242, 0), 283);
+        QCOMPARE(QuestionDialog::widthFor(100, 0), 282);
+        QCOMPARE(QuestionDialog::widthFor(0, 100), 282);
+        QCOMPARE(QuestionDialog::widthFor(300, 10), 341);
+        QCOMPARE(QuestionDialog::widthFor(10, 300), 341);
+        QCOMPARE(QuestionDialog::widthFor(241, 0), 282);
+        QCOMPARE(QuestionDialog::widthFor(242, 0), 283);
     }
 
     void narrowMessageLayout() {
-        const QString line = LineOfWidth(label1()->font(), 100);
+        const QString line = LineOfWidth(firstLine()->font(), 100);
         ask()->prepare(AskButtons::Ok, AskFocus::Ok, U("Potwierdź"), line, {});
         // Offscreen there is no window frame: the outer width W is the client width.
         QCOMPARE(ask()->frameGeometry().width(), 282);
@@ -68,10 +68,10 @@ private Q_SLOTS:
         QCOMPARE(panel()->geometry(), QRect(8, 8, 266, 49));
         QCOMPARE(ask()->windowTitle(), U("Potwierdź"));
         // One line: centred at top 16, second label hidden.
-        const int w1 = QFontMetrics(label1()->font()).horizontalAdvance(line);
-        QCOMPARE(label1()->width(), w1);
-        QCOMPARE(label1()->pos(), QPoint((266 - w1) / 2, 16));
-        QVERIFY(label2()->isHidden());
+        const int w1 = QFontMetrics(firstLine()->font()).horizontalAdvance(line);
+        QCOMPARE(firstLine()->width(), w1);
+        QCOMPARE(firstLine()->pos(), QPoint((266 - w1) / 2, 16));
+        QVERIFY(secondLine()->isHidden());
         QVERIFY(!ok()->isHidden());
         QVERIFY(no()->isHidden());
         QVERIFY(cancel()->isHidden());
@@ -79,19 +79,19 @@ private Q_SLOTS:
     }
 
     void wideQuestionLayout() {
-        const QString wide = LineOfWidth(label2()->font(), 300);
-        const int w2 = QFontMetrics(label2()->font()).horizontalAdvance(wide);
+        const QString wide = LineOfWidth(secondLine()->font(), 300);
+        const int w2 = QFontMetrics(secondLine()->font()).horizontalAdvance(wide);
         ask()->prepare(AskButtons::OkNo, AskFocus::No, U("Potwierdź"), U("Krótka"), wide);
         const int W = w2 + 41;
         QCOMPARE(ask()->width(), W);
         // The panel and the two buttons keep 8 pixels from both edges.
         QCOMPARE(panel()->x(), 8);
         QCOMPARE(W - panel()->geometry().right() - 1, 8);
-        QVERIFY(!label2()->isHidden());
-        QCOMPARE(label1()->y(), 8);
-        QCOMPARE(label2()->y(), 24);
-        QCOMPARE(label2()->x(), (W - 16 - w2) / 2);
-        QCOMPARE(label1()->x(), (W - 16 - label1()->width()) / 2);
+        QVERIFY(!secondLine()->isHidden());
+        QCOMPARE(firstLine()->y(), 8);
+        QCOMPARE(secondLine()->y(), 24);
+        QCOMPARE(secondLine()->x(), (W - 16 - w2) / 2);
+        QCOMPARE(firstLine()->x(), (W - 16 - firstLine()->width()) / 2);
         QCOMPARE(ok()->x(), 8);
         QCOMPARE(W - no()->geometry().right() - 1, 8);
         QVERIFY(cancel()->isHidden());
@@ -99,7 +99,7 @@ private Q_SLOTS:
 
     // The progress window has one fixed size: neither the user nor a longer log resizes it.
     void progressWindowHasAFixedSize() {
-        TFTervola w;
+        ProgressWindow w;
         QCOMPARE(w.minimumSize(), w.maximumSize());
         QVERIFY(w.minimumWidth() > 0);
     }
@@ -137,7 +137,7 @@ private Q_SLOTS:
             .start();
         // Enter on the focused "Nie" answers "Nie".
         QCOMPARE(Ask(AskButtons::OkNo, AskFocus::No, U("Potwierdź"), U("Pytanie?"), {}), AskNo);
-        QCOMPARE(focused, U("BitBtn2"));
+        QCOMPARE(focused, U("noButton"));
         QCOMPARE(Ask(AskButtons::OkNo, AskFocus::No, U("Potwierdź"), U("Pytanie?"), {}), AskYes);
         QCOMPARE(Ask(AskButtons::OkNoCancel, AskFocus::Cancel, U("Potwierdź"), U("Pytanie?"), {}), AskCancel);
         QCOMPARE(Ask(AskButtons::OkNo, AskFocus::No, U("Potwierdź"), U("Pytanie?"), {}), AskCancel);
@@ -157,7 +157,7 @@ private Q_SLOTS:
 
     void pinDialogOpensEmptyAndAcceptsEnter() {
         QApplication::setQuitOnLastWindowClosed(false);
-        TFInput* pin = PinDialog();
+        ModulePinDialog* pin = PinDialog();
         QCOMPARE(pin->windowTitle(), U("PIN modułu"));
         QCOMPARE(pin->size(), QSize(289, 95));
         pin->edit()->setText(U("7777"));  // left over from an earlier use
@@ -165,31 +165,31 @@ private Q_SLOTS:
         ModalScript script;
         script
             .then([&](QWidget* w) {
-                auto* edit = w->findChild<QLineEdit*>(U("Edit1"));
+                auto* edit = w->findChild<QLineEdit*>(U("pinEdit"));
                 seenAtOpen = edit->text();
                 QTest::keyClick(edit, Qt::Key_Return);
             })
             .then([](QWidget* w) {
-                auto* edit = w->findChild<QLineEdit*>(U("Edit1"));
+                auto* edit = w->findChild<QLineEdit*>(U("pinEdit"));
                 QTest::keyClicks(edit, "12a45");  // any character; the fifth is refused
-                guitest::ClickButton(w, "BitBtn1");
+                guitest::ClickButton(w, "okButton");
             })
             .then([](QWidget* w) {
                 // Enter presses the focused button: "Anuluj", two Tabs away from the box.
-                QTest::keyClick(w->findChild<QLineEdit*>(U("Edit1")), Qt::Key_Tab);
+                QTest::keyClick(w->findChild<QLineEdit*>(U("pinEdit")), Qt::Key_Tab);
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-                if (w->isVisible()) guitest::ClickButton(w, "BitBtn1");  // fails the test, not hangs it
+                if (w->isVisible()) guitest::ClickButton(w, "okButton");  // fails the test, not hangs it
             })
             .then([](QWidget* w) { w->close(); })
             .start();
-        QCOMPARE(pin->exec(), TFInput::ResultOk);
+        QCOMPARE(pin->exec(), ModulePinDialog::ResultOk);
         QVERIFY(seenAtOpen.isEmpty());
         QVERIFY(pin->code().isEmpty());
-        QCOMPARE(pin->exec(), TFInput::ResultOk);
+        QCOMPARE(pin->exec(), ModulePinDialog::ResultOk);
         QCOMPARE(pin->code(), U("12a4"));
-        QCOMPARE(pin->exec(), TFInput::ResultCancel);
-        QCOMPARE(pin->exec(), TFInput::ResultCancel);
+        QCOMPARE(pin->exec(), ModulePinDialog::ResultCancel);
+        QCOMPARE(pin->exec(), ModulePinDialog::ResultCancel);
         QVERIFY(script.finished());
     }
 
@@ -200,7 +200,7 @@ private Q_SLOTS:
         font.setBold(true);
         font.setStyleStrategy(QFont::NoAntialias);  // exact pixels, so copies can be compared
         auto render = [&](int style, bool transparent = false) {
-            TLabel3D label;
+            Label3D label;
             label.setFont(font);
             QPalette pal = label.palette();
             pal.setColor(QPalette::Window, bg);
@@ -256,24 +256,24 @@ private Q_SLOTS:
     }
 
     void label3DDefaultsAndTheFormsLabels() {
-        TLabel3D plain;
+        Label3D plain;
         QCOMPARE(plain.frontColor(), QColor(255, 255, 255));
         QCOMPARE(plain.backColor(), QColor(0, 0, 0));
         QCOMPARE(plain.style3D(), 1);
         plain.setStyle3D(42);  // stored as given
         QCOMPARE(plain.property("Style3D").toInt(), 42);
 
-        TFMain window;  // the three labels of the inputs page, as the form sets them up
+        MainWindow window;  // the three labels of the inputs page, as the form sets them up
         const Ui::InputsPage& inputs = window.pages().inputs->form();
-        for (TLabel3D* l : {inputs.Label3D1, inputs.Label3D2, inputs.Label3D3}) {
+        for (Label3D* l : {inputs.inputTitleLabel, inputs.openStateLabel, inputs.closedStateLabel}) {
             QCOMPARE(l->style3D(), 1);
             QCOMPARE(l->frontColor(), QColor(255, 255, 255));
             QCOMPARE(l->backColor(), QColor(255, 255, 255));
             QCOMPARE(l->palette().color(QPalette::WindowText), QColor(0, 0, 128));
             QCOMPARE(l->text(), U(". . ."));
         }
-        QVERIFY(inputs.Label3D1->font().bold());
-        QVERIFY(!inputs.Label3D2->font().bold());
+        QVERIFY(inputs.inputTitleLabel->font().bold());
+        QVERIFY(!inputs.openStateLabel->font().bold());
     }
 };
 

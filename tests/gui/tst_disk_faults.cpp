@@ -10,10 +10,10 @@
 #include <cstdlib>
 
 #include "gui_test_util.h"
+#include "main_window.h"
+#include "question_dialog.h"
 #include "settings/port_config.h"
 #include "settings/settings_file.h"
-#include "tfask.h"
-#include "tfmain.h"
 
 using guitest::Local;
 using guitest::ModalScript;
@@ -32,7 +32,7 @@ class TestDiskFaults : public QObject {
     QTemporaryDir dir_;
     QString disk_;  // the program folder, a tmpfs mount point
     bool mounted_ = false;
-    std::unique_ptr<TFMain> w_;
+    std::unique_ptr<MainWindow> w_;
 
     QString settingsPath() const { return disk_ + "/Nastawy/klient"; }
     QString confPath() const { return disk_ + "/System/Conf"; }
@@ -49,11 +49,11 @@ class TestDiskFaults : public QObject {
 
     // Starts the program and loads the settings file, so that "Zapisz" writes over it.
     void startAndOpen() {
-        w_ = std::make_unique<TFMain>(TFMain::Options{disk_, {}});
+        w_ = std::make_unique<MainWindow>(MainWindow::Options{disk_, {}});
         QVERIFY(guitest::StartMainWindow(*w_));
         ModalScript script;
         script.file(settingsPath()).start();
-        f().BitBtn9->click();
+        f().openButton->click();
         QVERIFY(script.finished());
         QCOMPARE(w_->settingsName(), U("klient"));
     }
@@ -63,7 +63,7 @@ class TestDiskFaults : public QObject {
         for (auto& slot : w_->settings().slots) slot.setComment(std::string(128, 'c'));
         ModalScript script;
         script.ask(AskYes).start();
-        f().BitBtn10->click();
+        f().saveButton->click();
         [&] { QVERIFY(QTest::qWaitFor([&] { return script.finished(); }, 10000)); }();
         return script.asks;
     }
@@ -116,26 +116,26 @@ private Q_SLOTS:
 
     void thePortFileSurvivesSilently() {
         const QByteArray before = ReadAll(confPath());
-        w_ = std::make_unique<TFMain>(TFMain::Options{disk_, {}});
+        w_ = std::make_unique<MainWindow>(MainWindow::Options{disk_, {}});
         QVERIFY(guitest::StartMainWindow(*w_));
-        QCOMPARE(f().ComboBox3->currentText(), U("3"));
+        QCOMPARE(f().portNumberCombo->currentText(), U("3"));
         fillDisk();
         ModalScript script;
         script.start();
-        f().ComboBox3->setCurrentIndex(6);  // the new choice holds until the program ends
+        f().portNumberCombo->setCurrentIndex(6);  // the new choice holds until the program ends
         QCOMPARE(Sh("mount -o remount,ro '" + disk_ + "' 2>/dev/null"), 0);
-        f().ComboBox2->setCurrentIndex(1);
+        f().portTypeCombo->setCurrentIndex(1);
         QTest::qWait(200);
         QVERIFY(script.asks.empty());
         QVERIFY(script.unexpected.isEmpty());
-        QCOMPARE(f().ComboBox3->currentText(), U("7"));
+        QCOMPARE(f().portNumberCombo->currentText(), U("7"));
         QCOMPARE(ReadAll(confPath()), before);
         // The next start finds the old choice.
         w_.reset();
-        w_ = std::make_unique<TFMain>(TFMain::Options{disk_, {}});
+        w_ = std::make_unique<MainWindow>(MainWindow::Options{disk_, {}});
         QVERIFY(guitest::StartMainWindow(*w_));
-        QCOMPARE(f().ComboBox3->currentText(), U("3"));
-        QCOMPARE(f().ComboBox2->currentText(), U("COM"));
+        QCOMPARE(f().portNumberCombo->currentText(), U("3"));
+        QCOMPARE(f().portTypeCombo->currentText(), U("COM"));
     }
 };
 

@@ -14,15 +14,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "archive_window.h"
+#include "main_window.h"
 #include "module_finder_dialog.h"
+#include "module_pin_dialog.h"
 #include "pages/inputs_page.h"
 #include "pages/module_page.h"
+#include "progress_window.h"
 #include "qt_translations.h"
-#include "tfarchive.h"
-#include "tfask.h"
-#include "tfinput.h"
-#include "tfmain.h"
-#include "tftervola.h"
+#include "question_dialog.h"
 
 namespace {
 
@@ -93,10 +93,10 @@ private Q_SLOTS:
     void everyPageAndDialog() {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        TFMain w({dir.path(), {}});
+        MainWindow w({dir.path(), {}});
         w.show();
         QVERIFY(QTest::qWaitFor([&] { return w.startedUp(); }, 30000));
-        auto* pages = w.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        auto* pages = w.findChild<QTabWidget*>(QStringLiteral("pageTabs"));
         // The catalogue is in: a test of Polish texts would pass whatever the translation.
         QCOMPARE(pages->tabText(0), QStringLiteral("1.Files"));
         QStringList clipped;
@@ -118,18 +118,18 @@ private Q_SLOTS:
         pages->setCurrentIndex(7);
         clipped << Clipped(&w);
 
-        TFInput* pin = PinDialog();
+        ModulePinDialog* pin = PinDialog();
         pin->show();
         clipped << Clipped(pin);
         pin->hide();
-        TFTervola progress(&w);
+        ProgressWindow progress(&w);
         progress.show();
         clipped << Clipped(&progress);
         ModuleFinderDialog finder(&w);
         finder.showAsking(8, 9, QStringLiteral("/dev/ttyUSB10"));
         finder.show();
         clipped << Clipped(&finder);
-        TFArchive archive(&w);
+        ArchiveWindow archive(&w);
         archive.show();
         clipped << Clipped(&archive);
         clipped.removeDuplicates();

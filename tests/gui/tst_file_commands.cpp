@@ -16,19 +16,19 @@
 
 #include "../core/link/fake_sysfs.h"
 #include "archive_list_model.h"
+#include "archive_window.h"
 #include "device_combo_box.h"
 #include "gui_test_util.h"
 #include "link/serial_link.h"
 #include "link/transfer_archive.h"
+#include "main_window.h"
 #include "pages/module_page.h"
 #include "qt_translations.h"
+#include "question_dialog.h"
 #include "settings/port_config.h"
 #include "settings/printout.h"
 #include "settings/printout_pdf.h"
 #include "settings/settings_file.h"
-#include "tfarchive.h"
-#include "tfask.h"
-#include "tfmain.h"
 
 using guitest::Local;
 using guitest::ModalScript;
@@ -53,7 +53,7 @@ class TestFileCommands : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<TFMain> w_;
+    std::unique_ptr<MainWindow> w_;
 
     QString app() const { return dir_->path() + "/"; }
     QString nastawy() const { return app() + "Nastawy"; }
@@ -64,7 +64,7 @@ class TestFileCommands : public QObject {
     void start(bool withSystem = true) {
         QVERIFY(QDir(app()).mkpath("Nastawy"));
         if (withSystem) QVERIFY(QDir(app()).mkpath("System"));
-        w_ = std::make_unique<TFMain>(TFMain::Options{dir_->path(), {}});
+        w_ = std::make_unique<MainWindow>(MainWindow::Options{dir_->path(), {}});
         QVERIFY(guitest::StartMainWindow(*w_));
     }
 
@@ -91,8 +91,8 @@ private Q_SLOTS:
         };
         ModalScript script;
         script.then(readAccept).then(readAccept).start();
-        f().BitBtn9->click();   // "Odczytaj"
-        f().BitBtn10->click();  // "Zapisz" of new settings: the save dialog
+        f().openButton->click();  // "Odczytaj"
+        f().saveButton->click();  // "Zapisz" of new settings: the save dialog
         QVERIFY(script.finished());
         QCOMPARE(accept, (QStringList{U("Otwórz"), U("Zachowaj")}));  // Qt's own words
         QVERIFY(script.unexpected.isEmpty());
@@ -102,9 +102,9 @@ private Q_SLOTS:
         start();
         ModalScript script;
         script.file({}).start();  // cancelled
-        f().BitBtn10->click();    // "Zapisz"
+        f().saveButton->click();  // "Zapisz"
         QVERIFY(script.finished());
-        QCOMPARE(script.fileDialogs, QStringList{U("SaveDialog1")});
+        QCOMPARE(script.fileDialogs, QStringList{U("saveDialog")});
         QCOMPARE(QDir(script.fileDirs[0]).canonicalPath(), QDir(nastawy()).canonicalPath());
         QCOMPARE(script.fileNames[0], U("Nowy"));
         QCOMPARE(w_->settingsName(), U("Nowy"));
@@ -114,12 +114,12 @@ private Q_SLOTS:
 
     void saveAsThenSaveThenOpenProposesTheFile() {
         start();
-        f().Edit5->setText(U("+48500"));
+        f().smsCentreEdit->setText(U("+48500"));
         const QString path = nastawy() + "/alarm";
         {
             ModalScript script;
             script.file(path).start();
-            f().BitBtn11->click();  // "Zapisz jako"
+            f().saveAsButton->click();  // "Zapisz jako"
             QVERIFY(script.finished());
             QVERIFY(script.asks.empty());
         }
@@ -128,11 +128,11 @@ private Q_SLOTS:
         QCOMPARE(w_->statusText(), U(" Nazwa ustawień: alarm"));
 
         // "Zapisz" now overwrites the file without any question.
-        f().Edit5->setText(U("+48777"));
+        f().smsCentreEdit->setText(U("+48777"));
         {
             ModalScript script;
             script.start();
-            f().BitBtn10->click();
+            f().saveButton->click();
             QTest::qWait(30);
             QVERIFY(script.unexpected.isEmpty());
         }
@@ -143,9 +143,9 @@ private Q_SLOTS:
         // "Odczytaj" proposes the file just saved.
         ModalScript script;
         script.file({}).start();
-        f().BitBtn9->click();
+        f().openButton->click();
         QVERIFY(script.finished());
-        QCOMPARE(script.fileDialogs, QStringList{U("OpenDialog1")});
+        QCOMPARE(script.fileDialogs, QStringList{U("openDialog")});
         QCOMPARE(script.fileNames[0], U("alarm"));
         QCOMPARE(QDir(script.fileDirs[0]).canonicalPath(), QDir(nastawy()).canonicalPath());
     }
@@ -161,7 +161,7 @@ private Q_SLOTS:
         {
             ModalScript script;
             script.file(path).ask(AskNo).start();
-            f().BitBtn11->click();
+            f().saveAsButton->click();
             QVERIFY(script.finished());
             QCOMPARE(script.asks.at(0).line1, U("Plik o takiej nazwie już istnieje!"));
             QCOMPARE(script.asks.at(0).line2, U("Czy na pewno mam go zastąpić nowym?"));
@@ -171,7 +171,7 @@ private Q_SLOTS:
 
         ModalScript yes;
         yes.file(path).ask(AskYes).start();
-        f().BitBtn11->click();
+        f().saveAsButton->click();
         QVERIFY(yes.finished());
         QCOMPARE(w_->settingsName(), U("stary"));
         QCOMPARE(KeysOf(path).size(), 123);
@@ -188,27 +188,27 @@ private Q_SLOTS:
         QVERIFY(brenvox::WriteSettingsFile(Local(path), s));
         ModalScript script;
         script.file(path).start();
-        f().BitBtn9->click();
+        f().openButton->click();
         QVERIFY(script.finished());
         QVERIFY(script.asks.empty());
         QCOMPARE(w_->settingsName(), U("klient"));
         QCOMPARE(w_->statusText(), U(" Nazwa ustawień: klient"));
         QCOMPARE(w_->settings(), s);
-        QCOMPARE(f().Edit4->text(), U("4321"));
-        QCOMPARE(f().SpinEdit5->value(), 9);
-        f().PageControl1->setCurrentWidget(static_cast<QWidget*>(w_->pages().inputs));
-        QCOMPARE(f().Edit1->text(), U("z pliku"));
-        QCOMPARE(f().ComboBox1->currentIndex(), 2);
+        QCOMPARE(f().simPinEdit->text(), U("4321"));
+        QCOMPARE(f().ringCountSpin->value(), 9);
+        f().pageTabs->setCurrentWidget(static_cast<QWidget*>(w_->pages().inputs));
+        QCOMPARE(f().commentEdit->text(), U("z pliku"));
+        QCOMPARE(f().functionCombo->currentIndex(), 2);
         QVERIFY(!w_->loadingGuard());
     }
 
     void openOfAMissingFileChangesNothing() {
         start();
-        f().Edit4->setText(U("11"));
+        f().simPinEdit->setText(U("11"));
         const brenvox::ModuleSettings before = w_->settings();
         ModalScript script;
         script.file(nastawy() + "/nie-ma").ask(AskYes).start();
-        f().BitBtn9->click();
+        f().openButton->click();
         QVERIFY(script.finished());
         QCOMPARE(script.asks.at(0).caption, U("Potwierdź"));
         QCOMPARE(script.asks.at(0).line1, U("Brak na dysku pliku o wskazanej nazwie."));
@@ -219,7 +219,7 @@ private Q_SLOTS:
 
     void aDamagedFileRestoresTheDefaults() {
         start();
-        f().Edit4->setText(U("99"));
+        f().simPinEdit->setText(U("99"));
         const QString path = nastawy() + "/zepsuty";
         {
             QFile bad(path);
@@ -228,13 +228,13 @@ private Q_SLOTS:
         }
         ModalScript script;
         script.file(path).ask(AskYes).start();
-        f().BitBtn9->click();
+        f().openButton->click();
         QVERIFY(script.finished());
         QCOMPARE(script.asks.at(0).line1, U("Błąd odczytu ustawień!"));
         QCOMPARE(script.asks.at(0).line2, U("Przywrócone ustawienia domyślne."));
         QCOMPARE(w_->settings(), brenvox::ModuleSettings());
         QCOMPARE(w_->settingsName(), U("Nowy"));
-        QVERIFY(f().Edit4->text().isEmpty());
+        QVERIFY(f().simPinEdit->text().isEmpty());
     }
 
     void aFileNamedNowyMakesSaveAskForAName() {
@@ -244,15 +244,15 @@ private Q_SLOTS:
         {
             ModalScript script;
             script.file(path).start();
-            f().BitBtn9->click();
+            f().openButton->click();
             QVERIFY(script.finished());
         }
         QCOMPARE(w_->settingsName(), U("Nowy"));
         ModalScript script;
         script.file({}).start();
-        f().BitBtn10->click();
+        f().saveButton->click();
         QVERIFY(script.finished());
-        QCOMPARE(script.fileDialogs, QStringList{U("SaveDialog1")});
+        QCOMPARE(script.fileDialogs, QStringList{U("saveDialog")});
     }
 
     void aFailedSaveIsReportedAndKeepsTheName() {
@@ -260,7 +260,7 @@ private Q_SLOTS:
         const QString path = app() + "brak-folderu/plik";
         ModalScript script;
         script.file(path).ask(AskYes).start();
-        f().BitBtn11->click();
+        f().saveAsButton->click();
         QVERIFY(QTest::qWaitFor([&] { return script.finished(); }, 10000));
         QCOMPARE(script.asks.size(), std::size_t(1));
         QCOMPARE(script.asks.at(0).line1, U("Problem z utworzeniem pliku na dysku!"));
@@ -272,9 +272,9 @@ private Q_SLOTS:
 
     void firstRunWithoutSystemFolderRemembersNothing() {
         start(false);
-        QCOMPARE(f().ComboBox2->currentText(), U("COM"));
-        QCOMPARE(f().ComboBox3->currentText(), U("1"));
-        f().ComboBox3->setCurrentIndex(3);
+        QCOMPARE(f().portTypeCombo->currentText(), U("COM"));
+        QCOMPARE(f().portNumberCombo->currentText(), U("1"));
+        f().portNumberCombo->setCurrentIndex(3);
         QCOMPARE(w_->portNumberIndex(), 3);
         QVERIFY(!QFile::exists(app() + "System/Conf"));
         QVERIFY(!QDir(app() + "System").exists());  // the program never creates the folder
@@ -282,18 +282,18 @@ private Q_SLOTS:
 
     void portChoiceSurvivesARestart() {
         start();
-        f().ComboBox3->setCurrentIndex(4);  // port "5"
-        QCOMPARE(f().ComboBox3->toolTip(), QString::fromStdString(brenvox::PortDevicePath(0, 5)));
-        f().ComboBox2->setCurrentIndex(1);
-        QCOMPARE(f().ComboBox3->toolTip(), QString::fromStdString(brenvox::PortDevicePath(1, 5)));
+        f().portNumberCombo->setCurrentIndex(4);  // port "5"
+        QCOMPARE(f().portNumberCombo->toolTip(), QString::fromStdString(brenvox::PortDevicePath(0, 5)));
+        f().portTypeCombo->setCurrentIndex(1);
+        QCOMPARE(f().portNumberCombo->toolTip(), QString::fromStdString(brenvox::PortDevicePath(1, 5)));
         const brenvox::PortConfig c = brenvox::ReadPortConfig(Local(app() + "System/Conf"));
         QCOMPARE(c.portType, 1);
         QCOMPARE(c.portNum, 4);
         w_.reset();
-        w_ = std::make_unique<TFMain>(TFMain::Options{dir_->path(), {}});
+        w_ = std::make_unique<MainWindow>(MainWindow::Options{dir_->path(), {}});
         QVERIFY(guitest::StartMainWindow(*w_));
-        QCOMPARE(f().ComboBox3->currentText(), U("5"));
-        QCOMPARE(f().ComboBox2->currentText(), U("USB"));
+        QCOMPARE(f().portNumberCombo->currentText(), U("5"));
+        QCOMPARE(f().portTypeCombo->currentText(), U("USB"));
     }
 
     void aFileWithOnlyThePortNumberIsReadWithoutRewritingIt() {
@@ -306,8 +306,8 @@ private Q_SLOTS:
             QVERIFY(file.CloseConfigFile());
         }
         start(false);
-        QCOMPARE(f().ComboBox3->currentText(), U("4"));
-        QCOMPARE(f().ComboBox2->currentText(), U("COM"));
+        QCOMPARE(f().portNumberCombo->currentText(), U("4"));
+        QCOMPARE(f().portTypeCombo->currentText(), U("COM"));
         // Restoring selected the boxes without writing the file back.
         QCOMPARE(KeysOf(conf), QStringList{U("PORTNUM")});
     }
@@ -321,10 +321,10 @@ private Q_SLOTS:
         {
             ModalScript script;
             script.file(nastawy() + "/wydruk").start();  // typed without its ".pdf"
-            f().BitBtn14->click();                       // "Zapisz jako PDF"
+            f().savePdfButton->click();                  // "Zapisz jako PDF"
             QVERIFY(script.finished());
             QVERIFY(script.asks.empty());
-            QCOMPARE(script.fileDialogs, QStringList{U("PdfDialog1")});
+            QCOMPARE(script.fileDialogs, QStringList{U("pdfDialog")});
             QCOMPARE(QDir(script.fileDirs[0]).canonicalPath(), QDir(nastawy()).canonicalPath());
             QCOMPARE(script.fileNames[0], U("Nowy.pdf"));
         }
@@ -340,10 +340,10 @@ private Q_SLOTS:
 #endif
 
         // The same file again, "Nie" to the question: the file stays as it was.
-        f().Edit5->setText(U("+48999"));
+        f().smsCentreEdit->setText(U("+48999"));
         ModalScript again;
         again.file(pdf).ask(AskNo).start();
-        f().BitBtn14->click();
+        f().savePdfButton->click();
         QVERIFY(again.finished());
         QCOMPARE(again.asks[0].line1, U("Plik o takiej nazwie już istnieje!"));
         QCOMPARE(ReadAll(pdf), written);
@@ -383,7 +383,7 @@ private Q_SLOTS:
         ModalScript script;
         script
             .then([&](QWidget* w) {
-                auto* a = qobject_cast<TFArchive*>(w);
+                auto* a = qobject_cast<ArchiveWindow*>(w);
                 if (!a) {
                     w->close();
                     return;
@@ -392,13 +392,13 @@ private Q_SLOTS:
                     names << a->model()->index(row, ArchiveListModel::NameColumn).data().toString();
                     outcomes << a->model()->index(row, ArchiveListModel::OutcomeColumn).data().toString();
                 }
-                pinEntryLoadable = a->findChild<QPushButton*>(U("BitBtn1"))->isEnabled();  // newest chosen
-                a->findChild<QLineEdit*>(U("Edit1"))->setText(U("sklep"));
-                a->findChild<QPushButton*>(U("BitBtn2"))->click();  // "Porównaj z programem"
-                differences = a->findChild<QPlainTextEdit*>(U("Memo1"))->toPlainText().split(u'\n');
+                pinEntryLoadable = a->findChild<QPushButton*>(U("loadButton"))->isEnabled();  // newest chosen
+                a->findChild<QLineEdit*>(U("filterEdit"))->setText(U("sklep"));
+                a->findChild<QPushButton*>(U("compareButton"))->click();  // "Porównaj z programem"
+                differences = a->findChild<QPlainTextEdit*>(U("differencesText"))->toPlainText().split(u'\n');
                 // After this step returns: the load asks its own question. A load that cannot
                 // close the window would leave it waiting: closed here, the checks below tell why.
-                auto* load = a->findChild<QPushButton*>(U("BitBtn1"));
+                auto* load = a->findChild<QPushButton*>(U("loadButton"));
                 if (load->isEnabled())
                     QTimer::singleShot(0, load, &QPushButton::click);
                 else
@@ -406,7 +406,7 @@ private Q_SLOTS:
             })
             .ask(AskNo)  // the offer to save the program's settings first
             .start();
-        f().BitBtn15->click();  // "Archiwum"
+        f().archiveButton->click();  // "Archiwum"
         QVERIFY(script.finished());
         QVERIFY(script.unexpected.isEmpty());
         QCOMPARE(names, (QStringList{U("Garaż"), U("Sklep Długa"), U("Dom")}));
@@ -419,9 +419,9 @@ private Q_SLOTS:
 
         // The entry's settings are the program's now, under its name, to be saved in Nastawy.
         QCOMPARE(w_->settings().SMSC, other.SMSC);
-        QCOMPARE(f().Edit5->text(), U("+48602951111"));
+        QCOMPARE(f().smsCentreEdit->text(), U("+48602951111"));
         QCOMPARE(w_->statusText(), U(" Nazwa ustawień: Sklep Długa"));
-        QVERIFY(!w_->findChild<TFArchive*>());
+        QVERIFY(!w_->findChild<ArchiveWindow*>());
     }
 
     // A device picked by its name from the devices present, or typed: the boxes never name a
@@ -440,7 +440,7 @@ private Q_SLOTS:
         page->setDeviceLister([&tree] {
             return brenvox::ListSerialDevices({tree.sys.string(), tree.dev.string()});
         });
-        f().PageControl1->setCurrentIndex(7);
+        f().pageTabs->setCurrentIndex(7);
         const QString dev = QString::fromStdString(tree.dev.string()) + "/";
         DeviceComboBox* chooser = f().PortDeviceBox;
         auto stored = [this] { return brenvox::ReadPortConfig(Local(app() + "System/Conf")); };
@@ -458,8 +458,8 @@ private Q_SLOTS:
         QTest::keyClick(chooser->view(), Qt::Key_End);
         QTest::keyClick(chooser->view(), Qt::Key_Return);
         QCOMPARE(page->portDevice(), dev + "ttyUSB0");
-        QCOMPARE(f().ComboBox2->currentText(), QString());
-        QCOMPARE(f().ComboBox3->currentText(), QString());
+        QCOMPARE(f().portTypeCombo->currentText(), QString());
+        QCOMPARE(f().portNumberCombo->currentText(), QString());
         QCOMPARE(chooser->currentText(), "FT232R USB UART (" + dev + "ttyUSB0)");
         QCOMPARE(heard(), "Port: " + dev + "ttyUSB0, FT232R USB UART");
         // The file keeps the last port the boxes named, for copies that know no devices.
@@ -487,8 +487,8 @@ private Q_SLOTS:
         const QString usb2 = QString::fromStdString(brenvox::PortDevicePath(1, 2));
         type(usb2);
         QCOMPARE(page->portDevice(), QString());
-        QCOMPARE(f().ComboBox2->currentText(), U("USB"));
-        QCOMPARE(f().ComboBox3->currentText(), U("2"));
+        QCOMPARE(f().portTypeCombo->currentText(), U("USB"));
+        QCOMPARE(f().portNumberCombo->currentText(), U("2"));
         QCOMPARE(heard(), U("Port: ") + usb2);
         QCOMPARE(stored(), (brenvox::PortConfig{1, 1, {}}));
     }
@@ -499,7 +499,7 @@ private Q_SLOTS:
         start(false);
         QCOMPARE(w_->portTypeIndex(), -1);
         QCOMPARE(w_->portNumberIndex(), -1);
-        QVERIFY(f().ComboBox3->toolTip().isEmpty());
+        QVERIFY(f().portNumberCombo->toolTip().isEmpty());
     }
 };
 

@@ -8,9 +8,9 @@
 #include <memory>
 
 #include "gui_test_util.h"
+#include "main_window.h"
 #include "settings/port_config.h"
-#include "tfmain.h"
-#include "ui_tfmain.h"
+#include "ui_main_window.h"
 
 using guitest::Local;
 using guitest::ModalScript;
@@ -34,7 +34,7 @@ class TestInstalledLayout : public QObject {
     QTemporaryDir scratch_;
     QString bin_;
     QStringList binBefore_;
-    std::unique_ptr<TFMain> w_;
+    std::unique_ptr<MainWindow> w_;
 
     QString data() const { return scratch_.path() + "/data"; }
     QString config() const { return scratch_.path() + "/config"; }
@@ -76,7 +76,7 @@ class TestInstalledLayout : public QObject {
     }
 
     void start() {
-        w_ = std::make_unique<TFMain>(TFMain::Options{bin_, {}});
+        w_ = std::make_unique<MainWindow>(MainWindow::Options{bin_, {}});
         QVERIFY(guitest::StartMainWindow(*w_));
         QVERIFY(!w_->appPaths().portable);
     }
@@ -110,12 +110,12 @@ private Q_SLOTS:
         start();
         QCOMPARE(Clean(w_->portConfigPath()), configHome() + "/Conf");
         QVERIFY(!QDir(configHome()).exists());  // nothing is created before it is needed
-        f().ComboBox3->setCurrentIndex(4);
+        f().portNumberCombo->setCurrentIndex(4);
         QCOMPARE(brenvox::ReadPortConfig(Local(w_->portConfigPath())).portNum, 4);
         ExpectPrivate(configHome(), std::filesystem::perms::owner_all);
         w_.reset();
         start();
-        QCOMPARE(f().ComboBox3->currentText(), U("5"));
+        QCOMPARE(f().portNumberCombo->currentText(), U("5"));
     }
 
     void saveAsStartsInThePrivateSettingsFolderAndWritesAPrivateFile() {

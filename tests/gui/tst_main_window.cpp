@@ -15,9 +15,9 @@
 
 #include "gui_test_util.h"
 #include "label3d.h"
+#include "main_window.h"
+#include "question_dialog.h"
 #include "settings/cp1250.h"
-#include "tfask.h"
-#include "tfmain.h"
 
 using guitest::ModalScript;
 
@@ -34,15 +34,15 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
-    std::unique_ptr<TFMain> w_;
+    std::unique_ptr<MainWindow> w_;
 
-    TFMain::Options options() const { return {dir_.path(), {}}; }
+    MainWindow::Options options() const { return {dir_.path(), {}}; }
     guitest::MainForms f() { return guitest::MainForms(*w_); }
 
 private Q_SLOTS:
     void init() {
         QVERIFY(dir_.isValid());
-        w_ = std::make_unique<TFMain>(options());
+        w_ = std::make_unique<MainWindow>(options());
     }
     void cleanup() { w_.reset(); }
 
@@ -52,7 +52,7 @@ private Q_SLOTS:
         QCOMPARE(w_->windowTitle(), U("GSM"));
         QVERIFY(!w_->isEnabled());
         QVERIFY(!w_->startedUp());
-        auto* timer = w_->findChild<QTimer*>(U("Timer1"));
+        auto* timer = w_->findChild<QTimer*>(U("startUpTimer"));
         QVERIFY(timer && timer->isActive() && timer->isSingleShot());
         QCOMPARE(timer->interval(), 500);
         // A close attempt before start-up is ignored without a question.
@@ -69,9 +69,9 @@ private Q_SLOTS:
     // must come up whole, visible and bound like the others.
     void aPageFirstOpenedByItsTabIsVisibleAndBound() {
         w_->show();
-        QVERIFY(!w_->findChild<QLineEdit*>(U("Edit4")));
-        w_->findChild<QTabWidget*>(U("PageControl1"))->setCurrentIndex(1);
-        auto* pin = w_->findChild<QLineEdit*>(U("Edit4"));
+        QVERIFY(!w_->findChild<QLineEdit*>(U("simPinEdit")));
+        w_->findChild<QTabWidget*>(U("pageTabs"))->setCurrentIndex(1);
+        auto* pin = w_->findChild<QLineEdit*>(U("simPinEdit"));
         QVERIFY(pin && pin->isVisible());
         QVERIFY(QTest::qWaitFor([&] { return w_->startedUp(); }, 30000));
         QTest::keyClicks(pin, U("1234"));
@@ -85,72 +85,74 @@ private Q_SLOTS:
         QCOMPARE(w_->appDir(), dir_.path() + "/");
         QVERIFY(!w_->loadingGuard());
 
-        for (QLineEdit* e : {f().Edit4, f().Edit5, f().Edit6, f().Edit11, f().Edit7, f().Edit8, f().Edit9,
-                             f().Edit10, f().Edit2, f().Edit3})
+        for (QLineEdit* e :
+             {f().simPinEdit, f().smsCentreEdit, f().onCodeEdit, f().offCodeEdit, f().event1PhoneEdit,
+              f().event1SmsEdit, f().event2PhoneEdit, f().event2SmsEdit, f().phoneEdit, f().smsTextEdit})
             QVERIFY2(e->text().isEmpty(), qPrintable(e->objectName()));
-        QCOMPARE(f().Edit12->text(), U("8361"));
-        QVERIFY(!f().CheckBox3->isChecked());
-        QVERIFY(!f().CheckBox4->isChecked());
-        QVERIFY(f().CheckBox1->isChecked());
-        QVERIFY(!f().CheckBox2->isChecked());
+        QCOMPARE(f().modulePinEdit->text(), U("8361"));
+        QVERIFY(!f().onAlarmCheck->isChecked());
+        QVERIFY(!f().onInputs4To7Check->isChecked());
+        QVERIFY(f().offByRingCheck->isChecked());
+        QVERIFY(!f().offAfterTimeCheck->isChecked());
         const std::pair<QSpinBox*, int> spins[] = {
-            {f().SpinEdit9, 60}, {f().SpinEdit8, 20},  {f().SpinEdit1, 1},  {f().SpinEdit2, 45},
-            {f().SpinEdit3, 5},  {f().SpinEdit4, 30},  {f().SpinEdit5, 1},  {f().SpinEdit6, 60},
-            {f().SpinEdit7, 5},  {f().SpinEdit10, 24}, {f().SpinEdit11, 0},
+            {f().offTimeSpin, 60},     {f().smsLimitSpin, 20},        {f().smsLimitHoursSpin, 1},
+            {f().smsAckTimeSpin, 45},  {f().smsTriesSpin, 5},         {f().ringTimeSpin, 30},
+            {f().ringCountSpin, 1},    {f().ringGapSpin, 60},         {f().rejectAfterSpin, 5},
+            {f().reportHoursSpin, 24}, {f().reportTenMinutesSpin, 0},
         };
         for (const auto& [spin, value] : spins) QCOMPARE(spin->value(), value);
-        QVERIFY(f().RadioButton5->isChecked());
-        QVERIFY(!f().RadioButton6->isChecked());
-        QCOMPARE(f().ComboBox4->currentText(), U("Niewykorzystane"));
-        QCOMPARE(f().ComboBox5->currentIndex(), 0);
-        QCOMPARE(f().ComboBox2->currentText(), U("COM"));
-        QCOMPARE(f().ComboBox3->currentText(), U("1"));
-        QCOMPARE(f().ListBox1->currentRow(), 0);
-        QCOMPARE(f().Edit1->text(), U("Wejście 1 - Blokada"));
-        QVERIFY(f().RadioButton1->isChecked());
-        QVERIFY(!f().CheckBox5->isChecked());
+        QVERIFY(f().rejectCallRadio->isChecked());
+        QVERIFY(!f().answerCallRadio->isChecked());
+        QCOMPARE(f().event1FunctionCombo->currentText(), U("Niewykorzystane"));
+        QCOMPARE(f().event2FunctionCombo->currentIndex(), 0);
+        QCOMPARE(f().portTypeCombo->currentText(), U("COM"));
+        QCOMPARE(f().portNumberCombo->currentText(), U("1"));
+        QCOMPARE(f().slotList->currentRow(), 0);
+        QCOMPARE(f().commentEdit->text(), U("Wejście 1 - Blokada"));
+        QVERIFY(f().onOpeningRadio->isChecked());
+        QVERIFY(!f().lockedCheck->isChecked());
         QCOMPARE(w_->settings(), brenvox::ModuleSettings());
     }
 
     void pagesAndFixedForm() {
         const QStringList captions = {U("1.Pliki"), U("2.SIM"),  U("3.Wejścia"), U("4.Wyjście"),
                                       U("5.SMS"),   U("6.TEST"), U("7.RING "),   U("8.Moduł")};
-        QCOMPARE(f().PageControl1->count(), 8);
+        QCOMPARE(f().pageTabs->count(), 8);
         for (int i = 0; i < 8; ++i) {
-            QCOMPARE(f().PageControl1->tabText(i), captions[i]);
-            QVERIFY(!f().PageControl1->tabIcon(i).isNull());
+            QCOMPARE(f().pageTabs->tabText(i), captions[i]);
+            QVERIFY(!f().pageTabs->tabIcon(i).isNull());
         }
-        QCOMPARE(f().PageControl1->widget(2), static_cast<QWidget*>(w_->pages().inputs));
-        QCOMPARE(f().PageControl1->iconSize(), QSize(24, 24));
-        QCOMPARE(f().PageControl1->geometry(), QRect(4, 4, 631, 251));
+        QCOMPARE(f().pageTabs->widget(2), static_cast<QWidget*>(w_->pages().inputs));
+        QCOMPARE(f().pageTabs->iconSize(), QSize(24, 24));
+        QCOMPARE(f().pageTabs->geometry(), QRect(4, 4, 631, 251));
         QCOMPARE(w_->size(), QSize(638, 277));
         QCOMPARE(w_->minimumSize(), w_->maximumSize());
         QVERIFY(!(w_->windowFlags() & Qt::WindowMaximizeButtonHint));
 
-        QCOMPARE(f().ListBox1->count(), 16);
-        QCOMPARE(f().ListBox1->item(7)->text(), U("Pin8 - We3 - Alarm"));
-        QCOMPARE(f().ListBox1->item(15)->text(), U("Pin12 - We7 - Uniwersalne 4"));
-        QCOMPARE(f().ListBox1->geometry(), QRect(0, 0, 143, 212));
-        QCOMPARE(f().Edit3->geometry(), QRect(72, 65, 313, 21));
-        QCOMPARE(f().RadioButton2->geometry(), QRect(200, 92, 185, 17));
+        QCOMPARE(f().slotList->count(), 16);
+        QCOMPARE(f().slotList->item(7)->text(), U("Pin8 - We3 - Alarm"));
+        QCOMPARE(f().slotList->item(15)->text(), U("Pin12 - We7 - Uniwersalne 4"));
+        QCOMPARE(f().slotList->geometry(), QRect(0, 0, 143, 212));
+        QCOMPARE(f().smsTextEdit->geometry(), QRect(72, 65, 313, 21));
+        QCOMPARE(f().onClosingRadio->geometry(), QRect(200, 92, 185, 17));
         // The descriptions read ". . ." until a slot is first shown.
-        QCOMPARE(f().Label3D1->text(), U(". . ."));
-        QCOMPARE(f().Label3D3->text(), U(". . ."));
+        QCOMPARE(f().inputTitleLabel->text(), U(". . ."));
+        QCOMPARE(f().closedStateLabel->text(), U(". . ."));
 
         const std::tuple<QSpinBox*, int, int> ranges[] = {
-            {f().SpinEdit9, 1, 250}, {f().SpinEdit8, 1, 250}, {f().SpinEdit1, 1, 42},
-            {f().SpinEdit2, 1, 250}, {f().SpinEdit3, 1, 250}, {f().SpinEdit4, 1, 45},
-            {f().SpinEdit5, 1, 250}, {f().SpinEdit6, 1, 250}, {f().SpinEdit7, 1, 45},
-            {f().SpinEdit10, 0, 32}, {f().SpinEdit11, 0, 5},
+            {f().offTimeSpin, 1, 250},    {f().smsLimitSpin, 1, 250},       {f().smsLimitHoursSpin, 1, 42},
+            {f().smsAckTimeSpin, 1, 250}, {f().smsTriesSpin, 1, 250},       {f().ringTimeSpin, 1, 45},
+            {f().ringCountSpin, 1, 250},  {f().ringGapSpin, 1, 250},        {f().rejectAfterSpin, 1, 45},
+            {f().reportHoursSpin, 0, 32}, {f().reportTenMinutesSpin, 0, 5},
         };
         for (const auto& [spin, lo, hi] : ranges) {
             QCOMPARE(spin->minimum(), lo);
             QCOMPARE(spin->maximum(), hi);
         }
-        QCOMPARE(f().ComboBox2->count(), 3);
-        QCOMPARE(f().ComboBox3->count(), 8);
-        QCOMPARE(f().ComboBox1->itemText(1), U("Wyślij wiadomość - SMS"));
-        QCOMPARE(f().ComboBox4->itemText(2), U("Zadzwoń - RING"));
+        QCOMPARE(f().portTypeCombo->count(), 3);
+        QCOMPARE(f().portNumberCombo->count(), 8);
+        QCOMPARE(f().functionCombo->itemText(1), U("Wyślij wiadomość - SMS"));
+        QCOMPARE(f().event1FunctionCombo->itemText(2), U("Zadzwoń - RING"));
     }
 
     // From a page's tab, the Tab key walks its controls as they are read: along each line, line
@@ -161,17 +163,21 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(w_.get()));
         const guitest::MainForms c = f();
         const QList<QStringList> orders = {
-            {"BitBtn4", "BitBtn15", "BitBtn13", "BitBtn14", "BitBtn9", "BitBtn10", "BitBtn11"},
-            {"Edit4", "Edit5", "BitBtn1", "BitBtn2", "BitBtn3"},
-            {"ListBox1", "Edit1", "CheckBox5", "ComboBox1", "Edit2", "Edit3", "RadioButton1"},
-            {"CheckBox3", "CheckBox4", "Edit6", "CheckBox1", "CheckBox2", "SpinEdit9", "Edit11"},
-            {"SpinEdit8", "SpinEdit1", "SpinEdit2", "SpinEdit3"},
-            {"SpinEdit10", "SpinEdit11", "ComboBox4", "Edit7", "Edit8", "ComboBox5", "Edit9", "Edit10"},
-            {"SpinEdit4", "SpinEdit5", "SpinEdit6", "RadioButton5", "SpinEdit7"},
+            {"newButton", "archiveButton", "printButton", "savePdfButton", "openButton", "saveButton",
+             "saveAsButton"},
+            {"simPinEdit", "smsCentreEdit", "eraGsmButton", "plusGsmButton", "ideaButton"},
+            {"slotList", "commentEdit", "lockedCheck", "functionCombo", "phoneEdit", "smsTextEdit",
+             "onOpeningRadio"},
+            {"onAlarmCheck", "onInputs4To7Check", "onCodeEdit", "offByRingCheck", "offAfterTimeCheck",
+             "offTimeSpin", "offCodeEdit"},
+            {"smsLimitSpin", "smsLimitHoursSpin", "smsAckTimeSpin", "smsTriesSpin"},
+            {"reportHoursSpin", "reportTenMinutesSpin", "event1FunctionCombo", "event1PhoneEdit",
+             "event1SmsEdit", "event2FunctionCombo", "event2PhoneEdit", "event2SmsEdit"},
+            {"ringTimeSpin", "ringCountSpin", "ringGapSpin", "rejectCallRadio", "rejectAfterSpin"},
         };
         for (int page = 0; page < orders.size(); ++page) {
-            c.PageControl1->setCurrentIndex(page);
-            c.PageControl1->tabBar()->setFocus();
+            c.pageTabs->setCurrentIndex(page);
+            c.pageTabs->tabBar()->setFocus();
             QStringList walked;
             for (int i = 0; i <= orders[page].size(); ++i) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -186,11 +192,11 @@ private Q_SLOTS:
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
             return a ? a->text(QAccessible::Name) : QString();
         };
-        QCOMPARE(name(f().Edit4), U("Czterocyfrowy kod PIN karty SIM"));
-        QCOMPARE(name(f().Edit5), U("Numer centrum SMS operatora sieci GSM/DCS"));
-        QCOMPARE(name(f().SpinEdit8), U("Wysyłaj maksymalnie"));
-        QVERIFY(name(f().SpinEdit1).startsWith(U("wiadomości SMS w ciągu")));
-        QCOMPARE(name(f().Edit1), U("Komentarz użytkownika"));
+        QCOMPARE(name(f().simPinEdit), U("Czterocyfrowy kod PIN karty SIM"));
+        QCOMPARE(name(f().smsCentreEdit), U("Numer centrum SMS operatora sieci GSM/DCS"));
+        QCOMPARE(name(f().smsLimitSpin), U("Wysyłaj maksymalnie"));
+        QVERIFY(name(f().smsLimitHoursSpin).startsWith(U("wiadomości SMS w ciągu")));
+        QCOMPARE(name(f().commentEdit), U("Komentarz użytkownika"));
         // Combo boxes report their current item as the name; the label comes with the relation
         // to its buddy, and the name set on the box.
         auto buddyText = [this](QWidget* w) {
@@ -198,16 +204,16 @@ private Q_SLOTS:
                 if (l->buddy() == w) return l->text();
             return QString();
         };
-        QCOMPARE(buddyText(f().ComboBox1), U("Funkcja"));
-        QCOMPARE(f().ComboBox1->accessibleName(), U("Funkcja"));
-        QCOMPARE(buddyText(f().ComboBox3), U("Numer portu transmisji z modułem"));
-        QCOMPARE(buddyText(f().Edit3), U("Treść SMS"));
-        QCOMPARE(name(f().BitBtn5), U("Programuj"));
-        QCOMPARE(name(f().CheckBox5), U("Blokowane"));
-        QVERIFY(name(f().Edit12).startsWith(U("PIN wymagany do odczytu")));
+        QCOMPARE(buddyText(f().functionCombo), U("Funkcja"));
+        QCOMPARE(f().functionCombo->accessibleName(), U("Funkcja"));
+        QCOMPARE(buddyText(f().portNumberCombo), U("Numer portu transmisji z modułem"));
+        QCOMPARE(buddyText(f().smsTextEdit), U("Treść SMS"));
+        QCOMPARE(name(f().programButton), U("Programuj"));
+        QCOMPARE(name(f().lockedCheck), U("Blokowane"));
+        QVERIFY(name(f().modulePinEdit).startsWith(U("PIN wymagany do odczytu")));
         // Buttons describe themselves by the texts beside them.
-        QCOMPARE(f().BitBtn9->accessibleDescription(), f().Label3->text());
-        QCOMPARE(f().BitBtn3->accessibleDescription(),
+        QCOMPARE(f().openButton->accessibleDescription(), f().openLabel->text());
+        QCOMPARE(f().ideaButton->accessibleDescription(),
                  U("Automatyczne wstawienie numeru centrum SMS dla operatora:"));
         // Every editing control has a name.
         for (QWidget* w : w_->findChildren<QWidget*>()) {
@@ -223,21 +229,22 @@ private Q_SLOTS:
 
     void userEditsReachTheSettingsAtOnce() {
         QVERIFY(guitest::StartMainWindow(*w_));
-        f().Edit4->setFocus();
-        QTest::keyClicks(f().Edit4, "1234");
+        f().simPinEdit->setFocus();
+        QTest::keyClicks(f().simPinEdit, "1234");
         QCOMPARE(w_->settings().PIN, std::string("1234"));
-        QTest::keyClicks(f().Edit4, "5");  // a fifth character is refused
-        QCOMPARE(f().Edit4->text(), U("1234"));
-        f().CheckBox3->click();
+        QTest::keyClicks(f().simPinEdit, "5");  // a fifth character is refused
+        QCOMPARE(f().simPinEdit->text(), U("1234"));
+        f().onAlarmCheck->click();
         QVERIFY(w_->settings().ONALARM);
-        f().SpinEdit1->setValue(30);
+        f().smsLimitHoursSpin->setValue(30);
         QCOMPARE(w_->settings().get(brenvox::IntSetting::SMSTIME), 30);
-        f().RadioButton6->click();
+        f().answerCallRadio->click();
         QVERIFY(!w_->settings().RINGCUT);
-        f().ComboBox5->setCurrentIndex(2);
+        f().event2FunctionCombo->setCurrentIndex(2);
         QCOMPARE(w_->settings().get(brenvox::IntSetting::TEST2TYPE), 2);
         // Letters typed into a combo box change nothing.
-        for (QComboBox* box : {f().ComboBox1, f().ComboBox2, f().ComboBox3, f().ComboBox4, f().ComboBox5}) {
+        for (QComboBox* box : {f().functionCombo, f().portTypeCombo, f().portNumberCombo,
+                               f().event1FunctionCombo, f().event2FunctionCombo}) {
             const int before = box->currentIndex();
             box->setFocus();
             QTest::keyClicks(box, "Z1W ");
@@ -245,10 +252,10 @@ private Q_SLOTS:
         }
         QCOMPARE(w_->settings().get(brenvox::IntSetting::TEST2TYPE), 2);
         // Polish letters are code page 1250 characters; others cannot be typed.
-        f().Edit8->setFocus();
-        guitest::TypeText(f().Edit8, U("Łódź€"));
-        guitest::TypeText(f().Edit8, U("→漢"));
-        QCOMPARE(f().Edit8->text(), U("Łódź€"));
+        f().event1SmsEdit->setFocus();
+        guitest::TypeText(f().event1SmsEdit, U("Łódź€"));
+        guitest::TypeText(f().event1SmsEdit, U("→漢"));
+        QCOMPARE(f().event1SmsEdit->text(), U("Łódź€"));
         QCOMPARE(w_->settings().TEST1SMS, Cp("Łódź€"));
     }
 
@@ -264,21 +271,21 @@ private Q_SLOTS:
         const brenvox::ModuleSettings expected = s;
         w_->refreshControls();
         QCOMPARE(w_->settings(), expected);  // filling the controls stored nothing back
-        QCOMPARE(f().Edit4->text(), U("123456789"));
-        QCOMPARE(f().Edit8->text().size(), 96);
-        QVERIFY(f().RadioButton6->isChecked());
-        QVERIFY(!f().RadioButton5->isChecked());
-        QCOMPARE(f().ComboBox4->currentIndex(), -1);
-        QCOMPARE(f().SpinEdit1->value(), 42);
+        QCOMPARE(f().simPinEdit->text(), U("123456789"));
+        QCOMPARE(f().event1SmsEdit->text().size(), 96);
+        QVERIFY(f().answerCallRadio->isChecked());
+        QVERIFY(!f().rejectCallRadio->isChecked());
+        QCOMPARE(f().event1FunctionCombo->currentIndex(), -1);
+        QCOMPARE(f().smsLimitHoursSpin->value(), 42);
         QVERIFY(!w_->loadingGuard());
 
         // The long text may shrink but not grow.
-        f().Edit8->setFocus();
-        f().Edit8->end(false);
-        QTest::keyClick(f().Edit8, Qt::Key_A);
-        QCOMPARE(f().Edit8->text().size(), 96);
-        QTest::keyClick(f().Edit8, Qt::Key_Backspace);
-        QCOMPARE(f().Edit8->text().size(), 95);
+        f().event1SmsEdit->setFocus();
+        f().event1SmsEdit->end(false);
+        QTest::keyClick(f().event1SmsEdit, Qt::Key_A);
+        QCOMPARE(f().event1SmsEdit->text().size(), 96);
+        QTest::keyClick(f().event1SmsEdit, Qt::Key_Backspace);
+        QCOMPARE(f().event1SmsEdit->text().size(), 95);
         QCOMPARE(s.TEST1SMS, std::string(95, 'x'));
     }
 
@@ -293,47 +300,49 @@ private Q_SLOTS:
         slots[5].setPhone("+48111222333");
         slots[5].setSmsText("alarm");
         slots[5].Locked = true;
-        f().PageControl1->setCurrentWidget(static_cast<QWidget*>(w_->pages().inputs));
-        f().ListBox1->setCurrentRow(5);
-        QCOMPARE(f().Label3D1->text(), U("Wejście 3 - Alarm aktywny  (zwierne do +12V)."));
-        QCOMPARE(f().Label3D2->text(), U("Napięcie poniżej 7V (rozwarte) - stan normalny systemu."));
-        QCOMPARE(f().Label3D3->text(), U("Napięcie powyżej 7V (zwarte do +12V) - alarmowanie aktywne."));
-        QCOMPARE(f().RadioButton1->text(), U("Rozwarcie - Koniec alarmu"));
-        QCOMPARE(f().RadioButton2->text(), U("Zwarcie - Alarm uaktywniony"));
-        QCOMPARE(f().Edit1->text(), U("five"));
-        QCOMPARE(f().ComboBox1->currentIndex(), 2);
-        QVERIFY(f().RadioButton2->isChecked());
-        QVERIFY(!f().RadioButton1->isChecked());
-        QCOMPARE(f().Edit2->text(), U("+48111222333"));
-        QCOMPARE(f().Edit3->text(), U("alarm"));
-        QVERIFY(f().CheckBox5->isChecked());
+        f().pageTabs->setCurrentWidget(static_cast<QWidget*>(w_->pages().inputs));
+        f().slotList->setCurrentRow(5);
+        QCOMPARE(f().inputTitleLabel->text(), U("Wejście 3 - Alarm aktywny  (zwierne do +12V)."));
+        QCOMPARE(f().openStateLabel->text(), U("Napięcie poniżej 7V (rozwarte) - stan normalny systemu."));
+        QCOMPARE(f().closedStateLabel->text(),
+                 U("Napięcie powyżej 7V (zwarte do +12V) - alarmowanie aktywne."));
+        QCOMPARE(f().onOpeningRadio->text(), U("Rozwarcie - Koniec alarmu"));
+        QCOMPARE(f().onClosingRadio->text(), U("Zwarcie - Alarm uaktywniony"));
+        QCOMPARE(f().commentEdit->text(), U("five"));
+        QCOMPARE(f().functionCombo->currentIndex(), 2);
+        QVERIFY(f().onClosingRadio->isChecked());
+        QVERIFY(!f().onOpeningRadio->isChecked());
+        QCOMPARE(f().phoneEdit->text(), U("+48111222333"));
+        QCOMPARE(f().smsTextEdit->text(), U("alarm"));
+        QVERIFY(f().lockedCheck->isChecked());
 
-        f().ListBox1->setCurrentRow(4);
-        QCOMPARE(f().Label3D1->text(), U("Wejście 3 - Alarm aktywny  (zwierne do +12V)."));
-        QCOMPARE(f().RadioButton2->text(), U("Zwarcie - Alarm uaktywniony"));
-        QCOMPARE(f().Edit1->text(), U("four"));
-        QCOMPARE(f().ComboBox1->currentIndex(), 1);
-        QVERIFY(f().RadioButton1->isChecked());
-        QVERIFY(!f().CheckBox5->isChecked());
+        f().slotList->setCurrentRow(4);
+        QCOMPARE(f().inputTitleLabel->text(), U("Wejście 3 - Alarm aktywny  (zwierne do +12V)."));
+        QCOMPARE(f().onClosingRadio->text(), U("Zwarcie - Alarm uaktywniony"));
+        QCOMPARE(f().commentEdit->text(), U("four"));
+        QCOMPARE(f().functionCombo->currentIndex(), 1);
+        QVERIFY(f().onOpeningRadio->isChecked());
+        QVERIFY(!f().lockedCheck->isChecked());
         // Switching slots stored nothing into either of them.
         QCOMPARE(slots[5].Function, int32_t(brenvox::Ring));
         QCOMPARE(slots[4].Phone, std::string());
 
-        f().ListBox1->setCurrentRow(9);
-        QCOMPARE(f().Label3D1->text(), U("Wejście 4 - Uniwersalne nr 1  (zwierne do masy 0V)."));
-        QCOMPARE(f().RadioButton1->text(), U("Rozwarcie - Rozwarte"));
-        f().ListBox1->setCurrentRow(14);
-        QCOMPARE(f().Label3D1->text(), U("Wejście 7 - Uniwersalne nr 4  (zwierne do masy 0V)."));
-        QCOMPARE(f().Label3D3->text(), U("Zwarte do masy - Czujnik NO załączony / Czujnik NC wyłączony."));
+        f().slotList->setCurrentRow(9);
+        QCOMPARE(f().inputTitleLabel->text(), U("Wejście 4 - Uniwersalne nr 1  (zwierne do masy 0V)."));
+        QCOMPARE(f().onOpeningRadio->text(), U("Rozwarcie - Rozwarte"));
+        f().slotList->setCurrentRow(14);
+        QCOMPARE(f().inputTitleLabel->text(), U("Wejście 7 - Uniwersalne nr 4  (zwierne do masy 0V)."));
+        QCOMPARE(f().closedStateLabel->text(),
+                 U("Zwarte do masy - Czujnik NO załączony / Czujnik NC wyłączony."));
     }
 
     void oneCharacterStoresTheWholeRecord() {
         QVERIFY(guitest::StartMainWindow(*w_));
-        f().PageControl1->setCurrentWidget(static_cast<QWidget*>(w_->pages().inputs));
-        f().ListBox1->setCurrentRow(6);
-        f().ComboBox1->setCurrentIndex(2);
-        f().RadioButton2->click();
-        f().CheckBox5->click();
+        f().pageTabs->setCurrentWidget(static_cast<QWidget*>(w_->pages().inputs));
+        f().slotList->setCurrentRow(6);
+        f().functionCombo->setCurrentIndex(2);
+        f().onClosingRadio->click();
+        f().lockedCheck->click();
         brenvox::InputSlot& slot = w_->settings().slots[6];
         QCOMPARE(slot.Function, 2);
         QCOMPARE(slot.Reaction, 1);
@@ -341,8 +350,8 @@ private Q_SLOTS:
         // Change the record behind the editor's back: one typed character puts all six fields
         // back as the editor shows them.
         slot = brenvox::InputSlot{};
-        f().Edit3->setFocus();
-        QTest::keyClicks(f().Edit3, "Q");
+        f().smsTextEdit->setFocus();
+        QTest::keyClicks(f().smsTextEdit, "Q");
         QCOMPARE(slot.SmsText, std::string("Q"));
         QCOMPARE(slot.Function, 2);
         QCOMPARE(slot.Reaction, 1);
@@ -358,47 +367,48 @@ private Q_SLOTS:
         auto& slot = w_->settings().slots[3];
         slot.Function = 5;
         slot.Reaction = 7;
-        f().ListBox1->setCurrentRow(3);
-        QCOMPARE(f().ComboBox1->currentIndex(), -1);
-        QVERIFY(!f().RadioButton1->isChecked());
-        QVERIFY(!f().RadioButton2->isChecked());
+        f().slotList->setCurrentRow(3);
+        QCOMPARE(f().functionCombo->currentIndex(), -1);
+        QVERIFY(!f().onOpeningRadio->isChecked());
+        QVERIFY(!f().onClosingRadio->isChecked());
         // Showing values the editor cannot show stored nothing back.
         QCOMPARE(slot.Function, 5);
         QCOMPARE(slot.Reaction, 7);
         // A store with nothing chosen writes -1 as the function and keeps the reaction.
-        f().Edit2->setFocus();
-        QTest::keyClicks(f().Edit2, "1");
+        f().phoneEdit->setFocus();
+        QTest::keyClicks(f().phoneEdit, "1");
         QCOMPARE(slot.Function, -1);
         QCOMPARE(slot.Reaction, 7);
-        f().RadioButton1->click();
+        f().onOpeningRadio->click();
         QCOMPARE(slot.Reaction, 0);
     }
 
     void commentOf128IsStoredWholeAnd129thRefused() {
         QVERIFY(guitest::StartMainWindow(*w_));
-        f().ListBox1->setCurrentRow(2);
-        f().Edit1->clear();
-        f().Edit1->setFocus();
+        f().slotList->setCurrentRow(2);
+        f().commentEdit->clear();
+        f().commentEdit->setFocus();
         const QString text(128, QLatin1Char('k'));
-        QTest::keyClicks(f().Edit1, text);
+        QTest::keyClicks(f().commentEdit, text);
         QCOMPARE(w_->settings().slots[2].Comment, std::string(128, 'k'));
-        QTest::keyClicks(f().Edit1, "z");
-        QCOMPARE(f().Edit1->text(), text);
+        QTest::keyClicks(f().commentEdit, "z");
+        QCOMPARE(f().commentEdit->text(), text);
         QCOMPARE(w_->settings().slots[2].Comment, std::string(128, 'k'));
         // A 96-character SMS text from a file is shown whole although only 80 can be typed.
         w_->settings().slots[2].setSmsText(std::string(96, 's'));
         w_->pages().inputs->loadSlotEditor();
-        QCOMPARE(f().Edit3->text().size(), 96);
+        QCOMPARE(f().smsTextEdit->text().size(), 96);
     }
 
     void testEventFieldsChangeNoSlot() {
         QVERIFY(guitest::StartMainWindow(*w_));
         const auto before = w_->settings().slots;
-        for (QLineEdit* e : {f().Edit7, f().Edit8, f().Edit9, f().Edit10}) {
+        for (QLineEdit* e :
+             {f().event1PhoneEdit, f().event1SmsEdit, f().event2PhoneEdit, f().event2SmsEdit}) {
             e->setFocus();
             QTest::keyClicks(e, "123");
         }
-        f().ComboBox4->setCurrentIndex(1);
+        f().event1FunctionCombo->setCurrentIndex(1);
         QVERIFY(w_->settings().slots == before);
         QCOMPARE(w_->settings().TEST1PHONE, std::string("123"));
         QCOMPARE(w_->settings().TEST2SMS, std::string("123"));
@@ -406,42 +416,42 @@ private Q_SLOTS:
 
     void resetAndPageShowReloadTheEditor() {
         QVERIFY(guitest::StartMainWindow(*w_));
-        f().ListBox1->setCurrentRow(0);
-        f().Edit1->setText(U("zmieniony"));
-        f().ComboBox1->setCurrentIndex(1);
-        f().RadioButton2->click();
-        f().Edit3->setText(U("tekst"));
+        f().slotList->setCurrentRow(0);
+        f().commentEdit->setText(U("zmieniony"));
+        f().functionCombo->setCurrentIndex(1);
+        f().onClosingRadio->click();
+        f().smsTextEdit->setText(U("tekst"));
         ModalScript script;
         script.ask(AskYes).start();
-        f().BitBtn4->click();  // "Nowy"
+        f().newButton->click();  // "Nowy"
         QVERIFY(script.finished());
         QCOMPARE(script.asks.at(0).line1, U("Opcja ta spowoduje usunięcie bieżących ustawień!"));
         QCOMPARE(script.asks.at(0).line2, U("Czy potwierdzasz jej wykonanie?"));
         QCOMPARE(script.asks.at(0).caption, U("Potwierdź"));
-        f().PageControl1->setCurrentWidget(static_cast<QWidget*>(w_->pages().inputs));
-        QCOMPARE(f().ListBox1->currentRow(), 0);
-        QCOMPARE(f().Edit1->text(), U("Wejście 1 - Blokada"));
-        QCOMPARE(f().ComboBox1->currentText(), U("Niewykorzystane"));
-        QVERIFY(f().RadioButton1->isChecked());
-        QCOMPARE(f().RadioButton1->text(), U("Rozwarcie - Praca dozwolona"));
-        QVERIFY(f().Edit2->text().isEmpty());
-        QVERIFY(f().Edit3->text().isEmpty());
-        QVERIFY(!f().CheckBox5->isChecked());
+        f().pageTabs->setCurrentWidget(static_cast<QWidget*>(w_->pages().inputs));
+        QCOMPARE(f().slotList->currentRow(), 0);
+        QCOMPARE(f().commentEdit->text(), U("Wejście 1 - Blokada"));
+        QCOMPARE(f().functionCombo->currentText(), U("Niewykorzystane"));
+        QVERIFY(f().onOpeningRadio->isChecked());
+        QCOMPARE(f().onOpeningRadio->text(), U("Rozwarcie - Praca dozwolona"));
+        QVERIFY(f().phoneEdit->text().isEmpty());
+        QVERIFY(f().smsTextEdit->text().isEmpty());
+        QVERIFY(!f().lockedCheck->isChecked());
         QVERIFY(!w_->loadingGuard());
 
         // Settings changed behind the editor (as a file load does) show when the page shows.
-        f().PageControl1->setCurrentIndex(0);
+        f().pageTabs->setCurrentIndex(0);
         w_->settings().slots[0].setComment("z pliku");
-        f().PageControl1->setCurrentWidget(static_cast<QWidget*>(w_->pages().inputs));
-        QCOMPARE(f().Edit1->text(), U("z pliku"));
+        f().pageTabs->setCurrentWidget(static_cast<QWidget*>(w_->pages().inputs));
+        QCOMPARE(f().commentEdit->text(), U("z pliku"));
     }
 
     void answeringNieToNowyKeepsTheSettings() {
         QVERIFY(guitest::StartMainWindow(*w_));
-        f().Edit5->setText(U("+48123"));
+        f().smsCentreEdit->setText(U("+48123"));
         ModalScript script;
         script.ask(AskNo).start();
-        f().BitBtn4->click();
+        f().newButton->click();
         QVERIFY(script.finished());
         QCOMPARE(w_->settings().SMSC, std::string("+48123"));
     }
@@ -452,26 +462,29 @@ private Q_SLOTS:
         QVERIFY(guitest::StartMainWindow(*w_));
         w_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w_.get()));
-        f().Edit5->setText(U("+48123"));
-        f().BitBtn4->setFocus();
+        f().smsCentreEdit->setText(U("+48123"));
+        f().newButton->setFocus();
         ModalScript script;
-        // The question's own focused button ("Nie"): the application's focus may not have moved
-        // into the dialog yet on a slow machine, and Return on "Nowy" would ask again inside.
-        const auto enterOnFocused = [](QWidget* modal) {
-            QWidget* focused = modal->focusWidget();
-            QTest::keyClick(focused ? focused : modal, Qt::Key_Return);
+        // The question has the focus once it is the active window; a key sent before that (the
+        // script's timer can run before the activation arrives) would press the window's button.
+        const auto enterOnFocused = [](QWidget* question) {
+            question->activateWindow();
+            if (QTest::qWaitForWindowActive(question))
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            else
+                question->close();  // fails the test below, not hangs it
         };
         script.then(enterOnFocused).then(enterOnFocused).start();
         // Back from the question the window is active again (the offscreen platform needs telling).
         const auto backFromTheQuestion = [this] {
             w_->activateWindow();
-            return QTest::qWaitForWindowActive(w_.get()) && f().BitBtn4->hasFocus();
+            return QTest::qWaitForWindowActive(w_.get()) && f().newButton->hasFocus();
         };
-        QTest::keyClick(f().BitBtn4, Qt::Key_Return);
+        QTest::keyClick(f().newButton, Qt::Key_Return);
         QVERIFY(backFromTheQuestion());
-        QTest::keyClick(f().BitBtn4, Qt::Key_Enter, Qt::KeypadModifier);
+        QTest::keyClick(f().newButton, Qt::Key_Enter, Qt::KeypadModifier);
         QVERIFY(backFromTheQuestion());
-        QTest::simulateEvent(f().BitBtn4, true, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QTest::simulateEvent(f().newButton, true, Qt::Key_Return, Qt::NoModifier, QString(), true);
         QTest::qWait(50);
         QCOMPARE(script.handled(), std::size_t(2));
         QVERIFY(script.unexpected.isEmpty());
@@ -508,20 +521,20 @@ private Q_SLOTS:
             ModalScript script;  // "OK", "OK", and the save dialog cancelled: still closes
             script.ask(AskYes).ask(AskYes).file({}).start();
             QVERIFY(w_->close());
-            QCOMPARE(script.fileDialogs, QStringList{U("SaveDialog1")});
+            QCOMPARE(script.fileDialogs, QStringList{U("saveDialog")});
             QVERIFY(!w_->isVisible());
         }
     }
 
     void presetsReplaceTheSmsCentre() {
         QVERIFY(guitest::StartMainWindow(*w_));
-        f().Edit5->setText(U("+4899"));
-        f().BitBtn3->click();
-        QCOMPARE(f().Edit5->text(), U("+48501200777"));
-        f().BitBtn1->click();
-        QCOMPARE(f().Edit5->text(), U("+48602951111"));
+        f().smsCentreEdit->setText(U("+4899"));
+        f().ideaButton->click();
+        QCOMPARE(f().smsCentreEdit->text(), U("+48501200777"));
+        f().eraGsmButton->click();
+        QCOMPARE(f().smsCentreEdit->text(), U("+48602951111"));
         QCOMPARE(w_->settings().SMSC, std::string("+48602951111"));
-        f().BitBtn2->click();
+        f().plusGsmButton->click();
         QCOMPARE(w_->settings().SMSC, std::string("+48601000310"));
     }
 };

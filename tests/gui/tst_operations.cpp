@@ -17,8 +17,8 @@ brenvox::InputSlot& SlotOf(brenvox::ModuleSettings& s, int i) {
 #include <QtTest>
 
 #include "../e2e/e2e_util.h"
-#include "tfmain.h"
-#include "tftervola.h"
+#include "main_window.h"
+#include "progress_window.h"
 
 using namespace brenvox;
 
@@ -60,7 +60,7 @@ private:
     QList<DialogDriver::Seen> run(OperationMode mode, QList<int> answers = {});
 
     QTemporaryDir dir_;
-    std::unique_ptr<TFMain> main_;
+    std::unique_ptr<MainWindow> main_;
     std::unique_ptr<DialogDriver> dialogs_;
 };
 
@@ -68,11 +68,11 @@ void TstOperations::init() {
     QVERIFY(dir_.isValid());
     QDir(dir_.path()).mkpath(QStringLiteral("Nastawy"));
     QDir(dir_.path()).mkpath(QStringLiteral("System"));
-    TFMain::Options options;
+    MainWindow::Options options;
     options.appDir = dir_.path() + QLatin1Char('/');
     // The progress window must fail to open its port, whatever the machine has.
     options.portDevice = QStringLiteral("/dev/brenvox-test-no-such-port");
-    main_ = std::make_unique<TFMain>(options);
+    main_ = std::make_unique<MainWindow>(options);
     main_->show();
     QVERIFY(QTest::qWaitFor([&] { return main_->startedUp(); }, 30000));
 }
@@ -199,7 +199,7 @@ void TstOperations::programOffersSaveThenPrintWhateverTheOutcome() {
     // This test runs without any print system: the user is told so.
     QCOMPARE(Show(asks[2]), Show(kConfirm, kNoPrinter, kNoPrinterPdf));
     QCOMPARE(dialogs_->fileDialogs, 0);
-    auto* w = main_->findChild<TFTervola*>();
+    auto* w = main_->findChild<ProgressWindow*>();
     QVERIFY(w);
     QCOMPARE(w->mode(), OperationMode::Program);
 
@@ -234,14 +234,14 @@ void TstOperations::compareAndReadAskNothingAround() {
         QVERIFY(run(mode, {AskYes, AskYes}).isEmpty());
         QCOMPARE(dialogs_->fileDialogs, 0);
         QCOMPARE(dialogs_->progressWindows, 1);
-        QCOMPARE(main_->findChild<TFTervola*>()->mode(), OperationMode(mode));
+        QCOMPARE(main_->findChild<ProgressWindow*>()->mode(), OperationMode(mode));
     }
     // One progress window for all operations, kept between them.
-    QCOMPARE(main_->findChildren<TFTervola*>().size(), 1);
+    QCOMPARE(main_->findChildren<ProgressWindow*>().size(), 1);
 
     // An edit never saved: "Odczyt" would replace it, so it offers to save first. Escape keeps
     // it (no window); "OK" with the save dialog cancelled keeps it too; "Nie" reads.
-    auto* simPin = main_->findChild<QLineEdit*>(QStringLiteral("Edit4"));
+    auto* simPin = main_->findChild<QLineEdit*>(QStringLiteral("simPinEdit"));
     QTest::keyClicks(simPin, "1234");
     QVERIFY(main_->settingsEdited());
     for (const QList<int>& answers : {QList<int>{AskCancel}, QList<int>{AskYes}, QList<int>{AskNo}}) {
@@ -260,7 +260,7 @@ void TstOperations::compareAndReadAskNothingAround() {
 
 void TstOperations::printWithoutPrinter() {
     dialogs_ = std::make_unique<DialogDriver>();
-    main_->findChild<QPushButton*>(QStringLiteral("BitBtn13"))->click();
+    main_->findChild<QPushButton*>(QStringLiteral("printButton"))->click();
     QCOMPARE(dialogs_->asks.size(), 1);
     QCOMPARE(Show(dialogs_->asks[0]), Show(kConfirm, kNoPrinter, kNoPrinterPdf));
 }

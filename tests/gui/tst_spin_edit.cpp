@@ -6,15 +6,15 @@
 #include <QtTest>
 
 #include "gui_test_util.h"
+#include "main_window.h"
 #include "spin_edit.h"
-#include "tfmain.h"
-#include "ui_tfmain.h"
+#include "ui_main_window.h"
 
 class TestSpinEdit : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
-    std::unique_ptr<TFMain> w_;
+    std::unique_ptr<MainWindow> w_;
 
     // Replaces the box's text as a user would (select all, type) and leaves the box.
     void typeAndLeave(QSpinBox* box, const QString& text) {
@@ -32,7 +32,7 @@ class TestSpinEdit : public QObject {
 private Q_SLOTS:
     void init() {
         QVERIFY(dir_.isValid());
-        w_ = std::make_unique<TFMain>(TFMain::Options{dir_.path(), {}});
+        w_ = std::make_unique<MainWindow>(MainWindow::Options{dir_.path(), {}});
         w_->show();
         QVERIFY(QTest::qWaitFor([&] { return w_->startedUp(); }, 30000));
     }
@@ -45,7 +45,7 @@ private Q_SLOTS:
     }
 
     void aNumberAboveTheRangeEndsAtTheMaximum() {
-        SpinEdit* box = w_->findChild<SpinEdit*>(QStringLiteral("SpinEdit9"));  // OFFTIMEVAL 1..250
+        SpinEdit* box = w_->findChild<SpinEdit*>(QStringLiteral("offTimeSpin"));  // OFFTIMEVAL 1..250
         QVERIFY(box);
         typeAndLeave(box, QStringLiteral("300"));
         QCOMPARE(box->value(), 250);
@@ -54,7 +54,7 @@ private Q_SLOTS:
     }
 
     void aNumberBelowTheRangeEndsAtTheMinimum() {
-        SpinEdit* box = w_->findChild<SpinEdit*>(QStringLiteral("SpinEdit1"));  // SMSTIME 1..42
+        SpinEdit* box = w_->findChild<SpinEdit*>(QStringLiteral("smsLimitHoursSpin"));  // SMSTIME 1..42
         QVERIFY(box);
         typeAndLeave(box, QStringLiteral("0"));
         QCOMPARE(box->value(), 1);
@@ -65,7 +65,8 @@ private Q_SLOTS:
     }
 
     void anEmptyBoxEndsAtTheMinimum() {
-        SpinEdit* box = w_->findChild<SpinEdit*>(QStringLiteral("SpinEdit10"));  // TESTMSB 0..32, default 24
+        SpinEdit* box =
+            w_->findChild<SpinEdit*>(QStringLiteral("reportHoursSpin"));  // TESTMSB 0..32, default 24
         QVERIFY(box);
         QCOMPARE(box->value(), 24);
         typeAndLeave(box, QString());
@@ -74,7 +75,8 @@ private Q_SLOTS:
     }
 
     void lettersCannotBeTyped() {
-        SpinEdit* box = w_->findChild<SpinEdit*>(QStringLiteral("SpinEdit4"));  // RINGTIME 1..45, default 30
+        SpinEdit* box =
+            w_->findChild<SpinEdit*>(QStringLiteral("ringTimeSpin"));  // RINGTIME 1..45, default 30
         QVERIFY(box);
         box->setFocus();
         QLineEdit* line = box->findChild<QLineEdit*>();

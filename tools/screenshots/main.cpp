@@ -17,17 +17,17 @@
 #include <string>
 #include <string_view>
 
+#include "archive_window.h"
 #include "device_combo_box.h"
 #include "link/module_finder.h"
 #include "link/transfer_archive.h"
+#include "main_window.h"
 #include "module_finder_dialog.h"
+#include "module_pin_dialog.h"
 #include "pages/module_page.h"
+#include "progress_window.h"
 #include "qt_translations.h"
-#include "tfarchive.h"
-#include "tfask.h"
-#include "tfinput.h"
-#include "tfmain.h"
-#include "tftervola.h"
+#include "question_dialog.h"
 
 using brenvox::gui::ConfirmCaption;
 
@@ -36,7 +36,7 @@ namespace {
 // Saves the question dialog once the next Ask has shown it, then answers it.
 void SnapNextAsk(const QString& path) {
     QTimer::singleShot(300, [path] {
-        TFAsk* dialog = AskDialog();
+        QuestionDialog* dialog = AskDialog();
         if (!dialog->grab().save(path)) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         dialog->done(AskNo);
     });
@@ -91,12 +91,12 @@ std::vector<brenvox::SerialDeviceInfo> ExampleDevices() {
              "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A10KXQ9Z-if00-port0"}};
 }
 
-int TakeScreenshots(TFMain& window, const QString& dir) {
+int TakeScreenshots(MainWindow& window, const QString& dir) {
     int failures = 0;
     window.pages().module->setDeviceLister(ExampleDevices);
-    auto* pages = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    auto* pages = window.findChild<QTabWidget*>(QStringLiteral("pageTabs"));
     if (!pages) {
-        std::fprintf(stderr, "the main window has no PageControl1\n");
+        std::fprintf(stderr, "the main window has no pageTabs\n");
         return 1;
     }
     for (int i = 0; i < pages->count(); ++i) {
@@ -111,17 +111,18 @@ int TakeScreenshots(TFMain& window, const QString& dir) {
     pages->setCurrentIndex(0);
     SnapNextAsk(dir + QStringLiteral("/ask-question.png"));
     Ask(AskButtons::OkNo, AskFocus::No, ConfirmCaption(),
-        TFMain::tr("Czy na pewno chcesz zakończyć pracę programu?"), {});
+        MainWindow::tr("Czy na pewno chcesz zakończyć pracę programu?"), {});
     SnapNextAsk(dir + QStringLiteral("/ask-message.png"));
-    Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), TFMain::tr("Brak na dysku pliku o wskazanej nazwie."),
-        TFMain::tr("Ustawienia nie zostały załadowane."));
+    Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(),
+        MainWindow::tr("Brak na dysku pliku o wskazanej nazwie."),
+        MainWindow::tr("Ustawienia nie zostały załadowane."));
     SnapNextAsk(dir + QStringLiteral("/ask-three.png"));
     Ask(AskButtons::OkNoCancel, AskFocus::Cancel, ConfirmCaption(),
-        TFMain::tr("Opcja ta spowoduje usunięcie bieżących ustawień!"),
-        TFMain::tr("Czy potwierdzasz jej wykonanie?"));
+        MainWindow::tr("Opcja ta spowoduje usunięcie bieżących ustawień!"),
+        MainWindow::tr("Czy potwierdzasz jej wykonanie?"));
 
     // The module PIN dialog, as a read asks for it.
-    TFInput* pin = PinDialog();
+    ModulePinDialog* pin = PinDialog();
     pin->show();
     QApplication::processEvents();
     const QString pinPath = dir + QStringLiteral("/pin.png");
@@ -132,7 +133,7 @@ int TakeScreenshots(TFMain& window, const QString& dir) {
     pin->hide();
 
     // The progress window as it ends when the port will not open: the error and why.
-    TFTervola progress(&window);
+    ProgressWindow progress(&window);
     progress.setPortDevice(QStringLiteral("/dev/ttyUSB7"));
     progress.show();
     QApplication::processEvents();
@@ -188,12 +189,12 @@ int TakeScreenshots(TFMain& window, const QString& dir) {
         std::fprintf(stderr, "cannot build a scratch archive\n");
         return 1;
     }
-    TFArchive archive(&window);
+    ArchiveWindow archive(&window);
     archive.setSettings(&window.settings());
     archive.Reload(archiveDir.path());
     archive.show();
-    if (auto* list = archive.findChild<QTableView*>(QStringLiteral("ListView1"))) list->selectRow(1);
-    if (auto* compare = archive.findChild<QPushButton*>(QStringLiteral("BitBtn2"))) compare->click();
+    if (auto* list = archive.findChild<QTableView*>(QStringLiteral("entryTable"))) list->selectRow(1);
+    if (auto* compare = archive.findChild<QPushButton*>(QStringLiteral("compareButton"))) compare->click();
     QApplication::processEvents();
     const QString archivePath = dir + QStringLiteral("/archive.png");
     if (!archive.grab().save(archivePath)) {
@@ -239,6 +240,9 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication app(argc, argv);
+    // A text cursor that blinks is drawn or not depending on when the picture is taken: a
+    // steady one makes every run's pictures the same (the PIN dialog's box has the focus).
+    QApplication::setCursorFlashTime(0);
     brenvox::gui::LoadTranslations(app, language);
     const QString dir = QString::fromLocal8Bit(dirArg);
     if (!QDir().mkpath(dir)) {
@@ -255,13 +259,13 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "cannot create a temporary folder\n");
         return 1;
     }
-    TFMain::Options options;
+    MainWindow::Options options;
     options.appDir = appDir.path();
-    TFMain window(options);
+    MainWindow window(options);
     AskDialog();
     PinDialog();
     int result = 1;
-    QObject::connect(&window, &TFMain::startUpFinished, &window, [&] {
+    QObject::connect(&window, &MainWindow::startUpFinished, &window, [&] {
         QTimer::singleShot(0, &window, [&] {
             result = TakeScreenshots(window, dir);
             // exit(), not quit(): quit() closes the windows first, and closing asks the close

@@ -8,7 +8,7 @@
 #include <memory>
 
 namespace Ui {
-class TFArchive;
+class ArchiveWindow;
 }
 
 namespace brenvox {
@@ -19,12 +19,12 @@ struct HistoryEntry;
 class ArchiveListModel;
 class QItemSelection;
 
-class TFArchive : public QDialog {
+class ArchiveWindow : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TFArchive(QWidget* parent = nullptr);
-    ~TFArchive() override;
+    explicit ArchiveWindow(QWidget* parent = nullptr);
+    ~ArchiveWindow() override;
 
     // The settings the differences are taken against: the program's.
     void setSettings(const brenvox::ModuleSettings* settings) { settings_ = settings; }
@@ -53,7 +53,7 @@ private:
     void filterChanged(const QString& text);
     void showLines(const QStringList& lines);
 
-    std::unique_ptr<Ui::TFArchive> ui;
+    std::unique_ptr<Ui::ArchiveWindow> ui;
     ArchiveListModel* model_ = nullptr;
     const brenvox::ModuleSettings* settings_ = nullptr;
     Loader loader_;

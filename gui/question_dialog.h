@@ -8,7 +8,7 @@
 #include "settings/messages.h"
 
 namespace Ui {
-class TFAsk;
+class QuestionDialog;
 }
 
 // The buttons a call shows.
@@ -28,12 +28,12 @@ namespace brenvox::gui {
 QString ConfirmCaption();
 }  // namespace brenvox::gui
 
-class TFAsk : public QDialog {
+class QuestionDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TFAsk(QWidget* parent = nullptr);
-    ~TFAsk() override;
+    explicit QuestionDialog(QWidget* parent = nullptr);
+    ~QuestionDialog() override;
 
     // Lays the dialog out for one call without showing it: button visibility, the focus
     // request, caption, the two lines, the width and every position.
@@ -50,13 +50,13 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    std::unique_ptr<Ui::TFAsk> ui;
+    std::unique_ptr<Ui::QuestionDialog> ui;
     AskFocus focus_ = AskFocus::Default;
 };
 
 // The process-wide question dialog; created on first use (the program creates it at start-up)
 // and kept until the program ends.
-TFAsk* AskDialog();
+QuestionDialog* AskDialog();
 
 // Shows the question dialog modally and returns the result of the pressed button (AskYes,
 // AskNo, AskCancel). Messages use Ok / Ok; questions OkNo / No (the safe answer has the focus),

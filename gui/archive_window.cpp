@@ -1,4 +1,4 @@
-#include "tfarchive.h"
+#include "archive_window.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -13,12 +13,12 @@
 #include "cp1250_text.h"
 #include "gui_style.h"
 #include "link/transfer_archive.h"
+#include "question_dialog.h"
 #include "settings/messages.h"
 #include "settings/module_settings.h"
 #include "settings/setting_values.h"
 #include "settings/settings_file.h"
-#include "tfask.h"
-#include "ui_tfarchive.h"
+#include "ui_archive_window.h"
 
 using brenvox::gui::ConfirmCaption;
 using brenvox::gui::CoreText;
@@ -35,9 +35,9 @@ constexpr int kColumnWidths[] = {118, 92, 160, 86};
 
 }  // namespace
 
-TFArchive::TFArchive(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFArchive>()) {
+ArchiveWindow::ArchiveWindow(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::ArchiveWindow>()) {
     ui->setupUi(this);
-    setObjectName(QStringLiteral("TFArchive"));
+    setObjectName(QStringLiteral("ArchiveWindow"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     brenvox::gui::ApplyWindowLook(this);
@@ -45,22 +45,22 @@ TFArchive::TFArchive(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     brenvox::gui::KeepCentredOnScreen(this);
 
     const std::pair<QPushButton*, QStyle::StandardPixmap> pictures[] = {
-        {ui->BitBtn1, QStyle::SP_DialogOpenButton},
-        {ui->BitBtn2, QStyle::SP_FileDialogContentsView},
-        {ui->BitBtn3, QStyle::SP_DirOpenIcon},
-        {ui->BitBtn4, QStyle::SP_DialogCloseButton},
+        {ui->loadButton, QStyle::SP_DialogOpenButton},
+        {ui->compareButton, QStyle::SP_FileDialogContentsView},
+        {ui->openFolderButton, QStyle::SP_DirOpenIcon},
+        {ui->closeButton, QStyle::SP_DialogCloseButton},
     };
     for (const auto& [button, picture] : pictures) {
         button->setIcon(brenvox::gui::StyleIcon(picture));
         button->setIconSize(QSize(16, 16));
     }
-    ui->BitBtn1->setAccessibleDescription(tr("Wprowadza do programu ustawienia wybranego wpisu."));
-    ui->BitBtn2->setAccessibleDescription(
+    ui->loadButton->setAccessibleDescription(tr("Wprowadza do programu ustawienia wybranego wpisu."));
+    ui->compareButton->setAccessibleDescription(
         tr("Pokazuje różnice między ustawieniami w programie a ustawieniami wybranego wpisu."));
-    ui->BitBtn3->setAccessibleDescription(tr("Otwiera folder wybranego wpisu."));
+    ui->openFolderButton->setAccessibleDescription(tr("Otwiera folder wybranego wpisu."));
 
     model_ = new ArchiveListModel(this);
-    QTableView* list = ui->ListView1;
+    QTableView* list = ui->entryTable;
     list->setModel(model_);
     list->verticalHeader()->hide();
     // One height for every row, known without asking the rows: the view then lays out any
@@ -73,61 +73,61 @@ TFArchive::TFArchive(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     for (int c = 0; c < static_cast<int>(std::size(kColumnWidths)); ++c)
         list->setColumnWidth(c, kColumnWidths[c]);
 
-    connect(ui->Edit1, &QLineEdit::textChanged, this, &TFArchive::filterChanged);
+    connect(ui->filterEdit, &QLineEdit::textChanged, this, &ArchiveWindow::filterChanged);
     connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this] { chosenChanged(); });
     connect(model_, &QAbstractItemModel::modelReset, this, [this] { chosenChanged(); });
-    connect(ui->BitBtn1, &QPushButton::clicked, this, &TFArchive::LoadChosen);
-    connect(ui->BitBtn2, &QPushButton::clicked, this, &TFArchive::ShowDifferences);
-    connect(ui->BitBtn3, &QPushButton::clicked, this, &TFArchive::OpenChosenFolder);
-    connect(ui->BitBtn4, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui->loadButton, &QPushButton::clicked, this, &ArchiveWindow::LoadChosen);
+    connect(ui->compareButton, &QPushButton::clicked, this, &ArchiveWindow::ShowDifferences);
+    connect(ui->openFolderButton, &QPushButton::clicked, this, &ArchiveWindow::OpenChosenFolder);
+    connect(ui->closeButton, &QPushButton::clicked, this, &QDialog::reject);
     chosenChanged();
 }
 
-TFArchive::~TFArchive() = default;
+ArchiveWindow::~ArchiveWindow() = default;
 
-void TFArchive::Reload(const QString& archiveDir) {
+void ArchiveWindow::Reload(const QString& archiveDir) {
     archiveDir_ = archiveDir;
     if (!archiveDir_.isEmpty() && !archiveDir_.endsWith(QLatin1Char('/'))) archiveDir_ += QLatin1Char('/');
     brenvox::HistoryResult history;
     // Before the first transfer there is no archive folder: an empty list, not an error.
     if (!archiveDir_.isEmpty()) history = brenvox::ReadHistory(QFile::encodeName(archiveDir_).toStdString());
     model_->setEntries(std::move(history.entries));
-    if (model_->rowCount() > 0) ui->ListView1->selectRow(0);
+    if (model_->rowCount() > 0) ui->entryTable->selectRow(0);
     chosenChanged();
 }
 
-void TFArchive::ShowArchive(const QString& archiveDir) {
+void ArchiveWindow::ShowArchive(const QString& archiveDir) {
     Reload(archiveDir);
-    ui->ListView1->setFocus();
+    ui->entryTable->setFocus();
     exec();
 }
 
-const brenvox::HistoryEntry* TFArchive::chosenEntry() const {
-    const QModelIndex current = ui->ListView1->selectionModel()->currentIndex();
+const brenvox::HistoryEntry* ArchiveWindow::chosenEntry() const {
+    const QModelIndex current = ui->entryTable->selectionModel()->currentIndex();
     return current.isValid() ? model_->entryAt(current.row()) : nullptr;
 }
 
-QString TFArchive::chosenFolder() const {
+QString ArchiveWindow::chosenFolder() const {
     const brenvox::HistoryEntry* e = chosenEntry();
     return e ? archiveDir_ + QFile::decodeName(QByteArray::fromStdString(e->folder)) : QString();
 }
 
-void TFArchive::filterChanged(const QString& text) {
+void ArchiveWindow::filterChanged(const QString& text) {
     model_->setFilter(text);
-    if (model_->rowCount() > 0) ui->ListView1->selectRow(0);
+    if (model_->rowCount() > 0) ui->entryTable->selectRow(0);
     chosenChanged();
 }
 
 // The buttons follow the chosen entry: a read refused for its PIN keeps no settings, so there is
 // nothing to load or compare. The differences shown belong to the entry they were taken for.
-void TFArchive::chosenChanged() {
+void ArchiveWindow::chosenChanged() {
     const QString folder = chosenFolder();
     const bool chosen = !folder.isEmpty();
     const bool hasSettings = chosen && QFileInfo(folder + QStringLiteral("/settings")).isFile();
-    ui->BitBtn1->setEnabled(hasSettings);
-    ui->BitBtn2->setEnabled(hasSettings);
-    ui->BitBtn3->setEnabled(chosen);
+    ui->loadButton->setEnabled(hasSettings);
+    ui->compareButton->setEnabled(hasSettings);
+    ui->openFolderButton->setEnabled(chosen);
     if (model_->totalCount() == 0)
         showLines({tr("Archiwum nie zawiera jeszcze żadnej transmisji.")});
     else if (chosen && !hasSettings)
@@ -136,20 +136,20 @@ void TFArchive::chosenChanged() {
         showLines({});
 }
 
-void TFArchive::showLines(const QStringList& lines) {
-    ui->Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+void ArchiveWindow::showLines(const QStringList& lines) {
+    ui->differencesText->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
-void TFArchive::LoadChosen() {
+void ArchiveWindow::LoadChosen() {
     const brenvox::HistoryEntry* e = chosenEntry();
-    if (!e || !loader_ || !ui->BitBtn1->isEnabled()) return;
+    if (!e || !loader_ || !ui->loadButton->isEnabled()) return;
     const QString file = chosenFolder() + QStringLiteral("/settings");
     if (loader_(file, U8(e->name))) accept();
 }
 
-void TFArchive::ShowDifferences() {
+void ArchiveWindow::ShowDifferences() {
     const brenvox::HistoryEntry* e = chosenEntry();
-    if (!e || !settings_ || !ui->BitBtn2->isEnabled()) return;
+    if (!e || !settings_ || !ui->compareButton->isEnabled()) return;
     brenvox::ModuleSettings archived;
     const QString file = chosenFolder() + QStringLiteral("/settings");
     if (brenvox::ReadSettingsFile(QFile::encodeName(file).toStdString(), archived) !=
@@ -167,7 +167,7 @@ void TFArchive::ShowDifferences() {
     showLines(lines);
 }
 
-void TFArchive::OpenChosenFolder() {
+void ArchiveWindow::OpenChosenFolder() {
     const QString folder = chosenFolder();
     if (folder.isEmpty()) return;
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))

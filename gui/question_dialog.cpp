@@ -1,4 +1,4 @@
-#include "tfask.h"
+#include "question_dialog.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -9,7 +9,7 @@
 #include "cp1250_text.h"
 #include "enter_key.h"
 #include "gui_style.h"
-#include "ui_tfask.h"
+#include "ui_question_dialog.h"
 
 namespace {
 constexpr int kMinWidth = 282;
@@ -19,7 +19,8 @@ constexpr int kButtonWidth = 81;
 constexpr int kLabelHeight = 13;
 }  // namespace
 
-TFAsk::TFAsk(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFAsk>()) {
+QuestionDialog::QuestionDialog(QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::QuestionDialog>()) {
     ui->setupUi(this);
     // A fixed border and a title without any buttons: the only ways out are the buttons (and
     // Esc or the window manager, which count as "Anuluj").
@@ -29,33 +30,33 @@ TFAsk::TFAsk(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFAsk>(
     // Enter presses the focused button, whichever of the three it is.
     brenvox::gui::PressFocusedButtonOnEnter();
 
-    QPalette panel = ui->Panel1->palette();
+    QPalette panel = ui->messagePanel->palette();
     panel.setColor(QPalette::Window, QColor(1, 36, 106));
     panel.setColor(QPalette::WindowText, Qt::white);
-    ui->Panel1->setPalette(panel);
-    ui->Panel1->setAutoFillBackground(true);
+    ui->messagePanel->setPalette(panel);
+    ui->messagePanel->setAutoFillBackground(true);
 
-    ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    ui->BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogNoButton));
-    ui->BitBtn3->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    connect(ui->BitBtn1, &QPushButton::clicked, this, [this] { done(AskYes); });
-    connect(ui->BitBtn2, &QPushButton::clicked, this, [this] { done(AskNo); });
-    connect(ui->BitBtn3, &QPushButton::clicked, this, [this] { done(AskCancel); });
+    ui->okButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    ui->noButton->setIcon(style()->standardIcon(QStyle::SP_DialogNoButton));
+    ui->cancelButton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    connect(ui->okButton, &QPushButton::clicked, this, [this] { done(AskYes); });
+    connect(ui->noButton, &QPushButton::clicked, this, [this] { done(AskNo); });
+    connect(ui->cancelButton, &QPushButton::clicked, this, [this] { done(AskCancel); });
     setFixedSize(width(), height());
 }
 
-TFAsk::~TFAsk() = default;
+QuestionDialog::~QuestionDialog() = default;
 
-int TFAsk::widthFor(int line1Width, int line2Width) {
+int QuestionDialog::widthFor(int line1Width, int line2Width) {
     const int w = std::max(line1Width, line2Width) + kWidthExtra;
     return w < kMinWidth ? kMinWidth : w;
 }
 
-void TFAsk::prepare(AskButtons buttons, AskFocus focus, const QString& caption, const QString& line1,
-                    const QString& line2) {
-    QPushButton* ok = ui->BitBtn1;
-    QPushButton* no = ui->BitBtn2;
-    QPushButton* cancel = ui->BitBtn3;
+void QuestionDialog::prepare(AskButtons buttons, AskFocus focus, const QString& caption, const QString& line1,
+                             const QString& line2) {
+    QPushButton* ok = ui->okButton;
+    QPushButton* no = ui->noButton;
+    QPushButton* cancel = ui->cancelButton;
     ok->setVisible(buttons == AskButtons::Ok || buttons == AskButtons::OkNo ||
                    buttons == AskButtons::OkNoCancel);
     no->setVisible(buttons == AskButtons::No || buttons == AskButtons::OkNo ||
@@ -64,16 +65,16 @@ void TFAsk::prepare(AskButtons buttons, AskFocus focus, const QString& caption, 
     focus_ = focus;
 
     setWindowTitle(caption);
-    ui->Label1->setText(line1);
-    ui->Label2->setText(line2);
+    ui->firstLineLabel->setText(line1);
+    ui->secondLineLabel->setText(line2);
     // Each label as wide as its text.
-    const QFontMetrics fm1(ui->Label1->font());
-    const QFontMetrics fm2(ui->Label2->font());
+    const QFontMetrics fm1(ui->firstLineLabel->font());
+    const QFontMetrics fm2(ui->secondLineLabel->font());
     const int w1 = fm1.horizontalAdvance(line1);
     const int w2 = fm2.horizontalAdvance(line2);
     const int h = std::max(kLabelHeight, fm1.height());
-    ui->Label1->resize(w1, h);
-    ui->Label2->resize(w2, h);
+    ui->firstLineLabel->resize(w1, h);
+    ui->secondLineLabel->resize(w2, h);
 
     // W is the outer width, frame included. The layout itself is made for the client area
     // that is left inside the frame, so the panel and the buttons keep the same margin on
@@ -85,15 +86,15 @@ void TFAsk::prepare(AskButtons buttons, AskFocus focus, const QString& caption, 
     const int C = W - frame;
     setFixedSize(C, height());
     const int P = C - 2 * kMargin;
-    ui->Panel1->setGeometry(kMargin, kMargin, P, ui->Panel1->height());
+    ui->messagePanel->setGeometry(kMargin, kMargin, P, ui->messagePanel->height());
 
     if (!line2.isEmpty()) {
-        ui->Label2->setVisible(true);
-        ui->Label1->move((P - w1) / 2, 8);
-        ui->Label2->move((P - w2) / 2, 24);
+        ui->secondLineLabel->setVisible(true);
+        ui->firstLineLabel->move((P - w1) / 2, 8);
+        ui->secondLineLabel->move((P - w2) / 2, 24);
     } else {
-        ui->Label2->setVisible(false);
-        ui->Label1->move((P - w1) / 2, 16);
+        ui->secondLineLabel->setVisible(false);
+        ui->firstLineLabel->move((P - w1) / 2, 16);
     }
 
     const int top = ok->y();
@@ -123,11 +124,11 @@ void TFAsk::prepare(AskButtons buttons, AskFocus focus, const QString& caption, 
     }
 }
 
-void TFAsk::reject() {
+void QuestionDialog::reject() {
     done(AskCancel);
 }
 
-void TFAsk::showEvent(QShowEvent* event) {
+void QuestionDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
@@ -136,13 +137,13 @@ void TFAsk::showEvent(QShowEvent* event) {
     QPushButton* target = nullptr;
     switch (focus_) {
         case AskFocus::Ok:
-            target = ui->BitBtn1;
+            target = ui->okButton;
             break;
         case AskFocus::No:
-            target = ui->BitBtn2;
+            target = ui->noButton;
             break;
         case AskFocus::Cancel:
-            target = ui->BitBtn3;
+            target = ui->cancelButton;
             break;
         case AskFocus::Default:
             break;
@@ -157,15 +158,15 @@ QString brenvox::gui::ConfirmCaption() {
     return CoreText(brenvox::msg::kCaptionConfirm);
 }
 
-TFAsk* AskDialog() {
-    static TFAsk* dialog = nullptr;
-    if (!dialog) dialog = new TFAsk();  // lives until the program ends, like the other windows
+QuestionDialog* AskDialog() {
+    static QuestionDialog* dialog = nullptr;
+    if (!dialog) dialog = new QuestionDialog();  // lives until the program ends, like the other windows
     return dialog;
 }
 
 int Ask(AskButtons buttons, AskFocus focus, const QString& caption, const QString& line1,
         const QString& line2) {
-    TFAsk* dialog = AskDialog();
+    QuestionDialog* dialog = AskDialog();
     dialog->prepare(buttons, focus, caption, line1, line2);
     return dialog->exec();
 }

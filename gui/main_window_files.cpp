@@ -4,22 +4,22 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "archive_window.h"
 #include "cp1250_text.h"
 #include "file_dialogs.h"
 #include "files/safe_file.h"
+#include "main_window.h"
 #include "pages/inputs_page.h"
+#include "question_dialog.h"
 #include "settings/messages.h"
 #include "settings/printout.h"
 #include "settings/printout_pdf.h"
 #include "settings/settings_file.h"
-#include "tfarchive.h"
-#include "tfask.h"
-#include "tfmain.h"
 
 using brenvox::gui::ConfirmCaption;
 using brenvox::gui::CoreText;
 
-void TFMain::SavePdfCommand() {
+void MainWindow::SavePdfCommand() {
     brenvox::gui::CreatePdfDialog(this, pdfDialog_);
     // The first time beside the settings files; then wherever the last one was saved.
     if (pdfDialog_->property("currentFile").toString().isEmpty()) {
@@ -41,15 +41,15 @@ void TFMain::SavePdfCommand() {
         Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), CoreText(brenvox::msg::kSaveFailed), {});
 }
 
-void TFMain::ArchiveCommand() {
-    TFArchive window(this);
+void MainWindow::ArchiveCommand() {
+    ArchiveWindow window(this);
     window.setSettings(&settings_);
     window.setLoader(
         [this](const QString& file, const QString& name) { return LoadArchivedSettings(file, name); });
     window.ShowArchive(archiveDir());
 }
 
-bool TFMain::LoadArchivedSettings(const QString& settingsFile, const QString& name) {
+bool MainWindow::LoadArchivedSettings(const QString& settingsFile, const QString& name) {
     // The program's settings are about to be replaced: the chance to keep them first, as before
     // programming; a cancelled save does not stop the loading.
     (void)offerToSave();

@@ -1,13 +1,13 @@
-#include "tfsplash.h"
+#include "splash_window.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPixmap>
 
 #include "gui_style.h"
-#include "ui_tfsplash.h"
+#include "ui_splash_window.h"
 
-TFSplash::TFSplash(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TFSplash>()) {
+SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::SplashWindow>()) {
     ui->setupUi(this);
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setFixedSize(400, 199);
@@ -25,7 +25,7 @@ TFSplash::TFSplash(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::T
     p.setPen(Qt::white);
     p.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("Kavrex GSM"));
     p.end();
-    ui->Image1->setPixmap(picture);
+    ui->pictureLabel->setPixmap(picture);
 }
 
-TFSplash::~TFSplash() = default;
+SplashWindow::~SplashWindow() = default;

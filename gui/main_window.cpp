@@ -1,4 +1,4 @@
-#include "tfmain.h"
+#include "main_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -30,12 +30,12 @@
 #include "pages/sim_page.h"
 #include "pages/sms_page.h"
 #include "pages/test_page.h"
+#include "question_dialog.h"
 #include "settings/messages.h"
 #include "settings/port_config.h"
 #include "settings/settings_file.h"
-#include "tfask.h"
-#include "tfsplash.h"
-#include "ui_tfmain.h"
+#include "splash_window.h"
+#include "ui_main_window.h"
 
 using brenvox::ModuleSettings;
 using brenvox::gui::ConfirmCaption;
@@ -77,7 +77,7 @@ QString FromFsPath(const std::filesystem::path& path) {
     return QFile(path).fileName();
 }
 
-std::array<LazyPage*, 8> AllPages(const TFMain::Pages& p) {
+std::array<LazyPage*, 8> AllPages(const MainWindow::Pages& p) {
     return {p.files, p.sim, p.inputs, p.output, p.sms, p.test, p.ring, p.module};
 }
 
@@ -92,10 +92,10 @@ void BuildPage(LazyPage* page) {
 
 }  // namespace
 
-TFMain::TFMain(QWidget* parent) : TFMain(Options{}, parent) {}
+MainWindow::MainWindow(QWidget* parent) : MainWindow(Options{}, parent) {}
 
-TFMain::TFMain(const Options& options, QWidget* parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::TFMain>()), options_(options) {
+MainWindow::MainWindow(const Options& options, QWidget* parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>()), options_(options) {
     // The window's font first, so that its controls are made in it: measured in the platform's
     // default font first, they would load that font for nothing.
     brenvox::gui::ApplyWindowLook(this);
@@ -108,16 +108,16 @@ TFMain::TFMain(const Options& options, QWidget* parent)
 
     // Nothing can be touched until start-up has run.
     setEnabled(false);
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName(QStringLiteral("Timer1"));
-    timer1_->setSingleShot(true);
-    timer1_->setInterval(kStartUpDelayMs);
-    connect(timer1_, &QTimer::timeout, this, &TFMain::StartUp);
+    startUpTimer_ = new QTimer(this);
+    startUpTimer_->setObjectName(QStringLiteral("startUpTimer"));
+    startUpTimer_->setSingleShot(true);
+    startUpTimer_->setInterval(kStartUpDelayMs);
+    connect(startUpTimer_, &QTimer::timeout, this, &MainWindow::StartUp);
 }
 
-TFMain::~TFMain() = default;
+MainWindow::~MainWindow() = default;
 
-QString TFMain::caption() {
+QString MainWindow::caption() {
     return QStringLiteral("Kavrex V") + QString::number(kVersionMajor) + QStringLiteral(".") +
            QString::number(kVersionMinor);
 }
@@ -125,18 +125,18 @@ QString TFMain::caption() {
 // Puts a page on the page control under its caption, with its picture from the image list. The
 // page's controls are built later (pages/form_page.h).
 template <class Page>
-Page* TFMain::addPage(Page* page, const char* caption, int icon) {
+Page* MainWindow::addPage(Page* page, const char* caption, int icon) {
     // The page the window opens on (the first) is built before the window appears; the others
     // all at once when one of them is first needed.
-    if (ui->PageControl1->count() == 0)
+    if (ui->pageTabs->count() == 0)
         BuildPage(page);
     else
         page->setBuilder([this] { buildPages(); });
-    ui->PageControl1->addTab(page, brenvox::gui::PageIcon(icon), tr(caption));
+    ui->pageTabs->addTab(page, brenvox::gui::PageIcon(icon), tr(caption));
     return page;
 }
 
-void TFMain::addPages() {
+void MainWindow::addPages() {
     pages_.files = addPage(new FilesPage(this), QT_TR_NOOP("1.Pliki"), 0);
     pages_.sim = addPage(new SimPage(settings_, this), QT_TR_NOOP("2.SIM"), 1);
     pages_.inputs = addPage(new InputsPage(settings_, this), QT_TR_NOOP("3.Wejścia"), 4);
@@ -145,55 +145,55 @@ void TFMain::addPages() {
     pages_.test = addPage(new TestPage(settings_, this), QT_TR_NOOP("6.TEST"), 7);
     pages_.ring = addPage(new RingPage(settings_, this), QT_TR_NOOP("7.RING "), 5);
     pages_.module = addPage(new ModulePage(settings_, this), QT_TR_NOOP("8.Moduł"), 2);
-    ui->PageControl1->setCurrentIndex(0);
+    ui->pageTabs->setCurrentIndex(0);
 
     FilesPage* files = pages_.files;
-    connect(files, &FilesPage::newRequested, this, &TFMain::NewCommand);
-    connect(files, &FilesPage::openRequested, this, &TFMain::OpenCommand);
-    connect(files, &FilesPage::saveRequested, this, &TFMain::SaveCommand);
-    connect(files, &FilesPage::saveAsRequested, this, &TFMain::SaveAsCommand);
-    connect(files, &FilesPage::printRequested, this, &TFMain::PrintSettings);
-    connect(files, &FilesPage::pdfRequested, this, &TFMain::SavePdfCommand);
-    connect(files, &FilesPage::archiveRequested, this, &TFMain::ArchiveCommand);
-    connect(pages_.module, &ModulePage::operationRequested, this, &TFMain::StartOperation);
-    connect(pages_.module, &ModulePage::portChosen, this, &TFMain::SaveConfig);
-    connect(pages_.module, &ModulePage::findRequested, this, &TFMain::FindModule);
+    connect(files, &FilesPage::newRequested, this, &MainWindow::NewCommand);
+    connect(files, &FilesPage::openRequested, this, &MainWindow::OpenCommand);
+    connect(files, &FilesPage::saveRequested, this, &MainWindow::SaveCommand);
+    connect(files, &FilesPage::saveAsRequested, this, &MainWindow::SaveAsCommand);
+    connect(files, &FilesPage::printRequested, this, &MainWindow::PrintSettings);
+    connect(files, &FilesPage::pdfRequested, this, &MainWindow::SavePdfCommand);
+    connect(files, &FilesPage::archiveRequested, this, &MainWindow::ArchiveCommand);
+    connect(pages_.module, &ModulePage::operationRequested, this, &MainWindow::StartOperation);
+    connect(pages_.module, &ModulePage::portChosen, this, &MainWindow::SaveConfig);
+    connect(pages_.module, &ModulePage::findRequested, this, &MainWindow::FindModule);
 }
 
-void TFMain::buildPages() {
+void MainWindow::buildPages() {
     for (LazyPage* page : AllPages(pages_)) BuildPage(page);
 }
 
-void TFMain::setUpFrame() {
-    Ui::TFMain& f = *ui;
+void MainWindow::setUpFrame() {
+    Ui::MainWindow& f = *ui;
 
-    statusPanel_ = new QLabel(this);
-    statusPanel_->setObjectName(QStringLiteral("StatusPanel1"));
-    statusPanel_->setFixedWidth(200);
-    statusPanel_->setFrameShape(QFrame::Panel);
-    statusPanel_->setFrameShadow(QFrame::Sunken);
-    f.StatusBar1->addWidget(statusPanel_);
-    f.StatusBar1->setSizeGripEnabled(false);
+    settingsNameLabel_ = new QLabel(this);
+    settingsNameLabel_->setObjectName(QStringLiteral("settingsNameLabel"));
+    settingsNameLabel_->setFixedWidth(200);
+    settingsNameLabel_->setFrameShape(QFrame::Panel);
+    settingsNameLabel_->setFrameShadow(QFrame::Sunken);
+    f.statusBar->addWidget(settingsNameLabel_);
+    f.statusBar->setSizeGripEnabled(false);
 
-    f.PageControl1->setIconSize(QSize(brenvox::gui::kPageIconSize, brenvox::gui::kPageIconSize));
-    f.PageControl1->setUsesScrollButtons(false);
+    f.pageTabs->setIconSize(QSize(brenvox::gui::kPageIconSize, brenvox::gui::kPageIconSize));
+    f.pageTabs->setUsesScrollButtons(false);
     // Eight tabs with their pictures share 631 pixels: keep the padding around each caption small.
     auto* tabStyle = new CompactTabStyle();
-    tabStyle->setParent(f.PageControl1->tabBar());
-    f.PageControl1->tabBar()->setStyle(tabStyle);
+    tabStyle->setParent(f.pageTabs->tabBar());
+    f.pageTabs->tabBar()->setStyle(tabStyle);
     addPages();
 }
 
-void TFMain::refreshControls() {
+void MainWindow::refreshControls() {
     for (LazyPage* page : AllPages(pages_)) page->refresh();
 }
 
-void TFMain::settingsReadFromModule() {
+void MainWindow::settingsReadFromModule() {
     keepSettings();
     refreshControls();
 }
 
-void TFMain::ResetSettings() {
+void MainWindow::ResetSettings() {
     {
         const InputsPage::Hold hold = pages_.inputs->holdEditor();
         brenvox::ResetSettings(settings_);
@@ -205,41 +205,41 @@ void TFMain::ResetSettings() {
     refreshControls();
 }
 
-void TFMain::setSettingsName(const QString& name) {
+void MainWindow::setSettingsName(const QString& name) {
     settingsName_ = name;
-    statusPanel_->setText(tr(" Nazwa ustawień: ") + name);
+    settingsNameLabel_->setText(tr(" Nazwa ustawień: ") + name);
 }
 
-QString TFMain::statusText() const {
-    return statusPanel_->text();
+QString MainWindow::statusText() const {
+    return settingsNameLabel_->text();
 }
 
-bool TFMain::loadingGuard() const {
+bool MainWindow::loadingGuard() const {
     return pages_.inputs->editorHeld();
 }
 
-int TFMain::portTypeIndex() const {
+int MainWindow::portTypeIndex() const {
     return pages_.module->portType();
 }
 
-int TFMain::portNumberIndex() const {
+int MainWindow::portNumberIndex() const {
     return pages_.module->portNumber();
 }
 
-void TFMain::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (shownOnce_) return;
     shownOnce_ = true;
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    timer1_->start();
+    startUpTimer_->start();
 }
 
-void TFMain::StartUp() {
-    timer1_->stop();
+void MainWindow::StartUp() {
+    startUpTimer_->stop();
     buildPages();
     setWindowTitle(caption());
-    auto splash = std::make_unique<TFSplash>();
+    auto splash = std::make_unique<SplashWindow>();
     QString dir = options_.appDir.isEmpty() ? QCoreApplication::applicationDirPath() : options_.appDir;
     if (!dir.endsWith(QLatin1Char('/'))) dir += QLatin1Char('/');
     appDir_ = dir;
@@ -254,7 +254,7 @@ void TFMain::StartUp() {
 }
 
 // Restoring a choice does not write it back.
-void TFMain::restorePortConfig() {
+void MainWindow::restorePortConfig() {
     const QString path = portConfigPath();
     if (!QFileInfo(path).isFile()) return;
     const brenvox::PortConfig c = brenvox::ReadPortConfig(LocalPath(path));
@@ -262,28 +262,28 @@ void TFMain::restorePortConfig() {
                             QFile::decodeName(QByteArray::fromStdString(c.portDevice)));
 }
 
-QString TFMain::settingsDir() const {
+QString MainWindow::settingsDir() const {
     if (paths_.settingsDir.empty()) return {};
     return FromFsPath(paths_.settingsDir) + QLatin1Char('/');
 }
 
-QString TFMain::archiveDir() const {
+QString MainWindow::archiveDir() const {
     if (paths_.archiveDir.empty()) return {};
     return FromFsPath(paths_.archiveDir) + QLatin1Char('/');
 }
 
-QString TFMain::portConfigPath() const {
+QString MainWindow::portConfigPath() const {
     return FromFsPath(paths_.portConfigFile);
 }
 
 // The user's settings folder of an installed program is made on first use; beside the program
 // (portable layout) it exists, as that is what makes the layout portable.
-bool TFMain::prepareSettingsDir() {
+bool MainWindow::prepareSettingsDir() {
     if (paths_.portable) return true;
     return brenvox::EnsurePrivateDir(paths_.settingsDir);
 }
 
-void TFMain::SaveConfig() {
+void MainWindow::SaveConfig() {
     if (appDir_.isEmpty()) return;  // not started yet: there is no program folder to write to
     if (!paths_.portable) (void)brenvox::EnsurePrivateDir(paths_.portConfigFile.parent_path());
     // Silent by design: beside the program without the "System" folder the choice lasts until
@@ -292,7 +292,7 @@ void TFMain::SaveConfig() {
                                    LocalPath(pages_.module->portDevice()));
 }
 
-void TFMain::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (!startedUp_) {  // the window takes no input before start-up
         event->ignore();
         return;
@@ -307,14 +307,14 @@ void TFMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-int TFMain::offerToSave() {
+int MainWindow::offerToSave() {
     const int answer = Ask(AskButtons::OkNo, AskFocus::No, ConfirmCaption(),
                            tr("Czy zapisać aktualne ustawienia na dysk?"), {});
     if (answer == AskYes) SaveAsCommand();
     return answer;
 }
 
-bool TFMain::mayReplace(const QString& path) {
+bool MainWindow::mayReplace(const QString& path) {
     return !QFileInfo::exists(path) ||
            Ask(AskButtons::OkNo, AskFocus::No, ConfirmCaption(), tr("Plik o takiej nazwie już istnieje!"),
                tr("Czy na pewno mam go zastąpić nowym?")) == AskYes;
@@ -322,7 +322,7 @@ bool TFMain::mayReplace(const QString& path) {
 
 // ---- File commands ----
 
-void TFMain::pointDialogsAt(const QString& path) {
+void MainWindow::pointDialogsAt(const QString& path) {
     brenvox::gui::CreateFileDialogs(this, openDialog_, saveDialog_);
     const QFileInfo info(path);
     const QDir folder = info.dir();
@@ -338,7 +338,7 @@ void TFMain::pointDialogsAt(const QString& path) {
     }
 }
 
-void TFMain::NewCommand() {
+void MainWindow::NewCommand() {
     if (Ask(AskButtons::OkNo, AskFocus::No, ConfirmCaption(),
             tr("Opcja ta spowoduje usunięcie bieżących ustawień!"),
             tr("Czy potwierdzasz jej wykonanie?")) == AskYes)
@@ -353,7 +353,7 @@ bool WriteSettings(const QString& path, const ModuleSettings& s) {
 }
 }  // namespace
 
-void TFMain::OpenCommand() {
+void MainWindow::OpenCommand() {
     (void)prepareSettingsDir();  // only so the dialog can start there
     const QString path = RunFileDialog(openDialog_);
     if (path.isEmpty()) return;
@@ -385,7 +385,7 @@ void TFMain::OpenCommand() {
     }
 }
 
-void TFMain::SaveCommand() {
+void MainWindow::SaveCommand() {
     if (settingsName_ == NewName()) {
         SaveAsCommand();
         return;
@@ -397,7 +397,7 @@ void TFMain::SaveCommand() {
     if (WriteSettings(path, settings_)) keepSettings();
 }
 
-void TFMain::SaveAsCommand() {
+void MainWindow::SaveAsCommand() {
     // Without a settings folder there is nowhere to propose; reported as a failed save before
     // anything (name, dialogs) changes.
     if (!prepareSettingsDir()) {

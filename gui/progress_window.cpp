@@ -1,4 +1,4 @@
-#include "tftervola.h"
+#include "progress_window.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -18,10 +18,10 @@
 #include "enter_key.h"
 #include "gui_style.h"
 #include "link/progress_log.h"
+#include "module_pin_dialog.h"
+#include "question_dialog.h"
 #include "settings/module_settings.h"
-#include "tfask.h"
-#include "tfinput.h"
-#include "ui_tftervola.h"
+#include "ui_progress_window.h"
 
 namespace {
 
@@ -49,21 +49,22 @@ ProgressButtons ProgressButtonsFor(ProgressStage stage) {
     return {true, false, false, false};
 }
 
-void TFTervola::ShowButtons(ProgressStage stage) {
+void ProgressWindow::ShowButtons(ProgressStage stage) {
     const ProgressButtons b = ProgressButtonsFor(stage);
-    if (b.abortVisible && BitBtn2->isHidden()) abortShown_.start();
-    BitBtn1->setVisible(b.repeatVisible);
-    BitBtn1->setEnabled(b.repeatEnabled);
-    BitBtn2->setVisible(b.abortVisible);
-    BitBtn2->setEnabled(b.abortEnabled);
+    if (b.abortVisible && ui->abortButton->isHidden()) abortShown_.start();
+    ui->repeatButton->setVisible(b.repeatVisible);
+    ui->repeatButton->setEnabled(b.repeatEnabled);
+    ui->abortButton->setVisible(b.abortVisible);
+    ui->abortButton->setEnabled(b.abortEnabled);
     // The button shown takes its place at once, not when the layout gets round to it: a click
     // that follows at once lands on it as it would on the other.
     layout()->activate();
 }
 
-TFTervola::TFTervola(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFTervola>()) {
+ProgressWindow::ProgressWindow(QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::ProgressWindow>()) {
     ui->setupUi(this);
-    setObjectName(QStringLiteral("TFTervola"));
+    setObjectName(QStringLiteral("ProgressWindow"));
     // Single fixed border with the system menu and the minimise box only.
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -72,19 +73,14 @@ TFTervola::TFTervola(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     brenvox::gui::ApplyWindowLook(this);
     setFixedSize(size());
     brenvox::gui::KeepCentredOnScreen(this);
-    ui->BitBtn1->setIcon(brenvox::gui::StyleIcon(QStyle::SP_BrowserReload));
-    ui->BitBtn2->setIcon(brenvox::gui::StyleIcon(QStyle::SP_BrowserStop));
-    Memo1 = ui->Memo1;
-    ProgressBar1 = ui->ProgressBar1;
-    ProgressBar1->setRange(0, brenvox::progress::kProgressMax);
-    BitBtn1 = ui->BitBtn1;
-    BitBtn2 = ui->BitBtn2;
-    ui->Memo2->setVisible(false);
+    ui->repeatButton->setIcon(brenvox::gui::StyleIcon(QStyle::SP_BrowserReload));
+    ui->abortButton->setIcon(brenvox::gui::StyleIcon(QStyle::SP_BrowserStop));
+    ui->progressBar->setRange(0, brenvox::progress::kProgressMax);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(250);
-    connect(Timer1, &QTimer::timeout, this, &TFTervola::Timer1Timer);
+    barTimer_ = new QTimer(this);
+    barTimer_->setObjectName(QStringLiteral("barTimer"));
+    barTimer_->setInterval(250);
+    connect(barTimer_, &QTimer::timeout, this, &ProgressWindow::moveBar);
 
     // A show that finds the previous showing's worker still ending (the window was closed under
     // a transfer) waits for it: the images must not be encoded again while that worker may
@@ -95,62 +91,62 @@ TFTervola::TFTervola(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
         if (runner_.workerRunning()) return;
         waitForWorker_->stop();
         runner_.joinWorker();
-        if (showing_) FormShow();
+        if (showing_) openAndStart();
     });
 
     // Enter presses the focused button; neither button is the window's default (see the form),
     // so Enter on the log starts nothing.
     brenvox::gui::PressFocusedButtonOnEnter();
-    connect(BitBtn1, &QPushButton::clicked, this, &TFTervola::BitBtn1Click);
-    connect(BitBtn2, &QPushButton::pressed, this, &TFTervola::BitBtn2Pressed);
-    connect(BitBtn2, &QPushButton::clicked, this, &TFTervola::BitBtn2Click);
+    connect(ui->repeatButton, &QPushButton::clicked, this, &ProgressWindow::startTransfer);
+    connect(ui->abortButton, &QPushButton::pressed, this, &ProgressWindow::abortPressed);
+    connect(ui->abortButton, &QPushButton::clicked, this, &ProgressWindow::abortClicked);
 
     ShowButtons(ProgressStage::Preparing);
 }
 
-TFTervola::~TFTervola() = default;
+ProgressWindow::~ProgressWindow() = default;
 
-void TFTervola::setPortSelection(int typeIndex, int numberIndex) {
+void ProgressWindow::setPortSelection(int typeIndex, int numberIndex) {
     portTypeIndex_ = typeIndex;
     portNumberIndex_ = numberIndex;
 }
 
-void TFTervola::setArchive(const QString& folder, const QString& settingsName) {
+void ProgressWindow::setArchive(const QString& folder, const QString& settingsName) {
     archiveDir_ = folder;
     archiveName_ = settingsName;
 }
 
-void TFTervola::RunLinkOperation() {
+void ProgressWindow::RunLinkOperation() {
     exec();
 }
 
-QStringList TFTervola::logLines() const {
+QStringList ProgressWindow::logLines() const {
     QStringList lines;
-    const QTextDocument* doc = Memo1->document();
+    const QTextDocument* doc = ui->transferLog->document();
     if (doc->isEmpty()) return lines;
     for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) lines << b.text();
     return lines;
 }
 
-void TFTervola::showEvent(QShowEvent* event) {
+void ProgressWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous() || showing_) return;
     showing_ = true;
-    Memo1->clear();
+    ui->transferLog->clear();
     ShowButtons(ProgressStage::Preparing);
     if (runner_.workerRunning()) {
         waitForWorker_->start();
         return;
     }
     runner_.joinWorker();
-    FormShow();
+    openAndStart();
 }
 
-void TFTervola::FormShow() {
-    Timer1->start();
+void ProgressWindow::openAndStart() {
+    barTimer_->start();
     portOpened_ = false;
     running_ = false;
-    Memo1->clear();
+    ui->transferLog->clear();
     ShowButtons(ProgressStage::Preparing);
 
     brenvox::OperationRequest request;
@@ -171,20 +167,20 @@ void TFTervola::FormShow() {
     request.archiveName = archiveName_.toStdString();
     if (!runner_.Open(request)) return;
     portOpened_ = true;
-    BitBtn1Click();
+    startTransfer();
 }
 
-void TFTervola::BitBtn1Click() {
+void ProgressWindow::startTransfer() {
     if (!portOpened_) return;
     runner_.Start();
 }
 
-void TFTervola::BitBtn2Pressed() {
+void ProgressWindow::abortPressed() {
     abortPressTooSoon_ = abortShown_.isValid() &&
                          abortShown_.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval();
 }
 
-void TFTervola::BitBtn2Click() {
+void ProgressWindow::abortClicked() {
     if (abortPressTooSoon_) {
         abortPressTooSoon_ = false;
         return;
@@ -193,28 +189,28 @@ void TFTervola::BitBtn2Click() {
     runner_.Abort();
 }
 
-void TFTervola::Timer1Timer() {
-    ProgressBar1->setValue(std::min(ProgressBar1->maximum(), runner_.barPosition()));
+void ProgressWindow::moveBar() {
+    ui->progressBar->setValue(std::min(ui->progressBar->maximum(), runner_.barPosition()));
 }
 
-void TFTervola::hideEvent(QHideEvent* event) {
+void ProgressWindow::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
     if (event->spontaneous() || !showing_) return;
     showing_ = false;
-    FormClose();
+    stopAndClose();
 }
 
-void TFTervola::FormClose() {
+void ProgressWindow::stopAndClose() {
     waitForWorker_->stop();
     // Closes the port when it was opened; a transfer still running then sees no replies, ends
     // on its own, and nothing it reports reaches this window any more.
     runner_.Close();
     portOpened_ = false;
     running_ = false;
-    Timer1->stop();
+    barTimer_->stop();
 }
 
-void TFTervola::keyPressEvent(QKeyEvent* event) {
+void ProgressWindow::keyPressEvent(QKeyEvent* event) {
     if (running_ && event->key() == Qt::Key_Escape) {
         event->accept();
         return;
@@ -222,11 +218,11 @@ void TFTervola::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void TFTervola::WorkerEvent() {
+void ProgressWindow::WorkerEvent() {
     QCoreApplication::postEvent(this, new QEvent(kWorkerEvent));
 }
 
-void TFTervola::customEvent(QEvent* event) {
+void ProgressWindow::customEvent(QEvent* event) {
     if (event->type() != kWorkerEvent) {
         QDialog::customEvent(event);
         return;
@@ -234,48 +230,48 @@ void TFTervola::customEvent(QEvent* event) {
     if (showing_) runner_.Pump();
 }
 
-void TFTervola::AddLine(std::string_view line) {
-    Memo1->appendPlainText(U8(line));
+void ProgressWindow::AddLine(std::string_view line) {
+    ui->transferLog->appendPlainText(U8(line));
 }
 
-void TFTervola::ClearLog() {
-    Memo1->clear();
+void ProgressWindow::ClearLog() {
+    ui->transferLog->clear();
 }
 
-void TFTervola::Preparing() {
+void ProgressWindow::Preparing() {
     // The preparation line stays visible while the encoders run.
-    Memo1->repaint();
+    ui->transferLog->repaint();
 }
 
-void TFTervola::TransferStarted() {
+void ProgressWindow::TransferStarted() {
     running_ = true;
     ShowButtons(ProgressStage::Running);
 }
 
-void TFTervola::TransferStopped(brenvox::LinkOutcome) {
+void ProgressWindow::TransferStopped(brenvox::LinkOutcome) {
     running_ = false;
     ShowButtons(ProgressStage::Ended);
 }
 
-void TFTervola::ShowInformation(std::string_view text) {
+void ProgressWindow::ShowInformation(std::string_view text) {
     Ask(AskButtons::Ok, AskFocus::Ok, brenvox::gui::CoreText(brenvox::progress::kInfoCaption), U8(text),
         QString());
 }
 
-std::optional<std::string> TFTervola::AskModulePin() {
-    TFInput* input = PinDialog();
-    if (input->exec() != TFInput::ResultOk) return std::nullopt;
+std::optional<std::string> ProgressWindow::AskModulePin() {
+    ModulePinDialog* input = PinDialog();
+    if (input->exec() != ModulePinDialog::ResultOk) return std::nullopt;
     return input->code().toStdString();
 }
 
-void TFTervola::SettingsRead(const brenvox::ModuleSettings& settings) {
+void ProgressWindow::SettingsRead(const brenvox::ModuleSettings& settings) {
     if (!settings_) return;
     *settings_ = settings;
     Q_EMIT settingsDecoded();
 }
 
-void TFTervola::OperationEnded(const brenvox::OperationResult& result) {
+void ProgressWindow::OperationEnded(const brenvox::OperationResult& result) {
     if (result.succeeded()) Q_EMIT transferSucceeded();
-    Timer1Timer();
+    moveBar();
     Q_EMIT transferFinished(result.outcome);
 }

@@ -5,14 +5,14 @@
 
 #include "link/module_finder.h"
 #include "link/transfer.h"
+#include "main_window.h"
 #include "module_finder_dialog.h"
 #include "pages/module_page.h"
+#include "progress_window.h"
+#include "question_dialog.h"
 #include "settings/module_settings.h"
 #include "settings/validation.h"
 #include "settings_printer.h"
-#include "tfask.h"
-#include "tfmain.h"
-#include "tftervola.h"
 
 using brenvox::gui::ConfirmCaption;
 
@@ -20,19 +20,19 @@ namespace {
 
 // The progress window is made once and kept as a child of the main window, as every window of
 // the program lives until the end.
-TFTervola* ProgressWindow(TFMain* main) {
-    auto* w = main->findChild<TFTervola*>(QStringLiteral("TFTervola"), Qt::FindDirectChildrenOnly);
+ProgressWindow* KeptProgressWindow(MainWindow* main) {
+    auto* w = main->findChild<ProgressWindow*>(QStringLiteral("ProgressWindow"), Qt::FindDirectChildrenOnly);
     if (w) return w;
-    w = new TFTervola(main);
+    w = new ProgressWindow(main);
     // After a read the editor's settings were replaced: show them in every control and the
     // selected slot in the slot editor.
-    QObject::connect(w, &TFTervola::settingsDecoded, main, &TFMain::settingsReadFromModule);
+    QObject::connect(w, &ProgressWindow::settingsDecoded, main, &MainWindow::settingsReadFromModule);
     return w;
 }
 
 }  // namespace
 
-void TFMain::StartOperation(brenvox::OperationMode mode) {
+void MainWindow::StartOperation(brenvox::OperationMode mode) {
     const bool program = mode == brenvox::OperationMode::Program;
     const bool read = mode == brenvox::OperationMode::Read;
 
@@ -54,7 +54,7 @@ void TFMain::StartOperation(brenvox::OperationMode mode) {
         return;
     }
 
-    TFTervola* w = ProgressWindow(this);
+    ProgressWindow* w = KeptProgressWindow(this);
     w->setSettings(&settings());
     w->setPortSelection(portTypeIndex(), portNumberIndex());
     // A device found where the port boxes cannot name it is opened instead of their port; the
@@ -72,7 +72,7 @@ void TFMain::StartOperation(brenvox::OperationMode mode) {
         PrintSettings();
 }
 
-void TFMain::PrintSettings() {
+void MainWindow::PrintSettings() {
     const auto result = brenvox::gui::PrintSettingsOnDefaultPrinter(settings(), settingsName().toStdString());
     // Without a usable printer (none set up, or the print system refused the job) the user is
     // told so rather than left with nothing on paper and no word, and where the sheet can go instead.
@@ -81,7 +81,7 @@ void TFMain::PrintSettings() {
             tr("Wydruk można zapisać do pliku przyciskiem „Zapisz jako PDF”."));
 }
 
-void TFMain::FindModule() {
+void MainWindow::FindModule() {
     std::vector<brenvox::SerialDeviceInfo> devices;
     if (options_.finderDevices.isEmpty())
         devices = brenvox::ListSerialDevices();

@@ -17,7 +17,7 @@ enum class OperationMode : int32_t;  // link/transfer.h
 }
 
 namespace Ui {
-class TFMain;
+class MainWindow;
 }
 class FilesPage;
 class InputsPage;
@@ -31,7 +31,7 @@ class QFileDialog;
 class QLabel;
 class QTimer;
 
-class TFMain : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -49,9 +49,9 @@ public:
         QStringList finderDevices = {};
     };
 
-    explicit TFMain(QWidget* parent = nullptr);
-    explicit TFMain(const Options& options, QWidget* parent = nullptr);
-    ~TFMain() override;
+    explicit MainWindow(QWidget* parent = nullptr);
+    explicit MainWindow(const Options& options, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The pages of the page control, in tab order. Their controls are built when first needed
     // (reaching a page's form builds them all).
@@ -67,7 +67,7 @@ public:
     };
 
     // The window's own form: the page control and the status bar.
-    Ui::TFMain& form() { return *ui; }
+    Ui::MainWindow& form() { return *ui; }
     const Pages& pages() const { return pages_; }
 
     brenvox::ModuleSettings& settings() { return settings_; }
@@ -114,7 +114,7 @@ public:
     void OpenCommand();    // "Odczytaj"
     void SaveCommand();    // "Zapisz"
     void SaveAsCommand();  // "Zapisz jako"
-    // Page "1.Pliki"'s later commands; they live in tfmain_files.cpp.
+    // Page "1.Pliki"'s later commands; they live in main_window_files.cpp.
     void SavePdfCommand();  // "Zapisz jako PDF": the printout into a PDF file
     void ArchiveCommand();  // "Archiwum": the archive window
     // "Wczytaj ustawienia" of the archive window: after the offer to save the program's settings,
@@ -122,7 +122,7 @@ public:
     // settings untouched) when the file cannot be read.
     bool LoadArchivedSettings(const QString& settingsFile, const QString& name);
 
-    // Module commands of page "8.Moduł" and printing; they live in tfmain_operations.cpp.
+    // Module commands of page "8.Moduł" and printing; they live in main_window_operations.cpp.
     void StartOperation(brenvox::OperationMode mode);
     void PrintSettings();
     // "Szukaj modułu": every serial device asked for the module; where it answers becomes the
@@ -161,7 +161,7 @@ private:
     // True when `path` does not exist yet or the user agrees to replace it.
     bool mayReplace(const QString& path);
 
-    std::unique_ptr<Ui::TFMain> ui;
+    std::unique_ptr<Ui::MainWindow> ui;
     Pages pages_;
     Options options_;
     brenvox::ModuleSettings settings_;
@@ -171,8 +171,8 @@ private:
     brenvox::AppPaths paths_;
     bool startedUp_ = false;
     bool shownOnce_ = false;
-    QTimer* timer1_ = nullptr;
-    QLabel* statusPanel_ = nullptr;
+    QTimer* startUpTimer_ = nullptr;
+    QLabel* settingsNameLabel_ = nullptr;
     QFileDialog* openDialog_ = nullptr;
     QFileDialog* saveDialog_ = nullptr;
     QFileDialog* pdfDialog_ = nullptr;

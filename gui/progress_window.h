@@ -18,16 +18,12 @@
 #include "link/transfer.h"
 
 namespace Ui {
-class TFTervola;
+class ProgressWindow;
 }
 
 namespace brenvox {
 class ModuleSettings;
 }
-
-class QPlainTextEdit;
-class QProgressBar;
-class QPushButton;
 
 // Where the window stands, and what its two buttons ("Powtórz", "Przerwij", at the same place)
 // offer there: only one is visible at a time, and neither is enabled while nothing can be done.
@@ -45,12 +41,12 @@ struct ProgressButtons {
 };
 ProgressButtons ProgressButtonsFor(ProgressStage stage);
 
-class TFTervola : public QDialog, private brenvox::OperationView {
+class ProgressWindow : public QDialog, private brenvox::OperationView {
     Q_OBJECT
 
 public:
-    explicit TFTervola(QWidget* parent = nullptr);
-    ~TFTervola() override;
+    explicit ProgressWindow(QWidget* parent = nullptr);
+    ~ProgressWindow() override;
 
     // What the next show works on: the editor's settings (read on show, replaced after a
     // good read), the main window's port selection (item indexes, -1 for none) and the mode.
@@ -94,12 +90,17 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void FormShow();
-    void BitBtn1Click();
-    void BitBtn2Pressed();
-    void BitBtn2Click();
-    void Timer1Timer();
-    void FormClose();
+    // On every showing: the port opened, then the transfer started.
+    void openAndStart();
+    // The transfer on the open port: at once after opening, and again on "Powtórz".
+    void startTransfer();
+    // "Przerwij": pressed (how soon after it appeared), then clicked (the abort asked for).
+    void abortPressed();
+    void abortClicked();
+    // The bar follows the worker's counters (the bar timer's 250 ms, and once more at the end).
+    void moveBar();
+    // On hiding: the port closed and the bar stopped.
+    void stopAndClose();
     void ShowButtons(ProgressStage stage);
 
     // What the runner reports.
@@ -114,13 +115,9 @@ private:
     void OperationEnded(const brenvox::OperationResult& result) override;
     void WorkerEvent() override;  // worker thread
 
-    std::unique_ptr<Ui::TFTervola> ui;
-    QPlainTextEdit* Memo1;
-    QProgressBar* ProgressBar1;
-    QPushButton* BitBtn1;
-    QPushButton* BitBtn2;
-    QTimer* Timer1;
-    QTimer* waitForWorker_;
+    std::unique_ptr<Ui::ProgressWindow> ui;
+    QTimer* barTimer_ = nullptr;
+    QTimer* waitForWorker_ = nullptr;
 
     brenvox::ModuleSettings* settings_ = nullptr;
     brenvox::OperationMode mode_ = brenvox::OperationMode::Program;

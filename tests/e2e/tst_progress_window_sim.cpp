@@ -23,7 +23,7 @@ brenvox::InputSlot& SlotOf(brenvox::ModuleSettings& s, int i) {
 #include <QtTest>
 
 #include "e2e_util.h"
-#include "tftervola.h"
+#include "progress_window.h"
 
 using namespace brenvox;
 
@@ -62,7 +62,7 @@ const QStringList kPreparation = {QStringLiteral("Kontrola portu transmisji...")
 
 }  // namespace
 
-class TstTervolaSim : public QObject {
+class TstProgressWindowSim : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -82,12 +82,12 @@ private:
     bool waitForEnd(QSignalSpy& spy);
 
     std::unique_ptr<sim::PtySimulator> sim_;
-    std::unique_ptr<TFTervola> w_;
+    std::unique_ptr<ProgressWindow> w_;
     std::unique_ptr<DialogDriver> dialogs_;
     ModuleSettings settings_;
 };
 
-void TstTervolaSim::init() {
+void TstProgressWindowSim::init() {
     qRegisterMetaType<brenvox::LinkOutcome>();
     sim_ = std::make_unique<sim::PtySimulator>();
     std::string error;
@@ -95,38 +95,38 @@ void TstTervolaSim::init() {
     sim::Memory blank;
     blank.fill(0xFF);
     sim_->setMemory(blank);
-    w_ = std::make_unique<TFTervola>();
+    w_ = std::make_unique<ProgressWindow>();
     w_->setPortDevice(QString::fromStdString(sim_->devicePath()));
     settings_ = EditedSettings();
     w_->setSettings(&settings_);
     dialogs_ = std::make_unique<DialogDriver>();
-    dialogs_->log = w_->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+    dialogs_->log = w_->findChild<QPlainTextEdit*>(QStringLiteral("transferLog"));
 }
 
-void TstTervolaSim::cleanup() {
+void TstProgressWindowSim::cleanup() {
     dialogs_.reset();
     w_.reset();  // closes the port and waits for its worker
     sim_.reset();
 }
 
-bool TstTervolaSim::waitForEnd(QSignalSpy& spy) {
+bool TstProgressWindowSim::waitForEnd(QSignalSpy& spy) {
     return spy.count() > 0 || spy.wait(kTransferWaitMs);
 }
 
-bool TstTervolaSim::runOnce(OperationMode mode) {
-    QSignalSpy done(w_.get(), &TFTervola::transferFinished);
+bool TstProgressWindowSim::runOnce(OperationMode mode) {
+    QSignalSpy done(w_.get(), &ProgressWindow::transferFinished);
     w_->setMode(mode);
     w_->show();
     return waitForEnd(done);
 }
 
-void TstTervolaSim::programWritesTheEncodedImage_data() {
+void TstProgressWindowSim::programWritesTheEncodedImage_data() {
     QTest::addColumn<int>("minor");
     QTest::newRow("module 1.1") << 1;
     QTest::newRow("module 1.0") << 0;
 }
 
-void TstTervolaSim::programWritesTheEncodedImage() {
+void TstProgressWindowSim::programWritesTheEncodedImage() {
     QFETCH(int, minor);
     sim_->setIdentity({2, 1, uint8_t(minor)});
     QVERIFY(runOnce(OperationMode::Program));
@@ -144,11 +144,11 @@ void TstTervolaSim::programWritesTheEncodedImage() {
     QCOMPARE(w_->logLines(), expected);
     QVERIFY(dialogs_->asks.isEmpty());
 
-    auto* repeat = w_->findChild<QPushButton*>(QStringLiteral("BitBtn1"));
-    auto* abort = w_->findChild<QPushButton*>(QStringLiteral("BitBtn2"));
+    auto* repeat = w_->findChild<QPushButton*>(QStringLiteral("repeatButton"));
+    auto* abort = w_->findChild<QPushButton*>(QStringLiteral("abortButton"));
     QVERIFY(repeat->isVisible() && repeat->isEnabled());
     QVERIFY(!abort->isVisible() && !abort->isEnabled());
-    auto* bar = w_->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
+    auto* bar = w_->findChild<QProgressBar*>(QStringLiteral("progressBar"));
     QCOMPARE(bar->maximum(), 4094);
     QTRY_COMPARE(bar->value(), 4094);
     QCOMPARE(w_->state().WritePos.load(), 2048);
@@ -156,7 +156,7 @@ void TstTervolaSim::programWritesTheEncodedImage() {
 
     // "Powtórz" runs again over the same port and images, starting with an empty log.
     sim_->setMemory(sim::Memory{});
-    QSignalSpy again(w_.get(), &TFTervola::transferFinished);
+    QSignalSpy again(w_.get(), &ProgressWindow::transferFinished);
     repeat->click();
     QVERIFY(waitForEnd(again));
     QCOMPARE(w_->logLines().value(0), QStringLiteral("Odczyt wersji modułu..."));
@@ -164,7 +164,7 @@ void TstTervolaSim::programWritesTheEncodedImage() {
     QVERIFY(sim_->memory() == ToMemory(want));
 }
 
-void TstTervolaSim::compareEqualThenAfterAnEdit() {
+void TstProgressWindowSim::compareEqualThenAfterAnEdit() {
     sim_->setMemory(ToMemory(EncodeImageV11(settings_)));
     QVERIFY(runOnce(OperationMode::Compare));
     const QStringList log = w_->logLines();
@@ -197,7 +197,7 @@ void TstTervolaSim::compareEqualThenAfterAnEdit() {
     QCOMPARE(sim_->counts().write, 0);
 }
 
-void TstTervolaSim::readWithModulePin() {
+void TstProgressWindowSim::readWithModulePin() {
     ModuleSettings inModule = EditedSettings();
     inModule.MODPIN = "4711";
     inModule.set(IntSetting::RINGCNT, 3);
@@ -207,9 +207,9 @@ void TstTervolaSim::readWithModulePin() {
 
     settings_ = ModuleSettings();  // the editor holds the defaults
     const ModuleSettings untouched = settings_;
-    QSignalSpy decoded(w_.get(), &TFTervola::settingsDecoded);
+    QSignalSpy decoded(w_.get(), &ProgressWindow::settingsDecoded);
     // A read refused for its PIN is not worth archiving: the memory was not the user's to see.
-    QSignalSpy succeeded(w_.get(), &TFTervola::transferSucceeded);
+    QSignalSpy succeeded(w_.get(), &ProgressWindow::transferSucceeded);
 
     // A wrong PIN: refused, the settings stay as they were.
     dialogs_->pinToType = QStringLiteral("4712");
@@ -227,8 +227,8 @@ void TstTervolaSim::readWithModulePin() {
     for (const QString& pin : {QString(), QStringLiteral("471")}) {
         dialogs_->cancelPin = pin.isEmpty();
         dialogs_->pinToType = pin;
-        QSignalSpy again(w_.get(), &TFTervola::transferFinished);
-        w_->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+        QSignalSpy again(w_.get(), &ProgressWindow::transferFinished);
+        w_->findChild<QPushButton*>(QStringLiteral("repeatButton"))->click();
         QVERIFY(waitForEnd(again));
         QCOMPARE(dialogs_->asks.last().line1, QStringLiteral("Niepoprawny kod PIN modułu!"));
         QVERIFY(settings_ == untouched);
@@ -237,8 +237,8 @@ void TstTervolaSim::readWithModulePin() {
     // The right one: the module's settings are in the editor.
     dialogs_->cancelPin = false;
     dialogs_->pinToType = QStringLiteral("4711");
-    QSignalSpy last(w_.get(), &TFTervola::transferFinished);
-    w_->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+    QSignalSpy last(w_.get(), &ProgressWindow::transferFinished);
+    w_->findChild<QPushButton*>(QStringLiteral("repeatButton"))->click();
     QVERIFY(waitForEnd(last));
     QCOMPARE(dialogs_->pinDialogs, 4);
     QCOMPARE(succeeded.count(), 1);
@@ -252,15 +252,15 @@ void TstTervolaSim::readWithModulePin() {
     QCOMPARE(sim_->counts().write, 0);
 }
 
-void TstTervolaSim::abortStopsTheTransfer() {
+void TstProgressWindowSim::abortStopsTheTransfer() {
     QVERIFY(runOnce(OperationMode::Program));
-    auto* repeat = w_->findChild<QPushButton*>(QStringLiteral("BitBtn1"));
-    auto* abort = w_->findChild<QPushButton*>(QStringLiteral("BitBtn2"));
+    auto* repeat = w_->findChild<QPushButton*>(QStringLiteral("repeatButton"));
+    auto* abort = w_->findChild<QPushButton*>(QStringLiteral("abortButton"));
     const QPoint onRepeat = repeat->mapTo(w_.get(), repeat->rect().center());
 
     // A double click on "Powtórz": the first click starts a transfer, the second lands on
     // "Przerwij", which has just taken its place, and is ignored.
-    QSignalSpy again(w_.get(), &TFTervola::transferFinished);
+    QSignalSpy again(w_.get(), &ProgressWindow::transferFinished);
     QSignalSpy abortPressed(abort, &QPushButton::pressed);
     QTest::mouseDClick(w_->windowHandle(), Qt::LeftButton, {}, onRepeat);
     QCOMPARE(abortPressed.count(), 1);
@@ -274,7 +274,7 @@ void TstTervolaSim::abortStopsTheTransfer() {
     f.replyDelayMs = 40;
     sim_->setFaults(f);
     const int restarts = sim_->counts().restart;
-    QSignalSpy done(w_.get(), &TFTervola::transferFinished);
+    QSignalSpy done(w_.get(), &ProgressWindow::transferFinished);
     repeat->click();
     QTRY_VERIFY_WITH_TIMEOUT(w_->state().WritePos.load() > 0, kTransferWaitMs);
     QVERIFY(abort->isVisible() && abort->isEnabled() && !repeat->isVisible());
@@ -301,11 +301,11 @@ void TstTervolaSim::abortStopsTheTransfer() {
     QVERIFY(!w_->isVisible());
 }
 
-void TstTervolaSim::closeDuringTransferThenShowAgain() {
+void TstProgressWindowSim::closeDuringTransferThenShowAgain() {
     sim::Faults slow;
     slow.replyDelayMs = 40;
     sim_->setFaults(slow);
-    QSignalSpy done(w_.get(), &TFTervola::transferFinished);
+    QSignalSpy done(w_.get(), &ProgressWindow::transferFinished);
     w_->setMode(OperationMode::Program);
     w_->show();
     QTRY_VERIFY_WITH_TIMEOUT(w_->logLines().contains(QStringLiteral("Programowanie...")), kTransferWaitMs);
@@ -332,7 +332,7 @@ void TstTervolaSim::closeDuringTransferThenShowAgain() {
     QVERIFY(sim_->memory() == ToMemory(EncodeImageV11(settings_)));
 }
 
-void TstTervolaSim::portThatCannotBeOpened() {
+void TstProgressWindowSim::portThatCannotBeOpened() {
     w_->setPortDevice(QString());
     w_->setPortSelection(0, -1);  // no port number chosen: port 0
     w_->setMode(OperationMode::Program);
@@ -341,8 +341,8 @@ void TstTervolaSim::portThatCannotBeOpened() {
              (QStringList{QStringLiteral("Kontrola portu transmisji..."),
                           QStringLiteral("Błąd - problem z portem transmisji!"),
                           QStringLiteral("Nie wybrano numeru portu - wybierz go na stronie 8.Moduł.")}));
-    auto* repeat = w_->findChild<QPushButton*>(QStringLiteral("BitBtn1"));
-    auto* abort = w_->findChild<QPushButton*>(QStringLiteral("BitBtn2"));
+    auto* repeat = w_->findChild<QPushButton*>(QStringLiteral("repeatButton"));
+    auto* abort = w_->findChild<QPushButton*>(QStringLiteral("abortButton"));
     QVERIFY(repeat->isVisible() && !repeat->isEnabled());
     QVERIFY(!abort->isVisible() && !abort->isEnabled());
     QVERIFY(!w_->portOpened());
@@ -358,5 +358,5 @@ void TstTervolaSim::portThatCannotBeOpened() {
         qPrintable(w_->logLines().last()));
 }
 
-QTEST_MAIN(TstTervolaSim)
-#include "tst_tervola_sim.moc"
+QTEST_MAIN(TstProgressWindowSim)
+#include "tst_progress_window_sim.moc"

@@ -4,19 +4,19 @@
 #include <memory>
 
 namespace Ui {
-class TFInput;
+class ModulePinDialog;
 }
 class QLineEdit;
 
-class TFInput : public QDialog {
+class ModulePinDialog : public QDialog {
     Q_OBJECT
 
 public:
     static constexpr int ResultOk = 1;
     static constexpr int ResultCancel = 2;
 
-    explicit TFInput(QWidget* parent = nullptr);
-    ~TFInput() override;
+    explicit ModulePinDialog(QWidget* parent = nullptr);
+    ~ModulePinDialog() override;
 
     // The code typed by the user (read after the OK result).
     QString code() const;
@@ -29,8 +29,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    std::unique_ptr<Ui::TFInput> ui;
+    std::unique_ptr<Ui::ModulePinDialog> ui;
 };
 
 // The process-wide PIN dialog; created on first use (the program creates it at start-up).
-TFInput* PinDialog();
+ModulePinDialog* PinDialog();

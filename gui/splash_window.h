@@ -4,16 +4,16 @@
 #include <memory>
 
 namespace Ui {
-class TFSplash;
+class SplashWindow;
 }
 
-class TFSplash : public QWidget {
+class SplashWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TFSplash(QWidget* parent = nullptr);
-    ~TFSplash() override;
+    explicit SplashWindow(QWidget* parent = nullptr);
+    ~SplashWindow() override;
 
 private:
-    std::unique_ptr<Ui::TFSplash> ui;
+    std::unique_ptr<Ui::SplashWindow> ui;
 };
