@@ -7,13 +7,6 @@
 #include "pty_simulator.h"
 #include "settings/module_settings.h"
 
-namespace {
-// Defined before the Qt headers, which take the member's name for a keyword.
-brenvox::InputSlot& SlotOf(brenvox::ModuleSettings& s, int i) {
-    return s.slots[size_t(i)];
-}
-}  // namespace
-
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -39,11 +32,11 @@ ModuleSettings EditedSettings() {
     s.PIN = "1357";
     s.OUTCODE = "on";
     s.set(IntSetting::SMSMAX, 7);
-    SlotOf(s, 0).Function = SendSms;
-    SlotOf(s, 0).setPhone("+48601000001");
-    SlotOf(s, 0).setSmsText("Blokada zdjeta");
-    SlotOf(s, 6).Function = Ring;
-    SlotOf(s, 6).setPhone("601000002");
+    s.slots[0].Function = SendSms;
+    s.slots[0].setPhone("+48601000001");
+    s.slots[0].setSmsText("Blokada zdjeta");
+    s.slots[6].Function = Ring;
+    s.slots[6].setPhone("601000002");
     return s;
 }
 
