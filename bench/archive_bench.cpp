@@ -17,9 +17,9 @@
 #include <string>
 #include <vector>
 
+#include "archive/transfer_archive.h"
 #include "archive_list_model.h"
 #include "codec/image_codec.h"
-#include "link/transfer_archive.h"
 #include "tfarchive.h"
 
 namespace fs = std::filesystem;

@@ -188,7 +188,8 @@ void TFMain::refreshControls() {
     for (LazyPage* page : AllPages(pages_)) page->refresh();
 }
 
-void TFMain::settingsReadFromModule() {
+void TFMain::settingsReadFromModule(const brenvox::ModuleSettings& settings) {
+    settings_ = settings;
     keepSettings();
     refreshControls();
 }

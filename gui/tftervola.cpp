@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
@@ -17,7 +16,8 @@
 #include "cp1250_text.h"
 #include "enter_key.h"
 #include "gui_style.h"
-#include "link/progress_log.h"
+#include "operation/progress_log.h"
+#include "settings/messages.h"
 #include "settings/module_settings.h"
 #include "tfask.h"
 #include "tfinput.h"
@@ -110,18 +110,17 @@ TFTervola::TFTervola(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
 
 TFTervola::~TFTervola() = default;
 
-void TFTervola::setPortSelection(int typeIndex, int numberIndex) {
-    portTypeIndex_ = typeIndex;
-    portNumberIndex_ = numberIndex;
+bool TFTervola::takeRequest(const brenvox::OperationRequest& request) {
+    brenvox::OperationRequest taken = request;
+    // A busy port leaves "Powtórz" disabled here: the way on is through closing this window.
+    taken.portRetry = brenvox::PortRetry::CloseWindow;
+    return runner_.Check(taken);
 }
 
-void TFTervola::setArchive(const QString& folder, const QString& settingsName) {
-    archiveDir_ = folder;
-    archiveName_ = settingsName;
-}
-
-void TFTervola::RunLinkOperation() {
+bool TFTervola::RunLinkOperation(const brenvox::OperationRequest& request) {
+    if (!takeRequest(request)) return false;
     exec();
+    return true;
 }
 
 QStringList TFTervola::logLines() const {
@@ -152,24 +151,7 @@ void TFTervola::FormShow() {
     running_ = false;
     Memo1->clear();
     ShowButtons(ProgressStage::Preparing);
-
-    brenvox::OperationRequest request;
-    request.mode = mode_;
-    if (!portDevice_.isEmpty()) {
-        request.port.device = QFile::encodeName(portDevice_).toStdString();
-    } else {
-        // No number chosen (index -1) gives port 0, which the port layer refuses.
-        request.port.portType = portTypeIndex_;
-        request.port.portNumber = portNumberIndex_ + 1;
-    }
-    if (settings_) request.settings = *settings_;
-    // A compare that finds the module holding other settings goes on to say which.
-    request.reportDifferences = mode_ == brenvox::OperationMode::Compare;
-    // A busy port leaves "Powtórz" disabled here: the way on is through closing this window.
-    request.portRetry = brenvox::PortRetry::CloseWindow;
-    request.archiveDir = QFile::encodeName(archiveDir_).toStdString();
-    request.archiveName = archiveName_.toStdString();
-    if (!runner_.Open(request)) return;
+    if (!runner_.Open()) return;
     portOpened_ = true;
     BitBtn1Click();
 }
@@ -234,6 +216,11 @@ void TFTervola::customEvent(QEvent* event) {
     if (showing_) runner_.Pump();
 }
 
+void TFTervola::SettingsRefused(const brenvox::ValidationFailure& failure) {
+    Ask(AskButtons::Ok, AskFocus::Ok, QString::fromStdString(failure.caption),
+        QString::fromStdString(failure.line1), QString::fromStdString(failure.line2));
+}
+
 void TFTervola::AddLine(std::string_view line) {
     Memo1->appendPlainText(U8(line));
 }
@@ -258,7 +245,7 @@ void TFTervola::TransferStopped(brenvox::LinkOutcome) {
 }
 
 void TFTervola::ShowInformation(std::string_view text) {
-    Ask(AskButtons::Ok, AskFocus::Ok, brenvox::gui::CoreText(brenvox::progress::kInfoCaption), U8(text),
+    Ask(AskButtons::Ok, AskFocus::Ok, brenvox::gui::CoreText(brenvox::msg::kCaptionInfo), U8(text),
         QString());
 }
 
@@ -269,13 +256,11 @@ std::optional<std::string> TFTervola::AskModulePin() {
 }
 
 void TFTervola::SettingsRead(const brenvox::ModuleSettings& settings) {
-    if (!settings_) return;
-    *settings_ = settings;
-    Q_EMIT settingsDecoded();
+    Q_EMIT settingsDecoded(settings);
 }
 
 void TFTervola::OperationEnded(const brenvox::OperationResult& result) {
-    if (result.succeeded()) Q_EMIT transferSucceeded();
+    if (result.status() == brenvox::OperationStatus::Succeeded) Q_EMIT transferSucceeded();
     Timer1Timer();
     Q_EMIT transferFinished(result.outcome);
 }

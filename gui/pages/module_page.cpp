@@ -5,9 +5,10 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-#include "link/module_finder.h"
 #include "link/module_identity.h"
 #include "link/transfer.h"
+#include "operation/module_finder.h"
+#include "operation/port_texts.h"
 
 namespace {
 
@@ -99,8 +100,13 @@ int ModulePage::portNumber() {
 
 QString ModulePage::chosenDevice() {
     if (!device_.isEmpty()) return device_;
-    return FromDevicePath(
-        brenvox::PortDevicePath(form().ComboBox2->currentIndex(), form().ComboBox3->currentIndex() + 1));
+    return boxesDevice();
+}
+
+QString ModulePage::boxesDevice() {
+    const std::optional<brenvox::PortType> type = brenvox::PortTypeAt(form().ComboBox2->currentIndex());
+    if (!type) return {};
+    return FromDevicePath(brenvox::PortDevicePath(*type, form().ComboBox3->currentIndex() + 1));
 }
 
 void ModulePage::showPort(int type, int number, const QString& device) {
@@ -135,9 +141,9 @@ bool ModulePage::selectDevice(const QString& path) {
         const QSignalBlocker quietNumber(f.ComboBox3);
         if (const std::optional<brenvox::NumberedPort> port = brenvox::NumberedPortOf(ToDevicePath(path))) {
             // As if chosen in the boxes.
-            brenvox::gui::SelectIndex(f.ComboBox2, port->portType);
+            brenvox::gui::SelectIndex(f.ComboBox2, static_cast<int>(port->portType));
             brenvox::gui::SelectIndex(f.ComboBox3, port->portNumber - 1);
-            lastType_ = port->portType;
+            lastType_ = static_cast<int>(port->portType);
             lastNumber_ = port->portNumber - 1;
             device_.clear();
         } else {
@@ -183,9 +189,9 @@ void ModulePage::fillDeviceList() {
 void ModulePage::showFoundModule(const brenvox::DeviceProbe& found) {
     selectDevice(FromDevicePath(found.device.path));
     const brenvox::ModuleInfo& m = found.result.module;
-    module_ = tr("Moduł V%1.%2").arg(int{m.VersionMajor}).arg(int{m.VersionMinor});
-    const std::string_view type = brenvox::ModuleTypeName(m.ModuleType);
-    module_ += type.empty() ? tr(", typ %1").arg(int{m.ModuleType})
+    module_ = tr("Moduł V%1.%2").arg(int{m.versionMajor}).arg(int{m.versionMinor});
+    const std::string_view type = brenvox::ModuleTypeName(m.moduleType);
+    module_ += type.empty() ? tr(", typ %1").arg(int{m.moduleType})
                             : QStringLiteral(", ") + QString::fromUtf8(type.data(), qsizetype(type.size()));
     // What a transfer would refuse, said before anyone tries one.
     note_ = brenvox::ModuleSupported(m) ? QString() : tr("Program nie obsługuje tej wersji modułu!");
@@ -229,6 +235,5 @@ void ModulePage::showChoice() {
     label->setAccessibleName(lines.join(QStringLiteral(", ")));
 
     // The device the boxes' port stands for, for whoever wonders which one it is.
-    f.ComboBox3->setToolTip(FromDevicePath(
-        brenvox::PortDevicePath(f.ComboBox2->currentIndex(), f.ComboBox3->currentIndex() + 1)));
+    f.ComboBox3->setToolTip(boxesDevice());
 }

@@ -1,12 +1,7 @@
 // The progress window against the module simulator on a real pseudo-terminal: what the window
 // makes of the runner's reports (the log, the buttons, the bar, the dialogs, the settings after a
 // read), repeats, Escape, and closing under a transfer. The sequence of each operation and
-// outcome is the runner's, tested once in tests/core/link/operation_runner_test.cpp.
-#include "codec/image_codec.h"
-#include "link/transfer.h"
-#include "pty_simulator.h"
-#include "settings/module_settings.h"
-
+// outcome is the runner's, tested once in tests/core/operation/operation_runner_test.cpp.
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -15,7 +10,12 @@
 #include <QStyleHints>
 #include <QtTest>
 
+#include "codec/image_codec.h"
 #include "e2e_util.h"
+#include "link/transfer.h"
+#include "operation/operation_request.h"
+#include "pty_simulator.h"
+#include "settings/module_settings.h"
 #include "tftervola.h"
 
 using namespace brenvox;
@@ -70,6 +70,9 @@ private Q_SLOTS:
     void portThatCannotBeOpened();
 
 private:
+    // What the main window would hand over: the editor's settings (settings_), the simulator's
+    // device, a compare that lists what differs.
+    OperationRequest request(OperationMode mode) const;
     // Shows the window in `mode` and waits for the end of the transfer it starts.
     bool runOnce(OperationMode mode);
     bool waitForEnd(QSignalSpy& spy);
@@ -89,9 +92,9 @@ void TstTervolaSim::init() {
     blank.fill(0xFF);
     sim_->setMemory(blank);
     w_ = std::make_unique<TFTervola>();
-    w_->setPortDevice(QString::fromStdString(sim_->devicePath()));
     settings_ = EditedSettings();
-    w_->setSettings(&settings_);
+    // As the main window does: what a read brought back replaces the editor's settings.
+    connect(w_.get(), &TFTervola::settingsDecoded, this, [this](const ModuleSettings& s) { settings_ = s; });
     dialogs_ = std::make_unique<DialogDriver>();
     dialogs_->log = w_->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
 }
@@ -106,9 +109,18 @@ bool TstTervolaSim::waitForEnd(QSignalSpy& spy) {
     return spy.count() > 0 || spy.wait(kTransferWaitMs);
 }
 
+OperationRequest TstTervolaSim::request(OperationMode mode) const {
+    OperationRequest r;
+    r.mode = mode;
+    r.port.device = sim_->devicePath();
+    r.settings = settings_;
+    r.reportDifferences = mode == OperationMode::Compare;
+    return r;
+}
+
 bool TstTervolaSim::runOnce(OperationMode mode) {
     QSignalSpy done(w_.get(), &TFTervola::transferFinished);
-    w_->setMode(mode);
+    if (!w_->takeRequest(request(mode))) return false;
     w_->show();
     return waitForEnd(done);
 }
@@ -144,8 +156,8 @@ void TstTervolaSim::programWritesTheEncodedImage() {
     auto* bar = w_->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
     QCOMPARE(bar->maximum(), 4094);
     QTRY_COMPARE(bar->value(), 4094);
-    QCOMPARE(w_->state().WritePos.load(), 2048);
-    QCOMPARE(w_->state().CheckPos.load(), 2048);
+    QCOMPARE(w_->state().writePos.load(), 2048);
+    QCOMPARE(w_->state().checkPos.load(), 2048);
 
     // "Powtórz" runs again over the same port and images, starting with an empty log.
     sim_->setMemory(sim::Memory{});
@@ -269,7 +281,7 @@ void TstTervolaSim::abortStopsTheTransfer() {
     const int restarts = sim_->counts().restart;
     QSignalSpy done(w_.get(), &TFTervola::transferFinished);
     repeat->click();
-    QTRY_VERIFY_WITH_TIMEOUT(w_->state().WritePos.load() > 0, kTransferWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(w_->state().writePos.load() > 0, kTransferWaitMs);
     QVERIFY(abort->isVisible() && abort->isEnabled() && !repeat->isVisible());
     // Escape does not close the window under the transfer; only the close box would.
     QTest::keyClick(w_.get(), Qt::Key_Escape);
@@ -287,7 +299,7 @@ void TstTervolaSim::abortStopsTheTransfer() {
              (QStringList{QString(), QStringLiteral("Programowanie przerwane!"),
                           QStringLiteral("Moduł może mieć niepełne ustawienia - zaprogramuj go ponownie.")}));
     QVERIFY(!log2.contains(QStringLiteral("Weryfikacja...")));
-    QVERIFY(w_->state().WritePos.load() < 2048);
+    QVERIFY(w_->state().writePos.load() < 2048);
     QCOMPARE(sim_->counts().restart, restarts);
     // Once the transfer has ended Escape closes the window as before.
     QTest::keyClick(w_.get(), Qt::Key_Escape);
@@ -299,7 +311,7 @@ void TstTervolaSim::closeDuringTransferThenShowAgain() {
     slow.replyDelayMs = 40;
     sim_->setFaults(slow);
     QSignalSpy done(w_.get(), &TFTervola::transferFinished);
-    w_->setMode(OperationMode::Program);
+    QVERIFY(w_->takeRequest(request(OperationMode::Program)));
     w_->show();
     QTRY_VERIFY_WITH_TIMEOUT(w_->logLines().contains(QStringLiteral("Programowanie...")), kTransferWaitMs);
     w_->close();
@@ -309,6 +321,7 @@ void TstTervolaSim::closeDuringTransferThenShowAgain() {
     sim_->setFaults(sim::Faults{});
     sim_->setMemory(sim::Memory{});
     settings_.set(IntSetting::SMSMAX, 9);
+    QVERIFY(w_->takeRequest(request(OperationMode::Program)));
     w_->show();
     QTRY_VERIFY_WITH_TIMEOUT(
         done.count() >= 1 && w_->logLines().contains(QStringLiteral("Moduł gotowy do pracy.")),
@@ -326,9 +339,9 @@ void TstTervolaSim::closeDuringTransferThenShowAgain() {
 }
 
 void TstTervolaSim::portThatCannotBeOpened() {
-    w_->setPortDevice(QString());
-    w_->setPortSelection(0, -1);  // no port number chosen: port 0
-    w_->setMode(OperationMode::Program);
+    OperationRequest noPort = request(OperationMode::Program);
+    noPort.port = PortChoice{};  // no port number chosen: port 0
+    QVERIFY(w_->takeRequest(noPort));
     w_->show();
     QCOMPARE(w_->logLines(),
              (QStringList{QStringLiteral("Kontrola portu transmisji..."),
@@ -343,7 +356,8 @@ void TstTervolaSim::portThatCannotBeOpened() {
     w_->close();
 
     // A device that does not exist: the same line.
-    w_->setPortDevice(QStringLiteral("/dev/brenvox-no-such-device"));
+    noPort.port.device = "/dev/brenvox-no-such-device";
+    QVERIFY(w_->takeRequest(noPort));
     w_->show();
     QCOMPARE(w_->logLines().value(1), QStringLiteral("Błąd - problem z portem transmisji!"));
     QVERIFY2(
