@@ -31,7 +31,7 @@ std::string PortDevicePath(PortType type, int portNumber) {
 }
 
 // A page may see only the ports the person granted it, and asks for them without waiting.
-std::vector<SerialDeviceInfo> ListSerialDevices() {
+std::vector<SerialDeviceInfo> ListSerialDevices(const DeviceRoots&) {
     return {};
 }
 
