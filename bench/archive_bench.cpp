@@ -17,10 +17,10 @@
 #include <string>
 #include <vector>
 
+#include "archive/transfer_archive.h"
 #include "archive_list_model.h"
 #include "archive_window.h"
 #include "codec/image_codec.h"
-#include "link/transfer_archive.h"
 
 namespace fs = std::filesystem;
 using namespace brenvox;

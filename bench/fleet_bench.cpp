@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "archive/transfer_archive.h"
 #include "codec/image_codec.h"
-#include "link/transfer_archive.h"
 #include "settings/settings_file.h"
 
 namespace fs = std::filesystem;

@@ -24,7 +24,8 @@
 
 #include "link/serial_link.h"
 #include "link/transfer.h"
-#include "link/transfer_session.h"
+#include "link/transfer_worker.h"
+#include "operation/transfer_session.h"
 
 using namespace brenvox;
 
@@ -119,13 +120,13 @@ int main(int argc, char** argv) {
     for (const auto& m : modes) {
         std::vector<double> times;
         for (int r = 0; r < runs; ++r) {
-            state.CurrentMode = m.mode;
+            state.currentMode = m.mode;
             const auto t0 = std::chrono::steady_clock::now();
             // On the worker thread, as the GUI and the CLI run it.
-            TMainTask task;
-            task.Start(port, state, observer);
-            task.Join();
-            const LinkOutcome o = state.TransferOutcome.load();
+            TransferWorker worker;
+            worker.Start(port, state, observer);
+            worker.Join();
+            const LinkOutcome o = state.transferOutcome.load();
             const auto t1 = std::chrono::steady_clock::now();
             if (o != LinkOutcome::Success) {
                 std::fprintf(stderr, "%s: outcome %d\n", m.name, static_cast<int>(o));
@@ -141,7 +142,7 @@ int main(int argc, char** argv) {
                     median, best, f.WithWire(), median / f.WithWire(), f.WithoutWire(),
                     median / f.WithoutWire(), best / f.WithoutWire(), f.exchanges, f.bytes);
     }
-    port.ClosePort();
+    port.Close();
     kill(sim, SIGTERM);
     waitpid(sim, nullptr, 0);
     return status;

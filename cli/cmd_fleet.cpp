@@ -8,13 +8,13 @@
 #include <memory>
 #include <thread>
 
+#include "archive/transfer_archive.h"
 #include "cli_util.h"
 #include "codec/image_codec.h"
 #include "commands.h"
 #include "files/file_error_text.h"
 #include "files/safe_file.h"
 #include "i18n/translate.h"
-#include "link/transfer_archive.h"
 #include "settings/messages.h"
 #include "settings/settings_file.h"
 #include "settings/settings_table.h"

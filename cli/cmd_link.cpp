@@ -1,6 +1,6 @@
 // Link commands: program, compare, read, ports, demo. The operation runs in the core's runner,
 // which the progress window uses too; this file only prints what it reports, in the same order
-// as the window shows it, and turns its result into the exit status.
+// as the window shows it, and maps the status of its result to the exit status.
 #include <algorithm>
 #include <atomic>
 #include <csignal>
@@ -19,17 +19,16 @@
 #include "files/file_error_text.h"
 #include "files/safe_file.h"
 #include "i18n/translate.h"
-#include "link/module_finder.h"
 #include "link/module_identity.h"
-#include "link/operation_destinations.h"
-#include "link/operation_runner.h"
-#include "link/port_fault.h"
-#include "link/progress_log.h"
 #include "link/serial_link.h"
+#include "operation/module_finder.h"
+#include "operation/operation_destinations.h"
+#include "operation/operation_runner.h"
+#include "operation/port_texts.h"
+#include "operation/progress_log.h"
 #include "settings/cp1250.h"
 #include "settings/messages.h"
 #include "settings/settings_file.h"
-#include "settings/validation.h"
 #include "usage.h"
 
 #ifdef BRENVOX_HAVE_SIM
@@ -44,7 +43,7 @@ namespace fs = std::filesystem;
 struct LinkArgs {
     std::string device;
     int port = 0;
-    std::string type = std::string(kPortTypeNames[PortTypeCom]);
+    std::string type = std::string(PortTypeName(PortType::Com));
     std::string trace;
 };
 
@@ -58,11 +57,6 @@ struct OperationArgs {
     bool report = false;  // compare: list differing settings on a mismatch
     std::string archive;  // folder that keeps an entry of every successful transfer
 };
-
-int PortTypeFromName(const std::string& name) {
-    const auto it = std::find(kPortTypeNames.begin(), kPortTypeNames.end(), name);
-    return it == kPortTypeNames.end() ? PortTypeCom : static_cast<int>(it - kPortTypeNames.begin());
-}
 
 // Ctrl-C during a transfer is the CLI's "Przerwij": the transfer stops at its next block
 // boundary and ends as Aborted, with the port closed properly.
@@ -86,29 +80,23 @@ class ConsoleView : public OperationView {
 public:
     explicit ConsoleView(const OperationArgs& op) : op_(op), tty_(StdoutIsTerminal()) {}
 
+    // The failed check's lines, as `validate` prints them but without a caption.
+    void SettingsRefused(const ValidationFailure& failure) override { PrintValidationFailure(failure); }
     void AddLine(std::string_view text) override {
         ClearBar();
         std::cout << text << '\n' << std::flush;
     }
     // A terminal cannot take a line back: a new transfer's log is set off by an empty line.
     void ClearLog() override { AddLine(""); }
-    // The runner says a PIN not given is a wrong one, as the window's cancelled PIN dialog is; a
-    // command line without --pin is told what it lacks instead.
-    void ShowInformation(std::string_view text) override {
-        if (pinMissing_ && text == Tr(progress::kWrongModulePin)) {
-            pinMissing_ = false;
-            AddLine(Tr(BRENVOX_TEXT("Moduł ma ustawiony kod PIN: podaj go opcją --pin.")));
-            return;
-        }
-        AddLine(text);
-    }
+    void ShowInformation(std::string_view text) override { AddLine(text); }
     // The module PIN, asked for only when the read module has one: what --pin gave, if anything.
     std::optional<std::string> AskModulePin() override {
-        if (!op_.pinGiven) {
-            pinMissing_ = true;
-            return std::nullopt;
-        }
+        if (!op_.pinGiven) return std::nullopt;
         return op_.pin;
+    }
+    // Nobody was asked: a command line without --pin is told what it lacks.
+    std::string PinNotGivenText() const override {
+        return std::string(Tr(BRENVOX_TEXT("Moduł ma ustawiony kod PIN: podaj go opcją --pin.")));
     }
 
     void Bar(int position) {
@@ -132,7 +120,6 @@ private:
     const OperationArgs& op_;
     bool tty_;
     bool barShown_ = false;
-    bool pinMissing_ = false;
 };
 
 void PrintFileFault(const OperationFileFault& f) {
@@ -169,14 +156,20 @@ std::string_view OptionOf(Destination d) {
     return "--archive";
 }
 
-// The exit status of an operation: 0 when it did all it was asked, 1 when the module or the
-// transfer failed, 2 when a file could not be written (a file error, as for every command; the
-// trace only counts when nothing else failed).
-int ExitStatus(const OperationResult& r) {
-    const bool transferred =
-        r.portOpened && !r.backupUnread && r.outcome == LinkOutcome::Success && !r.pinRefused;
-    if (r.fileFault && (r.fileFault->file != OperationFile::Trace || transferred)) return 2;
-    return transferred ? 0 : 1;
+// The exit status of an operation: 0 when it did all it was asked, 1 when the settings, the
+// module or the transfer failed, 2 when a file could not be written (a file error, as for every
+// command).
+int ExitStatus(OperationStatus status) {
+    switch (status) {
+        case OperationStatus::Succeeded:
+            return 0;
+        case OperationStatus::SettingsRefused:
+        case OperationStatus::TransferFailed:
+            return 1;
+        case OperationStatus::FileFailed:
+            return 2;
+    }
+    return 1;
 }
 
 int RunOperation(OperationMode mode, const ModuleSettings& s, const LinkArgs& a, const OperationArgs& op) {
@@ -184,7 +177,7 @@ int RunOperation(OperationMode mode, const ModuleSettings& s, const LinkArgs& a,
     request.mode = mode;
     request.port.device = a.device;
     request.port.portNumber = a.port;
-    request.port.portType = PortTypeFromName(a.type);
+    request.port.portType = PortTypeNamed(a.type).value_or(PortType::Com);
     request.settings = s;
     request.tracePath = a.trace;
     request.backupImagePath = mode == OperationMode::Program ? op.backup : "";
@@ -195,6 +188,10 @@ int RunOperation(OperationMode mode, const ModuleSettings& s, const LinkArgs& a,
     request.archiveName =
         fs::path(mode == OperationMode::Read ? op.output : op.settingsFile).filename().string();
 
+    ConsoleView view(op);
+    OperationRunner runner(view);
+    // The settings first: a failed check is its message and exit 1, before anything else.
+    if (!runner.Check(request)) return ExitStatus(runner.result().status());
     // Every file the operation will write is checked before the port opens: a file it cannot
     // write is a usage error, found before the module is touched rather than after a transfer.
     if (const std::optional<DestinationFault> fault = CheckDestinations(request)) {
@@ -204,16 +201,15 @@ int RunOperation(OperationMode mode, const ModuleSettings& s, const LinkArgs& a,
                   << '\n';
         return 2;
     }
-    ConsoleView view(op);
-    OperationRunner runner(view);
-    if (!runner.Open(request)) {
+    if (!runner.Open()) {
         const OperationResult& r = runner.result();
+        // A trace that cannot be made stops the operation before its port is tried.
         if (r.fileFault) {
             PrintFileFault(*r.fileFault);
-            return 2;
+            return ExitStatus(r.status());
         }
         runner.Close();
-        return 1;
+        return ExitStatus(r.status());
     }
     {
         InterruptAsAbort interrupt;
@@ -240,25 +236,21 @@ int RunOperation(OperationMode mode, const ModuleSettings& s, const LinkArgs& a,
                                   {op.archive, r.archive->error})
                       << '\n';
     }
-    return ExitStatus(r);
+    return ExitStatus(r.status());
 }
 
-// program / compare: the settings file, then the checks made before any transfer.
+// program / compare: the settings file, then the operation (whose runner checks it first).
 int RunWithSettingsFile(OperationMode mode, const LinkArgs& a, const OperationArgs& op) {
     ModuleSettings s;
     if (!LoadSettingsOrReport(op.settingsFile, s)) return 2;
-    if (auto failure = ValidateSettings(s)) {
-        PrintValidationFailure(*failure);
-        return 1;
-    }
     return RunOperation(mode, s, a, op);
 }
 
 std::string ProbeAnswer(const ModuleInfo& info) {
     std::string text = TrFormat(BRENVOX_TEXT("moduł V%1.%2, typ %3"),
-                                {std::to_string(info.VersionMajor), std::to_string(info.VersionMinor),
-                                 std::to_string(info.ModuleType)});
-    const std::string_view type = ModuleTypeName(info.ModuleType);
+                                {std::to_string(info.versionMajor), std::to_string(info.versionMinor),
+                                 std::to_string(info.moduleType)});
+    const std::string_view type = ModuleTypeName(info.moduleType);
     if (!type.empty()) text += " (" + std::string(type) + ")";
     // What a transfer would refuse as UnsupportedModule, said before anyone tries one.
     if (!ModuleSupported(info)) text += Tr(BRENVOX_TEXT(", program nie obsługuje tej wersji"));
@@ -270,15 +262,13 @@ std::string ProbeAnswer(const ModuleInfo& info) {
 // same), closing it before the next: exit 0 when some module answered, else 1.
 int CmdPorts(bool probe, const std::vector<std::string>& devices) {
     std::vector<SerialDeviceInfo> list;
-    for (const std::string& path : devices) {
-        const std::optional<NumberedPort> port = NumberedPortOf(path);
-        list.push_back({path, port ? port->portType : -1, port ? port->portNumber : 0});
-    }
+    for (const std::string& path : devices) list.push_back({path, NumberedPortOf(path)});
     if (devices.empty()) list = ListSerialDevices();
     // One line a device, its path first, so that scripts can still take the first word.
     auto printName = [](const SerialDeviceInfo& d) {
         std::cout << d.path;
-        if (d.portType >= 0) std::cout << "  (" << kPortTypeNames[d.portType] << ' ' << d.portNumber << ')';
+        if (d.numbered)
+            std::cout << "  (" << PortTypeName(d.numbered->portType) << ' ' << d.numbered->portNumber << ')';
     };
     if (!probe) {
         for (const SerialDeviceInfo& d : list) {
@@ -287,7 +277,7 @@ int CmdPorts(bool probe, const std::vector<std::string>& devices) {
             std::cout << '\n';
         }
         // On the error stream: a script reading the devices from the output sees none.
-        if (list.empty()) std::cerr << Tr(BRENVOX_TEXT("Nie wykryto żadnego portu szeregowego.")) << '\n';
+        if (list.empty()) std::cerr << Tr(kNoSerialPorts) << '\n';
         return 0;
     }
     ModuleSearchHooks hooks;
@@ -314,7 +304,7 @@ int CmdPorts(bool probe, const std::vector<std::string>& devices) {
     };
     const std::atomic<bool> never{false};
     const ModuleSearch search = SearchForModule(list, SearchUntil::EveryDevice, never, hooks);
-    if (list.empty()) std::cout << Tr(BRENVOX_TEXT("Nie wykryto żadnego portu szeregowego.")) << std::endl;
+    if (list.empty()) std::cout << Tr(kNoSerialPorts) << std::endl;
     return search.found() ? 0 : 1;
 }
 

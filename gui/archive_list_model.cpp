@@ -3,7 +3,7 @@
 #include <QDateTime>
 
 #include "cp1250_text.h"
-#include "link/progress_log.h"
+#include "operation/progress_log.h"
 
 namespace {
 

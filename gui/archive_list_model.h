@@ -6,7 +6,7 @@
 #include <QString>
 #include <vector>
 
-#include "link/transfer_archive.h"
+#include "archive/transfer_archive.h"
 
 class ArchiveListModel : public QAbstractTableModel {
     Q_OBJECT

@@ -9,10 +9,10 @@
 #include <QStyle>
 #include <QUrl>
 
+#include "archive/transfer_archive.h"
 #include "archive_list_model.h"
 #include "cp1250_text.h"
 #include "gui_style.h"
-#include "link/transfer_archive.h"
 #include "question_dialog.h"
 #include "settings/messages.h"
 #include "settings/module_settings.h"

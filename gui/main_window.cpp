@@ -188,7 +188,8 @@ void MainWindow::refreshControls() {
     for (LazyPage* page : AllPages(pages_)) page->refresh();
 }
 
-void MainWindow::settingsReadFromModule() {
+void MainWindow::settingsReadFromModule(const brenvox::ModuleSettings& settings) {
+    settings_ = settings;
     keepSettings();
     refreshControls();
 }
@@ -280,12 +281,12 @@ QString MainWindow::portConfigPath() const {
 // (portable layout) it exists, as that is what makes the layout portable.
 bool MainWindow::prepareSettingsDir() {
     if (paths_.portable) return true;
-    return brenvox::EnsurePrivateDir(paths_.settingsDir);
+    return !brenvox::MakePrivateDirs(paths_.settingsDir);
 }
 
 void MainWindow::SaveConfig() {
     if (appDir_.isEmpty()) return;  // not started yet: there is no program folder to write to
-    if (!paths_.portable) (void)brenvox::EnsurePrivateDir(paths_.portConfigFile.parent_path());
+    if (!paths_.portable) (void)brenvox::MakePrivateDirs(paths_.portConfigFile.parent_path());
     // Silent by design: beside the program without the "System" folder the choice lasts until
     // the program ends.
     (void)brenvox::WritePortConfig(LocalPath(portConfigPath()), portTypeIndex(), portNumberIndex(),

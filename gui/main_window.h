@@ -14,7 +14,8 @@
 
 namespace brenvox {
 enum class OperationMode : int32_t;  // link/transfer.h
-}
+struct OperationRequest;             // operation/operation_request.h
+}  // namespace brenvox
 
 namespace Ui {
 class MainWindow;
@@ -99,9 +100,9 @@ public:
     // Every page shows the model in its controls (nothing is stored back), the inputs page the
     // selected slot in its editor. Used after a file load and a module read.
     void refreshControls();
-    // The settings a read brought from the module replaced the program's: shown in every control,
+    // The settings a read brought from the module replace the program's: shown in every control,
     // and what the program holds unedited from now on.
-    void settingsReadFromModule();
+    void settingsReadFromModule(const brenvox::ModuleSettings& settings);
     // The settings differ from those last loaded, saved, made by "Nowy", taken from the archive
     // or read from a module: the model against the copy kept then, so no control has to report
     // its edits.
@@ -152,6 +153,9 @@ private:
     void restorePortConfig();
     void pointDialogsAt(const QString& path);
     bool prepareSettingsDir();
+    // What "Programuj", "Porównanie..." and "Odczyt..." hand to the progress window: the mode,
+    // the port chosen, the settings, where the archive keeps the transfer.
+    brenvox::OperationRequest operationRequest(brenvox::OperationMode mode) const;
     // "Czy zapisać aktualne ustawienia na dysk?": "OK" runs "Zapisz jako", "Nie" saves nothing.
     // Returns the answer: AskYes, AskNo, or AskCancel when the question was closed unanswered
     // (Escape, the window's close), which callers that can still stop take as "not now".

@@ -3,15 +3,15 @@
 #include <QString>
 #include <vector>
 
-#include "link/module_finder.h"
 #include "link/transfer.h"
 #include "main_window.h"
 #include "module_finder_dialog.h"
+#include "operation/module_finder.h"
+#include "operation/operation_request.h"
 #include "pages/module_page.h"
 #include "progress_window.h"
 #include "question_dialog.h"
 #include "settings/module_settings.h"
-#include "settings/validation.h"
 #include "settings_printer.h"
 
 using brenvox::gui::ConfirmCaption;
@@ -24,8 +24,8 @@ ProgressWindow* KeptProgressWindow(MainWindow* main) {
     auto* w = main->findChild<ProgressWindow*>(QStringLiteral("ProgressWindow"), Qt::FindDirectChildrenOnly);
     if (w) return w;
     w = new ProgressWindow(main);
-    // After a read the editor's settings were replaced: show them in every control and the
-    // selected slot in the slot editor.
+    // After a read the editor's settings are replaced: shown in every control and the selected
+    // slot in the slot editor.
     QObject::connect(w, &ProgressWindow::settingsDecoded, main, &MainWindow::settingsReadFromModule);
     return w;
 }
@@ -46,30 +46,37 @@ void MainWindow::StartOperation(brenvox::OperationMode mode) {
         if (read && answer == AskYes && settingsEdited()) return;
     }
 
-    // No exchange with the module before the settings pass every check: one message, the first
-    // failure's.
-    if (const auto failure = brenvox::ValidateSettings(settings())) {
-        Ask(AskButtons::Ok, AskFocus::Ok, QString::fromStdString(failure->caption),
-            QString::fromStdString(failure->line1), QString::fromStdString(failure->line2));
-        return;
-    }
-
-    ProgressWindow* w = KeptProgressWindow(this);
-    w->setSettings(&settings());
-    w->setPortSelection(portTypeIndex(), portNumberIndex());
-    // A device found where the port boxes cannot name it is opened instead of their port; the
-    // test hook wins over both.
-    w->setPortDevice(options_.portDevice.isEmpty() ? pages_.module->portDevice() : options_.portDevice);
-    w->setMode(mode);
-    // Every successful transfer leaves an entry for later questions; a failure to write it must
-    // not disturb the installer, so nothing is shown about it.
-    w->setArchive(archiveDir(), settingsName());
-    w->RunLinkOperation();
+    // No exchange with the module before the settings pass every check: the window's runner
+    // checks them first, and a failure is one message, the first failure's, with no window.
+    if (!KeptProgressWindow(this)->RunLinkOperation(operationRequest(mode))) return;
 
     // After programming, whatever its outcome, the offer to print what the editor holds.
     if (program && Ask(AskButtons::OkNo, AskFocus::No, ConfirmCaption(), tr("Czy wykonać wydruk ustawień?"),
                        QString()) == AskYes)
         PrintSettings();
+}
+
+brenvox::OperationRequest MainWindow::operationRequest(brenvox::OperationMode mode) const {
+    brenvox::OperationRequest request;
+    request.mode = mode;
+    // A device found where the port boxes cannot name it is opened instead of their port; the
+    // test hook wins over both.
+    const QString device = options_.portDevice.isEmpty() ? pages_.module->portDevice() : options_.portDevice;
+    if (!device.isEmpty()) {
+        request.port.device = QFile::encodeName(device).toStdString();
+    } else if (const auto type = brenvox::PortTypeAt(portTypeIndex())) {
+        // No number chosen (index -1) gives port 0, which the port layer refuses.
+        request.port.portType = *type;
+        request.port.portNumber = portNumberIndex() + 1;
+    }  // no type chosen: no port either
+    request.settings = settings();
+    // A compare that finds the module holding other settings goes on to say which.
+    request.reportDifferences = mode == brenvox::OperationMode::Compare;
+    // Every transfer that reached the module leaves an entry for later questions; a failure to
+    // write it must not disturb the installer, so nothing is shown about it.
+    request.archiveDir = QFile::encodeName(archiveDir()).toStdString();
+    request.archiveName = settingsName().toStdString();
+    return request;
 }
 
 void MainWindow::PrintSettings() {
@@ -87,6 +94,6 @@ void MainWindow::FindModule() {
         devices = brenvox::ListSerialDevices();
     else
         for (const QString& path : options_.finderDevices)
-            devices.push_back({QFile::encodeName(path).toStdString(), -1, 0});
+            devices.push_back({QFile::encodeName(path).toStdString()});
     if (const auto found = brenvox::gui::FindModule(this, devices)) pages_.module->showFoundModule(*found);
 }

@@ -7,9 +7,9 @@
 
 #include "cp1250_text.h"
 #include "gui_style.h"
-#include "link/port_fault.h"
-#include "link/progress_log.h"
+#include "operation/port_texts.h"
 #include "question_dialog.h"
+#include "settings/messages.h"
 #include "ui_module_finder_dialog.h"
 
 namespace {
@@ -114,7 +114,7 @@ void ModuleFinderDialog::reject() {
 namespace brenvox::gui {
 
 std::optional<DeviceProbe> FindModule(QWidget* parent, const std::vector<SerialDeviceInfo>& devices) {
-    const QString info = CoreText(progress::kInfoCaption);
+    const QString info = CoreText(msg::kCaptionInfo);
     if (devices.empty()) {
         Ask(AskButtons::Ok, AskFocus::Ok, info,
             ModuleFinderDialog::tr("Nie wykryto żadnego portu szeregowego."),

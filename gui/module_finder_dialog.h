@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "link/module_finder.h"
+#include "operation/module_finder.h"
 
 namespace Ui {
 class ModuleFinderDialog;

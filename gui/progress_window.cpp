@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
@@ -17,9 +16,10 @@
 #include "cp1250_text.h"
 #include "enter_key.h"
 #include "gui_style.h"
-#include "link/progress_log.h"
 #include "module_pin_dialog.h"
+#include "operation/progress_log.h"
 #include "question_dialog.h"
+#include "settings/messages.h"
 #include "settings/module_settings.h"
 #include "ui_progress_window.h"
 
@@ -106,18 +106,17 @@ ProgressWindow::ProgressWindow(QWidget* parent)
 
 ProgressWindow::~ProgressWindow() = default;
 
-void ProgressWindow::setPortSelection(int typeIndex, int numberIndex) {
-    portTypeIndex_ = typeIndex;
-    portNumberIndex_ = numberIndex;
+bool ProgressWindow::takeRequest(const brenvox::OperationRequest& request) {
+    brenvox::OperationRequest taken = request;
+    // A busy port leaves "Powtórz" disabled here: the way on is through closing this window.
+    taken.portRetry = brenvox::PortRetry::CloseWindow;
+    return runner_.Check(taken);
 }
 
-void ProgressWindow::setArchive(const QString& folder, const QString& settingsName) {
-    archiveDir_ = folder;
-    archiveName_ = settingsName;
-}
-
-void ProgressWindow::RunLinkOperation() {
+bool ProgressWindow::RunLinkOperation(const brenvox::OperationRequest& request) {
+    if (!takeRequest(request)) return false;
     exec();
+    return true;
 }
 
 QStringList ProgressWindow::logLines() const {
@@ -148,24 +147,7 @@ void ProgressWindow::openAndStart() {
     running_ = false;
     ui->transferLog->clear();
     ShowButtons(ProgressStage::Preparing);
-
-    brenvox::OperationRequest request;
-    request.mode = mode_;
-    if (!portDevice_.isEmpty()) {
-        request.port.device = QFile::encodeName(portDevice_).toStdString();
-    } else {
-        // No number chosen (index -1) gives port 0, which the port layer refuses.
-        request.port.portType = portTypeIndex_;
-        request.port.portNumber = portNumberIndex_ + 1;
-    }
-    if (settings_) request.settings = *settings_;
-    // A compare that finds the module holding other settings goes on to say which.
-    request.reportDifferences = mode_ == brenvox::OperationMode::Compare;
-    // A busy port leaves "Powtórz" disabled here: the way on is through closing this window.
-    request.portRetry = brenvox::PortRetry::CloseWindow;
-    request.archiveDir = QFile::encodeName(archiveDir_).toStdString();
-    request.archiveName = archiveName_.toStdString();
-    if (!runner_.Open(request)) return;
+    if (!runner_.Open()) return;
     portOpened_ = true;
     startTransfer();
 }
@@ -230,6 +212,11 @@ void ProgressWindow::customEvent(QEvent* event) {
     if (showing_) runner_.Pump();
 }
 
+void ProgressWindow::SettingsRefused(const brenvox::ValidationFailure& failure) {
+    Ask(AskButtons::Ok, AskFocus::Ok, QString::fromStdString(failure.caption),
+        QString::fromStdString(failure.line1), QString::fromStdString(failure.line2));
+}
+
 void ProgressWindow::AddLine(std::string_view line) {
     ui->transferLog->appendPlainText(U8(line));
 }
@@ -254,7 +241,7 @@ void ProgressWindow::TransferStopped(brenvox::LinkOutcome) {
 }
 
 void ProgressWindow::ShowInformation(std::string_view text) {
-    Ask(AskButtons::Ok, AskFocus::Ok, brenvox::gui::CoreText(brenvox::progress::kInfoCaption), U8(text),
+    Ask(AskButtons::Ok, AskFocus::Ok, brenvox::gui::CoreText(brenvox::msg::kCaptionInfo), U8(text),
         QString());
 }
 
@@ -265,13 +252,11 @@ std::optional<std::string> ProgressWindow::AskModulePin() {
 }
 
 void ProgressWindow::SettingsRead(const brenvox::ModuleSettings& settings) {
-    if (!settings_) return;
-    *settings_ = settings;
-    Q_EMIT settingsDecoded();
+    Q_EMIT settingsDecoded(settings);
 }
 
 void ProgressWindow::OperationEnded(const brenvox::OperationResult& result) {
-    if (result.succeeded()) Q_EMIT transferSucceeded();
+    if (result.status() == brenvox::OperationStatus::Succeeded) Q_EMIT transferSucceeded();
     moveBar();
     Q_EMIT transferFinished(result.outcome);
 }

@@ -1,8 +1,9 @@
 #pragma once
-// The progress window of a transfer with the module. The core's operation runner does the work
-// (the port, both images, the transfer on the worker, the ending of each operation, the archive
-// entry); the window shows what it reports as lines, dialogs and buttons, moves the bar from the
-// worker's counters on its timer, and lets the user abort or repeat.
+// The progress window of a transfer with the module. It takes one request, which the core's
+// operation runner checks and carries out (the settings checked, the port, both images, the
+// transfer on the worker, the ending of each operation, the archive entry); the window shows
+// what the runner reports as lines, dialogs and buttons, moves the bar from the worker's
+// counters on its timer, and lets the user abort or repeat.
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -14,15 +15,11 @@
 #include <string>
 #include <string_view>
 
-#include "link/operation_runner.h"
 #include "link/transfer.h"
+#include "operation/operation_runner.h"
 
 namespace Ui {
 class ProgressWindow;
-}
-
-namespace brenvox {
-class ModuleSettings;
 }
 
 // Where the window stands, and what its two buttons ("Powtórz", "Przerwij", at the same place)
@@ -48,22 +45,15 @@ public:
     explicit ProgressWindow(QWidget* parent = nullptr);
     ~ProgressWindow() override;
 
-    // What the next show works on: the editor's settings (read on show, replaced after a
-    // good read), the main window's port selection (item indexes, -1 for none) and the mode.
-    void setSettings(brenvox::ModuleSettings* settings) { settings_ = settings; }
-    void setPortSelection(int typeIndex, int numberIndex);
-    void setMode(brenvox::OperationMode mode) { mode_ = mode; }
-    brenvox::OperationMode mode() const { return mode_; }
-    // Where a successful transfer leaves its entry, under which settings name; no entry when
-    // the folder is empty.
-    void setArchive(const QString& folder, const QString& settingsName);
-
-    // A device path that replaces the one the port selection names (tests and demos talk to
-    // the simulator's pseudo-terminal through it). Empty restores the selection's device.
-    void setPortDevice(const QString& devicePath) { portDevice_ = devicePath; }
-
-    // Shows the window modally and returns when the user has closed it.
-    void RunLinkOperation();
+    // The one way in: the request goes to the runner, whose check of its settings comes first
+    // (a failed check is its one message, and the window does not appear); then the window is
+    // shown modally and this returns when the user has closed it. False when the check refused
+    // the request.
+    bool RunLinkOperation(const brenvox::OperationRequest& request);
+    // The same without the modal loop, for tests and the screenshots: the request checked and
+    // kept for the next show(). False when the check refused it.
+    bool takeRequest(const brenvox::OperationRequest& request);
+    brenvox::OperationMode mode() const { return runner_.request().mode; }
 
     QStringList logLines() const;
     const brenvox::TransferState& state() const { return runner_.state(); }
@@ -73,8 +63,8 @@ public:
     bool workerRunning() const { return runner_.workerRunning(); }
 
 Q_SIGNALS:
-    // The settings were replaced by what a read brought back; the editor must show them again.
-    void settingsDecoded();
+    // A read brought these settings back, accepted and decoded: they replace the editor's.
+    void settingsDecoded(const brenvox::ModuleSettings& settings);
     // The transfer ended and its outcome line has been logged (dialogs included).
     void transferFinished(brenvox::LinkOutcome outcome);
     // A program or compare succeeded, or a read did and its settings were accepted and decoded
@@ -104,6 +94,7 @@ private:
     void ShowButtons(ProgressStage stage);
 
     // What the runner reports.
+    void SettingsRefused(const brenvox::ValidationFailure& failure) override;
     void AddLine(std::string_view line) override;
     void ClearLog() override;
     void Preparing() override;
@@ -119,12 +110,6 @@ private:
     QTimer* barTimer_ = nullptr;
     QTimer* waitForWorker_ = nullptr;
 
-    brenvox::ModuleSettings* settings_ = nullptr;
-    brenvox::OperationMode mode_ = brenvox::OperationMode::Program;
-    int portTypeIndex_ = 0;
-    int portNumberIndex_ = -1;
-    QString portDevice_;  // see setPortDevice
-    QString archiveDir_, archiveName_;
     bool portOpened_ = false;
     bool running_ = false;  // a transfer runs: Escape does not close the window
     // "Przerwij" takes the place of "Powtórz" the moment a transfer starts, so the second click

@@ -1434,10 +1434,6 @@
 <context>
     <name>brenvox::cli</name>
     <message>
-        <source>Nie wykryto żadnego portu szeregowego.</source>
-        <translation>No serial port found.</translation>
-    </message>
-    <message>
         <source>nie można otworzyć - %1</source>
         <translation>cannot be opened - %1</translation>
     </message>
@@ -2357,6 +2353,14 @@ Exit status: 0 success, 1 the operation failed (a failed check, a difference, a 
         <translation>Port %1 does not exist. No serial port was found - check the cable.</translation>
     </message>
     <message>
+        <source>Nie wykryto żadnego portu szeregowego.</source>
+        <translation>No serial port found.</translation>
+    </message>
+    <message>
+        <source>Moduł ma ustawiony kod PIN: podaj go opcją --pin.</source>
+        <translation>The module has a PIN: give it with --pin.</translation>
+    </message>
+    <message>
         <source>Port %1 nie istnieje. Dostępne porty: %2.</source>
         <translation>Port %1 does not exist. Ports present: %2.</translation>
     </message>
@@ -2487,10 +2491,6 @@ Exit status: 0 success, 1 the operation failed (a failed check, a difference, a 
     <message>
         <source>Moduł gotowy do pracy.</source>
         <translation>Module ready.</translation>
-    </message>
-    <message>
-        <source>Informacja</source>
-        <translation>Information</translation>
     </message>
     <message>
         <source>Ustawienia w programie i module jednakowe.</source>
@@ -2694,13 +2694,6 @@ Exit status: 0 success, 1 the operation failed (a failed check, a difference, a 
     <message>
         <source>oczekiwano jednej z wartości: %1; podano "%2"</source>
         <translation>expected one of %1; got "%2"</translation>
-    </message>
-</context>
-<context>
-    <name>brenvox::cli::ConsoleView</name>
-    <message>
-        <source>Moduł ma ustawiony kod PIN: podaj go opcją --pin.</source>
-        <translation>The module has a PIN: give it with --pin.</translation>
     </message>
 </context>
 <context>

@@ -102,8 +102,4 @@ std::error_code ProbeWritableDir(const fs::path& dir) {
     return {};
 }
 
-bool EnsurePrivateDir(const fs::path& dir) {
-    return !MakePrivateDirs(dir);
-}
-
 }  // namespace brenvox

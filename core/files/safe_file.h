@@ -28,9 +28,7 @@ struct FileWriteResult {
 FileWriteResult WriteFileSafely(const std::filesystem::path& target, std::string_view contents);
 
 // Creates `dir` and any missing parents, each folder it creates private to the user (0700); existing
-// folders keep their mode. True when `dir` is a directory afterwards.
-bool EnsurePrivateDir(const std::filesystem::path& dir);
-// The same, with the system's reason when `dir` is not a directory afterwards (empty on success).
+// folders keep their mode. Empty when `dir` is a directory afterwards; else the system's reason.
 std::error_code MakePrivateDirs(const std::filesystem::path& dir);
 
 // Creates the one folder `dir` (its parent must exist), private to the user (0700) from its first

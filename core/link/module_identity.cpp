@@ -19,14 +19,14 @@ std::string_view ModuleTypeName(uint8_t moduleType) {
 }
 
 std::optional<ModuleVersion> ModuleVersionOf(const ModuleInfo& info) {
-    if (info.VersionMajor != 1) return std::nullopt;
-    if (info.VersionMinor == 0) return ModuleVersion::V10;
-    if (info.VersionMinor == 1) return ModuleVersion::V11;
+    if (info.versionMajor != 1) return std::nullopt;
+    if (info.versionMinor == 0) return ModuleVersion::V10;
+    if (info.versionMinor == 1) return ModuleVersion::V11;
     return std::nullopt;
 }
 
 bool ModuleSupported(const ModuleInfo& info) {
-    return info.ModuleType != kRefusedModuleType && ModuleVersionOf(info).has_value();
+    return info.moduleType != kRefusedModuleType && ModuleVersionOf(info).has_value();
 }
 
 }  // namespace brenvox

@@ -3,10 +3,10 @@
 // 8N1 without flow control, DTR and RTS raised while open. POSIX (termios) and Win32 each have
 // their own source file with the same behaviour.
 //
-// Threads: OpenPort/ClosePort run on the GUI thread while a transfer's worker may be inside
-// ReadPort/WritePort/PurgePort. Closing interrupts a waiting read at once; a read, write or purge
-// that finds the port closed does nothing (a read returns 0), so a worker that outlives its port
-// just sees no replies and ends with an error outcome.
+// Threads: Open/Close run on the GUI thread while a transfer's worker may be inside
+// Read/Write/Purge. Closing interrupts a waiting read at once; a read, write or purge that finds
+// the port closed does nothing (a read returns 0), so a worker that outlives its port just sees
+// no replies and ends with an error outcome.
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -20,22 +20,31 @@
 namespace brenvox {
 
 // Port types of the main window's list: "COM", "USB", "IrDA".
-enum PortType : int { PortTypeCom = 0, PortTypeUsb = 1, PortTypeIrda = 2 };
-// Their names, indexed by PortType: the main window's list, the CLI's --type, the port listing.
+enum class PortType : int { Com = 0, Usb = 1, Irda = 2 };
+// Their names, in the order of PortType: the main window's list, the CLI's --type, the port
+// listing.
 inline constexpr std::array<std::string_view, 3> kPortTypeNames = {"COM", "USB", "IrDA"};
 // Port numbers run from 1 to this, in every port type.
 inline constexpr int kPortNumberMax = 8;
 
+inline std::string_view PortTypeName(PortType type) {
+    return kPortTypeNames[static_cast<size_t>(type)];
+}
+// The type at `index` of that list (the type box's index, the port configuration's PORTTYPE),
+// and the type of a name in it; nothing outside the list.
+std::optional<PortType> PortTypeAt(int index);
+std::optional<PortType> PortTypeNamed(std::string_view name);
+
 // The device a port type and number stand for. POSIX: "COM" n -> /dev/ttyS(n-1), "USB" n ->
 // /dev/ttyUSB(n-1), "IrDA" n -> /dev/ircomm(n-1). Windows: every type is "COM" n. Empty for a
-// number below 1 or an unknown type.
-std::string PortDevicePath(int portType, int portNumber);
+// number below 1.
+std::string PortDevicePath(PortType type, int portNumber);
 
 // Why a port did not open, kept from the system's own answer so that the user can be told what
 // to do about it rather than only that it failed.
 enum class PortFault {
     None,
-    NotChosen,     // no port number given (or a type that names no device)
+    NotChosen,     // no port number given
     NoDevice,      // nothing of that name on this computer
     Busy,          // another program holds or locks the port
     AccessDenied,  // the user may not open the device
@@ -54,19 +63,20 @@ struct PortOpenError {
 // The port type and number whose device `path` is (PortDevicePath the other way round); nothing
 // for a device outside that numbering (/dev/ttyACM0, /dev/ttyUSB8, COM12, a pseudo-terminal).
 struct NumberedPort {
-    int portType = PortTypeCom;
+    PortType portType = PortType::Com;
     int portNumber = 0;  // 1..kPortNumberMax
+    bool operator==(const NumberedPort&) const = default;
 };
 std::optional<NumberedPort> NumberedPortOf(const std::string& path);
 
 struct SerialDeviceInfo {
-    std::string path;    // what OpenDevice takes
-    int portType = -1;   // PortType when the device maps back to a type and number, else -1
-    int portNumber = 0;  // 1-based, 0 when it does not map back
+    std::string path;  // what Open takes
+    // The type and number boxes' port of this device, when it maps back to one.
+    std::optional<NumberedPort> numbered = {};
     // What a person knows the device by, where the system says it (empty otherwise): nobody in
     // the field knows whether the module is on ttyUSB0 or ttyUSB1, but the adapter's name is
     // written on the cable. Windows: `product` is the name the system shows ("USB-SERIAL CH340
-    // (COM5)"). Defaulted, so that lists giving only the first three stay complete.
+    // (COM5)"). Defaulted, so that lists giving only the first fields stay complete.
     std::string product = {};       // "FT232R USB UART"; a Bluetooth link: "Bluetooth" and its address
     std::string manufacturer = {};  // "FTDI"
     std::string serial = {};        // the adapter's serial number
@@ -87,10 +97,6 @@ struct DeviceRoots {
 // system's device list, the registry's and the device names.
 std::vector<SerialDeviceInfo> ListSerialDevices(const DeviceRoots& roots = {});
 
-// What a person recognises the device by, in one line: the name, the maker, the serial number,
-// the USB ids and the lasting name, those that are known, joined by commas; empty when none is.
-std::string DeviceDescription(const SerialDeviceInfo& device);
-
 class SerialLink final : public Port {
 public:
     SerialLink();
@@ -102,28 +108,22 @@ public:
     // port is already open, the number is outside 1..8, the baud rate outside 110..256000 or a
     // time-out negative; false too when the device cannot be opened, is no character device, is
     // in use by someone else, or cannot be configured (never a half-open port).
-    bool OpenPort(int32_t portNumber, int32_t baud, int32_t readTotalMs, int32_t readIntervalMs,
-                  int portType = PortTypeCom);
+    bool Open(PortType type, int32_t portNumber, int32_t baud, int32_t readTotalMs, int32_t readIntervalMs);
     // The same with an explicit device path (a pseudo-terminal, /dev/ttyACM0, "COM12"...); the
     // port number check does not apply.
-    bool OpenDevice(const std::string& path, int32_t baud, int32_t readTotalMs, int32_t readIntervalMs);
+    bool Open(const std::string& path, int32_t baud, int32_t readTotalMs, int32_t readIntervalMs);
 
-    // Why the last OpenPort / OpenDevice returned false (fault None after a successful open).
+    // Why the last Open returned false (fault None after a successful open).
     const PortOpenError& openError() const { return openError_; }
 
     // Drops DTR and RTS, purges and closes. False when no port is open.
-    bool ClosePort();
+    bool Close();
     bool IsOpen() const;
 
-    // Both queues emptied, pending output discarded.
-    void PurgePort();
-    // Sends all bytes (no time-out of its own; a close ends it).
-    void WritePort(const uint8_t* data, int32_t count);
-    // See Port::Read: returns at `cap` bytes, after the interval time-out following a received
-    // byte, or after the total time-out; 0 when nothing came or the port is closed.
-    int32_t ReadPort(uint8_t* buf, int32_t cap);
-
-    void Purge() override { PurgePort(); }
+    // Port: both queues emptied and pending output discarded; all bytes sent (no time-out of
+    // its own, a close ends it); a read as Port::Read describes, under the time-outs given to
+    // Open.
+    void Purge() override;
     void Write(const uint8_t* data, size_t count) override;
     size_t Read(uint8_t* buf, size_t cap) override;
 

@@ -137,19 +137,18 @@ struct SerialLink::Impl {
     };
 };
 
-std::string PortDevicePath(int portType, int portNumber) {
+std::string PortDevicePath(PortType type, int portNumber) {
     if (portNumber < 1) return {};
     const std::string index = std::to_string(portNumber - 1);
-    switch (portType) {
-        case PortTypeCom:
+    switch (type) {
+        case PortType::Com:
             return "/dev/ttyS" + index;
-        case PortTypeUsb:
+        case PortType::Usb:
             return "/dev/ttyUSB" + index;
-        case PortTypeIrda:
+        case PortType::Irda:
             return "/dev/ircomm" + index;
-        default:
-            return {};
     }
+    return {};
 }
 
 namespace {
@@ -256,10 +255,7 @@ std::vector<SerialDeviceInfo> ListSerialDevices(const DeviceRoots& roots) {
             continue;
         SerialDeviceInfo info;
         info.path = (dev / name).string();
-        if (const std::optional<NumberedPort> port = NumberedPortOf("/dev/" + name)) {
-            info.portType = port->portType;
-            info.portNumber = port->portNumber;
-        }
+        info.numbered = NumberedPortOf("/dev/" + name);
         if (rfcomm) {
             const std::string address = Attribute(entry / "address");
             info.product = address.empty() ? "Bluetooth" : "Bluetooth " + address;
@@ -283,7 +279,7 @@ std::vector<SerialDeviceInfo> ListSerialDevices(const DeviceRoots& roots) {
 SerialLink::SerialLink() : impl_(std::make_unique<Impl>()) {}
 
 SerialLink::~SerialLink() {
-    ClosePort();
+    Close();
 }
 
 bool SerialLink::IsOpen() const {
@@ -291,8 +287,7 @@ bool SerialLink::IsOpen() const {
     return impl_->fd >= 0 && !impl_->closing;
 }
 
-bool SerialLink::OpenDevice(const std::string& path, int32_t baud, int32_t readTotalMs,
-                            int32_t readIntervalMs) {
+bool SerialLink::Open(const std::string& path, int32_t baud, int32_t readTotalMs, int32_t readIntervalMs) {
     openError_ = {PortFault::None, path, {}, {}, {}};
     // The system's words for errno, and the fault the user is told about.
     auto refuse = [&](PortFault fault, int error) {
@@ -364,7 +359,7 @@ bool SerialLink::OpenDevice(const std::string& path, int32_t baud, int32_t readT
     return true;
 }
 
-bool SerialLink::ClosePort() {
+bool SerialLink::Close() {
     std::unique_lock lock(impl_->mutex);
     if (impl_->fd < 0 || impl_->closing) return false;
     impl_->closing = true;
@@ -383,21 +378,21 @@ bool SerialLink::ClosePort() {
     return true;
 }
 
-void SerialLink::PurgePort() {
+void SerialLink::Purge() {
     Impl::Use use(*impl_);
     if (use) ::tcflush(use.fd, TCIOFLUSH);
 }
 
-void SerialLink::WritePort(const uint8_t* data, int32_t count) {
-    if (!data || count < 1) return;
+void SerialLink::Write(const uint8_t* data, size_t count) {
+    if (!data || count == 0) return;
     Impl::Use use(*impl_);
     if (!use) return;
     const int64_t end = MonotonicMs() + kWriteLimitMs;
-    int32_t done = 0;
+    size_t done = 0;
     while (done < count) {
-        const ssize_t n = ::write(use.fd, data + done, static_cast<size_t>(count - done));
+        const ssize_t n = ::write(use.fd, data + done, count - done);
         if (n > 0) {
-            done += static_cast<int32_t>(n);
+            done += static_cast<size_t>(n);
             continue;
         }
         if (n < 0 && errno == EINTR) continue;
@@ -411,12 +406,12 @@ void SerialLink::WritePort(const uint8_t* data, int32_t count) {
     }
 }
 
-int32_t SerialLink::ReadPort(uint8_t* buf, int32_t cap) {
-    if (!buf || cap < 1) return 0;
+size_t SerialLink::Read(uint8_t* buf, size_t cap) {
+    if (!buf || cap == 0) return 0;
     Impl::Use use(*impl_);
     if (!use) return 0;
     ReadDeadline deadline(MonotonicUs(), use.totalMs, use.intervalMs);
-    int32_t got = 0;
+    size_t got = 0;
     while (got < cap) {
         const int64_t wait = deadline.WaitUs(MonotonicUs());
         if (wait == 0) break;
@@ -430,9 +425,9 @@ int32_t SerialLink::ReadPort(uint8_t* buf, int32_t cap) {
         }
         if (fds[1].revents) break;  // the port is being closed
         if (fds[0].revents & POLLIN) {
-            const ssize_t n = ::read(use.fd, buf + got, static_cast<size_t>(cap - got));
+            const ssize_t n = ::read(use.fd, buf + got, cap - got);
             if (n > 0) {
-                got += static_cast<int32_t>(n);
+                got += static_cast<size_t>(n);
                 deadline.BytesArrived(MonotonicUs());
                 continue;
             }

@@ -1,8 +1,9 @@
 // SerialLink in the browser: the serial port the person chose in the browser's own picker,
 // through Web Serial (web/brenvox_library.js). The page asks for the port before an operation
 // opens it, so the device name given here only names the port in messages. Opening and reading
-// wait for the browser: the page's thread is given back meanwhile (transfer_task_web.cpp).
+// wait for the browser: the page's thread is given back meanwhile (transfer_worker_web.cpp).
 #include <algorithm>
+#include <climits>
 #include <string>
 
 #include "link/serial_link.h"
@@ -24,9 +25,9 @@ int brenvox_web_port_read(uint8_t* buf, int cap, int totalMs, int intervalMs);
 namespace brenvox {
 
 // The page never sees device names: the browser keeps them to itself. The boxes' names stand in.
-std::string PortDevicePath(int portType, int portNumber) {
-    if (portNumber < 1 || portType < 0 || portType >= static_cast<int>(kPortTypeNames.size())) return {};
-    return std::string(kPortTypeNames[static_cast<size_t>(portType)]) + std::to_string(portNumber);
+std::string PortDevicePath(PortType type, int portNumber) {
+    if (portNumber < 1) return {};
+    return std::string(PortTypeName(type)) + std::to_string(portNumber);
 }
 
 // A page may see only the ports the person granted it, and asks for them without waiting.
@@ -43,15 +44,14 @@ struct SerialLink::Impl {
 SerialLink::SerialLink() : impl_(std::make_unique<Impl>()) {}
 
 SerialLink::~SerialLink() {
-    ClosePort();
+    Close();
 }
 
 bool SerialLink::IsOpen() const {
     return impl_->open;
 }
 
-bool SerialLink::OpenDevice(const std::string& path, int32_t baud, int32_t readTotalMs,
-                            int32_t readIntervalMs) {
+bool SerialLink::Open(const std::string& path, int32_t baud, int32_t readTotalMs, int32_t readIntervalMs) {
     if (impl_->open || !detail::OpenArgumentsValid(baud, readTotalMs, readIntervalMs)) return false;
     const int fault = brenvox_web_port_open(baud);
     if (fault != 0) {
@@ -73,24 +73,28 @@ bool SerialLink::OpenDevice(const std::string& path, int32_t baud, int32_t readT
     return true;
 }
 
-bool SerialLink::ClosePort() {
+bool SerialLink::Close() {
     if (!impl_->open) return false;
     impl_->open = false;
     brenvox_web_port_close();
     return true;
 }
 
-void SerialLink::PurgePort() {
+void SerialLink::Purge() {
     if (impl_->open) brenvox_web_port_purge();
 }
 
-void SerialLink::WritePort(const uint8_t* data, int32_t count) {
-    if (impl_->open && data && count > 0) brenvox_web_port_write(data, count);
+void SerialLink::Write(const uint8_t* data, size_t count) {
+    // Frames are at most a few dozen bytes; anything larger than an int is not ours to send.
+    if (!impl_->open || !data || count == 0 || count > static_cast<size_t>(INT_MAX)) return;
+    brenvox_web_port_write(data, static_cast<int>(count));
 }
 
-int32_t SerialLink::ReadPort(uint8_t* buf, int32_t cap) {
-    if (!impl_->open || !buf || cap <= 0) return 0;
-    return brenvox_web_port_read(buf, cap, impl_->totalMs, impl_->intervalMs);
+size_t SerialLink::Read(uint8_t* buf, size_t cap) {
+    if (!impl_->open || !buf || cap == 0) return 0;
+    const int limited = static_cast<int>(std::min<size_t>(cap, INT_MAX));
+    const int got = brenvox_web_port_read(buf, limited, impl_->totalMs, impl_->intervalMs);
+    return got > 0 ? std::min(static_cast<size_t>(got), cap) : 0;
 }
 
 }  // namespace brenvox

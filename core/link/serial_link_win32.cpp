@@ -10,6 +10,7 @@
 #include <cstring>
 #include <cwchar>
 #include <cwctype>
+#include <limits>
 #include <mutex>
 #include <string>
 
@@ -179,9 +180,9 @@ struct SerialLink::Impl {
     };
 };
 
-std::string PortDevicePath(int portType, int portNumber) {
+std::string PortDevicePath(PortType, int portNumber) {
     // Every port type is reached by its COM number on Windows.
-    if (portNumber < 1 || portType < PortTypeCom || portType > PortTypeIrda) return {};
+    if (portNumber < 1) return {};
     return "COM" + std::to_string(portNumber);
 }
 
@@ -343,10 +344,7 @@ std::vector<SerialDeviceInfo> ListSerialDevices(const DeviceRoots&) {
         SerialDeviceInfo info;
         const int n = ComNumber(name);
         info.path = n > 0 ? "COM" + name.substr(3) : name;
-        if (n >= 1 && n <= kPortNumberMax) {
-            info.portType = PortTypeCom;
-            info.portNumber = n;
-        }
+        if (n >= 1 && n <= kPortNumberMax) info.numbered = NumberedPort{PortType::Com, n};
         for (const ListedPort& port : listed) {
             if (_stricmp(port.name.c_str(), name.c_str()) != 0) continue;
             info.product = port.friendlyName;
@@ -362,7 +360,7 @@ std::vector<SerialDeviceInfo> ListSerialDevices(const DeviceRoots&) {
 SerialLink::SerialLink() : impl_(std::make_unique<Impl>()) {}
 
 SerialLink::~SerialLink() {
-    ClosePort();
+    Close();
 }
 
 bool SerialLink::IsOpen() const {
@@ -370,8 +368,7 @@ bool SerialLink::IsOpen() const {
     return impl_->handle != INVALID_HANDLE_VALUE && !impl_->closing;
 }
 
-bool SerialLink::OpenDevice(const std::string& path, int32_t baud, int32_t readTotalMs,
-                            int32_t readIntervalMs) {
+bool SerialLink::Open(const std::string& path, int32_t baud, int32_t readTotalMs, int32_t readIntervalMs) {
     openError_ = {PortFault::None, path, {}, {}, {}};
     auto refuse = [&](PortFault fault, DWORD error) {
         openError_.fault = fault;
@@ -416,7 +413,7 @@ bool SerialLink::OpenDevice(const std::string& path, int32_t baud, int32_t readT
     return true;
 }
 
-bool SerialLink::ClosePort() {
+bool SerialLink::Close() {
     std::unique_lock lock(impl_->mutex);
     if (impl_->handle == INVALID_HANDLE_VALUE || impl_->closing) return false;
     impl_->closing = true;
@@ -434,26 +431,28 @@ bool SerialLink::ClosePort() {
     return true;
 }
 
-void SerialLink::PurgePort() {
+void SerialLink::Purge() {
     Impl::Use use(*impl_);
     if (use) PurgeComm(use.handle, PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR);
 }
 
-void SerialLink::WritePort(const uint8_t* data, int32_t count) {
-    if (!data || count < 1) return;
+void SerialLink::Write(const uint8_t* data, size_t count) {
+    // Frames are at most a few dozen bytes; anything larger than one call takes is not ours.
+    if (!data || count == 0 || count > std::numeric_limits<DWORD>::max()) return;
     Impl::Use use(*impl_);
     if (!use) return;
     DWORD written = 0;
     WriteFile(use.handle, data, static_cast<DWORD>(count), &written, nullptr);
 }
 
-int32_t SerialLink::ReadPort(uint8_t* buf, int32_t cap) {
-    if (!buf || cap < 1) return 0;
+size_t SerialLink::Read(uint8_t* buf, size_t cap) {
+    if (!buf || cap == 0) return 0;
     Impl::Use use(*impl_);
     if (!use) return 0;
     DWORD got = 0;
-    if (!ReadFile(use.handle, buf, static_cast<DWORD>(cap), &got, nullptr)) return 0;
-    return static_cast<int32_t>(got);
+    const DWORD limited = static_cast<DWORD>(std::min<size_t>(cap, std::numeric_limits<DWORD>::max()));
+    if (!ReadFile(use.handle, buf, limited, &got, nullptr)) return 0;
+    return std::min<size_t>(got, cap);
 }
 
 }  // namespace brenvox

@@ -28,12 +28,12 @@ public:
         : port_(port), state_(state), observer_(observer) {}
 
     LinkOutcome Execute() {
-        state_.TransferOutcome.store(LinkOutcome::Success);
-        state_.WritePos.store(0);
-        state_.CheckPos.store(0);
+        state_.transferOutcome.store(LinkOutcome::Success);
+        state_.writePos.store(0);
+        state_.checkPos.store(0);
         const LinkOutcome outcome = Phases();
         // Outcome first, then the event that announces it.
-        state_.TransferOutcome.store(outcome);
+        state_.transferOutcome.store(outcome);
         observer_.OnLinkEvent(LinkEvent::Done);
         return outcome;
     }
@@ -45,34 +45,34 @@ public:
 
 private:
     LinkOutcome Phases() {
-        const OperationMode mode = state_.CurrentMode.load();
+        const OperationMode mode = state_.currentMode.load();
 
         if (!WakeAndIdentify()) return LinkOutcome::NoResponse;
         observer_.OnLinkEvent(LinkEvent::Identified);
 
-        const ModuleInfo info = state_.ModuleInfo.load();
+        const ModuleInfo info = state_.moduleInfo.load();
         if (!ModuleSupported(info)) return LinkOutcome::UnsupportedModule;
-        state_.WorkImage = state_.Images.forVersion(*ModuleVersionOf(info));
+        state_.workImage = state_.images.forVersion(*ModuleVersionOf(info));
 
         if (mode == OperationMode::Program) {
             for (;;) {
-                if (state_.AbortRequested.load()) return LinkOutcome::Aborted;
-                const uint16_t pos = state_.WritePos.load();
+                if (state_.abortRequested.load()) return LinkOutcome::Aborted;
+                const uint16_t pos = state_.writePos.load();
                 const size_t n = BlockSize(pos);
                 if (n == 0) break;
                 if (!Retry([&] { return WriteBlock(pos, n); })) return LinkOutcome::WriteError;
-                state_.WritePos.store(static_cast<uint16_t>(pos + n));
+                state_.writePos.store(static_cast<uint16_t>(pos + n));
             }
         }
 
         observer_.OnLinkEvent(LinkEvent::Checking);
         for (;;) {
-            if (state_.AbortRequested.load()) return LinkOutcome::Aborted;
-            const uint16_t pos = state_.CheckPos.load();
+            if (state_.abortRequested.load()) return LinkOutcome::Aborted;
+            const uint16_t pos = state_.checkPos.load();
             const size_t n = BlockSize(pos);
             if (n == 0) break;
             if (!Retry([&] { return CheckBlock(mode, pos, n); })) return LinkOutcome::CheckError;
-            state_.CheckPos.store(static_cast<uint16_t>(pos + n));
+            state_.checkPos.store(static_cast<uint16_t>(pos + n));
         }
 
         observer_.OnLinkEvent(LinkEvent::Restarting);
@@ -100,7 +100,7 @@ private:
             frame_[0] = kCmdIdentify;
             SendFrame(1);
             if (ReceiveFrame() == 4 && frame_[0] == kReplyData) {
-                state_.ModuleInfo.store({frame_[1], frame_[2], frame_[3]});
+                state_.moduleInfo.store({frame_[1], frame_[2], frame_[3]});
                 return true;
             }
         }
@@ -111,20 +111,20 @@ private:
     bool WriteBlock(uint16_t pos, size_t n) {
         frame_[0] = kCmdWrite;
         PutHeader(pos, n);
-        std::memcpy(&frame_[4], &state_.WorkImage[pos], n);
+        std::memcpy(&frame_[4], &state_.workImage[pos], n);
         SendFrame(4 + n);
         if (ReceiveFrame() != 1 || frame_[0] != kReplyWrite) return false;
         if (!ReadBlock(pos, n)) return false;
-        return std::memcmp(&frame_[4], &state_.WorkImage[pos], n) == 0;
+        return std::memcmp(&frame_[4], &state_.workImage[pos], n) == 0;
     }
 
     bool CheckBlock(OperationMode mode, uint16_t pos, size_t n) {
         if (!ReadBlock(pos, n)) return false;
         if (mode == OperationMode::Read) {
-            std::memcpy(&state_.ReadImage[pos], &frame_[4], n);
+            std::memcpy(&state_.readImage[pos], &frame_[4], n);
             return true;
         }
-        return std::memcmp(&frame_[4], &state_.WorkImage[pos], n) == 0;
+        return std::memcmp(&frame_[4], &state_.workImage[pos], n) == 0;
     }
 
     // Sends a read request; true when a reply of the right length and code came. Its data
@@ -152,7 +152,7 @@ private:
         // sign of life. No purge and no checksum here: the frame is not ours.
         for (int i = 0; i < kRestartReads; ++i) {
             frame_[0] = frame_[1] = frame_[2] = 0;
-            const size_t got = ReadPort();
+            const size_t got = ReadIntoFrame();
             if (got >= 3 && std::equal(kRestartSign, kRestartSign + 3, frame_.begin())) return true;
         }
         return false;
@@ -170,14 +170,14 @@ private:
     // Length of the received frame without its checksum, or 0 when fewer than two bytes came or
     // the sum over all bytes is not 0.
     int ReceiveFrame() {
-        const size_t got = ReadPort();
+        const size_t got = ReadIntoFrame();
         if (got < 2) return 0;
         uint8_t sum = 0;
         for (size_t i = 0; i < got; ++i) sum = static_cast<uint8_t>(sum + frame_[i]);
         return sum == 0 ? static_cast<int>(got - 1) : 0;
     }
 
-    size_t ReadPort() {
+    size_t ReadIntoFrame() {
         size_t got = port_.Read(frame_.data(), frame_.size());
         got = std::min(got, frame_.size());  // a port that overstates its count reads nothing more
         Trace(FrameDirection::Received, frame_.data(), got);
@@ -185,7 +185,7 @@ private:
     }
 
     void Trace(FrameDirection dir, const uint8_t* data, size_t count) {
-        if (state_.Trace) state_.Trace(dir, data, count);
+        if (state_.trace) state_.trace(dir, data, count);
     }
 
     Port& port_;
@@ -206,7 +206,7 @@ bool IdentifyModule(Port& port, ModuleInfo& info) {
     } quiet;
     TransferState state;
     if (!Transfer(port, state, quiet).WakeAndIdentify()) return false;
-    info = state.ModuleInfo.load();
+    info = state.moduleInfo.load();
     return true;
 }
 

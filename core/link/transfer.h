@@ -1,14 +1,12 @@
 #pragma once
 // One transfer with the module: wake, identify, (write), check, restart. It runs on a worker
-// thread (TMainTask) and shares a TransferState with the caller; what both threads touch is
-// atomic, and everything else is handed over by the order of events.
+// thread (TransferWorker, transfer_worker.h) and shares a TransferState with the caller; what
+// both threads touch is atomic, and everything else is handed over by the order of events.
 #include <array>
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <mutex>
-#include <thread>
 
 #include "codec/image_codec.h"
 #include "link/port.h"
@@ -27,10 +25,11 @@ enum class LinkOutcome : int32_t {
     UnsupportedModule
 };
 
+// What the module says of itself in its identify reply, in the reply's order.
 struct ModuleInfo {
-    uint8_t ModuleType;
-    uint8_t VersionMajor;
-    uint8_t VersionMinor;
+    uint8_t moduleType;
+    uint8_t versionMajor;
+    uint8_t versionMinor;
 };
 
 // Done first and Restarting last: the GUI numbers its event types after these and tells its own
@@ -47,7 +46,7 @@ public:
 
 enum class FrameDirection { Sent, Received };
 // Sees every frame sent and every read's bytes (also empty reads, as a count of 0), on the worker
-// thread. For the CLI's --trace; must not block.
+// thread. A TraceRecorder (archive/trace_recorder.h) takes them down; must not block.
 using FrameTraceHook = std::function<void(FrameDirection, const uint8_t* data, size_t count)>;
 
 // ModuleInfo held in one 32-bit atomic word (a three-byte atomic struct would need libatomic).
@@ -58,33 +57,39 @@ public:
         return {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v >> 16)};
     }
     void store(brenvox::ModuleInfo m) {
-        word_.store(uint32_t{m.ModuleType} | uint32_t{m.VersionMajor} << 8 | uint32_t{m.VersionMinor} << 16);
+        word_.store(uint32_t{m.moduleType} | uint32_t{m.versionMajor} << 8 | uint32_t{m.versionMinor} << 16);
     }
 
 private:
     std::atomic<uint32_t> word_{0};
 };
 
-// Shared by the caller and the worker. Before Start the caller fills Images (PrepareImages) and
-// CurrentMode; while the worker runs the caller only sets AbortRequested and reads the progress
-// counters. ModuleInfo is valid after Identified; TransferOutcome and ReadImage after Done.
+// Shared by the caller and the worker. Before Start the caller fills images (PrepareImages) and
+// currentMode; while the worker runs the caller only sets abortRequested and reads the progress
+// counters. moduleInfo is valid after Identified; transferOutcome and readImage after Done.
 struct TransferState {
-    std::atomic<OperationMode> CurrentMode{OperationMode::Program};
-    std::atomic<LinkOutcome> TransferOutcome{LinkOutcome::Success};
-    std::atomic<uint16_t> WritePos{0};  // bytes written and read back (0..2048)
-    std::atomic<uint16_t> CheckPos{0};  // bytes read and compared (0..2048)
-    std::atomic<bool> AbortRequested{false};
-    AtomicModuleInfo ModuleInfo;
+    std::atomic<OperationMode> currentMode{OperationMode::Program};
+    std::atomic<LinkOutcome> transferOutcome{LinkOutcome::Success};
+    std::atomic<uint16_t> writePos{0};  // bytes written and read back (0..2048)
+    std::atomic<uint16_t> checkPos{0};  // bytes read and compared (0..2048)
+    std::atomic<bool> abortRequested{false};
+    AtomicModuleInfo moduleInfo;
 
-    EncodedImages Images{};   // one per module version; the worker takes the one identify asks for
-    ModuleImage WorkImage{};  // the worker's copy of the image for the module's version
-    ModuleImage ReadImage{};  // filled by a Read transfer
+    EncodedImages images{};   // one per module version; the worker takes the one identify asks for
+    ModuleImage workImage{};  // the worker's copy of the image for the module's version
+    ModuleImage readImage{};  // filled by a Read transfer
 
-    FrameTraceHook Trace;  // optional; set before Start
+    FrameTraceHook trace;  // optional; set before Start
 };
 
 // Constants of the protocol, public for the tests and the benchmark.
 namespace link {
+// The module speaks at 115200 baud; a reply is complete 10 ms after its last byte, and a read
+// gives up 200 ms after it began.
+inline constexpr int32_t kBaud = 115200;
+inline constexpr int32_t kReadTotalMs = 200;
+inline constexpr int32_t kReadIntervalMs = 10;
+
 inline constexpr size_t kMemorySize = 2048;
 inline constexpr size_t kBlockMax = 26;
 inline constexpr size_t kFrameBufferSize = 256;
@@ -116,39 +121,12 @@ inline size_t BlockSize(size_t position) {
 }  // namespace link
 
 // Runs one transfer on the calling thread and returns its outcome (also left in
-// state.TransferOutcome). TMainTask runs this on its worker.
+// state.transferOutcome). TransferWorker runs this on its worker.
 LinkOutcome RunTransfer(Port& port, TransferState& state, TransferObserver& observer);
 
 // The first two steps of every transfer and nothing more: the wake pairs and the identify
 // request, with the transfer's own retries. No memory is read or written and the module is not
 // restarted. True, with `info` filled, when the module answered.
 bool IdentifyModule(Port& port, ModuleInfo& info);
-
-// The worker thread of a transfer. One transfer at a time per object; the destructor waits for
-// a running transfer to end (it always ends: every wait inside is bounded by the read time-outs).
-class TMainTask {
-public:
-    TMainTask() = default;
-    ~TMainTask();
-    TMainTask(const TMainTask&) = delete;
-    TMainTask& operator=(const TMainTask&) = delete;
-
-    // Starts a transfer; false (nothing started) while the previous one is still running, and
-    // when called from the worker's own observer. port, state and observer must outlive the
-    // transfer.
-    bool Start(Port& port, TransferState& state, TransferObserver& observer);
-    // True from Start until the transfer delivers Done (false already while the observer
-    // handles Done, so the next Start from that moment on is accepted).
-    bool Running() const { return running_.load(); }
-    // Waits for the worker to end; harmless when none was started (and when called from the
-    // worker's own observer, where waiting would never end).
-    void Join();
-
-private:
-    std::mutex mutex_;
-    std::thread thread_;
-    std::atomic<bool> running_{false};
-    std::atomic<std::thread::id> workerId_{};
-};
 
 }  // namespace brenvox

@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-// EnsurePrivateDir, which the callers of ResolveAppPaths use on the folders it names.
+// MakePrivateDirs, which the callers of ResolveAppPaths use on the folders it names.
 #include "files/safe_file.h"
 
 namespace brenvox {

@@ -277,10 +277,6 @@ std::string PageContent(const std::vector<PrintedLine>& lines) {
 
 }  // namespace
 
-int PrintoutPdfPageCount(const std::vector<std::string>& utf8Lines) {
-    return static_cast<int>(PaginatePrintout(utf8Lines, L::kLineHeight, L::kTextHeight).size());
-}
-
 std::string PrintoutPdf(const std::vector<std::string>& utf8Lines, std::string_view titleUtf8) {
     const std::vector<std::vector<PrintedLine>> pages =
         PaginatePrintout(utf8Lines, L::kLineHeight, L::kTextHeight);

@@ -34,9 +34,6 @@ struct PdfPageLayout {
 // indentation kept. `titleUtf8` becomes the document's title.
 std::string PrintoutPdf(const std::vector<std::string>& utf8Lines, std::string_view titleUtf8);
 
-// How many pages PrintoutPdf makes of these lines.
-int PrintoutPdfPageCount(const std::vector<std::string>& utf8Lines);
-
 // What "Zapisz jako PDF" and `print --pdf` write: the printout of these settings (PrintoutLines,
 // under that name and dated `dateDDMMYYYY`), titled "Wydruk ustawień: NAME".
 std::string SettingsPdf(const ModuleSettings& s, std::string_view settingsNameUtf8,

@@ -205,13 +205,6 @@ int SettingsFile::NextKey(std::string& key) {
     }
 }
 
-bool SettingsFile::ReadBytesValue(std::vector<uint8_t>& out) {
-    if (state_ != ConfigFileState::Reading || !valuePending_) return false;
-    out = value_;
-    valuePending_ = false;
-    return true;
-}
-
 bool SettingsFile::ReadStringValue(std::string& out) {
     if (state_ != ConfigFileState::Reading || !valuePending_) return false;
     out.assign(value_.begin(), value_.end());

@@ -77,8 +77,6 @@ public:
     bool ReadStringValue(std::string& out);
     bool ReadIntegerValue(int32_t& out);
     bool ReadBooleanValue(bool& out);
-    // Copies the pending value's bytes (any count) into `out`.
-    bool ReadBytesValue(std::vector<uint8_t>& out);
 
 private:
     enum class LineResult { Ok, Eof, Error };

@@ -5,9 +5,10 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-#include "link/module_finder.h"
 #include "link/module_identity.h"
 #include "link/transfer.h"
+#include "operation/module_finder.h"
+#include "operation/port_texts.h"
 
 namespace {
 
@@ -101,8 +102,13 @@ int ModulePage::portNumber() {
 
 QString ModulePage::chosenDevice() {
     if (!device_.isEmpty()) return device_;
-    return FromDevicePath(brenvox::PortDevicePath(form().portTypeCombo->currentIndex(),
-                                                  form().portNumberCombo->currentIndex() + 1));
+    return boxesDevice();
+}
+
+QString ModulePage::boxesDevice() {
+    const std::optional<brenvox::PortType> type = brenvox::PortTypeAt(form().portTypeCombo->currentIndex());
+    if (!type) return {};
+    return FromDevicePath(brenvox::PortDevicePath(*type, form().portNumberCombo->currentIndex() + 1));
 }
 
 void ModulePage::showPort(int type, int number, const QString& device) {
@@ -137,9 +143,9 @@ bool ModulePage::selectDevice(const QString& path) {
         const QSignalBlocker quietNumber(f.portNumberCombo);
         if (const std::optional<brenvox::NumberedPort> port = brenvox::NumberedPortOf(ToDevicePath(path))) {
             // As if chosen in the boxes.
-            brenvox::gui::SelectIndex(f.portTypeCombo, port->portType);
+            brenvox::gui::SelectIndex(f.portTypeCombo, static_cast<int>(port->portType));
             brenvox::gui::SelectIndex(f.portNumberCombo, port->portNumber - 1);
-            lastType_ = port->portType;
+            lastType_ = static_cast<int>(port->portType);
             lastNumber_ = port->portNumber - 1;
             device_.clear();
         } else {
@@ -185,9 +191,9 @@ void ModulePage::fillDeviceList() {
 void ModulePage::showFoundModule(const brenvox::DeviceProbe& found) {
     selectDevice(FromDevicePath(found.device.path));
     const brenvox::ModuleInfo& m = found.result.module;
-    module_ = tr("Moduł V%1.%2").arg(int{m.VersionMajor}).arg(int{m.VersionMinor});
-    const std::string_view type = brenvox::ModuleTypeName(m.ModuleType);
-    module_ += type.empty() ? tr(", typ %1").arg(int{m.ModuleType})
+    module_ = tr("Moduł V%1.%2").arg(int{m.versionMajor}).arg(int{m.versionMinor});
+    const std::string_view type = brenvox::ModuleTypeName(m.moduleType);
+    module_ += type.empty() ? tr(", typ %1").arg(int{m.moduleType})
                             : QStringLiteral(", ") + QString::fromUtf8(type.data(), qsizetype(type.size()));
     // What a transfer would refuse, said before anyone tries one.
     note_ = brenvox::ModuleSupported(m) ? QString() : tr("Program nie obsługuje tej wersji modułu!");
@@ -231,6 +237,5 @@ void ModulePage::showChoice() {
     label->setAccessibleName(lines.join(QStringLiteral(", ")));
 
     // The device the boxes' port stands for, for whoever wonders which one it is.
-    f.portNumberCombo->setToolTip(FromDevicePath(
-        brenvox::PortDevicePath(f.portTypeCombo->currentIndex(), f.portNumberCombo->currentIndex() + 1)));
+    f.portNumberCombo->setToolTip(boxesDevice());
 }

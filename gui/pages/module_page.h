@@ -20,7 +20,7 @@
 
 namespace brenvox {
 enum class OperationMode : int32_t;  // link/transfer.h
-struct DeviceProbe;                  // link/module_finder.h
+struct DeviceProbe;                  // operation/module_finder.h
 }  // namespace brenvox
 
 class ModulePage : public SettingsPage<Ui::ModulePage> {
@@ -65,6 +65,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The device the type and number boxes name; empty when either has no selection.
+    QString boxesDevice();
     // Reads the devices present into the chooser; the choice stays what it was.
     void fillDeviceList();
     // A device chosen from the list, typed, or found: the boxes show it when they can name it.

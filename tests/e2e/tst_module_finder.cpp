@@ -10,15 +10,15 @@
 #include <QtTest>
 #include <memory>
 
+#include "archive/transfer_archive.h"
 #include "archive_window.h"
 #include "codec/image_codec.h"
 #include "e2e_util.h"
-#include "link/module_finder.h"
 #include "link/serial_link.h"
-#include "link/transfer_archive.h"
-#include "link/transfer_session.h"
 #include "main_window.h"
 #include "module_finder_dialog.h"
+#include "operation/module_finder.h"
+#include "operation/transfer_session.h"
 #include "pages/module_page.h"
 #include "pty_simulator.h"
 #include "settings/port_config.h"
@@ -188,16 +188,17 @@ void TstModuleFinder::findsTheModuleWhereTheBoxesCannotNameItAndOperationsOpenIt
     QCOMPARE(page()->portDevice(), QString());
     QCOMPARE(box(QStringLiteral("portTypeCombo"))->currentText(),
              QStringLiteral("COM"));  // as before the device
-    QCOMPARE(foundText(), QStringLiteral("Port: %1").arg(QString::fromStdString(PortDevicePath(0, 3))));
+    QCOMPARE(foundText(),
+             QStringLiteral("Port: %1").arg(QString::fromStdString(PortDevicePath(PortType::Com, 3))));
     QCOMPARE(storedPort(), (PortConfig{0, 2, {}}));
 
     // Found on a device the boxes can name: the boxes are set to it, as the user would set them.
     DeviceProbe named;
-    named.device = {"/dev/ttyUSB2", PortTypeUsb, 3};
+    named.device = {"/dev/ttyUSB2", NumberedPort{PortType::Usb, 3}};
     named.result.opened = named.result.answered = true;
     named.result.module = {3, 1, 1};
     page()->showFoundModule(named);
-    QCOMPARE(page()->portType(), int(PortTypeUsb));
+    QCOMPARE(page()->portType(), int(PortType::Usb));
     QCOMPARE(page()->portNumber(), 2);
     QCOMPARE(page()->portDevice(), QString());
     QCOMPARE(foundText(), QStringLiteral("Port: /dev/ttyUSB2\nModuł V1.1, typ 3"));
@@ -227,7 +228,7 @@ void TstModuleFinder::noneAnswersOrTheUserStops() {
     QCOMPARE(dialogs_->asks[1].line2,
              QStringLiteral("Port %1 jest zajęty przez inny program - zamknij go i powtórz.")
                  .arg(Path(*moduleSim_)));
-    holder.ClosePort();
+    holder.Close();
     QCOMPARE(page()->portDevice(), QString());
     QVERIFY(!QFile::exists(configPath()));  // nothing chosen, nothing written
 

@@ -1,26 +1,18 @@
 // The three module commands of the main window, end to end: the buttons of page "8.Moduł", the
 // gate, the progress window over a real pseudo-terminal with the simulated module, and what the
 // editor's controls show after a read.
-#include "codec/image_codec.h"
-#include "pty_simulator.h"
-#include "settings/module_settings.h"
-
-namespace {
-// Defined before the Qt headers, which take the member's name for a keyword.
-brenvox::InputSlot& SlotOf(brenvox::ModuleSettings& s, int i) {
-    return s.slots[size_t(i)];
-}
-}  // namespace
-
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "codec/image_codec.h"
 #include "e2e_util.h"
 #include "main_window.h"
 #include "progress_window.h"
+#include "pty_simulator.h"
+#include "settings/module_settings.h"
 
 using namespace brenvox;
 
@@ -96,9 +88,9 @@ void TstOperationsSim::press(const char* button, int transfers) {
 void TstOperationsSim::programmeFromThePage() {
     ModuleSettings& s = main_->settings();
     s.SMSC = "+48601000310";
-    SlotOf(s, 2).Function = SendSms;
-    SlotOf(s, 2).setPhone("+48601000020");
-    SlotOf(s, 2).setSmsText("Zasilanie");
+    s.slots[2].Function = SendSms;
+    s.slots[2].setPhone("+48601000020");
+    s.slots[2].setSmsText("Zasilanie");
     main_->refreshControls();
     edit("simPinEdit")->setText(QStringLiteral("2580"));  // typed into the SIM PIN box
     QCOMPARE(s.PIN, std::string("2580"));
@@ -157,9 +149,9 @@ void TstOperationsSim::readLoadsTheControls() {
     inModule.MODPIN = "2468";
     inModule.PIN = "4321";
     inModule.SMSC = "+48501200777";
-    SlotOf(inModule, 1).Function = SendSms;
-    SlotOf(inModule, 1).setPhone("+48601000030");
-    SlotOf(inModule, 1).setSmsText("Akumulator");
+    inModule.slots[1].Function = SendSms;
+    inModule.slots[1].setPhone("+48601000030");
+    inModule.slots[1].setSmsText("Akumulator");
     sim_->setMemory(ToMemory(EncodeImageV11(inModule)));
     ModuleSettings expected;
     DecodeImageV11(EncodeImageV11(inModule), expected);

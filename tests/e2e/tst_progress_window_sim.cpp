@@ -1,19 +1,7 @@
 // The progress window against the module simulator on a real pseudo-terminal: what the window
 // makes of the runner's reports (the log, the buttons, the bar, the dialogs, the settings after a
 // read), repeats, Escape, and closing under a transfer. The sequence of each operation and
-// outcome is the runner's, tested once in tests/core/link/operation_runner_test.cpp.
-#include "codec/image_codec.h"
-#include "link/transfer.h"
-#include "pty_simulator.h"
-#include "settings/module_settings.h"
-
-namespace {
-// Defined before the Qt headers, which take the member's name for a keyword.
-brenvox::InputSlot& SlotOf(brenvox::ModuleSettings& s, int i) {
-    return s.slots[size_t(i)];
-}
-}  // namespace
-
+// outcome is the runner's, tested once in tests/core/operation/operation_runner_test.cpp.
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -22,8 +10,13 @@ brenvox::InputSlot& SlotOf(brenvox::ModuleSettings& s, int i) {
 #include <QStyleHints>
 #include <QtTest>
 
+#include "codec/image_codec.h"
 #include "e2e_util.h"
+#include "link/transfer.h"
+#include "operation/operation_request.h"
 #include "progress_window.h"
+#include "pty_simulator.h"
+#include "settings/module_settings.h"
 
 using namespace brenvox;
 
@@ -39,11 +32,11 @@ ModuleSettings EditedSettings() {
     s.PIN = "1357";
     s.OUTCODE = "on";
     s.set(IntSetting::SMSMAX, 7);
-    SlotOf(s, 0).Function = SendSms;
-    SlotOf(s, 0).setPhone("+48601000001");
-    SlotOf(s, 0).setSmsText("Blokada zdjeta");
-    SlotOf(s, 6).Function = Ring;
-    SlotOf(s, 6).setPhone("601000002");
+    s.slots[0].Function = SendSms;
+    s.slots[0].setPhone("+48601000001");
+    s.slots[0].setSmsText("Blokada zdjeta");
+    s.slots[6].Function = Ring;
+    s.slots[6].setPhone("601000002");
     return s;
 }
 
@@ -77,6 +70,9 @@ private Q_SLOTS:
     void portThatCannotBeOpened();
 
 private:
+    // What the main window would hand over: the editor's settings (settings_), the simulator's
+    // device, a compare that lists what differs.
+    OperationRequest request(OperationMode mode) const;
     // Shows the window in `mode` and waits for the end of the transfer it starts.
     bool runOnce(OperationMode mode);
     bool waitForEnd(QSignalSpy& spy);
@@ -96,9 +92,10 @@ void TstProgressWindowSim::init() {
     blank.fill(0xFF);
     sim_->setMemory(blank);
     w_ = std::make_unique<ProgressWindow>();
-    w_->setPortDevice(QString::fromStdString(sim_->devicePath()));
     settings_ = EditedSettings();
-    w_->setSettings(&settings_);
+    // As the main window does: what a read brought back replaces the editor's settings.
+    connect(w_.get(), &ProgressWindow::settingsDecoded, this,
+            [this](const ModuleSettings& s) { settings_ = s; });
     dialogs_ = std::make_unique<DialogDriver>();
     dialogs_->log = w_->findChild<QPlainTextEdit*>(QStringLiteral("transferLog"));
 }
@@ -113,9 +110,18 @@ bool TstProgressWindowSim::waitForEnd(QSignalSpy& spy) {
     return spy.count() > 0 || spy.wait(kTransferWaitMs);
 }
 
+OperationRequest TstProgressWindowSim::request(OperationMode mode) const {
+    OperationRequest r;
+    r.mode = mode;
+    r.port.device = sim_->devicePath();
+    r.settings = settings_;
+    r.reportDifferences = mode == OperationMode::Compare;
+    return r;
+}
+
 bool TstProgressWindowSim::runOnce(OperationMode mode) {
     QSignalSpy done(w_.get(), &ProgressWindow::transferFinished);
-    w_->setMode(mode);
+    if (!w_->takeRequest(request(mode))) return false;
     w_->show();
     return waitForEnd(done);
 }
@@ -151,8 +157,8 @@ void TstProgressWindowSim::programWritesTheEncodedImage() {
     auto* bar = w_->findChild<QProgressBar*>(QStringLiteral("progressBar"));
     QCOMPARE(bar->maximum(), 4094);
     QTRY_COMPARE(bar->value(), 4094);
-    QCOMPARE(w_->state().WritePos.load(), 2048);
-    QCOMPARE(w_->state().CheckPos.load(), 2048);
+    QCOMPARE(w_->state().writePos.load(), 2048);
+    QCOMPARE(w_->state().checkPos.load(), 2048);
 
     // "Powtórz" runs again over the same port and images, starting with an empty log.
     sim_->setMemory(sim::Memory{});
@@ -276,7 +282,7 @@ void TstProgressWindowSim::abortStopsTheTransfer() {
     const int restarts = sim_->counts().restart;
     QSignalSpy done(w_.get(), &ProgressWindow::transferFinished);
     repeat->click();
-    QTRY_VERIFY_WITH_TIMEOUT(w_->state().WritePos.load() > 0, kTransferWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(w_->state().writePos.load() > 0, kTransferWaitMs);
     QVERIFY(abort->isVisible() && abort->isEnabled() && !repeat->isVisible());
     // Escape does not close the window under the transfer; only the close box would.
     QTest::keyClick(w_.get(), Qt::Key_Escape);
@@ -294,7 +300,7 @@ void TstProgressWindowSim::abortStopsTheTransfer() {
              (QStringList{QString(), QStringLiteral("Programowanie przerwane!"),
                           QStringLiteral("Moduł może mieć niepełne ustawienia - zaprogramuj go ponownie.")}));
     QVERIFY(!log2.contains(QStringLiteral("Weryfikacja...")));
-    QVERIFY(w_->state().WritePos.load() < 2048);
+    QVERIFY(w_->state().writePos.load() < 2048);
     QCOMPARE(sim_->counts().restart, restarts);
     // Once the transfer has ended Escape closes the window as before.
     QTest::keyClick(w_.get(), Qt::Key_Escape);
@@ -306,7 +312,7 @@ void TstProgressWindowSim::closeDuringTransferThenShowAgain() {
     slow.replyDelayMs = 40;
     sim_->setFaults(slow);
     QSignalSpy done(w_.get(), &ProgressWindow::transferFinished);
-    w_->setMode(OperationMode::Program);
+    QVERIFY(w_->takeRequest(request(OperationMode::Program)));
     w_->show();
     QTRY_VERIFY_WITH_TIMEOUT(w_->logLines().contains(QStringLiteral("Programowanie...")), kTransferWaitMs);
     w_->close();
@@ -316,6 +322,7 @@ void TstProgressWindowSim::closeDuringTransferThenShowAgain() {
     sim_->setFaults(sim::Faults{});
     sim_->setMemory(sim::Memory{});
     settings_.set(IntSetting::SMSMAX, 9);
+    QVERIFY(w_->takeRequest(request(OperationMode::Program)));
     w_->show();
     QTRY_VERIFY_WITH_TIMEOUT(
         done.count() >= 1 && w_->logLines().contains(QStringLiteral("Moduł gotowy do pracy.")),
@@ -333,9 +340,9 @@ void TstProgressWindowSim::closeDuringTransferThenShowAgain() {
 }
 
 void TstProgressWindowSim::portThatCannotBeOpened() {
-    w_->setPortDevice(QString());
-    w_->setPortSelection(0, -1);  // no port number chosen: port 0
-    w_->setMode(OperationMode::Program);
+    OperationRequest noPort = request(OperationMode::Program);
+    noPort.port = PortChoice{};  // no port number chosen: port 0
+    QVERIFY(w_->takeRequest(noPort));
     w_->show();
     QCOMPARE(w_->logLines(),
              (QStringList{QStringLiteral("Kontrola portu transmisji..."),
@@ -350,7 +357,8 @@ void TstProgressWindowSim::portThatCannotBeOpened() {
     w_->close();
 
     // A device that does not exist: the same line.
-    w_->setPortDevice(QStringLiteral("/dev/brenvox-no-such-device"));
+    noPort.port.device = "/dev/brenvox-no-such-device";
+    QVERIFY(w_->takeRequest(noPort));
     w_->show();
     QCOMPARE(w_->logLines().value(1), QStringLiteral("Błąd - problem z portem transmisji!"));
     QVERIFY2(

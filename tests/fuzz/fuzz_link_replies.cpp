@@ -47,13 +47,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
          {brenvox::OperationMode::Program, brenvox::OperationMode::Compare, brenvox::OperationMode::Read}) {
         ScriptedPort port(data + 1, size - 1);
         brenvox::TransferState state;
-        state.CurrentMode = mode;
-        std::memset(state.Images.v10.data(), data[0], state.Images.v10.size());
-        state.Images.v11 = state.Images.v10;
+        state.currentMode = mode;
+        std::memset(state.images.v10.data(), data[0], state.images.v10.size());
+        state.images.v11 = state.images.v10;
         Counter counter;
         const auto outcome = brenvox::RunTransfer(port, state, counter);
-        if (!counter.done || outcome != state.TransferOutcome.load()) std::abort();
-        if (state.WritePos > 2048 || state.CheckPos > 2048) std::abort();
+        if (!counter.done || outcome != state.transferOutcome.load()) std::abort();
+        if (state.writePos > 2048 || state.checkPos > 2048) std::abort();
     }
     return 0;
 }

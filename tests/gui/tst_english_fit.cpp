@@ -111,7 +111,7 @@ private Q_SLOTS:
             clipped << Clipped(&w);
         }
         brenvox::DeviceProbe found;
-        found.device = {"/dev/ttyACM0", -1, 0};
+        found.device = {"/dev/ttyACM0"};
         found.result.opened = found.result.answered = true;
         found.result.module = {1, 1, 1};
         w.pages().module->showFoundModule(found);

@@ -15,12 +15,12 @@
 #include <QtTest>
 
 #include "../core/link/fake_sysfs.h"
+#include "archive/transfer_archive.h"
 #include "archive_list_model.h"
 #include "archive_window.h"
 #include "device_combo_box.h"
 #include "gui_test_util.h"
 #include "link/serial_link.h"
-#include "link/transfer_archive.h"
 #include "main_window.h"
 #include "pages/module_page.h"
 #include "qt_translations.h"
@@ -283,9 +283,11 @@ private Q_SLOTS:
     void portChoiceSurvivesARestart() {
         start();
         f().portNumberCombo->setCurrentIndex(4);  // port "5"
-        QCOMPARE(f().portNumberCombo->toolTip(), QString::fromStdString(brenvox::PortDevicePath(0, 5)));
+        QCOMPARE(f().portNumberCombo->toolTip(),
+                 QString::fromStdString(brenvox::PortDevicePath(brenvox::PortType::Com, 5)));
         f().portTypeCombo->setCurrentIndex(1);
-        QCOMPARE(f().portNumberCombo->toolTip(), QString::fromStdString(brenvox::PortDevicePath(1, 5)));
+        QCOMPARE(f().portNumberCombo->toolTip(),
+                 QString::fromStdString(brenvox::PortDevicePath(brenvox::PortType::Usb, 5)));
         const brenvox::PortConfig c = brenvox::ReadPortConfig(Local(app() + "System/Conf"));
         QCOMPARE(c.portType, 1);
         QCOMPARE(c.portNum, 4);
@@ -447,7 +449,8 @@ private Q_SLOTS:
         auto heard = [this] {
             return QAccessible::queryAccessibleInterface(f().FoundModuleLabel)->text(QAccessible::Name);
         };
-        QCOMPARE(heard(), U("Port: ") + QString::fromStdString(brenvox::PortDevicePath(0, 1)));
+        QCOMPARE(heard(),
+                 U("Port: ") + QString::fromStdString(brenvox::PortDevicePath(brenvox::PortType::Com, 1)));
 
         chooser->showPopup();
         QStringList entries;
@@ -484,7 +487,7 @@ private Q_SLOTS:
         type(U("/dev/pts/7"));
         QCOMPARE(page->portDevice(), U("/dev/pts/7"));
         QCOMPARE(stored(), (brenvox::PortConfig{0, 0, "/dev/pts/7"}));
-        const QString usb2 = QString::fromStdString(brenvox::PortDevicePath(1, 2));
+        const QString usb2 = QString::fromStdString(brenvox::PortDevicePath(brenvox::PortType::Usb, 2));
         type(usb2);
         QCOMPARE(page->portDevice(), QString());
         QCOMPARE(f().portTypeCombo->currentText(), U("USB"));

@@ -1,15 +1,6 @@
 // The gate in front of every exchange with the module (StartOperation) and the print command:
 // exactly one message at the first failing check, in the fixed order; the offers to save and to
 // print around programming only; the progress window only for settings that pass.
-#include "settings/module_settings.h"
-
-namespace {
-// Defined before the Qt headers, which take the member's name for a keyword.
-brenvox::InputSlot& SlotOf(brenvox::ModuleSettings& s, int i) {
-    return s.slots[size_t(i)];
-}
-}  // namespace
-
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -19,6 +10,7 @@ brenvox::InputSlot& SlotOf(brenvox::ModuleSettings& s, int i) {
 #include "../e2e/e2e_util.h"
 #include "main_window.h"
 #include "progress_window.h"
+#include "settings/module_settings.h"
 
 using namespace brenvox;
 
@@ -98,11 +90,11 @@ void TstOperations::oneMessageAtTheFirstFailure() {
     s.SMSC = "";
     s.OUTCODE = "x";
     s.OFFCODE = "y";
-    SlotOf(s, 0).Function = SendSms;
-    SlotOf(s, 0).setPhone("+");
-    SlotOf(s, 0).setSmsText("Alarm");
-    SlotOf(s, 5).Function = Ring;  // INP32: input 3
-    SlotOf(s, 5).setPhone("");
+    s.slots[0].Function = SendSms;
+    s.slots[0].setPhone("+");
+    s.slots[0].setSmsText("Alarm");
+    s.slots[5].Function = Ring;  // INP32: input 3
+    s.slots[5].setPhone("");
     s.set(IntSetting::TEST1TYPE, Ring);
     s.set(IntSetting::TESTMSB, 0);
     s.set(IntSetting::TESTLSB, 0);
@@ -133,9 +125,9 @@ void TstOperations::oneMessageAtTheFirstFailure() {
         {kConfirm, "Błędny kod wyłączający wyjście.", "Kod powinien składać się z dwóch dowolnych znaków.",
          [](ModuleSettings& m) { m.OFFCODE = "  "; }},
         {kInfo, "Błędne parametry dla wejścia nr 1.", "Błędny numer telefonu dla wysłania SMS.",
-         [](ModuleSettings& m) { SlotOf(m, 0).setPhone("+48601000001"); }},
+         [](ModuleSettings& m) { m.slots[0].setPhone("+48601000001"); }},
         {kInfo, "Błędne parametry dla wejścia nr 3.", "Błędny numer telefonu dla funkcji RING.",
-         [](ModuleSettings& m) { SlotOf(m, 5).setPhone("601000002"); }},
+         [](ModuleSettings& m) { m.slots[5].setPhone("601000002"); }},
         {kConfirm, "Zerowy czas wysyłania testu okresowego!", "",
          [](ModuleSettings& m) { m.set(IntSetting::TESTLSB, 1); }},
         {kInfo, "Błędne parametry dla funkcji testu okresowego.", "Błędny numer telefonu dla funkcji RING.",
@@ -170,17 +162,17 @@ void TstOperations::centreNotNeededIsNotChecked() {
     // No slot and no test event sends an SMS: the centre box may hold anything.
     ModuleSettings& s = main_->settings();
     s.SMSC = "abc";
-    SlotOf(s, 3).Function = Ring;
-    SlotOf(s, 3).setPhone("+48601000009");
-    SlotOf(s, 3).setSmsText("\xB9");  // the text of a RING event is not checked
+    s.slots[3].Function = Ring;
+    s.slots[3].setPhone("+48601000009");
+    s.slots[3].setSmsText("\xB9");  // the text of a RING event is not checked
     main_->refreshControls();
     QVERIFY(run(OperationMode::Compare).isEmpty());
     QCOMPARE(dialogs_->progressWindows, 1);
 
     // One slot sends an SMS with an empty centre: the centre message, before any slot message.
     s.SMSC = "";
-    SlotOf(s, 7).Function = SendSms;
-    SlotOf(s, 7).setPhone("+");
+    s.slots[7].Function = SendSms;
+    s.slots[7].setPhone("+");
     main_->refreshControls();
     const auto asks = run(OperationMode::Compare);
     QCOMPARE(asks.size(), 1);

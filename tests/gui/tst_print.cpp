@@ -1,17 +1,5 @@
 // Printing the settings listing into PDF files through the same code that prints on the default
 // printer, read back with pdftotext: every line on the page the paginator gives it, in order.
-#include "settings/cp1250.h"
-#include "settings/module_settings.h"
-#include "settings/printout.h"
-#include "settings_printer.h"
-
-namespace {
-// Defined before the Qt headers, which take the member's name for a keyword.
-brenvox::InputSlot& SlotOf(brenvox::ModuleSettings& s, int i) {
-    return s.slots[size_t(i)];
-}
-}  // namespace
-
 #include <QDir>
 #include <QFile>
 #include <QPageLayout>
@@ -20,6 +8,11 @@ brenvox::InputSlot& SlotOf(brenvox::ModuleSettings& s, int i) {
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include "settings/cp1250.h"
+#include "settings/module_settings.h"
+#include "settings/printout.h"
+#include "settings_printer.h"
 
 using namespace brenvox;
 
@@ -138,13 +131,13 @@ void TstPrint::everyLineOnItsPage() {
 void TstPrint::textOfEditedSettings() {
     // Polish letters, quotes and a RING slot, printed through the settings entry point.
     ModuleSettings s;
-    SlotOf(s, 4).Function = SendSms;
-    SlotOf(s, 4).Reaction = OnClosing;
-    SlotOf(s, 4).setPhone("+48601234567");
-    SlotOf(s, 4).setSmsText("Alarm \"strefa 1\"");
-    SlotOf(s, 4).setComment(Utf8ToCp1250("Czujka w kuchni - żółć").bytes);
-    SlotOf(s, 9).Function = Ring;
-    SlotOf(s, 9).setPhone("123456789");
+    s.slots[4].Function = SendSms;
+    s.slots[4].Reaction = OnClosing;
+    s.slots[4].setPhone("+48601234567");
+    s.slots[4].setSmsText("Alarm \"strefa 1\"");
+    s.slots[4].setComment(Utf8ToCp1250("Czujka w kuchni - żółć").bytes);
+    s.slots[9].Function = Ring;
+    s.slots[9].setPhone("123456789");
     s.OFFTIME = true;
     s.set(IntSetting::OFFTIMEVAL, 60);
 

@@ -148,9 +148,20 @@ test('Odczyt with the module PIN loads the module\'s settings, saved as brenvox-
         assert.deepEqual(await site.saveAs(), readFileSync(cliRead));
     });
 
-test('Escape on the offer to save before Programuj sends nothing', {timeout: 60000}, async () => {
+test('A failed check, and Escape on the offer to save before Programuj, send nothing', {timeout: 60000}, async () => {
     module = await startModule('escape', false);
     site = await Site.open(browser, server.url, module);
+    // The runner checks the settings before anything else: the first failure's one message, and
+    // no progress window.
+    await site.type('#set-PIN', '12');
+    await site.showPage(8);
+    await site.page.click('#btn-compare');
+    const refused = await site.answer('ok');
+    assert.deepEqual([refused.line1, refused.line2, refused.question],
+                     ['Niewłaściwy kod PIN karty SIM.', 'Kod PIN powinien składać się z 4 cyfr.', false]);
+    await site.page.waitUntil(`!document.getElementById('ask').open`, 10000, 'the message closed');
+    assert.equal(await site.page.eval(`document.getElementById('progress').open`), false);
+    await site.type('#set-PIN', '1234');
     await site.showPage(8);
     await site.page.click('#btn-program');
     await site.page.waitUntil(`document.getElementById('ask').open`, 10000, 'the offer to save');

@@ -17,13 +17,13 @@
 #include <string>
 #include <string_view>
 
+#include "archive/transfer_archive.h"
 #include "archive_window.h"
 #include "device_combo_box.h"
-#include "link/module_finder.h"
-#include "link/transfer_archive.h"
 #include "main_window.h"
 #include "module_finder_dialog.h"
 #include "module_pin_dialog.h"
+#include "operation/module_finder.h"
 #include "pages/module_page.h"
 #include "progress_window.h"
 #include "qt_translations.h"
@@ -84,11 +84,13 @@ bool FillArchive(const std::string& folder) {
 // The devices page 8 lists, the same on every machine, so that its pictures compare from one run
 // (and one machine) to the next.
 std::vector<brenvox::SerialDeviceInfo> ExampleDevices() {
-    return {{"/dev/rfcomm0", -1, 0, "Bluetooth 00:1a:7d:da:71:13"},
-            {"/dev/ttyACM0", -1, 0, "Pico", "Raspberry Pi", "E6614103E7", "2e8a:000a"},
-            {"/dev/ttyS0", brenvox::PortTypeCom, 1},
-            {"/dev/ttyUSB0", brenvox::PortTypeUsb, 1, "FT232R USB UART", "FTDI", "A10KXQ9Z", "0403:6001",
-             "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A10KXQ9Z-if00-port0"}};
+    using brenvox::NumberedPort;
+    using brenvox::PortType;
+    return {{"/dev/rfcomm0", {}, "Bluetooth 00:1a:7d:da:71:13"},
+            {"/dev/ttyACM0", {}, "Pico", "Raspberry Pi", "E6614103E7", "2e8a:000a"},
+            {"/dev/ttyS0", NumberedPort{PortType::Com, 1}},
+            {"/dev/ttyUSB0", NumberedPort{PortType::Usb, 1}, "FT232R USB UART", "FTDI", "A10KXQ9Z",
+             "0403:6001", "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A10KXQ9Z-if00-port0"}};
 }
 
 int TakeScreenshots(MainWindow& window, const QString& dir) {
@@ -134,7 +136,9 @@ int TakeScreenshots(MainWindow& window, const QString& dir) {
 
     // The progress window as it ends when the port will not open: the error and why.
     ProgressWindow progress(&window);
-    progress.setPortDevice(QStringLiteral("/dev/ttyUSB7"));
+    brenvox::OperationRequest portError;
+    portError.port.device = "/dev/ttyUSB7";
+    progress.takeRequest(portError);
     progress.show();
     QApplication::processEvents();
     const QString progressPath = dir + QStringLiteral("/progress-port-error.png");

@@ -440,12 +440,13 @@ async function startOperation(mode) {
     if (answer === null) return;
     if (answer === 'ok') await saveAs();
   }
-  const failure = message(str(app.M._brenvox_validate()));
+  // The runner takes the operation and checks the settings first: a failure is one message.
+  const failure = message(withStrings([portName()], (d) => str(app.M._brenvox_operation_check(mode, d))));
   if (failure) {
     await tell(failure.caption, failure.line1, failure.line2);
     return;
   }
-  await runOperation(mode);
+  await runOperation();
   // After programming, whatever its outcome, the offer to print what the editor holds.
   if (program && (await question(t.offerPrint)) === 'ok') print();
 }
@@ -454,7 +455,7 @@ function setBar() {
   $('progress-bar').value = app.M._brenvox_operation_bar();
 }
 
-function runOperation(mode) {
+function runOperation() {
   const M = app.M;
   const dlg = $('progress');
   $('progress-log').replaceChildren();
@@ -480,9 +481,7 @@ function runOperation(mode) {
     dlg.oncancel = (e) => { e.preventDefault(); done(); };
     dlg.showModal();
     close.disabled = true;
-    const device = M.allocateUTF8(portName());
-    M.callWaiting('brenvox_operation_open', [mode, device]).then((opened) => {
-      M._free(device);
+    M.callWaiting('brenvox_operation_open', []).then((opened) => {
       close.disabled = false;
       if (opened) M._brenvox_operation_start();
     });

@@ -17,9 +17,8 @@
 
 #include "brenvox_version.h"
 #include "i18n/translate.h"
-#include "link/operation_runner.h"
-#include "link/progress_log.h"
-#include "link/transfer_session.h"
+#include "operation/operation_runner.h"
+#include "operation/progress_log.h"
 #include "settings/cp1250.h"
 #include "settings/messages.h"
 #include "settings/module_settings.h"
@@ -27,7 +26,6 @@
 #include "settings/printout_pdf.h"
 #include "settings/settings_file.h"
 #include "settings/settings_pages.h"
-#include "settings/validation.h"
 
 // What the page shows of an operation (web/src/brenvox_library.js).
 extern "C" {
@@ -309,6 +307,12 @@ bool ReadBack(const char* path) {
 
 class PageView final : public OperationView {
 public:
+    // The failed check as {caption, line1, line2}, for brenvox_operation_check to hand the page.
+    std::string refusal;
+
+    void SettingsRefused(const ValidationFailure& failure) override {
+        refusal = Message(failure.caption, failure.line1, failure.line2);
+    }
     void AddLine(std::string_view line) override {
         brenvox_web_view_line(line.data(), static_cast<int>(line.size()));
     }
@@ -331,7 +335,7 @@ public:
         brenvox_web_view_settings_read();
     }
     void OperationEnded(const OperationResult& result) override {
-        brenvox_web_view_ended(result.succeeded());
+        brenvox_web_view_ended(result.status() == OperationStatus::Succeeded);
     }
     void WorkerEvent() override { brenvox_web_view_event(); }
 };
@@ -418,12 +422,6 @@ EMSCRIPTEN_KEEPALIVE int brenvox_edited() {
     return gSettings != gBaseline;
 }
 
-// The first check that fails, as {caption, line1, line2}; empty when every check passes.
-EMSCRIPTEN_KEEPALIVE const char* brenvox_validate() {
-    const auto failure = ValidateSettings(gSettings);
-    return Out(failure ? Message(failure->caption, failure->line1, failure->line2) : std::string());
-}
-
 // Reads a settings file's bytes as "Odczytaj" reads a file; the message to show, or empty.
 EMSCRIPTEN_KEEPALIVE const char* brenvox_open_file(const uint8_t* data, int length, const char* name) {
     std::FILE* f = std::fopen(kScratch, "wb");
@@ -471,8 +469,10 @@ EMSCRIPTEN_KEEPALIVE const uint8_t* brenvox_result_bytes() {
 
 // ---- One operation with the module, as the progress window runs it ----
 
-// Waits for the port's opening. 1 when a transfer can start.
-EMSCRIPTEN_KEEPALIVE int brenvox_operation_open(int mode, const char* device) {
+// The operation's request handed to the runner, whose check of the settings comes first: the
+// first check that fails, as {caption, line1, line2}; empty when every check passes and the
+// operation may open.
+EMSCRIPTEN_KEEPALIVE const char* brenvox_operation_check(int mode, const char* device) {
     OperationRequest request;
     request.mode = static_cast<OperationMode>(mode);
     request.port.device = device;
@@ -480,7 +480,14 @@ EMSCRIPTEN_KEEPALIVE int brenvox_operation_open(int mode, const char* device) {
     // As in the program's window: a compare that finds the module different lists the settings
     // that differ (after the module PIN, when the module has one).
     request.reportDifferences = request.mode == OperationMode::Compare;
-    return Runner().Open(request);
+    gView.refusal.clear();
+    Runner().Check(request);
+    return Out(gView.refusal);
+}
+
+// Waits for the port's opening. 1 when a transfer can start.
+EMSCRIPTEN_KEEPALIVE int brenvox_operation_open() {
+    return Runner().Open();
 }
 
 EMSCRIPTEN_KEEPALIVE int brenvox_operation_start() {

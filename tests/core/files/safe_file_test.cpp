@@ -181,15 +181,15 @@ TEST_F(SafeFile, PrivateFoldersAreMadeFromTheOutermostMissingOneIn) {
     PermissiveUmask umask;
     fs::create_directory(dir / "a");
     fs::permissions(dir / "a", owner_all | group_read | group_exec | others_read | others_exec);
-    ASSERT_TRUE(EnsurePrivateDir(dir / "a" / "b" / "c"));
+    ASSERT_FALSE(MakePrivateDirs(dir / "a" / "b" / "c"));
     EXPECT_EQ(Mode(dir / "a"), owner_all | group_read | group_exec | others_read | others_exec);
     EXPECT_EQ(Mode(dir / "a" / "b"), owner_all);
     EXPECT_EQ(Mode(dir / "a" / "b" / "c"), owner_all);
-    EXPECT_TRUE(EnsurePrivateDir(dir / "a" / "b"));  // there already
+    EXPECT_FALSE(MakePrivateDirs(dir / "a" / "b"));  // there already
     EXPECT_EQ(MakePrivateDir(dir / "a" / "b"), std::errc::file_exists);
 
     Put(dir / "file", "");
-    EXPECT_FALSE(EnsurePrivateDir(dir / "file"));
+    EXPECT_TRUE(MakePrivateDirs(dir / "file"));
     EXPECT_EQ(MakePrivateDirs(dir / "file" / "x"), std::errc::not_a_directory);
 }
 

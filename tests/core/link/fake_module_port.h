@@ -116,8 +116,8 @@ struct RecordingObserver : TransferObserver {
     explicit RecordingObserver(const TransferState& s) : state(s) {}
     void OnLinkEvent(LinkEvent e) override {
         events.push_back(e);
-        if (e == LinkEvent::Identified) infoAtIdentified = state.ModuleInfo.load();
-        if (e == LinkEvent::Done) outcomeAtDone = state.TransferOutcome.load();
+        if (e == LinkEvent::Identified) infoAtIdentified = state.moduleInfo.load();
+        if (e == LinkEvent::Done) outcomeAtDone = state.transferOutcome.load();
         if (hook) hook(e);
     }
     const TransferState& state;

@@ -1,5 +1,5 @@
 // Every transfer mode against every way the line or the module can let us down, one table of
-// cells. Each cell runs a whole transfer on the worker (TMainTask) and checks the outcome the
+// cells. Each cell runs a whole transfer on the worker (TransferWorker) and checks the outcome the
 // transfer's retry rules lead to, the events it announced, that the worker ended, and that a
 // module left without the image is never reported as programmed.
 //
@@ -22,9 +22,10 @@
 #include <vector>
 
 #include "fake_module_port.h"
-#include "link/progress_log.h"
 #include "link/serial_link.h"
 #include "link/transfer.h"
+#include "link/transfer_worker.h"
+#include "operation/progress_log.h"
 #include "pty_simulator.h"
 
 namespace brenvox {
@@ -125,7 +126,7 @@ struct Expect {
     int identify, writes, reads, restarts;
     int writePos, checkPos;
     bool memoryIsImage;  // Program: the module holds the image afterwards
-    int readDiffBytes;   // Read with Success: bytes of ReadImage that differ from the module
+    int readDiffBytes;   // Read with Success: bytes of readImage that differ from the module
 };
 
 struct Cell {
@@ -274,10 +275,10 @@ public:
     void OnLinkEvent(LinkEvent e) override {
         std::lock_guard lock(m_);
         events_.push_back(e);
-        if (e == Ev::Identified) info_ = state_.ModuleInfo.load();
-        const Out outcome = state_.TransferOutcome.load();
+        if (e == Ev::Identified) info_ = state_.moduleInfo.load();
+        const Out outcome = state_.transferOutcome.load();
         if (e == Ev::Done) outcomeAtDone_ = outcome;
-        for (auto& line : progress::EventLines(e, state_.CurrentMode.load(), info_, outcome))
+        for (auto& line : progress::EventLines(e, state_.currentMode.load(), info_, outcome))
             log_.push_back(std::move(line));
         cv_.notify_all();
     }
@@ -316,12 +317,12 @@ private:
 struct Rig {
     TransferState state;
     MatrixObserver observer{state};
-    TMainTask task;
+    TransferWorker worker;
     bool workerEnded = false;
 
     Rig() {
-        state.Images.v10 = kImageV10;
-        state.Images.v11 = kImageV11;
+        state.images.v10 = kImageV10;
+        state.images.v11 = kImageV11;
     }
     virtual ~Rig() = default;
     virtual Port& port() = 0;
@@ -329,15 +330,15 @@ struct Rig {
     // Starts the transfer on the worker; `whileRunning` runs on the test thread meanwhile.
     // False when the worker did not deliver Done or did not end within `limit`.
     bool RunOnWorker(Mode mode, std::chrono::seconds limit, const std::function<void()>& whileRunning = {}) {
-        state.CurrentMode = mode;
-        if (!task.Start(port(), state, observer)) return false;
+        state.currentMode = mode;
+        if (!worker.Start(port(), state, observer)) return false;
         if (whileRunning) whileRunning();
         if (!observer.WaitDone(limit)) return false;
         // Done is the worker's last act; it must come out of Running shortly after.
         const auto until = std::chrono::steady_clock::now() + limit;
-        while (task.Running() && std::chrono::steady_clock::now() < until) std::this_thread::sleep_for(1ms);
-        if (task.Running()) return false;
-        task.Join();
+        while (worker.Running() && std::chrono::steady_clock::now() < until) std::this_thread::sleep_for(1ms);
+        if (worker.Running()) return false;
+        worker.Join();
         workerEnded = true;
         return true;
     }
@@ -352,7 +353,7 @@ struct PtyRig : Rig {
     sim::PtySimulator sim;
     SerialLink link;
     Port& port() override { return link; }
-    ~PtyRig() override { link.ClosePort(); }  // before the simulator goes
+    ~PtyRig() override { link.Close(); }  // before the simulator goes
 };
 
 // Runs a rig; on a worker that will not end, leaks it (see Rig) and fails the test.
@@ -368,7 +369,7 @@ bool Finish(std::unique_ptr<R>& rig, Mode mode, std::chrono::seconds limit,
 // The checks every cell shares, over either transport.
 void CheckCommon(const Cell& cell, Rig& rig, const sim::Memory& memory) {
     const Expect& want = cell.expect;
-    const Out outcome = rig.state.TransferOutcome.load();
+    const Out outcome = rig.state.transferOutcome.load();
     EXPECT_TRUE(rig.workerEnded);
     EXPECT_EQ(outcome, want.outcome);
 
@@ -397,15 +398,15 @@ void CheckCommon(const Cell& cell, Rig& rig, const sim::Memory& memory) {
         if (outcome == Out::Success) {
             EXPECT_TRUE(holdsImage);
         }
-        EXPECT_EQ(rig.state.WorkImage == kImageV11,
+        EXPECT_EQ(rig.state.workImage == kImageV11,
                   want.outcome != Out::UnsupportedModule && want.outcome != Out::NoResponse);
     } else {
         // Compare and Read never change the module.
         EXPECT_EQ(DifferingBytes(memory, InitialMemory(cell.mode)), 0);
-        EXPECT_EQ(rig.state.WritePos.load(), 0);
+        EXPECT_EQ(rig.state.writePos.load(), 0);
     }
     if (cell.mode == Mode::Read && outcome == Out::Success) {
-        EXPECT_EQ(DifferingBytes(rig.state.ReadImage, memory), want.readDiffBytes);
+        EXPECT_EQ(DifferingBytes(rig.state.readImage, memory), want.readDiffBytes);
     }
 }
 
@@ -444,8 +445,8 @@ TEST_P(FaultMatrixFake, EndsInItsOutcome) {
     EXPECT_EQ(n.read, want.reads);
     EXPECT_EQ(n.restart, want.restarts);
     EXPECT_EQ(n.rejected, 0) << "a frame the module refused";
-    EXPECT_EQ(rig->state.WritePos.load(), want.writePos);
-    EXPECT_EQ(rig->state.CheckPos.load(), want.checkPos);
+    EXPECT_EQ(rig->state.writePos.load(), want.writePos);
+    EXPECT_EQ(rig->state.checkPos.load(), want.checkPos);
     if (cell.mode == Mode::Program && !want.memoryIsImage && want.writes > 0) {
         // A failed programming leaves the blocks it got through, plus the failing block, whose
         // writes arrived (only their replies were lost) unless the block is stuck; the rest of
@@ -482,7 +483,7 @@ TEST_P(FaultMatrixPty, EndsInItsOutcome) {
     rig->sim.setMemory(InitialMemory(cell.mode));
     std::string error;
     ASSERT_TRUE(rig->sim.start(&error)) << error;
-    ASSERT_TRUE(rig->link.OpenDevice(rig->sim.devicePath(), 115200, 200, 10));
+    ASSERT_TRUE(rig->link.Open(rig->sim.devicePath(), 115200, 200, 10));
 
     std::function<void()> whileRunning;
     if (cell.fault == Fault::VanishMidway) {
@@ -490,9 +491,9 @@ TEST_P(FaultMatrixPty, EndsInItsOutcome) {
         // transfer ends first, the checks below say so).
         PtyRig* r = rig.get();
         whileRunning = [r, mode = cell.mode] {
-            const auto& pos = mode == Mode::Program ? r->state.WritePos : r->state.CheckPos;
+            const auto& pos = mode == Mode::Program ? r->state.writePos : r->state.checkPos;
             const auto until = std::chrono::steady_clock::now() + kPtyLimit;
-            while (pos.load() < kVanishAt && r->task.Running() && std::chrono::steady_clock::now() < until)
+            while (pos.load() < kVanishAt && r->worker.Running() && std::chrono::steady_clock::now() < until)
                 std::this_thread::sleep_for(1ms);
             r->sim.stop();
         };
@@ -503,12 +504,12 @@ TEST_P(FaultMatrixPty, EndsInItsOutcome) {
     const Expect& want = cell.expect;
     if (cell.fault == Fault::VanishMidway) {
         // Where exactly the plug was pulled depends on the scheduler; it was past the point.
-        const int pos = cell.mode == Mode::Program ? rig->state.WritePos.load() : rig->state.CheckPos.load();
+        const int pos = cell.mode == Mode::Program ? rig->state.writePos.load() : rig->state.checkPos.load();
         EXPECT_GE(pos, kVanishAt);
         EXPECT_LT(pos, 2048);
     } else {
-        EXPECT_EQ(rig->state.WritePos.load(), want.writePos);
-        EXPECT_EQ(rig->state.CheckPos.load(), want.checkPos);
+        EXPECT_EQ(rig->state.writePos.load(), want.writePos);
+        EXPECT_EQ(rig->state.checkPos.load(), want.checkPos);
         // Retries may differ from the fake's under real scheduling; a restart never happens
         // without a completed check pass, and nothing goes out after an unanswered identify.
         const sim::FrameCounts n = rig->sim.counts();

@@ -17,6 +17,8 @@
 #include "i18n/translate.h"
 #include "link/deadline.h"
 #include "link/transfer.h"
+#include "link/transfer_worker.h"
+#include "operation/port_texts.h"
 #include "pty_simulator.h"
 
 namespace brenvox {
@@ -35,13 +37,13 @@ struct PtyFixture : ::testing::Test {
         ASSERT_TRUE(sim.start(&error)) << error;
     }
     void Open(int32_t total = 200, int32_t interval = 10) {
-        ASSERT_TRUE(link.OpenDevice(sim.devicePath(), 115200, total, interval));
+        ASSERT_TRUE(link.Open(sim.devicePath(), 115200, total, interval));
     }
     // Sends a read request for n bytes at address 0: the module answers with n + 5 bytes.
     void RequestRead(uint8_t n) {
         uint8_t f[5] = {0x01, n, 0x00, 0x00, 0};
         f[4] = link::Checksum(f, 4);
-        link.WritePort(f, 5);
+        link.Write(f, 5);
     }
 };
 
@@ -50,32 +52,32 @@ struct PtyFixture : ::testing::Test {
 using SerialOpen = PtyFixture;
 
 TEST_F(SerialOpen, RefusesBadArgumentsWithoutTouchingAnyDevice) {
-    EXPECT_FALSE(link.OpenPort(0, 115200, 200, 10));
-    EXPECT_FALSE(link.OpenPort(9, 115200, 200, 10));
-    EXPECT_FALSE(link.OpenDevice(sim.devicePath(), 109, 200, 10));
-    EXPECT_FALSE(link.OpenDevice(sim.devicePath(), 256001, 200, 10));
-    EXPECT_FALSE(link.OpenDevice(sim.devicePath(), 115200, -1, 10));
-    EXPECT_FALSE(link.OpenDevice(sim.devicePath(), 115200, 200, -1));
+    EXPECT_FALSE(link.Open(PortType::Com, 0, 115200, 200, 10));
+    EXPECT_FALSE(link.Open(PortType::Com, 9, 115200, 200, 10));
+    EXPECT_FALSE(link.Open(sim.devicePath(), 109, 200, 10));
+    EXPECT_FALSE(link.Open(sim.devicePath(), 256001, 200, 10));
+    EXPECT_FALSE(link.Open(sim.devicePath(), 115200, -1, 10));
+    EXPECT_FALSE(link.Open(sim.devicePath(), 115200, 200, -1));
     EXPECT_FALSE(link.IsOpen());
 }
 
 TEST_F(SerialOpen, AcceptsTheBaudRateLimits) {
     for (int32_t baud : {110, 256000, 115200}) {
-        EXPECT_TRUE(link.OpenDevice(sim.devicePath(), baud, 200, 10)) << baud;
-        EXPECT_TRUE(link.ClosePort());
+        EXPECT_TRUE(link.Open(sim.devicePath(), baud, 200, 10)) << baud;
+        EXPECT_TRUE(link.Close());
     }
 }
 
 TEST_F(SerialOpen, SecondOpenIsRefusedWhileOpenAndAllowedAfterClose) {
     Open();
-    EXPECT_FALSE(link.OpenDevice(sim.devicePath(), 115200, 200, 10)) << "already open";
+    EXPECT_FALSE(link.Open(sim.devicePath(), 115200, 200, 10)) << "already open";
     SerialLink other;
-    EXPECT_FALSE(other.OpenDevice(sim.devicePath(), 115200, 200, 10)) << "device in use";
+    EXPECT_FALSE(other.Open(sim.devicePath(), 115200, 200, 10)) << "device in use";
     EXPECT_EQ(other.openError().fault, PortFault::Busy);
     EXPECT_EQ(other.openError().device, sim.devicePath());
-    EXPECT_TRUE(link.ClosePort());
-    EXPECT_FALSE(link.ClosePort()) << "closing a closed port";
-    EXPECT_TRUE(other.OpenDevice(sim.devicePath(), 115200, 200, 10));
+    EXPECT_TRUE(link.Close());
+    EXPECT_FALSE(link.Close()) << "closing a closed port";
+    EXPECT_TRUE(other.Open(sim.devicePath(), 115200, 200, 10));
 }
 
 TEST(SerialOpenDevices, RefusesWhatIsNoSerialDevice) {
@@ -93,11 +95,11 @@ TEST(SerialOpenDevices, RefusesWhatIsNoSerialDevice) {
                  {"/dev/null", PortFault::NotSerial},  // a character device, but no terminal
                  {std::string(dir) + "/missing", PortFault::NoDevice}};
     for (const auto& c : cases) {
-        EXPECT_FALSE(link.OpenDevice(c.path, 115200, 200, 10)) << c.path;
+        EXPECT_FALSE(link.Open(c.path, 115200, 200, 10)) << c.path;
         EXPECT_EQ(link.openError().fault, c.fault) << c.path;
     }
     EXPECT_FALSE(link.IsOpen());
-    EXPECT_FALSE(link.OpenPort(0, 115200, 200, 10));
+    EXPECT_FALSE(link.Open(PortType::Com, 0, 115200, 200, 10));
     EXPECT_EQ(link.openError().fault, PortFault::NotChosen);
     std::remove(file.c_str());
     rmdir(dir);
@@ -116,7 +118,7 @@ TEST_F(SerialOpen, AccessDeniedNamesTheDevicesGroup) {
     if (pid == 0) {
         if (root && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(3);
         SerialLink other;
-        if (other.OpenDevice(sim.devicePath(), 115200, 200, 10)) ::_exit(4);
+        if (other.Open(sim.devicePath(), 115200, 200, 10)) ::_exit(4);
         const PortOpenError& e = other.openError();
         const bool named = e.fault == PortFault::AccessDenied && !e.userName.empty();
         // The group is named where the device's group may open it (root's chmod above).
@@ -129,15 +131,19 @@ TEST_F(SerialOpen, AccessDeniedNamesTheDevicesGroup) {
 }
 
 TEST(SerialPaths, PortTypesMapToDevices) {
-    EXPECT_EQ(PortDevicePath(PortTypeCom, 1), "/dev/ttyS0");
-    EXPECT_EQ(PortDevicePath(PortTypeUsb, 3), "/dev/ttyUSB2");
-    EXPECT_EQ(PortDevicePath(PortTypeIrda, 8), "/dev/ircomm7");
-    EXPECT_EQ(PortDevicePath(PortTypeCom, 0), "");
-    EXPECT_EQ(PortDevicePath(7, 1), "");
+    EXPECT_EQ(PortDevicePath(PortType::Com, 1), "/dev/ttyS0");
+    EXPECT_EQ(PortDevicePath(PortType::Usb, 3), "/dev/ttyUSB2");
+    EXPECT_EQ(PortDevicePath(PortType::Irda, 8), "/dev/ircomm7");
+    EXPECT_EQ(PortDevicePath(PortType::Com, 0), "");
+    // The type box's index and the CLI's --type name the same types; nothing outside the list.
+    EXPECT_EQ(PortTypeAt(2), PortType::Irda);
+    EXPECT_FALSE(PortTypeAt(-1));
+    EXPECT_FALSE(PortTypeAt(3));
+    EXPECT_EQ(PortTypeNamed("USB"), PortType::Usb);
+    EXPECT_FALSE(PortTypeNamed("usb"));
     // And back: what the type and number boxes can show of a device.
-    EXPECT_EQ(NumberedPortOf("/dev/ttyUSB2")->portType, PortTypeUsb);
-    EXPECT_EQ(NumberedPortOf("/dev/ttyUSB2")->portNumber, 3);
-    EXPECT_EQ(NumberedPortOf("/dev/ircomm7")->portType, PortTypeIrda);
+    EXPECT_EQ(NumberedPortOf("/dev/ttyUSB2"), (NumberedPort{PortType::Usb, 3}));
+    EXPECT_EQ(NumberedPortOf("/dev/ircomm7")->portType, PortType::Irda);
     EXPECT_FALSE(NumberedPortOf("/dev/ttyS8"));
     EXPECT_FALSE(NumberedPortOf("/dev/ttyACM0"));
     EXPECT_FALSE(NumberedPortOf(""));
@@ -160,8 +166,7 @@ TEST(SerialDevices, ListsEveryDeviceWithWhatThePersonKnowsItBy) {
     ASSERT_EQ(devices.size(), 4u);
 
     const SerialDeviceInfo& ftdi = devices[3];
-    EXPECT_EQ(ftdi.portType, PortTypeUsb);  // by its name, as /dev/ttyUSB0 maps back to "USB" 1
-    EXPECT_EQ(ftdi.portNumber, 1);
+    EXPECT_EQ(ftdi.numbered, (NumberedPort{PortType::Usb, 1}));  // as /dev/ttyUSB0 maps back to "USB" 1
     EXPECT_EQ(ftdi.byId, tree.ByIdOfFtdi());
     SetLanguage(Language::Polish);
     EXPECT_EQ(DeviceDescription(ftdi),
@@ -169,7 +174,7 @@ TEST(SerialDevices, ListsEveryDeviceWithWhatThePersonKnowsItBy) {
     // The ACM device's "device" is the interface itself, one step nearer its USB device.
     EXPECT_EQ(devices[1].product, "Pico");
     EXPECT_EQ(devices[1].vidPid, "2e8a:000a");
-    EXPECT_EQ(devices[1].portType, -1);
+    EXPECT_FALSE(devices[1].numbered);
     EXPECT_EQ(DeviceDescription(devices[1]), "Pico, USB 2e8a:000a");
     EXPECT_EQ(DeviceDescription(devices[0]), "Bluetooth 00:1a:7d:da:71:13");
     EXPECT_EQ(DeviceDescription(devices[2]), "");  // a board's UART says nothing of itself
@@ -183,10 +188,10 @@ TEST(SerialClosed, OperationsOnAClosedPortDoNothing) {
     SerialLink link;
     uint8_t buf[8] = {};
     const uint8_t out[2] = {1, 2};
-    link.PurgePort();
-    link.WritePort(out, 2);
-    EXPECT_EQ(link.ReadPort(buf, 8), 0);
-    EXPECT_FALSE(link.ClosePort());
+    link.Purge();
+    link.Write(out, 2);
+    EXPECT_EQ(link.Read(buf, 8), 0u);
+    EXPECT_FALSE(link.Close());
 }
 
 // ---- Read time-outs ----
@@ -197,7 +202,7 @@ TEST_F(SerialRead, SilenceReturnsZeroAfterTheTotalTimeOut) {
     Open();
     uint8_t buf[256];
     const int64_t t0 = MonotonicMs();
-    EXPECT_EQ(link.ReadPort(buf, 256), 0);
+    EXPECT_EQ(link.Read(buf, 256), 0u);
     const int64_t elapsed = MonotonicMs() - t0;
     EXPECT_GE(elapsed, 150);
     EXPECT_LT(elapsed, kLongMs);
@@ -209,7 +214,7 @@ TEST_F(SerialRead, ReplyEndsByTheIntervalAfterItsLastByte) {
     RequestRead(2);  // the reply is 7 bytes
     uint8_t buf[256];
     const int64_t t0 = MonotonicMs();
-    EXPECT_EQ(link.ReadPort(buf, 256), 7);
+    EXPECT_EQ(link.Read(buf, 256), 7u);
     EXPECT_LT(MonotonicMs() - t0, kLongMs);
     EXPECT_EQ(buf[0], 0x02);
 }
@@ -222,7 +227,7 @@ TEST_F(SerialRead, IntervalStartsOnlyWithTheFirstByte) {
     Open(/*total=*/10000, 10);
     RequestRead(2);
     uint8_t buf[256];
-    EXPECT_EQ(link.ReadPort(buf, 256), 7);
+    EXPECT_EQ(link.Read(buf, 256), 7u);
 }
 
 TEST_F(SerialRead, GapsLongerThanTheIntervalSplitAReply) {
@@ -232,27 +237,27 @@ TEST_F(SerialRead, GapsLongerThanTheIntervalSplitAReply) {
     Open(/*total=*/10000, 10);
     RequestRead(2);
     uint8_t buf[256];
-    EXPECT_EQ(link.ReadPort(buf, 256), 1);
-    EXPECT_EQ(link.ReadPort(buf, 256), 1);
+    EXPECT_EQ(link.Read(buf, 256), 1u);
+    EXPECT_EQ(link.Read(buf, 256), 1u);
 }
 
 TEST_F(SerialRead, StopsAtTheCapacity) {
     Open(10000, 10);
     RequestRead(26);  // 31 bytes
     uint8_t buf[256];
-    EXPECT_EQ(link.ReadPort(buf, 4), 4);
-    EXPECT_EQ(link.ReadPort(buf, 256), 27);
-    EXPECT_EQ(link.ReadPort(nullptr, 10), 0);
-    EXPECT_EQ(link.ReadPort(buf, 0), 0);
+    EXPECT_EQ(link.Read(buf, 4), 4u);
+    EXPECT_EQ(link.Read(buf, 256), 27u);
+    EXPECT_EQ(link.Read(nullptr, 10), 0u);
+    EXPECT_EQ(link.Read(buf, 0), 0u);
 }
 
 TEST_F(SerialRead, PurgeDropsWhatHasArrived) {
     Open();
     RequestRead(2);
     std::this_thread::sleep_for(100ms);  // let the reply arrive
-    link.PurgePort();
+    link.Purge();
     uint8_t buf[256];
-    EXPECT_EQ(link.ReadPort(buf, 256), 0);
+    EXPECT_EQ(link.Read(buf, 256), 0u);
 }
 
 // ---- Closing from another thread ----
@@ -261,16 +266,16 @@ TEST_F(SerialRead, CloseInterruptsAWaitingReadAtOnce) {
     Open(/*total=*/60000, 10);
     auto reader = std::async(std::launch::async, [&] {
         uint8_t buf[256];
-        return link.ReadPort(buf, 256);
+        return link.Read(buf, 256);
     });
     std::this_thread::sleep_for(50ms);
     const int64_t t0 = MonotonicMs();
-    EXPECT_TRUE(link.ClosePort());
+    EXPECT_TRUE(link.Close());
     ASSERT_EQ(reader.wait_for(std::chrono::milliseconds(kLongMs)), std::future_status::ready);
-    EXPECT_EQ(reader.get(), 0);
+    EXPECT_EQ(reader.get(), 0u);
     EXPECT_LT(MonotonicMs() - t0, kLongMs);
     uint8_t buf[4];
-    EXPECT_EQ(link.ReadPort(buf, 4), 0);
+    EXPECT_EQ(link.Read(buf, 4), 0u);
 }
 
 TEST_F(SerialRead, VanishedDeviceEndsReadsWithoutWaiting) {
@@ -278,12 +283,12 @@ TEST_F(SerialRead, VanishedDeviceEndsReadsWithoutWaiting) {
     sim.stop();
     uint8_t buf[256];
     const int64_t t0 = MonotonicMs();
-    EXPECT_EQ(link.ReadPort(buf, 256), 0);
+    EXPECT_EQ(link.Read(buf, 256), 0u);
     EXPECT_LT(MonotonicMs() - t0, kLongMs);
     const uint8_t frame[2] = {0x06, 0xFA};
-    link.WritePort(frame, 2);  // must not block or crash
-    link.PurgePort();
-    EXPECT_TRUE(link.ClosePort());
+    link.Write(frame, 2);  // must not block or crash
+    link.Purge();
+    EXPECT_TRUE(link.Close());
 }
 
 // ---- Whole transfers over the pseudo-terminal ----
@@ -309,36 +314,36 @@ TEST_F(SerialTransfer, ProgramCompareAndReadAgainstTheSimulator) {
     sim.setIdentity({1, 1, 0});
     Open();
     TransferState state;
-    state.Images.v10 = Pattern(3);
-    state.Images.v11 = Pattern(4);
+    state.images.v10 = Pattern(3);
+    state.images.v11 = Pattern(4);
     Observer obs;
-    TMainTask task;
+    TransferWorker worker;
     for (OperationMode mode : {OperationMode::Program, OperationMode::Compare, OperationMode::Read}) {
-        state.CurrentMode = mode;
+        state.currentMode = mode;
         obs.events.clear();
-        ASSERT_TRUE(task.Start(link, state, obs));
-        task.Join();
-        EXPECT_EQ(state.TransferOutcome.load(), LinkOutcome::Success) << int(mode);
+        ASSERT_TRUE(worker.Start(link, state, obs));
+        worker.Join();
+        EXPECT_EQ(state.transferOutcome.load(), LinkOutcome::Success) << int(mode);
         EXPECT_EQ(obs.events.size(), 4u);
     }
-    EXPECT_EQ(state.ReadImage, state.Images.v10);
+    EXPECT_EQ(state.readImage, state.images.v10);
     const sim::Memory mem = sim.memory();
-    EXPECT_TRUE(std::equal(mem.begin(), mem.end(), state.Images.v10.begin()));
-    EXPECT_EQ(state.ModuleInfo.load().VersionMinor, 0);
+    EXPECT_TRUE(std::equal(mem.begin(), mem.end(), state.images.v10.begin()));
+    EXPECT_EQ(state.moduleInfo.load().versionMinor, 0);
 }
 
 TEST_F(SerialTransfer, SimulatorStoppedMidTransferEndsInAnError) {
     Open();
     TransferState state;
-    state.CurrentMode = OperationMode::Program;
+    state.currentMode = OperationMode::Program;
     Observer obs;
-    TMainTask task;
-    ASSERT_TRUE(task.Start(link, state, obs));
+    TransferWorker worker;
+    ASSERT_TRUE(worker.Start(link, state, obs));
     // Wait (bounded) until a few blocks are written, then pull the plug.
-    for (int i = 0; i < 500 && state.WritePos.load() < 26 * 5; ++i) std::this_thread::sleep_for(10ms);
+    for (int i = 0; i < 500 && state.writePos.load() < 26 * 5; ++i) std::this_thread::sleep_for(10ms);
     sim.stop();
-    task.Join();
-    const LinkOutcome o = state.TransferOutcome.load();
+    worker.Join();
+    const LinkOutcome o = state.transferOutcome.load();
     EXPECT_NE(o, LinkOutcome::Success);
     EXPECT_TRUE(o == LinkOutcome::WriteError || o == LinkOutcome::CheckError) << int(o);
     ASSERT_FALSE(obs.events.empty());
@@ -348,14 +353,14 @@ TEST_F(SerialTransfer, SimulatorStoppedMidTransferEndsInAnError) {
 TEST_F(SerialTransfer, PortClosedUnderTheWorkerEndsInAnError) {
     Open();
     TransferState state;
-    state.CurrentMode = OperationMode::Read;
+    state.currentMode = OperationMode::Read;
     Observer obs;
-    TMainTask task;
-    ASSERT_TRUE(task.Start(link, state, obs));
-    for (int i = 0; i < 500 && state.CheckPos.load() < 26 * 5; ++i) std::this_thread::sleep_for(10ms);
-    EXPECT_TRUE(link.ClosePort());
-    task.Join();
-    EXPECT_EQ(state.TransferOutcome.load(), LinkOutcome::CheckError);
+    TransferWorker worker;
+    ASSERT_TRUE(worker.Start(link, state, obs));
+    for (int i = 0; i < 500 && state.checkPos.load() < 26 * 5; ++i) std::this_thread::sleep_for(10ms);
+    EXPECT_TRUE(link.Close());
+    worker.Join();
+    EXPECT_EQ(state.transferOutcome.load(), LinkOutcome::CheckError);
 }
 
 }  // namespace

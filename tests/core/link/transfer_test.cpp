@@ -42,11 +42,11 @@ struct Fixture : ::testing::Test {
     RecordingObserver observer{state};
 
     void SetUp() override {
-        state.Images.v10 = Pattern(1);
-        state.Images.v11 = Pattern(2);
+        state.images.v10 = Pattern(1);
+        state.images.v11 = Pattern(2);
     }
     LinkOutcome Run(OperationMode mode) {
-        state.CurrentMode = mode;
+        state.currentMode = mode;
         return RunTransfer(port, state, observer);
     }
     // Frames the PC sent that start with the given command byte (wake pairs excluded).
@@ -71,12 +71,12 @@ using TransferSuccess = Fixture;
 TEST_F(TransferSuccess, ProgramWritesTheImageOfVersion11AndVerifies) {
     Identity(1, 1, 1);
     EXPECT_EQ(Run(OperationMode::Program), LinkOutcome::Success);
-    EXPECT_TRUE(SameBytes(state.Images.v11, port.module.memory()));
+    EXPECT_TRUE(SameBytes(state.images.v11, port.module.memory()));
     EXPECT_EQ(observer.events, kAllEvents);
     EXPECT_EQ(observer.outcomeAtDone, LinkOutcome::Success);
-    EXPECT_EQ(observer.infoAtIdentified.VersionMinor, 1);
-    EXPECT_EQ(state.WritePos.load(), 2048);
-    EXPECT_EQ(state.CheckPos.load(), 2048);
+    EXPECT_EQ(observer.infoAtIdentified.versionMinor, 1);
+    EXPECT_EQ(state.writePos.load(), 2048);
+    EXPECT_EQ(state.checkPos.load(), 2048);
     // 79 writes, each read back, then 79 reads of the check phase.
     EXPECT_EQ(port.module.counts().write, 79);
     EXPECT_EQ(port.module.counts().read, 158);
@@ -87,17 +87,17 @@ TEST_F(TransferSuccess, ProgramWritesTheImageOfVersion11AndVerifies) {
 TEST_F(TransferSuccess, ProgramPicksTheImageOfVersion10) {
     Identity(2, 1, 0);
     EXPECT_EQ(Run(OperationMode::Program), LinkOutcome::Success);
-    EXPECT_TRUE(SameBytes(state.Images.v10, port.module.memory()));
-    EXPECT_EQ(state.WorkImage, state.Images.v10);
+    EXPECT_TRUE(SameBytes(state.images.v10, port.module.memory()));
+    EXPECT_EQ(state.workImage, state.images.v10);
 }
 
 TEST_F(TransferSuccess, CompareReadsOnlyAndWritesNothing) {
     Identity(1, 1, 1);
-    port.module.setMemory(ToMemory(state.Images.v11));
+    port.module.setMemory(ToMemory(state.images.v11));
     EXPECT_EQ(Run(OperationMode::Compare), LinkOutcome::Success);
     EXPECT_EQ(port.module.counts().write, 0);
     EXPECT_EQ(port.module.counts().read, 79);
-    EXPECT_EQ(state.WritePos.load(), 0);
+    EXPECT_EQ(state.writePos.load(), 0);
     EXPECT_EQ(observer.events, kAllEvents);
 }
 
@@ -106,15 +106,15 @@ TEST_F(TransferSuccess, ReadFillsReadImageWithTheModuleMemory) {
     const ModuleImage content = Pattern(99);
     port.module.setMemory(ToMemory(content));
     EXPECT_EQ(Run(OperationMode::Read), LinkOutcome::Success);
-    EXPECT_EQ(state.ReadImage, content);
+    EXPECT_EQ(state.readImage, content);
     EXPECT_EQ(port.module.counts().write, 0);
-    EXPECT_EQ(state.CheckPos.load(), 2048);
+    EXPECT_EQ(state.checkPos.load(), 2048);
 }
 
 TEST_F(TransferSuccess, ModuleTypesWithoutDescriptionStillTransfer) {
     for (uint8_t type : {0, 4}) {
         Identity(type, 1, 0);
-        port.module.setMemory(ToMemory(state.Images.v10));
+        port.module.setMemory(ToMemory(state.images.v10));
         EXPECT_EQ(Run(OperationMode::Compare), LinkOutcome::Success) << int(type);
     }
 }
@@ -124,8 +124,8 @@ TEST_F(TransferSuccess, RepeatedTransferStartsItsCountersAgain) {
     ASSERT_EQ(Run(OperationMode::Program), LinkOutcome::Success);
     observer.events.clear();
     EXPECT_EQ(Run(OperationMode::Compare), LinkOutcome::Success);
-    EXPECT_EQ(state.WritePos.load(), 0);
-    EXPECT_EQ(state.CheckPos.load(), 2048);
+    EXPECT_EQ(state.writePos.load(), 0);
+    EXPECT_EQ(state.checkPos.load(), 2048);
 }
 
 // ---- Failures: each ends in its outcome, with exactly one Done, last ----
@@ -148,11 +148,11 @@ TEST_F(TransferFailure, UnsupportedVersionsStopAfterIdentified) {
         FakeModulePort fresh;
         fresh.module.setIdentity({c[0], c[1], c[2]});
         RecordingObserver obs{state};
-        state.CurrentMode = OperationMode::Program;
+        state.currentMode = OperationMode::Program;
         EXPECT_EQ(RunTransfer(fresh, state, obs), LinkOutcome::UnsupportedModule);
         EXPECT_EQ(obs.events, (std::vector<LinkEvent>{LinkEvent::Identified, LinkEvent::Done}));
-        EXPECT_EQ(obs.infoAtIdentified.ModuleType, c[0]);
-        EXPECT_EQ(obs.infoAtIdentified.VersionMajor, c[1]);
+        EXPECT_EQ(obs.infoAtIdentified.moduleType, c[0]);
+        EXPECT_EQ(obs.infoAtIdentified.versionMajor, c[1]);
         const auto& n = fresh.module.counts();
         EXPECT_EQ(n.write + n.read + n.restart, 0);
     }
@@ -162,7 +162,7 @@ TEST_F(TransferFailure, BlockThatDoesNotStoreGivesWriteErrorAfterFiveAttempts) {
     Identity(1, 1, 1);
     port.module.setFaults({.stuckAddress = uint16_t{100}});  // inside block 3 (78..103)
     EXPECT_EQ(Run(OperationMode::Program), LinkOutcome::WriteError);
-    EXPECT_EQ(state.WritePos.load(), 78);
+    EXPECT_EQ(state.writePos.load(), 78);
     EXPECT_EQ(port.module.counts().write, 3 + 5);
     EXPECT_EQ(observer.events, (std::vector<LinkEvent>{LinkEvent::Identified, LinkEvent::Done}));
     EXPECT_EQ(port.module.counts().restart, 0);
@@ -170,11 +170,11 @@ TEST_F(TransferFailure, BlockThatDoesNotStoreGivesWriteErrorAfterFiveAttempts) {
 
 TEST_F(TransferFailure, CompareWithDifferentMemoryGivesCheckError) {
     Identity(1, 1, 1);
-    sim::Memory other = ToMemory(state.Images.v11);
+    sim::Memory other = ToMemory(state.images.v11);
     other[2047] ^= 0x01;  // only the very last byte differs
     port.module.setMemory(other);
     EXPECT_EQ(Run(OperationMode::Compare), LinkOutcome::CheckError);
-    EXPECT_EQ(state.CheckPos.load(), 2028);
+    EXPECT_EQ(state.checkPos.load(), 2028);
     EXPECT_EQ(port.module.counts().read, 78 + 5);
     EXPECT_EQ(observer.events,
               (std::vector<LinkEvent>{LinkEvent::Identified, LinkEvent::Checking, LinkEvent::Done}));
@@ -188,12 +188,12 @@ TEST_F(TransferFailure, EveryReadReplyCorruptGivesCheckErrorInRead) {
     port.module.setFaults(MakeFaults([](sim::Faults& f) { f.flipEvery = 1; }));
     observer.events.clear();
     EXPECT_EQ(Run(OperationMode::Compare), LinkOutcome::CheckError);
-    EXPECT_EQ(state.CheckPos.load(), 0);
+    EXPECT_EQ(state.checkPos.load(), 0);
 }
 
 TEST_F(TransferFailure, NoRestartSignGivesRestartErrorAfterThirtyReads) {
     Identity(1, 1, 1);
-    port.module.setMemory(ToMemory(state.Images.v11));
+    port.module.setMemory(ToMemory(state.images.v11));
     port.module.setFaults(MakeFaults([](sim::Faults& f) { f.noRestartSign = true; }));
     int readsBeforeRestart = 0;
     observer.hook = [&](LinkEvent e) {
@@ -234,13 +234,13 @@ TEST_P(TransferRecovers, ProgramCompareAndReadStillSucceed) {
     Identity(1, 1, 1);
     port.module.setFaults(GetParam().faults);
     EXPECT_EQ(Run(OperationMode::Program), LinkOutcome::Success);
-    EXPECT_TRUE(SameBytes(state.Images.v11, port.module.memory()));
+    EXPECT_TRUE(SameBytes(state.images.v11, port.module.memory()));
     EXPECT_EQ(Run(OperationMode::Compare), LinkOutcome::Success);
     // A read reply with a flipped bit and a valid checksum cannot be told from good data in a
     // Read (nothing to compare with), so Read is checked with the other faults only.
     if (GetParam().faults.flipEvery == 0) {
         EXPECT_EQ(Run(OperationMode::Read), LinkOutcome::Success);
-        EXPECT_EQ(state.ReadImage, state.Images.v11);
+        EXPECT_EQ(state.readImage, state.images.v11);
     }
 }
 
@@ -278,7 +278,7 @@ using TransferFrames = Fixture;
 
 TEST_F(TransferFrames, WakeIdentifyFirstAndLastBlockAndRestart) {
     Identity(1, 1, 1);
-    port.module.setMemory(ToMemory(state.Images.v11));
+    port.module.setMemory(ToMemory(state.images.v11));
     ASSERT_EQ(Run(OperationMode::Compare), LinkOutcome::Success);
     const std::vector<uint8_t> wake = {0xCA, 0x53};
     ASSERT_GE(port.sent.size(), 5u + 1 + 79 + 3);
@@ -331,11 +331,11 @@ using TransferAbort = Fixture;
 TEST_F(TransferAbort, StopsAtTheNextBlockBoundaryOfTheWritePhase) {
     Identity(1, 1, 1);
     port.onWrite = [&](const std::vector<uint8_t>& f) {
-        if (f[0] == 0x03 && (f[2] << 8 | f[3]) == 26 * 10) state.AbortRequested = true;
+        if (f[0] == 0x03 && (f[2] << 8 | f[3]) == 26 * 10) state.abortRequested = true;
     };
     EXPECT_EQ(Run(OperationMode::Program), LinkOutcome::Aborted);
     // The block under way is finished (written and read back), then the transfer stops.
-    EXPECT_EQ(state.WritePos.load(), 26 * 11);
+    EXPECT_EQ(state.writePos.load(), 26 * 11);
     EXPECT_EQ(port.module.counts().write, 11);
     EXPECT_EQ(port.module.counts().restart, 0);
     EXPECT_EQ(observer.events, (std::vector<LinkEvent>{LinkEvent::Identified, LinkEvent::Done}));
@@ -344,17 +344,17 @@ TEST_F(TransferAbort, StopsAtTheNextBlockBoundaryOfTheWritePhase) {
 TEST_F(TransferAbort, StopsInTheCheckPhase) {
     Identity(1, 1, 1);
     observer.hook = [&](LinkEvent e) {
-        if (e == LinkEvent::Checking) state.AbortRequested = true;
+        if (e == LinkEvent::Checking) state.abortRequested = true;
     };
     EXPECT_EQ(Run(OperationMode::Read), LinkOutcome::Aborted);
     EXPECT_EQ(port.module.counts().read, 0);
-    EXPECT_EQ(state.CheckPos.load(), 0);
+    EXPECT_EQ(state.checkPos.load(), 0);
 }
 
 TEST_F(TransferAbort, DuringIdentifyTakesEffectOnlyAtTheFirstBlock) {
     Identity(1, 1, 1);
     port.onWrite = [&](const std::vector<uint8_t>& f) {
-        if (f[0] == 0x06) state.AbortRequested = true;
+        if (f[0] == 0x06) state.abortRequested = true;
     };
     EXPECT_EQ(Run(OperationMode::Program), LinkOutcome::Aborted);
     // Identification ran to its end and was announced; no block went out.
@@ -364,9 +364,9 @@ TEST_F(TransferAbort, DuringIdentifyTakesEffectOnlyAtTheFirstBlock) {
 
 TEST_F(TransferAbort, DuringRestartHasNoEffect) {
     Identity(1, 1, 1);
-    port.module.setMemory(ToMemory(state.Images.v11));
+    port.module.setMemory(ToMemory(state.images.v11));
     observer.hook = [&](LinkEvent e) {
-        if (e == LinkEvent::Restarting) state.AbortRequested = true;
+        if (e == LinkEvent::Restarting) state.abortRequested = true;
     };
     EXPECT_EQ(Run(OperationMode::Compare), LinkOutcome::Success);
     EXPECT_EQ(port.module.counts().restart, 3);

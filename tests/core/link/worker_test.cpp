@@ -1,4 +1,4 @@
-// The worker thread (TMainTask) and reply validation with hand-made replies.
+// The worker thread (TransferWorker) and reply validation with hand-made replies.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -8,6 +8,7 @@
 
 #include "fake_module_port.h"
 #include "link/transfer.h"
+#include "link/transfer_worker.h"
 
 namespace brenvox {
 namespace {
@@ -50,22 +51,22 @@ struct CountingObserver : TransferObserver {
 TEST(TransferWorker, RunsOneTransferAtATimeOnItsOwnThread) {
     GatedPort port;
     TransferState state;
-    state.CurrentMode = OperationMode::Read;
+    state.currentMode = OperationMode::Read;
     CountingObserver observer;
-    TMainTask task;
-    ASSERT_TRUE(task.Start(port, state, observer));
-    EXPECT_TRUE(task.Running());
-    EXPECT_FALSE(task.Start(port, state, observer)) << "a second transfer beside the first";
+    TransferWorker worker;
+    ASSERT_TRUE(worker.Start(port, state, observer));
+    EXPECT_TRUE(worker.Running());
+    EXPECT_FALSE(worker.Start(port, state, observer)) << "a second transfer beside the first";
     port.Open();
-    task.Join();
-    EXPECT_FALSE(task.Running());
-    EXPECT_EQ(state.TransferOutcome.load(), LinkOutcome::Success);
+    worker.Join();
+    EXPECT_FALSE(worker.Running());
+    EXPECT_EQ(state.transferOutcome.load(), LinkOutcome::Success);
     EXPECT_EQ(observer.done.load(), 1);
     EXPECT_EQ(observer.total.load(), 4);
     EXPECT_TRUE(observer.doneWasLast.load());
-    // Once ended, the same task object starts the next transfer.
-    ASSERT_TRUE(task.Start(port, state, observer));
-    task.Join();
+    // Once ended, the same worker starts the next transfer.
+    ASSERT_TRUE(worker.Start(port, state, observer));
+    worker.Join();
     EXPECT_EQ(observer.done.load(), 2);
 }
 
@@ -74,8 +75,8 @@ TEST(TransferWorker, RunsOneTransferAtATimeOnItsOwnThread) {
 TEST(TransferWorker, NextTransferMayStartAsSoonAsDoneArrives) {
     test::FakeModulePort port;
     TransferState state;
-    state.CurrentMode = OperationMode::Read;
-    TMainTask task;
+    state.currentMode = OperationMode::Read;
+    TransferWorker worker;
     std::mutex m;
     std::condition_variable cv;
     int doneCount = 0;
@@ -85,20 +86,20 @@ TEST(TransferWorker, NextTransferMayStartAsSoonAsDoneArrives) {
     } obs;
     obs.fn = [&](LinkEvent e) {
         if (e != LinkEvent::Done) return;
-        EXPECT_FALSE(task.Running());
-        EXPECT_FALSE(task.Start(port, state, obs)) << "the worker cannot start its own successor";
+        EXPECT_FALSE(worker.Running());
+        EXPECT_FALSE(worker.Start(port, state, obs)) << "the worker cannot start its own successor";
         std::lock_guard lock(m);
         ++doneCount;
         cv.notify_all();
     };
-    ASSERT_TRUE(task.Start(port, state, obs));
+    ASSERT_TRUE(worker.Start(port, state, obs));
     {
         std::unique_lock lock(m);
         ASSERT_TRUE(cv.wait_for(lock, 10s, [&] { return doneCount == 1; }));
     }
     // Here the worker may still be inside its Done handling; Start waits for it and goes on.
-    EXPECT_TRUE(task.Start(port, state, obs));
-    task.Join();
+    EXPECT_TRUE(worker.Start(port, state, obs));
+    worker.Join();
     EXPECT_EQ(doneCount, 2);
 }
 
@@ -107,8 +108,8 @@ TEST(TransferWorker, DestructorWaitsForTheTransfer) {
     TransferState state;
     CountingObserver observer;
     {
-        TMainTask task;
-        ASSERT_TRUE(task.Start(port, state, observer));
+        TransferWorker worker;
+        ASSERT_TRUE(worker.Start(port, state, observer));
         port.Open();
     }
     EXPECT_EQ(observer.done.load(), 1);
@@ -117,15 +118,15 @@ TEST(TransferWorker, DestructorWaitsForTheTransfer) {
 TEST(TransferWorker, AbortFromAnotherThreadEndsTheTransfer) {
     GatedPort port;
     TransferState state;
-    state.CurrentMode = OperationMode::Program;
+    state.currentMode = OperationMode::Program;
     CountingObserver observer;
-    TMainTask task;
-    ASSERT_TRUE(task.Start(port, state, observer));
-    state.AbortRequested = true;  // set while the worker waits inside identify
+    TransferWorker worker;
+    ASSERT_TRUE(worker.Start(port, state, observer));
+    state.abortRequested = true;  // set while the worker waits inside identify
     port.Open();
-    task.Join();
-    EXPECT_EQ(state.TransferOutcome.load(), LinkOutcome::Aborted);
-    EXPECT_EQ(state.WritePos.load(), 0);
+    worker.Join();
+    EXPECT_EQ(state.transferOutcome.load(), LinkOutcome::Aborted);
+    EXPECT_EQ(state.writePos.load(), 0);
 }
 
 // A port that answers every request with the next reply of a script (nothing when it runs out).
@@ -186,10 +187,10 @@ TEST(ReplyValidation, FifthIdentifyAttemptStillCounts) {
     TransferState state;
     NullObserver obs;
     EXPECT_EQ(RunTransfer(port, state, obs), LinkOutcome::UnsupportedModule);
-    const ModuleInfo info = state.ModuleInfo.load();
-    EXPECT_EQ(info.ModuleType, 2);
-    EXPECT_EQ(info.VersionMajor, 1);
-    EXPECT_EQ(info.VersionMinor, 7);
+    const ModuleInfo info = state.moduleInfo.load();
+    EXPECT_EQ(info.moduleType, 2);
+    EXPECT_EQ(info.versionMajor, 1);
+    EXPECT_EQ(info.versionMinor, 7);
 }
 
 TEST(ReplyValidation, WriteReplyMustBeExactlyTheAcknowledgement) {
@@ -198,7 +199,7 @@ TEST(ReplyValidation, WriteReplyMustBeExactlyTheAcknowledgement) {
     port.replies.push_back(WithChecksum({0x02, 1, 1, 0}));
     for (int i = 0; i < 5; ++i) port.replies.push_back(WithChecksum({0x04, 0x00}));  // too long
     TransferState state;
-    state.CurrentMode = OperationMode::Program;
+    state.currentMode = OperationMode::Program;
     NullObserver obs;
     EXPECT_EQ(RunTransfer(port, state, obs), LinkOutcome::WriteError);
     // After each bad acknowledgement the attempt ends without a read-back.
@@ -210,7 +211,7 @@ TEST(ReplyValidation, RestartSignNeedsItsFirstThreeBytes) {
     ScriptedPort port;
     port.replies.push_back(WithChecksum({0x02, 1, 1, 1}));
     TransferState state;
-    state.CurrentMode = OperationMode::Read;
+    state.currentMode = OperationMode::Read;
     for (size_t pos = 0; pos < 2048; pos += link::BlockSize(pos)) {
         std::vector<uint8_t> r = {0x02, 0, 0, 0};
         r.resize(4 + link::BlockSize(pos), 0x11);
@@ -219,7 +220,7 @@ TEST(ReplyValidation, RestartSignNeedsItsFirstThreeBytes) {
     port.replies.push_back({0x1E, 0x00});
     NullObserver obs;
     EXPECT_EQ(RunTransfer(port, state, obs), LinkOutcome::RestartError);
-    EXPECT_EQ(state.ReadImage[2047], 0x11);
+    EXPECT_EQ(state.readImage[2047], 0x11);
 }
 
 }  // namespace

@@ -1,16 +1,12 @@
-#include "link/operation_runner.h"
+#include "operation/operation_runner.h"
 
-#include <algorithm>
 #include <chrono>
-#include <cinttypes>
-#include <cstdio>
 
 #include "files/safe_file.h"
 #include "i18n/translate.h"
-#include "link/deadline.h"
 #include "link/module_identity.h"
-#include "link/progress_log.h"
-#include "link/transfer_session.h"
+#include "operation/port_texts.h"
+#include "operation/progress_log.h"
 #include "settings/settings_file.h"
 
 namespace brenvox {
@@ -21,33 +17,32 @@ std::string_view ImageBytes(const ModuleImage& image) {
     return {reinterpret_cast<const char*>(image.data()), image.size()};
 }
 
-// One line of the trace: milliseconds since the trace began, the direction, the bytes in hex;
-// "-" for a read that got nothing. The simulator's --replay reads this format back.
-void AppendTraceLine(std::string& out, int64_t ms, FrameDirection dir, const uint8_t* data, size_t count) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%" PRId64 " %s", ms, dir == FrameDirection::Sent ? "tx" : "rx");
-    out += buf;
-    if (count == 0) out += " -";
-    for (size_t i = 0; i < count; ++i) {
-        std::snprintf(buf, sizeof buf, " %02X", data[i]);
-        out += buf;
-    }
-    out += '\n';
-}
-
 }  // namespace
+
+std::string OperationView::PinNotGivenText() const {
+    return std::string(Tr(progress::kWrongModulePin));
+}
 
 OperationRunner::OperationRunner(OperationView& view) : view_(view) {}
 
 OperationRunner::~OperationRunner() {
     // Closing the port makes every read of a running worker fail at once, so the wait for it in
-    // the task's destructor is short.
+    // the worker's Join is short.
     Close();
-    task_.Join();
+    worker_.Join();
 }
 
-bool OperationRunner::Open(const OperationRequest& request) {
+bool OperationRunner::Check(const OperationRequest& request) {
     request_ = request;
+    result_ = {};
+    result_.refusal = ValidateSettings(request_.settings);
+    checked_ = !result_.refusal;
+    if (result_.refusal) view_.SettingsRefused(*result_.refusal);
+    return checked_;
+}
+
+bool OperationRunner::Open() {
+    if (!checked_) return false;
     result_ = {};
     step_ = Step::Main;
     firstStart_ = true;
@@ -60,24 +55,15 @@ bool OperationRunner::Open(const OperationRequest& request) {
         std::lock_guard lock(eventsMutex_);
         events_.clear();
     }
-    state_.WritePos = 0;
-    state_.CheckPos = 0;
-    state_.CurrentMode = request_.mode;
+    state_.writePos = 0;
+    state_.checkPos = 0;
+    state_.currentMode = request_.mode;
 
     // The frames are recorded for the trace file and for the archive entry, whose trace lets
     // support see (and the simulator replay) what happened.
-    state_.Trace = nullptr;
-    {
-        std::lock_guard lock(traceMutex_);
-        trace_.clear();
-        traceStartMs_ = MonotonicMs();
-    }
-    if (!request_.tracePath.empty() || !request_.archiveDir.empty()) {
-        state_.Trace = [this](FrameDirection dir, const uint8_t* data, size_t count) {
-            std::lock_guard lock(traceMutex_);
-            AppendTraceLine(trace_, MonotonicMs() - traceStartMs_, dir, data, count);
-        };
-    }
+    recorder_.Begin();
+    const bool recording = !request_.tracePath.empty() || !request_.archiveDir.empty();
+    state_.trace = recording ? recorder_.Hook() : nullptr;
     if (!request_.tracePath.empty()) {
         // Made at once, so that a trace that cannot be kept stops the operation before anything
         // is sent; the frames are written into it when the runner closes.
@@ -86,10 +72,7 @@ bool OperationRunner::Open(const OperationRequest& request) {
     }
 
     view_.AddLine(Tr(progress::kCheckingPort));
-    const PortChoice& port = request_.port;
-    const bool opened = port.device.empty() ? OpenModulePort(link_, port.portNumber, port.portType)
-                                            : OpenModulePort(link_, port.device);
-    if (!opened) {
+    if (!OpenModulePort(link_, request_.port)) {
         result_.portError = link_.openError();
         view_.AddLine(Tr(progress::kPortError));
         view_.AddLine(PortFaultLine(result_.portError, ListSerialDevices(), request_.portRetry));
@@ -105,7 +88,7 @@ bool OperationRunner::Open(const OperationRequest& request) {
 }
 
 bool OperationRunner::Start() {
-    if (!link_.IsOpen() || task_.Running()) return false;
+    if (!link_.IsOpen() || worker_.Running()) return false;
     ended_ = false;
     result_.outcome = LinkOutcome::NoResponse;
     result_.backupUnread = false;
@@ -122,7 +105,7 @@ bool OperationRunner::Start() {
 
 void OperationRunner::StartStep(Step step) {
     step_ = step;
-    task_.Join();
+    worker_.Join();
     view_.TransferStarted();
     // The read behind a compare's difference list runs without lines of its own: the log keeps
     // the compare's lines, and the list follows them.
@@ -135,14 +118,11 @@ void OperationRunner::StartStep(Step step) {
         }
         view_.AddLine(Tr(progress::kReadingVersion));
     }
-    state_.CurrentMode = step == Step::Main ? request_.mode : OperationMode::Read;
-    state_.AbortRequested = false;
-    if (step == Step::Main) {
-        std::lock_guard lock(traceMutex_);
-        mainTraceFrom_ = trace_.size();
-    }
+    state_.currentMode = step == Step::Main ? request_.mode : OperationMode::Read;
+    state_.abortRequested = false;
+    if (step == Step::Main) mainTraceFrom_ = recorder_.Mark();
     workerSession_ = session_.load();
-    if (!task_.Start(link_, state_, *this)) {
+    if (!worker_.Start(link_, state_, *this)) {
         // Cannot happen after the Running() test of Start; the operation still ends in order.
         result_.outcome = LinkOutcome::NoResponse;
         view_.TransferStopped(result_.outcome);
@@ -151,7 +131,7 @@ void OperationRunner::StartStep(Step step) {
 }
 
 void OperationRunner::Abort() {
-    state_.AbortRequested = true;
+    state_.abortRequested = true;
 }
 
 void OperationRunner::OnLinkEvent(LinkEvent event) {
@@ -202,7 +182,7 @@ bool OperationRunner::Close() {
         std::lock_guard lock(eventsMutex_);
         events_.clear();
     }
-    link_.ClosePort();
+    link_.Close();
     if (!closed_) {
         closed_ = true;
         traceWritten_ = WriteTrace();
@@ -211,7 +191,7 @@ bool OperationRunner::Close() {
 }
 
 int OperationRunner::barPosition() const {
-    return progress::BarPosition(state_.CurrentMode.load(), state_.WritePos.load(), state_.CheckPos.load());
+    return progress::BarPosition(state_.currentMode.load(), state_.writePos.load(), state_.checkPos.load());
 }
 
 void OperationRunner::HandleEvent(LinkEvent event) {
@@ -221,25 +201,25 @@ void OperationRunner::HandleEvent(LinkEvent event) {
     }
     if (event == LinkEvent::Identified && step_ == Step::Main) mainIdentified_ = true;
     if (step_ == Step::Report) return;
-    for (const std::string& line : progress::EventLines(event, state_.CurrentMode.load(),
-                                                        state_.ModuleInfo.load(), LinkOutcome::Success))
+    for (const std::string& line : progress::EventLines(event, state_.currentMode.load(),
+                                                        state_.moduleInfo.load(), LinkOutcome::Success))
         view_.AddLine(line);
 }
 
 void OperationRunner::TransferDone() {
-    const LinkOutcome outcome = state_.TransferOutcome.load();
+    const LinkOutcome outcome = state_.transferOutcome.load();
     view_.TransferStopped(outcome);
     if (step_ == Step::Report) {
         EndReport(outcome);
         return;
     }
-    const OperationMode mode = state_.CurrentMode.load();
+    const OperationMode mode = state_.currentMode.load();
     for (const std::string& line :
-         progress::EventLines(LinkEvent::Done, mode, state_.ModuleInfo.load(), outcome))
+         progress::EventLines(LinkEvent::Done, mode, state_.moduleInfo.load(), outcome))
         view_.AddLine(line);
     // A write error is a block the module may have taken in part; otherwise the counter says
     // whether any block went out before the transfer stopped.
-    const bool writeBegan = state_.WritePos.load() > 0 || outcome == LinkOutcome::WriteError;
+    const bool writeBegan = state_.writePos.load() > 0 || outcome == LinkOutcome::WriteError;
     if (const std::string_view advice = progress::AdviceLine(outcome, mode, writeBegan); !advice.empty())
         view_.AddLine(advice);
     switch (step_) {
@@ -262,7 +242,7 @@ void OperationRunner::EndBackupRead(LinkOutcome outcome) {
         Finish();
         return;
     }
-    if (!WriteRequested(OperationFile::Backup, request_.backupImagePath, ImageBytes(state_.ReadImage))) {
+    if (!WriteRequested(OperationFile::Backup, request_.backupImagePath, ImageBytes(state_.readImage))) {
         result_.outcome = outcome;
         Finish();
         return;
@@ -272,11 +252,8 @@ void OperationRunner::EndBackupRead(LinkOutcome outcome) {
 
 void OperationRunner::EndMainTransfer(LinkOutcome outcome) {
     result_.outcome = outcome;
-    {
-        // Done comes after the transfer's last frame: this is the whole of it.
-        std::lock_guard lock(traceMutex_);
-        mainTrace_ = trace_.substr(std::min(mainTraceFrom_, trace_.size()));
-    }
+    // Done comes after the transfer's last frame: this is the whole of it.
+    mainTrace_ = recorder_.Since(mainTraceFrom_);
     if (outcome == LinkOutcome::Success) {
         switch (request_.mode) {
             case OperationMode::Program:
@@ -301,15 +278,13 @@ void OperationRunner::EndMainTransfer(LinkOutcome outcome) {
 // After a successful read: the module PIN, the decode, the files. False when the operation has
 // already been finished here (a file that could not be written ends it at once).
 bool OperationRunner::EndRead() {
-    const auto read = AcceptReadImage(
-        state_, [this] { return view_.AskModulePin(); }, request_.settings);
+    const auto read = AcceptRead(request_.settings);
     if (!read) {
         result_.pinRefused = true;
-        view_.ShowInformation(Tr(progress::kWrongModulePin));
         view_.AddLine(Tr(progress::kModuleReady));
         return true;
     }
-    if (!WriteRequested(OperationFile::ReadImage, request_.readImagePath, ImageBytes(state_.ReadImage)) ||
+    if (!WriteRequested(OperationFile::ReadImage, request_.readImagePath, ImageBytes(state_.readImage)) ||
         (!request_.readSettingsPath.empty() && !WriteSettings(request_.readSettingsPath, read->settings))) {
         Finish();
         return false;
@@ -324,10 +299,7 @@ bool OperationRunner::EndRead() {
 // The compare's mismatch, setting by setting: what the module holds against the settings.
 void OperationRunner::EndReport(LinkOutcome outcome) {
     if (outcome == LinkOutcome::Success) {
-        const auto read = AcceptReadImage(state_, [this] { return view_.AskModulePin(); });
-        if (!read) {
-            view_.ShowInformation(Tr(progress::kWrongModulePin));
-        } else {
+        if (const auto read = AcceptRead({})) {
             result_.differences = CompareReportLines(request_.settings, *read);
             view_.AddLine("");
             view_.AddLine(Tr(progress::kDifferencesHeading));
@@ -335,6 +307,23 @@ void OperationRunner::EndReport(LinkOutcome outcome) {
         }
     }
     Finish();
+}
+
+// The read image let in through the module PIN and decoded over `base`; a PIN not given or
+// wrong is told to the view here, in its own words for a PIN not given.
+std::optional<ModuleReadout> OperationRunner::AcceptRead(ModuleSettings base) {
+    bool given = true;
+    auto read = AcceptReadImage(
+        state_,
+        [this, &given] {
+            std::optional<std::string> pin = view_.AskModulePin();
+            given = pin.has_value();
+            return pin;
+        },
+        std::move(base));
+    if (!read)
+        view_.ShowInformation(given ? std::string(Tr(progress::kWrongModulePin)) : view_.PinNotGivenText());
+    return read;
 }
 
 bool OperationRunner::WriteRequested(OperationFile file, const std::string& path, std::string_view bytes) {
@@ -363,20 +352,20 @@ void OperationRunner::Archive() {
     ArchiveRecord record;
     record.mode = request_.mode;
     record.name = request_.archiveName;
-    record.module = state_.ModuleInfo.load();
+    record.module = state_.moduleInfo.load();
     record.outcome = result_.pinRefused ? "PinRefused" : OutcomeName(result_.outcome);
     if (request_.mode == OperationMode::Read) {
         // What a read brought back is kept once its module PIN was given; a read refused for
         // its PIN keeps only its record, as its frames hold the memory it was refused.
         if (result_.readSettings) {
-            record.image = state_.ReadImage;
+            record.image = state_.readImage;
             record.settings = result_.readSettings;
         }
         if (!result_.pinRefused) record.trace = mainTrace_;
     } else {
         // The engine took the image of the module's version once the module had identified
         // itself; a module it does not support got none.
-        if (ModuleSupported(record.module)) record.image = state_.WorkImage;
+        if (ModuleSupported(record.module)) record.image = state_.workImage;
         record.settings = request_.settings;
         record.trace = mainTrace_;
     }
@@ -385,29 +374,11 @@ void OperationRunner::Archive() {
 
 bool OperationRunner::WriteTrace() {
     if (!traceReady_) return true;
-    std::string text;
-    {
-        std::lock_guard lock(traceMutex_);
-        text = trace_;
-    }
-    const FileWriteResult written = WriteFileSafely(request_.tracePath, text);
+    const FileWriteResult written = WriteFileSafely(request_.tracePath, recorder_.Text());
     if (written) return true;
     if (!result_.fileFault)
         result_.fileFault = OperationFileFault{OperationFile::Trace, request_.tracePath, written.error};
     return false;
-}
-
-ProbeResult ProbeModule(const std::string& device) {
-    ProbeResult r;
-    SerialLink link;
-    if (!OpenModulePort(link, device)) {
-        r.portError = link.openError();
-        return r;
-    }
-    r.opened = true;
-    r.answered = IdentifyModule(link, r.module);
-    link.ClosePort();
-    return r;
 }
 
 }  // namespace brenvox

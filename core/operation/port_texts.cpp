@@ -1,6 +1,4 @@
-#include "link/port_fault.h"
-
-#include "i18n/translate.h"
+#include "operation/port_texts.h"
 
 namespace brenvox {
 
@@ -44,6 +42,21 @@ std::string PortFaultLine(const PortOpenError& error, const std::vector<SerialDe
     }
     if (error.systemText.empty()) return TrFormat(BRENVOX_TEXT("Nie można otworzyć portu %1."), {device});
     return TrFormat(BRENVOX_TEXT("Nie można otworzyć portu %1: %2."), {device, error.systemText});
+}
+
+std::string DeviceDescription(const SerialDeviceInfo& device) {
+    std::string out;
+    auto add = [&out](const std::string& part) {
+        if (part.empty()) return;
+        if (!out.empty()) out += ", ";
+        out += part;
+    };
+    add(device.product);
+    add(device.manufacturer);
+    if (!device.serial.empty()) add(TrFormat(BRENVOX_TEXT("nr seryjny %1"), {device.serial}));
+    if (!device.vidPid.empty()) add("USB " + device.vidPid);
+    add(device.byId);
+    return out;
 }
 
 }  // namespace brenvox

@@ -12,21 +12,15 @@
 #include "link/module_identity.h"
 #include "link/serial_link.h"
 #include "link/transfer.h"
+#include "operation/operation_request.h"
 #include "settings/module_settings.h"
 
 namespace brenvox {
 
-namespace link {
-// The module speaks at 115200 baud; a reply is complete 10 ms after its last byte, and a read
-// gives up 200 ms after it began.
-inline constexpr int32_t kBaud = 115200;
-inline constexpr int32_t kReadTotalMs = 200;
-inline constexpr int32_t kReadIntervalMs = 10;
-}  // namespace link
-
-// Opens the module's port with the link's settings: by port number and type (the main window's
-// choice) or by device path. The refusals are those of SerialLink::OpenPort / OpenDevice.
-bool OpenModulePort(SerialLink& link, int32_t portNumber, int portType);
+// Opens the module's port with the link's settings (link::kBaud and the read time-outs): the
+// device path when the choice names one, else the type and number of the main window's boxes;
+// or a device path alone. The refusals are those of SerialLink::Open.
+bool OpenModulePort(SerialLink& link, const PortChoice& port);
 bool OpenModulePort(SerialLink& link, const std::string& devicePath);
 
 // Encodes both images into the state before a transfer; the engine picks one after identify.

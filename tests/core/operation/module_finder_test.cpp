@@ -1,6 +1,6 @@
 // The finder's loop against simulated modules and a silent one on real pseudo-terminals: which
 // devices are asked, in which order, what each says, and where a stop takes effect.
-#include "link/module_finder.h"
+#include "operation/module_finder.h"
 
 #include <gtest/gtest.h>
 
@@ -24,10 +24,10 @@ struct Bench {
         std::string error;
         for (sim::PtySimulator* s : {&a, &b, &silent}) EXPECT_TRUE(s->start(&error)) << error;
     }
-    static SerialDeviceInfo Device(const sim::PtySimulator& s) { return {s.devicePath(), -1, 0}; }
+    static SerialDeviceInfo Device(const sim::PtySimulator& s) { return {s.devicePath()}; }
 };
 
-const SerialDeviceInfo kMissing{"/dev/brenvox-no-such-tty", -1, 0};
+const SerialDeviceInfo kMissing{"/dev/brenvox-no-such-tty"};
 
 TEST(ModuleFinder, FirstModuleEndsTheSearchAndEveryDeviceAsksOnToTheEnd) {
     Bench bench;
@@ -55,9 +55,9 @@ TEST(ModuleFinder, FirstModuleEndsTheSearchAndEveryDeviceAsksOnToTheEnd) {
     EXPECT_EQ(first.asked[1].result.portError.fault, PortFault::NoDevice);
     ASSERT_NE(first.found(), nullptr);
     EXPECT_EQ(first.found()->device.path, devices[2].path);
-    EXPECT_EQ(first.found()->result.module.ModuleType, 2);
-    EXPECT_EQ(first.found()->result.module.VersionMajor, 1);
-    EXPECT_EQ(first.found()->result.module.VersionMinor, 0);
+    EXPECT_EQ(first.found()->result.module.moduleType, 2);
+    EXPECT_EQ(first.found()->result.module.versionMajor, 1);
+    EXPECT_EQ(first.found()->result.module.versionMinor, 0);
     EXPECT_EQ(bench.b.counts().wake, 0);  // never asked
     EXPECT_GT(bench.silent.counts().identify, 0);
     // Asking writes nothing into the module.
@@ -69,7 +69,7 @@ TEST(ModuleFinder, FirstModuleEndsTheSearchAndEveryDeviceAsksOnToTheEnd) {
     ASSERT_EQ(every.asked.size(), 4u);
     EXPECT_EQ(every.found()->device.path, devices[2].path);  // still the first that answered
     EXPECT_TRUE(every.asked[3].result.answered);
-    EXPECT_EQ(every.asked[3].result.module.VersionMinor, 1);
+    EXPECT_EQ(every.asked[3].result.module.versionMinor, 1);
 }
 
 TEST(ModuleFinder, NoneAnswersAndAStopTakesEffectBetweenDevices) {

@@ -1,7 +1,7 @@
 // The operation runner against the module simulator on a real pseudo-terminal: what every
 // operation and outcome reports to its face, in order, and which files it leaves. The progress
 // window and the CLI only show these reports, so their own tests need not repeat them.
-#include "link/operation_runner.h"
+#include "operation/operation_runner.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -11,7 +11,7 @@
 #include <iterator>
 
 #include "codec/image_codec.h"
-#include "link/transfer_session.h"
+#include "operation/transfer_session.h"
 #include "pty_simulator.h"
 #include "replay_player.h"
 #include "replay_trace.h"
@@ -27,9 +27,11 @@ using Lines = std::vector<std::string>;
 class RecordingView : public OperationView {
 public:
     Lines log;
-    std::optional<std::string> pin;  // what the user types when asked for the module PIN
+    std::optional<std::string> pin;          // what the user types when asked for the module PIN
+    std::optional<std::string> pinNotGiven;  // the face's own words for no PIN, if it has them
     std::optional<OperationResult> ended;
 
+    void SettingsRefused(const ValidationFailure& f) override { log.push_back("[refused] " + f.line1); }
     void AddLine(std::string_view line) override { log.emplace_back(line); }
     void ClearLog() override { log.emplace_back("[clear]"); }
     void TransferStarted() override { log.emplace_back("[started]"); }
@@ -38,6 +40,9 @@ public:
     std::optional<std::string> AskModulePin() override {
         log.emplace_back("[pin?]");
         return pin;
+    }
+    std::string PinNotGivenText() const override {
+        return pinNotGiven ? *pinNotGiven : OperationView::PinNotGivenText();
     }
     void SettingsRead(const ModuleSettings&) override { log.emplace_back("[settings read]"); }
     void OperationEnded(const OperationResult& r) override { ended = r; }
@@ -78,9 +83,10 @@ protected:
         r.settings = settings;
         return r;
     }
-    // Opens, runs to the end and closes, as the CLI does; the log from the first line.
+    // Checks, opens, runs to the end and closes, as the CLI does; the log from the first line.
     const OperationResult& Run(const OperationRequest& r) {
-        EXPECT_TRUE(runner.Open(r));
+        EXPECT_TRUE(runner.Check(r));
+        EXPECT_TRUE(runner.Open());
         const OperationResult& result = runner.RunToEnd({});
         runner.Close();
         return result;
@@ -102,13 +108,14 @@ TEST_F(OperationRunnerTest, ProgramThenRepeat) {
                           "[stopped]", "", "Programowanie zakończone pozytywnie.", "Moduł gotowy do pracy."})
         expected.emplace_back(l);
     EXPECT_EQ(view.log, expected);
-    EXPECT_TRUE(r.succeeded());
+    EXPECT_EQ(r.status(), OperationStatus::Succeeded);
     ASSERT_TRUE(view.ended);
     EXPECT_TRUE(sim.memory() == ToMemory(EncodeImageV10(settings)));
     EXPECT_EQ(runner.barPosition(), 4094);
 
     // A repeat on the same opening starts a new log and neither reopens nor encodes again.
-    ASSERT_TRUE(runner.Open(Request(OperationMode::Program)));
+    ASSERT_TRUE(runner.Check(Request(OperationMode::Program)));
+    ASSERT_TRUE(runner.Open());
     runner.RunToEnd({});
     view.log.clear();
     sim.setMemory(sim::Memory{});
@@ -122,7 +129,7 @@ TEST_F(OperationRunnerTest, ProgramThenRepeat) {
 
 TEST_F(OperationRunnerTest, CompareEqualThenDifferentWithItsReport) {
     sim.setMemory(ToMemory(EncodeImageV11(settings)));
-    EXPECT_TRUE(Run(Request(OperationMode::Compare)).succeeded());
+    EXPECT_EQ(Run(Request(OperationMode::Compare)).status(), OperationStatus::Succeeded);
     const Lines tail(view.log.end() - 5, view.log.end());
     EXPECT_EQ(tail, (Lines{"[stopped]", "", "Porównanie poprawne.",
                            "[info] Ustawienia w programie i module jednakowe.", "Moduł gotowy do pracy."}));
@@ -137,7 +144,7 @@ TEST_F(OperationRunnerTest, CompareEqualThenDifferentWithItsReport) {
     OperationRequest request = Request(OperationMode::Compare);
     request.reportDifferences = true;
     const OperationResult& r = Run(request);
-    EXPECT_FALSE(r.succeeded());
+    EXPECT_NE(r.status(), OperationStatus::Succeeded);
     EXPECT_EQ(r.outcome, LinkOutcome::CheckError);
     EXPECT_EQ(r.differences, (Lines{"PIN wymagany do odczytu ustawień z modułu: \"8361\" -> \"1234\"",
                                     "Wysyłaj maksymalnie wiadomości SMS: 7 -> 9"}));
@@ -165,16 +172,25 @@ TEST_F(OperationRunnerTest, ReadChecksTheModulePinThenDecodesAndWrites) {
     view.pin = "4712";
     const OperationResult& wrong = Run(request);
     EXPECT_TRUE(wrong.pinRefused);
-    EXPECT_FALSE(wrong.succeeded());
+    EXPECT_NE(wrong.status(), OperationStatus::Succeeded);
     EXPECT_EQ(Lines(view.log.end() - 3, view.log.end()),
               (Lines{"[pin?]", "[info] Niepoprawny kod PIN modułu!", "Moduł gotowy do pracy."}));
     EXPECT_FALSE(fs::exists(dir / "read"));
     EXPECT_FALSE(fs::exists(dir / "image"));
+    // None given: what a wrong one gets, unless the face has its own words for it.
+    view.pin.reset();
+    view.log.clear();
+    EXPECT_TRUE(Run(request).pinRefused);
+    EXPECT_EQ(view.log[view.log.size() - 2], "[info] Niepoprawny kod PIN modułu!");
+    view.pinNotGiven = "[no PIN given]";
+    view.log.clear();
+    EXPECT_TRUE(Run(request).pinRefused);
+    EXPECT_EQ(view.log[view.log.size() - 2], "[info] [no PIN given]");
 
     view.pin = "4711";
     view.log.clear();
     const OperationResult& right = Run(request);
-    EXPECT_TRUE(right.succeeded());
+    EXPECT_EQ(right.status(), OperationStatus::Succeeded);
     EXPECT_EQ(Lines(view.log.end() - 4, view.log.end()),
               (Lines{"[pin?]", "[settings read]", "[info] Ustawienia z modułu odczytane i zdekodowane.",
                      "Moduł gotowy do pracy."}));
@@ -190,7 +206,7 @@ TEST_F(OperationRunnerTest, ReadChecksTheModulePinThenDecodesAndWrites) {
     inModule.MODPIN.clear();
     sim.setMemory(ToMemory(EncodeImageV11(inModule)));
     view.log.clear();
-    EXPECT_TRUE(Run(request).succeeded());
+    EXPECT_EQ(Run(request).status(), OperationStatus::Succeeded);
     EXPECT_EQ(std::count(view.log.begin(), view.log.end(), "[pin?]"), 0);
 }
 
@@ -205,7 +221,7 @@ TEST_F(OperationRunnerTest, AFileThatCannotBeWrittenEndsTheReadAndNamesTheFile) 
     ASSERT_TRUE(r.fileFault);
     EXPECT_EQ(r.fileFault->file, OperationFile::ReadImage);
     EXPECT_EQ(r.fileFault->path, request.readImagePath);
-    EXPECT_FALSE(r.succeeded());
+    EXPECT_NE(r.status(), OperationStatus::Succeeded);
     EXPECT_EQ(view.log.back(), "[pin?]") << "neither the decoded message nor the ready line";
     EXPECT_FALSE(fs::exists(dir / "read"));
     // The transfer itself went well: its entry is kept, though the operation failed.
@@ -255,10 +271,11 @@ TEST_F(OperationRunnerTest, AbortStopsAtTheNextBlock) {
     sim::Faults slow;
     slow.replyDelayMs = 20;
     sim.setFaults(slow);
-    ASSERT_TRUE(runner.Open(Request(OperationMode::Program)));
+    ASSERT_TRUE(runner.Check(Request(OperationMode::Program)));
+    ASSERT_TRUE(runner.Open());
     bool asked = false;
     const OperationResult& r = runner.RunToEnd([&] {
-        if (!asked && runner.state().WritePos.load() > 0) {
+        if (!asked && runner.state().writePos.load() > 0) {
             runner.Abort();
             asked = true;
         }
@@ -267,7 +284,7 @@ TEST_F(OperationRunnerTest, AbortStopsAtTheNextBlock) {
     EXPECT_EQ(Lines(view.log.end() - 2, view.log.end()),
               (Lines{"Programowanie przerwane!",
                      "Moduł może mieć niepełne ustawienia - zaprogramuj go ponownie."}));
-    EXPECT_LT(runner.state().WritePos.load(), 2048);
+    EXPECT_LT(runner.state().writePos.load(), 2048);
     EXPECT_EQ(sim.counts().restart, 0);
 }
 
@@ -276,7 +293,7 @@ TEST_F(OperationRunnerTest, BackupReadComesFirstAndAnUnreadableModuleIsNotWritte
     sim.setMemory(old);
     OperationRequest request = Request(OperationMode::Program);
     request.backupImagePath = (dir / "backup").string();
-    EXPECT_TRUE(Run(request).succeeded());
+    EXPECT_EQ(Run(request).status(), OperationStatus::Succeeded);
     EXPECT_EQ(Slurp(dir / "backup"), std::string(old.begin(), old.end()));
     EXPECT_EQ(std::count(view.log.begin(), view.log.end(), "Odczyt zakończony pozytywnie."), 1);
     EXPECT_EQ(view.log.back(), "Moduł gotowy do pracy.");
@@ -338,14 +355,16 @@ TEST_F(OperationRunnerTest, AFailedTransferIsArchivedAndItsTraceReplaysTheFailur
     again.port.device = replay.devicePath();
     RecordingView view2;
     OperationRunner runner2(view2);
-    ASSERT_TRUE(runner2.Open(again));
+    ASSERT_TRUE(runner2.Check(again));
+    ASSERT_TRUE(runner2.Open());
     EXPECT_EQ(runner2.RunToEnd({}).outcome, LinkOutcome::WriteError);
 }
 
 TEST_F(OperationRunnerTest, APortThatDoesNotOpenSaysWhy) {
     OperationRequest request = Request(OperationMode::Program);
     request.port.device = (dir / "ttyNONE").string();
-    EXPECT_FALSE(runner.Open(request));
+    ASSERT_TRUE(runner.Check(request));
+    EXPECT_FALSE(runner.Open());
     ASSERT_EQ(view.log.size(), 3u);
     EXPECT_EQ(view.log[1], "Błąd - problem z portem transmisji!");
     EXPECT_EQ(view.log[2].rfind("Port " + request.port.device + " nie istnieje. ", 0), 0u) << view.log[2];
@@ -355,17 +374,36 @@ TEST_F(OperationRunnerTest, APortThatDoesNotOpenSaysWhy) {
     // No port number chosen in the window.
     view.log.clear();
     request.port = PortChoice{};
-    EXPECT_FALSE(runner.Open(request));
+    ASSERT_TRUE(runner.Check(request));
+    EXPECT_FALSE(runner.Open());
     EXPECT_EQ(view.log.back(), "Nie wybrano numeru portu - wybierz go na stronie 8.Moduł.");
 
     // A trace that cannot be made stops everything before the port is touched.
     view.log.clear();
     request = Request(OperationMode::Program);
     request.tracePath = (dir / "no-such-folder" / "trace").string();
-    EXPECT_FALSE(runner.Open(request));
+    ASSERT_TRUE(runner.Check(request));
+    EXPECT_FALSE(runner.Open());
     EXPECT_TRUE(view.log.empty());
     ASSERT_TRUE(runner.result().fileFault);
     EXPECT_EQ(runner.result().fileFault->file, OperationFile::Trace);
+    EXPECT_EQ(runner.result().status(), OperationStatus::FileFailed);
+}
+
+// The settings are checked before anything else, in every mode: the first failure is told to
+// the face, and nothing is opened, written or sent.
+TEST_F(OperationRunnerTest, SettingsThatFailACheckOpenNothing) {
+    settings.PIN = "12a4";
+    OperationRequest request = Request(OperationMode::Read);
+    request.tracePath = (dir / "trace").string();
+    EXPECT_FALSE(runner.Check(request));
+    EXPECT_EQ(view.log, Lines{"[refused] Niewłaściwy kod PIN karty SIM."});
+    EXPECT_EQ(runner.result().status(), OperationStatus::SettingsRefused);
+    EXPECT_FALSE(runner.Open());
+    EXPECT_FALSE(runner.Start());
+    EXPECT_EQ(view.log.size(), 1u);
+    EXPECT_FALSE(fs::exists(dir / "trace"));
+    EXPECT_EQ(sim.counts().wake, 0);
 }
 
 }  // namespace

@@ -1,20 +1,21 @@
-#include "link/transfer_session.h"
+#include "operation/transfer_session.h"
 
 #include "settings/cp1250.h"
 #include "settings/setting_values.h"
 
 namespace brenvox {
 
-bool OpenModulePort(SerialLink& link, int32_t portNumber, int portType) {
-    return link.OpenPort(portNumber, link::kBaud, link::kReadTotalMs, link::kReadIntervalMs, portType);
+bool OpenModulePort(SerialLink& link, const PortChoice& port) {
+    if (!port.device.empty()) return OpenModulePort(link, port.device);
+    return link.Open(port.portType, port.portNumber, link::kBaud, link::kReadTotalMs, link::kReadIntervalMs);
 }
 
 bool OpenModulePort(SerialLink& link, const std::string& devicePath) {
-    return link.OpenDevice(devicePath, link::kBaud, link::kReadTotalMs, link::kReadIntervalMs);
+    return link.Open(devicePath, link::kBaud, link::kReadTotalMs, link::kReadIntervalMs);
 }
 
 void PrepareImages(TransferState& state, const ModuleSettings& s) {
-    state.Images = EncodeImages(s);
+    state.images = EncodeImages(s);
 }
 
 namespace {
@@ -36,12 +37,12 @@ bool PinMatches(const ModuleImage& image, const std::string& enteredUtf8) {
 
 std::optional<ModuleReadout> AcceptReadImage(const TransferState& state, const PinPrompt& askPin,
                                              ModuleSettings base) {
-    const ModuleImage& image = state.ReadImage;
+    const ModuleImage& image = state.readImage;
     if (ModuleHasPin(image)) {
         const std::optional<std::string> entered = askPin ? askPin() : std::nullopt;
         if (!entered || !PinMatches(image, *entered)) return std::nullopt;
     }
-    const std::optional<ModuleVersion> version = ModuleVersionOf(state.ModuleInfo.load());
+    const std::optional<ModuleVersion> version = ModuleVersionOf(state.moduleInfo.load());
     if (!version) return std::nullopt;
     DecodeImage(image, *version, base);
     return ModuleReadout{std::move(base), *version};

@@ -1,6 +1,21 @@
-#include "link/module_finder.h"
+#include "operation/module_finder.h"
+
+#include "operation/transfer_session.h"
 
 namespace brenvox {
+
+ProbeResult ProbeModule(const std::string& device) {
+    ProbeResult r;
+    SerialLink link;
+    if (!OpenModulePort(link, device)) {
+        r.portError = link.openError();
+        return r;
+    }
+    r.opened = true;
+    r.answered = IdentifyModule(link, r.module);
+    link.Close();
+    return r;
+}
 
 const DeviceProbe* ModuleSearch::found() const {
     for (const DeviceProbe& p : asked)

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "link/operation_runner.h"
+#include "operation/operation_request.h"
 
 namespace brenvox {
 

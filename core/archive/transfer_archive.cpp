@@ -1,4 +1,4 @@
-#include "link/transfer_archive.h"
+#include "archive/transfer_archive.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -95,7 +95,7 @@ std::string Format(const char* pattern, const UtcParts& t) {
 }
 
 std::string ModuleVersionText(const ModuleInfo& m) {
-    return std::to_string(m.VersionMajor) + "." + std::to_string(m.VersionMinor);
+    return std::to_string(m.versionMajor) + "." + std::to_string(m.versionMinor);
 }
 
 // A hidden folder beside the entries, on the same file system, so the final rename is atomic.
@@ -206,7 +206,7 @@ ArchiveResult ArchiveTransfer(const std::string& archiveDir, const ArchiveRecord
     j["mode"] = ArchiveModeName(record.mode);
     j["name"] = record.name;
     j["module_version"] = ModuleVersionText(record.module);
-    j["module_type"] = record.module.ModuleType;
+    j["module_type"] = record.module.moduleType;
     j["outcome"] = record.outcome;
     j["image_sha256"] = record.image ? Sha256Hex(record.image->data(), record.image->size()) : "";
     // A name that is not UTF-8 still gives an entry rather than none.

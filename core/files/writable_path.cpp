@@ -1,6 +1,5 @@
-#include "link/operation_destinations.h"
+#include "files/writable_path.h"
 
-#include <filesystem>
 #include <system_error>
 
 #include "files/file_error_text.h"
@@ -8,9 +7,10 @@
 #include "i18n/translate.h"
 
 namespace brenvox {
-namespace {
 
 namespace fs = std::filesystem;
+
+namespace {
 
 bool HasWriteBit(fs::perms p) {
     using enum fs::perms;
@@ -32,9 +32,9 @@ std::optional<std::string> FolderFault(const fs::path& folder) {
                     {folder.string(), FileErrorText(probe)});
 }
 
-// A file written as WriteFileSafely writes it: through a symbolic link into the link's target,
-// beside which its temporary file is made.
-std::optional<std::string> FileFault(const fs::path& given) {
+}  // namespace
+
+std::optional<std::string> UnwritableFileReason(const fs::path& given) {
     std::error_code ec;
     fs::path target = given;
     if (fs::is_symlink(fs::symlink_status(given, ec))) {
@@ -50,9 +50,9 @@ std::optional<std::string> FileFault(const fs::path& given) {
     return FolderFault(folder);
 }
 
-// The archive makes its folder, parents included, when it first keeps an entry: what must be
-// writable is the folder itself, or the nearest one above it that exists.
-std::optional<std::string> ArchiveFault(const fs::path& dir) {
+// A folder made with its parents when first needed (the archive's): what must be writable is
+// the folder itself, or the nearest one above it that exists.
+std::optional<std::string> UnwritableFolderReason(const fs::path& dir) {
     std::error_code ec;
     fs::path existing = dir;
     while (!fs::exists(fs::symlink_status(existing, ec))) {
@@ -63,31 +63,6 @@ std::optional<std::string> ArchiveFault(const fs::path& dir) {
         existing = existing.parent_path();
     }
     return FolderFault(existing);
-}
-
-}  // namespace
-
-std::optional<DestinationFault> CheckDestinations(const OperationRequest& request) {
-    struct Wanted {
-        Destination destination;
-        std::string path;
-    };
-    const bool program = request.mode == OperationMode::Program;
-    const bool read = request.mode == OperationMode::Read;
-    const Wanted wanted[] = {
-        {Destination::Trace, request.tracePath},
-        {Destination::Backup, program ? request.backupImagePath : ""},
-        {Destination::ReadSettings, read ? request.readSettingsPath : ""},
-        {Destination::ReadImage, read ? request.readImagePath : ""},
-        {Destination::Archive, request.archiveDir},
-    };
-    for (const Wanted& w : wanted) {
-        if (w.path.empty()) continue;
-        const std::optional<std::string> why =
-            w.destination == Destination::Archive ? ArchiveFault(w.path) : FileFault(w.path);
-        if (why) return DestinationFault{w.destination, w.path, *why};
-    }
-    return std::nullopt;
 }
 
 }  // namespace brenvox

@@ -1,5 +1,5 @@
 // The transfer archive on a real file system: entries whole or absent, history order.
-#include "link/transfer_archive.h"
+#include "archive/transfer_archive.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-// TMainTask in the browser. A page served without special headers gets no threads, so the
+// TransferWorker in the browser. A page served without special headers gets no threads, so the
 // transfer runs on the page's one thread: every wait inside it (a read of the port, the pauses
 // between wake pairs and restart commands) hands the thread back to the browser until the wait
 // is over (the web build unwinds the transfer's stack there and rewinds it afterwards), and the
@@ -8,7 +8,7 @@
 
 #include <functional>
 
-#include "link/transfer.h"
+#include "link/transfer_worker.h"
 
 // web/brenvox_library.js: calls brenvox_web_run_transfer from a task of its own.
 extern "C" void brenvox_web_schedule_transfer();
@@ -18,37 +18,25 @@ namespace {
 
 // The page runs one transfer at a time; this is the one booked and not yet begun.
 std::function<void()> gBooked;
-const TMainTask* gBookedBy = nullptr;
-
-// As on the desktop: no longer running just before Done reaches the caller, so a "Powtórz" on
-// Done is not refused.
-struct DoneMarker : TransferObserver {
-    DoneMarker(TransferObserver& o, std::atomic<bool>& r) : outer(o), running(r) {}
-    void OnLinkEvent(LinkEvent e) override {
-        if (e == LinkEvent::Done) running.store(false);
-        outer.OnLinkEvent(e);
-    }
-    TransferObserver& outer;
-    std::atomic<bool>& running;
-};
+const TransferWorker* gBookedBy = nullptr;
 
 }  // namespace
 
 // A transfer under way cannot be waited for on the thread it runs on; the page keeps its runner
-// (and so this task) for as long as it is open. A booked transfer that has not begun is dropped.
-TMainTask::~TMainTask() {
+// (and so this worker) for as long as it is open. A booked transfer that has not begun is dropped.
+TransferWorker::~TransferWorker() {
     if (gBookedBy == this) {
         gBooked = nullptr;
         gBookedBy = nullptr;
     }
 }
 
-bool TMainTask::Start(Port& port, TransferState& state, TransferObserver& observer) {
+bool TransferWorker::Start(Port& port, TransferState& state, TransferObserver& observer) {
     if (running_.load() || gBooked) return false;
     running_.store(true);
     gBookedBy = this;
     gBooked = [this, &port, &state, &observer] {
-        DoneMarker marker(observer, running_);
+        detail::DoneMarker marker(observer, running_);
         RunTransfer(port, state, marker);
     };
     brenvox_web_schedule_transfer();
@@ -57,7 +45,7 @@ bool TMainTask::Start(Port& port, TransferState& state, TransferObserver& observ
 
 // Nothing to wait for: the transfer ends on its own, its every wait being bounded by the read
 // time-outs, and Start refuses a second one meanwhile.
-void TMainTask::Join() {}
+void TransferWorker::Join() {}
 
 }  // namespace brenvox
 

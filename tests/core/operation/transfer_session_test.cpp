@@ -1,6 +1,6 @@
 // What the GUI and the CLI both do after a Read: the module PIN check, then the decode with the
 // version the module reported.
-#include "link/transfer_session.h"
+#include "operation/transfer_session.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +14,8 @@ struct ReadBack {
     int prompts = 0;
 
     ReadBack(const ModuleImage& image, ModuleInfo info) {
-        state.ReadImage = image;
-        state.ModuleInfo.store(info);
+        state.readImage = image;
+        state.moduleInfo.store(info);
     }
     std::optional<ModuleReadout> Accept(std::optional<std::string> entered) {
         return AcceptReadImage(state, [&] {
@@ -29,7 +29,7 @@ TEST(AcceptReadImage, ModulePinRefusals) {
     ModuleSettings s;
     s.MODPIN.clear();
     ReadBack none(EncodeImageV10(s), {1, 1, 0});
-    none.state.ReadImage[2001] = '7';  // only the first PIN byte tells whether a PIN is set
+    none.state.readImage[2001] = '7';  // only the first PIN byte tells whether a PIN is set
     const auto open = none.Accept(std::nullopt);
     ASSERT_TRUE(open);
     EXPECT_EQ(none.prompts, 0) << "no PIN in the module: nobody is asked";
@@ -46,7 +46,7 @@ TEST(AcceptReadImage, ModulePinRefusals) {
 
     // Compared as code page 1250 bytes: "ą" is 0xB9 there. A character the code page cannot
     // hold must not match whatever a lossy conversion would have made of it.
-    std::memcpy(&pin.state.ReadImage[2000], "12\xB9?", 4);
+    std::memcpy(&pin.state.readImage[2000], "12\xB9?", 4);
     EXPECT_TRUE(pin.Accept("12ą?"));
     EXPECT_FALSE(pin.Accept("12ą中"));
     EXPECT_FALSE(pin.Accept("12a?"));

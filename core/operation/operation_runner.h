@@ -1,10 +1,11 @@
 #pragma once
-// One operation with the module from beginning to end, as both the progress window and the CLI
-// run it: the preparation lines, the port opened (and why not), both images encoded, the
-// transfer started and repeated on the worker, the lines of its events, the ending of each
-// operation (Program: verified; Compare: equal or not; Read: the module PIN, the check and the
-// decode), the files it writes and the archive entry. A face only shows what the runner tells
-// its OperationView: the window as lines, dialogs and buttons, the CLI as printed lines.
+// One operation with the module from beginning to end, as the progress window, the CLI and the
+// page in the browser run it: the request checked, the preparation lines, the port opened (and
+// why not), both images encoded, the transfer started and repeated on the worker, the lines of
+// its events, the ending of each operation (Program: verified; Compare: equal or not; Read: the
+// module PIN, the check and the decode), the files it writes and the archive entry. A face only
+// shows what the runner tells its OperationView: the window as lines, dialogs and buttons, the
+// CLI as printed lines; and maps the result's status to its own ending.
 //
 // Threads: everything runs on the caller's thread except the transfer itself. The worker's
 // events wait in the runner until the caller's thread calls Pump (the view's WorkerEvent says
@@ -17,72 +18,25 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <system_error>
-#include <vector>
 
-#include "link/port_fault.h"
+#include "archive/trace_recorder.h"
 #include "link/serial_link.h"
 #include "link/transfer.h"
-#include "link/transfer_archive.h"
+#include "link/transfer_worker.h"
+#include "operation/operation_request.h"
+#include "operation/transfer_session.h"
 #include "settings/module_settings.h"
+#include "settings/validation.h"
 
 namespace brenvox {
-
-// Where the module is: a device path, or the main window's port type and number.
-struct PortChoice {
-    std::string device;  // wins when not empty (a pseudo-terminal, /dev/ttyACM0, "COM12")
-    int portType = PortTypeCom;
-    int32_t portNumber = 0;  // 1..8; 0 when none is chosen
-};
-
-struct OperationRequest {
-    OperationMode mode = OperationMode::Program;
-    PortChoice port;
-    // What is programmed or compared; the settings a read decodes over.
-    ModuleSettings settings;
-    // The files the operation writes; each one empty when it is not wanted.
-    std::string archiveDir;        // an entry for every transfer that reached the module
-    std::string archiveName;       // the settings name the entry is filed under
-    std::string tracePath;         // every frame sent and every read's bytes, with times
-    std::string readSettingsPath;  // Read: the settings that came out of the module
-    std::string readImagePath;     // Read: the module's memory as read
-    std::string backupImagePath;   // Program: the module's memory before anything is written
-    // Compare: after a mismatch, read the module (asking its PIN when it has one) and list the
-    // settings that differ below the compare's lines.
-    bool reportDifferences = false;
-    // What the line after a port that did not open tells the user to do to try again.
-    PortRetry portRetry = PortRetry::RunAgain;
-};
-
-// A file the operation was asked for that could not be written.
-enum class OperationFile { Trace, Backup, ReadImage, ReadSettings };
-struct OperationFileFault {
-    OperationFile file;
-    std::string path;
-    std::error_code error;
-};
-
-struct OperationResult {
-    LinkOutcome outcome = LinkOutcome::NoResponse;  // of the operation's own transfer
-    bool portOpened = false;
-    PortOpenError portError;    // why not, when the port did not open
-    bool backupUnread = false;  // Program with a backup: the module could not be read first
-    bool pinRefused = false;    // Read: the module PIN was not given correctly
-    std::optional<OperationFileFault> fileFault;
-    std::optional<ModuleSettings> readSettings;  // Read: what the module holds, once accepted
-    std::vector<std::string> differences;        // Compare with a report: "KEY: a -> b"
-    std::optional<ArchiveResult> archive;        // when an entry was asked for and the module answered
-
-    // The operation did what it was asked, to the last file.
-    bool succeeded() const {
-        return portOpened && !backupUnread && outcome == LinkOutcome::Success && !pinRefused && !fileFault;
-    }
-};
 
 // What the runner tells its face. Every call but WorkerEvent comes on the caller's thread.
 class OperationView {
 public:
     virtual ~OperationView() = default;
+    // The request's settings failed a check: its one message (caption, line 1, line 2), shown
+    // before anything else happens. Nothing is opened or sent.
+    virtual void SettingsRefused(const ValidationFailure& failure) = 0;
     // One line of the progress log, in order.
     virtual void AddLine(std::string_view line) = 0;
     // A repeated transfer starts a new log (a terminal only separates it by an empty line).
@@ -95,8 +49,12 @@ public:
     // An information message ("Ustawienia w programie i module jednakowe.", ...).
     virtual void ShowInformation(std::string_view text) = 0;
     // The module PIN, asked only when a read module has one: the text entered (UTF-8), or
-    // nothing when the user cancelled.
+    // nothing when none was given (the dialog cancelled).
     virtual std::optional<std::string> AskModulePin() = 0;
+    // The information shown when no module PIN was given. A dialog cancelled is told what a
+    // wrong PIN is ("Niepoprawny kod PIN modułu!"); a face that asks nobody (the CLI, whose PIN
+    // comes with --pin) says instead what was missing.
+    virtual std::string PinNotGivenText() const;
     // Read: the settings the module holds, accepted and decoded; before the message that says so.
     virtual void SettingsRead(const ModuleSettings& /*settings*/) {}
     // The operation has ended: every line, message and file is done.
@@ -113,11 +71,18 @@ public:
     OperationRunner(const OperationRunner&) = delete;
     OperationRunner& operator=(const OperationRunner&) = delete;
 
-    // The preparation: "Kontrola portu transmisji...", the port opened (or the port error line
-    // and its cause), "Przygotowanie danych do przesłania...", both images encoded, "Dane
-    // gotowe.". True when a transfer can start; false when the port or the trace file failed
-    // (the result says which). A runner is opened once per showing of the window.
-    bool Open(const OperationRequest& request);
+    // The first step, before anything else: the runner takes the request and checks its
+    // settings (every check, in their order, in every mode). A failure is told to the view
+    // (SettingsRefused) and kept in the result; false then, and Open opens nothing. A face that
+    // must stop before its own preparations (the window before it appears, the CLI before it
+    // looks at the files it was given) has its answer here.
+    bool Check(const OperationRequest& request);
+    // The preparation of the checked request: "Kontrola portu transmisji...", the port opened
+    // (or the port error line and its cause), "Przygotowanie danych do przesłania...", both
+    // images encoded, "Dane gotowe.". True when a transfer can start; false when the request was
+    // not checked or refused, or when the port or the trace file failed (the result says which).
+    // A runner is opened once per showing of the window.
+    bool Open();
     // Starts the operation's transfer: the first after Open, or a repeat. False while a
     // transfer runs, or when the port is not open.
     bool Start();
@@ -139,10 +104,11 @@ public:
     int barPosition() const;
     bool portOpened() const { return result_.portOpened; }
     // True while a transfer of this runner has not delivered its Done (also after Close).
-    bool workerRunning() const { return task_.Running(); }
+    bool workerRunning() const { return worker_.Running(); }
     // Waits for a worker that is still ending (harmless when none runs).
-    void joinWorker() { task_.Join(); }
+    void joinWorker() { worker_.Join(); }
     bool ended() const { return ended_; }
+    const OperationRequest& request() const { return request_; }
     const OperationResult& result() const { return result_; }
     const TransferState& state() const { return state_; }
 
@@ -163,6 +129,7 @@ private:
     void EndMainTransfer(LinkOutcome outcome);
     bool EndRead();
     void EndReport(LinkOutcome outcome);
+    std::optional<ModuleReadout> AcceptRead(ModuleSettings base);
     bool WriteRequested(OperationFile file, const std::string& path, std::string_view bytes);
     bool WriteSettings(const std::string& path, const ModuleSettings& settings);
     void Finish();
@@ -172,6 +139,7 @@ private:
     OperationView& view_;
     OperationRequest request_;
     OperationResult result_;
+    bool checked_ = false;  // request_ passed Check
     Step step_ = Step::Main;
     bool firstStart_ = true;
     bool ended_ = false;
@@ -185,29 +153,18 @@ private:
     std::atomic<int> session_{0};
     std::atomic<int> workerSession_{0};  // the opening the running transfer was started in
 
-    // The trace as it is recorded; written once, when the runner closes.
-    std::mutex traceMutex_;
-    std::string trace_;
-    int64_t traceStartMs_ = 0;
-    size_t mainTraceFrom_ = 0;     // where the operation's own transfer begins in the trace
-    std::string mainTrace_;        // its frames, for the archive entry
+    // Every frame of an opening, for the trace file (written once, when the runner closes) and
+    // for the archive entry (the operation's own transfer, from mainTraceFrom_).
+    TraceRecorder recorder_;
+    size_t mainTraceFrom_ = 0;
+    std::string mainTrace_;
     bool mainIdentified_ = false;  // the module answered the operation's own transfer
     bool traceReady_ = false;      // the trace file was made; the frames go into it on Close
     bool traceWritten_ = true;     // what Close reports
 
     SerialLink link_;
     TransferState state_;
-    TMainTask task_;  // last: its destructor waits for the worker, which uses the above
+    TransferWorker worker_;  // last: its destructor waits for the worker, which uses the above
 };
-
-// What `brenvox-cli ports --probe` and the program's "find the module" ask of one device: open it
-// as a transfer would, wake and identify the module, close it. Nothing is written to the module.
-struct ProbeResult {
-    bool opened = false;
-    PortOpenError portError;  // when not opened
-    bool answered = false;
-    ModuleInfo module{};  // when answered
-};
-ProbeResult ProbeModule(const std::string& device);
 
 }  // namespace brenvox

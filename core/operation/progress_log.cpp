@@ -1,14 +1,14 @@
-#include "link/progress_log.h"
+#include "operation/progress_log.h"
 
 #include "link/module_identity.h"
 
 namespace brenvox::progress {
 
 std::vector<std::string> ModuleLines(const ModuleInfo& info) {
-    const std::string_view type = ModuleTypeName(info.ModuleType);
+    const std::string_view type = ModuleTypeName(info.moduleType);
     if (type.empty()) return {};
     return {TrFormat(BRENVOX_TEXT("  Moduł:  Kavrex V%1.%2"),
-                     {std::to_string(info.VersionMajor), std::to_string(info.VersionMinor)}),
+                     {std::to_string(info.versionMajor), std::to_string(info.versionMinor)}),
             TrFormat(BRENVOX_TEXT("  Typ: %1"), {type})};
 }
 

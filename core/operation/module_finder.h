@@ -9,12 +9,23 @@
 #include <atomic>
 #include <cstddef>
 #include <functional>
+#include <string>
 #include <vector>
 
-#include "link/operation_runner.h"
 #include "link/serial_link.h"
+#include "link/transfer.h"
 
 namespace brenvox {
+
+// What `brenvox-cli ports --probe` and the program's "find the module" ask of one device: open it
+// as a transfer would, wake and identify the module, close it. Nothing is written to the module.
+struct ProbeResult {
+    bool opened = false;
+    PortOpenError portError;  // when not opened
+    bool answered = false;
+    ModuleInfo module{};  // when answered
+};
+ProbeResult ProbeModule(const std::string& device);
 
 // One device and what it said.
 struct DeviceProbe {

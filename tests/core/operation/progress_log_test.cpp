@@ -1,9 +1,9 @@
 // The progress log lines.
-#include "link/progress_log.h"
+#include "operation/progress_log.h"
 
 #include <gtest/gtest.h>
 
-#include "link/port_fault.h"
+#include "operation/port_texts.h"
 
 namespace brenvox {
 namespace {
@@ -89,7 +89,7 @@ TEST(ProgressLines, PortFaultLineSaysWhatToDo) {
               "Brak uprawnień do portu /dev/ttyUSB0 - dodaj użytkownika do grupy dialout poleceniem: "
               "sudo usermod -a -G dialout jan (działa od następnego zalogowania).");
     e = {PortFault::NoDevice, "/dev/ttyUSB0", "No such file or directory", "", ""};
-    EXPECT_EQ(PortFaultLine(e, {{"/dev/ttyACM0", -1, 0}, {"/dev/ttyS0", 0, 1}}),
+    EXPECT_EQ(PortFaultLine(e, {{"/dev/ttyACM0"}, {"/dev/ttyS0", NumberedPort{PortType::Com, 1}}}),
               "Port /dev/ttyUSB0 nie istnieje. Dostępne porty: /dev/ttyACM0, /dev/ttyS0.");
     EXPECT_EQ(PortFaultLine(e, {}),
               "Port /dev/ttyUSB0 nie istnieje. Nie wykryto żadnego portu szeregowego - "

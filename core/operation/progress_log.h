@@ -1,7 +1,10 @@
 #pragma once
-// The lines of the transfer's progress log and the texts of its information dialogs, in UTF-8.
-// The GUI's progress window and the CLI show the same lines from here. The texts are Polish, as
+// The lines of the transfer's progress log and the texts of its information dialogs and of its
+// PIN dialog, in UTF-8: the one home of what an operation says as it goes. The progress window,
+// the CLI and the page in the browser show the same lines from here. The texts are Polish, as
 // written; Tr gives them in the user's language, and the functions below give them so already.
+// The information dialogs' caption is msg::kCaptionInfo (settings/messages.h), as every
+// information dialog's.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,8 +36,7 @@ inline constexpr std::string_view kDifferencesHeading =
 // After a successful transfer, the last line in every mode.
 inline constexpr std::string_view kModuleReady = BRENVOX_TEXT("Moduł gotowy do pracy.");
 
-// Information dialogs (caption "Informacja").
-inline constexpr std::string_view kInfoCaption = BRENVOX_TEXT("Informacja");
+// Information dialogs.
 inline constexpr std::string_view kCompareEqual = BRENVOX_TEXT("Ustawienia w programie i module jednakowe.");
 inline constexpr std::string_view kReadDecoded = BRENVOX_TEXT("Ustawienia z modułu odczytane i zdekodowane.");
 inline constexpr std::string_view kWrongModulePin = BRENVOX_TEXT("Niepoprawny kod PIN modułu!");
