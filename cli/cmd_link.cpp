@@ -148,8 +148,8 @@ void PrintFileFault(const OperationFileFault& f) {
             std::cerr << Tr(msg::kSaveFailed) << " (" << f.path << ")";
             break;
     }
-    if (f.error) std::cerr << " (" << FileErrorText(f.error) << ")";
     std::cerr << '\n';
+    if (f.error) std::cerr << FileErrorText(f.error, f.path) << '\n';
 }
 
 // The option of the command line that named a destination.

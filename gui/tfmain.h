@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <memory>
+#include <system_error>
 
 #include "settings/app_paths.h"
 #include "settings/module_settings.h"
@@ -151,7 +152,7 @@ private:
     void StartUp();
     void restorePortConfig();
     void pointDialogsAt(const QString& path);
-    bool prepareSettingsDir();
+    std::error_code prepareSettingsDir();
     // "Czy zapisać aktualne ustawienia na dysk?": "OK" runs "Zapisz jako", "Nie" saves nothing.
     // Returns the answer: AskYes, AskNo, or AskCancel when the question was closed unanswered
     // (Escape, the window's close), which callers that can still stop take as "not now".
