@@ -4,9 +4,6 @@
 // folder, a folder the user may not write, a full and a read-only disk says why on the message's
 // second line. A 16 kB tmpfs stands in for the disk (mounting needs root; without it those cases
 // are skipped, saying why).
-#include <pwd.h>
-#include <unistd.h>
-
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -21,6 +18,11 @@
 #include "settings/settings_file.h"
 #include "tfask.h"
 #include "tfmain.h"
+
+#ifndef Q_OS_WIN  // the tests that need them are skipped there: no tmpfs, no user to become
+#include <pwd.h>
+#include <unistd.h>
+#endif
 
 using guitest::Local;
 using guitest::ModalScript;
@@ -38,6 +40,7 @@ QPushButton* ButtonCalled(QWidget* window, const QString& text) {
     return nullptr;
 }
 
+#ifndef Q_OS_WIN
 // Root writes anywhere: for as long as it lives, this process acts as the user nobody, who may
 // only look into a folder that is not theirs (the saved root identity brings root back).
 class ActAsNobody {
@@ -63,6 +66,12 @@ public:
 private:
     bool switched_ = false;
 };
+#else
+class ActAsNobody {
+public:
+    bool ok() const { return false; }
+};
+#endif
 }  // namespace
 
 class TestDiskFaults : public QObject {
