@@ -14,7 +14,7 @@ namespace brenvox::cli {
 void ReportFileFault(const std::string& message, const std::error_code& error, const std::string& path,
                      FileAction action) {
     std::cerr << message << '\n';
-    if (error) std::cerr << FileErrorText(error, path, action) << '\n';
+    if (error) std::cerr << FileErrorText(error, PathFromUtf8(path), action) << '\n';
 }
 
 bool LoadSettingsOrReport(const std::string& path, ModuleSettings& s) {
@@ -49,8 +49,8 @@ void PrintValidationFailure(const ValidationFailure& f, bool withCaption) {
 }
 
 bool WriteImageOrReport(const std::string& path, const ModuleImage& img) {
-    const FileWriteResult written =
-        WriteFileSafely(path, std::string_view(reinterpret_cast<const char*>(img.data()), img.size()));
+    const FileWriteResult written = WriteFileSafely(
+        PathFromUtf8(path), std::string_view(reinterpret_cast<const char*>(img.data()), img.size()));
     if (written) return true;
     ReportFileFault(TrFormat(BRENVOX_TEXT("Nie można zapisać obrazu pamięci: %1"), {path}), written.error,
                     path, FileAction::Write);

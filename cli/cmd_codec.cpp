@@ -59,7 +59,7 @@ int CmdEncode(const CodecArgs& a) {
 std::optional<ModuleImage> ReadImage(const std::string& path) {
     const std::string cannotOpen = TrFormat(BRENVOX_TEXT("Nie można otworzyć obrazu pamięci: %1"), {path});
     std::error_code error;
-    std::FILE* in = OpenFileForReading(path, error);
+    std::FILE* in = OpenFileForReading(PathFromUtf8(path), error);
     if (!in) {
         ReportFileFault(cannotOpen, error, path, FileAction::Read);
         return std::nullopt;

@@ -29,7 +29,7 @@ constexpr std::size_t kWriters = 32;
 int CmdRender(const std::string& templatePath, const std::string& tablePath, const std::string& outDir) {
     ModuleSettings base;
     if (!LoadSettingsOrReport(templatePath, base)) return 2;
-    const FileReadResult csv = ReadWholeFile(tablePath);
+    const FileReadResult csv = ReadWholeFile(PathFromUtf8(tablePath));
     if (!csv) {
         ReportFileFault(std::string(Tr(msg::kOpenFailed)) + " (" + tablePath + ")", csv.error, tablePath,
                         FileAction::Read);
@@ -64,7 +64,7 @@ int CmdRender(const std::string& templatePath, const std::string& tablePath, con
     std::size_t written = 0, failed = 0;
     if (!good.empty()) {
         // The units hold their PINs: a folder made for them is the user's alone.
-        if (const std::error_code ec = MakePrivateDirs(outDir)) {
+        if (const std::error_code ec = MakePrivateDirs(PathFromUtf8(outDir))) {
             ReportFileFault(TrFormat(BRENVOX_TEXT("Nie można utworzyć folderu: %1"), {outDir}), ec, outDir,
                             FileAction::Write);
             return 2;

@@ -149,7 +149,7 @@ void PrintFileFault(const OperationFileFault& f) {
             break;
     }
     std::cerr << '\n';
-    if (f.error) std::cerr << FileErrorText(f.error, f.path) << '\n';
+    if (f.error) std::cerr << FileErrorText(f.error, PathFromUtf8(f.path)) << '\n';
 }
 
 // The option of the command line that named a destination.

@@ -42,7 +42,7 @@ int CmdExport(const std::string& file) {
 }
 
 int CmdImport(const std::string& jsonPath, const std::string& out) {
-    const FileReadResult json = ReadWholeFile(jsonPath);
+    const FileReadResult json = ReadWholeFile(PathFromUtf8(jsonPath));
     if (!json) {
         ReportFileFault(std::string(Tr(msg::kOpenFailed)) + " (" + jsonPath + ")", json.error, jsonPath,
                         FileAction::Read);
@@ -91,7 +91,9 @@ int CmdPrint(const std::string& file, const std::string& date, const std::string
     const std::string shownDate = date.empty() ? PrintDate() : date;
     if (!pdf.empty()) {
         // The sheet holds both PINs: written as every file of the program is, private when new.
-        if (const FileWriteResult w = WriteFileSafely(pdf, SettingsPdf(s, shownName, shownDate)); !w) {
+        if (const FileWriteResult w =
+                WriteFileSafely(PathFromUtf8(pdf), SettingsPdf(s, shownName, shownDate));
+            !w) {
             ReportFileFault(std::string(Tr(msg::kSaveFailed)) + " (" + pdf + ")", w.error, pdf,
                             FileAction::Write);
             return 2;

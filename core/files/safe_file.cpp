@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,15 @@ const std::error_category& FileCategory() {
 
 std::error_code make_error_code(FileErrc error) {
     return {static_cast<int>(error), FileCategory()};
+}
+
+fs::path PathFromUtf8(std::string_view utf8) {
+    try {
+        return fs::path(std::u8string(utf8.begin(), utf8.end()));
+    } catch (const std::exception&) {
+        // Not UTF-8 after all (only POSIX names can be that, and there the bytes are the name).
+        return fs::path(std::string(utf8));
+    }
 }
 
 FileWriteResult WriteFileSafely(const fs::path& requested, std::string_view contents) {

@@ -39,6 +39,11 @@ struct FileWriteResult {
     explicit operator bool() const { return !error; }
 };
 
+// A file name the programs hold as a std::string, which is UTF-8 on every system (the Windows
+// programs run with UTF-8 as their code page), as the system's path. On Windows a path made from
+// a std::string directly takes its bytes one by one, so "Łódź" would name another file.
+std::filesystem::path PathFromUtf8(std::string_view utf8);
+
 // Writes `contents` as the whole new content of `target`: a unique temporary file beside the target,
 // flushed to disk, renamed over it. A new file is 0600; an existing file keeps its mode; a target that
 // is a symbolic link writes the link's target (the link stays); on any failure the old file is untouched

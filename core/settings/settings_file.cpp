@@ -50,7 +50,7 @@ bool SettingsFile::OpenForReading(const std::string& path) {
         error_ = std::make_error_code(std::errc::invalid_argument);
         return false;
     }
-    std::FILE* f = OpenFileForReading(path, error_);
+    std::FILE* f = OpenFileForReading(PathFromUtf8(path), error_);
     if (!f) return false;
     file_ = f;
     state_ = ConfigFileState::Reading;
@@ -78,7 +78,7 @@ bool SettingsFile::CloseConfigFile() {
     out_ += "[END]\r\n";
     // A refused line fails the whole save before the disk is touched.
     error_ = writeFailed_ ? std::make_error_code(std::errc::invalid_argument)
-                          : WriteFileSafely(target_, out_).error;
+                          : WriteFileSafely(PathFromUtf8(target_), out_).error;
     out_.clear();
     state_ = ConfigFileState::Closed;
     return !error_;
