@@ -3,7 +3,6 @@
 #include <iostream>
 #include <string_view>
 
-#include "files/file_error_text.h"
 #include "files/safe_file.h"
 #include "i18n/translate.h"
 #include "settings/cp1250.h"
@@ -12,23 +11,34 @@
 
 namespace brenvox::cli {
 
+void ReportFileFault(const std::string& message, const std::error_code& error, const std::string& path,
+                     FileAction action) {
+    std::cerr << message << '\n';
+    if (error) std::cerr << FileErrorText(error, PathFromUtf8(path), action) << '\n';
+}
+
 bool LoadSettingsOrReport(const std::string& path, ModuleSettings& s) {
-    switch (ReadSettingsFile(path, s)) {
+    const SettingsReadResult read = ReadSettingsFile(path, s);
+    switch (read.outcome) {
         case ReadOutcome::Ok:
             return true;
         case ReadOutcome::OpenFailed:
-            std::cerr << Tr(msg::kOpenFailed) << " (" << path << ")\n";
+            ReportFileFault(std::string(Tr(msg::kOpenFailed)) + " (" + path + ")", read.error, path,
+                            FileAction::Read);
             return false;
         case ReadOutcome::ReadError:
-            std::cerr << Tr(msg::kReadError) << " (" << path << ")\n";
+            ReportFileFault(std::string(Tr(msg::kReadError)) + " (" + path + ")", read.error, path,
+                            FileAction::Read);
             return false;
     }
     return false;
 }
 
 bool SaveSettingsOrReport(const std::string& path, const ModuleSettings& s) {
-    if (WriteSettingsFile(path, s)) return true;
-    std::cerr << Tr(msg::kSaveFailed) << " (" << path << ")\n";
+    const FileWriteResult written = WriteSettingsFile(path, s);
+    if (written) return true;
+    ReportFileFault(std::string(Tr(msg::kSaveFailed)) + " (" + path + ")", written.error, path,
+                    FileAction::Write);
     return false;
 }
 
@@ -39,12 +49,11 @@ void PrintValidationFailure(const ValidationFailure& f, bool withCaption) {
 }
 
 bool WriteImageOrReport(const std::string& path, const ModuleImage& img) {
-    const FileWriteResult written =
-        WriteFileSafely(path, std::string_view(reinterpret_cast<const char*>(img.data()), img.size()));
+    const FileWriteResult written = WriteFileSafely(
+        PathFromUtf8(path), std::string_view(reinterpret_cast<const char*>(img.data()), img.size()));
     if (written) return true;
-    std::cerr << TrFormat(BRENVOX_TEXT("Nie można zapisać obrazu pamięci %1: %2"),
-                          {path, FileErrorText(written.error)})
-              << '\n';
+    ReportFileFault(TrFormat(BRENVOX_TEXT("Nie można zapisać obrazu pamięci: %1"), {path}), written.error,
+                    path, FileAction::Write);
     return false;
 }
 

@@ -1,8 +1,6 @@
 // Codec commands: encode (settings file -> module image or hex dump), decode (image -> settings).
 #include <cstdio>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <memory>
 #include <optional>
 #include <system_error>
@@ -10,6 +8,7 @@
 #include "cli_util.h"
 #include "codec/image_codec.h"
 #include "commands.h"
+#include "files/safe_file.h"
 #include "i18n/translate.h"
 #include "settings/settings_file.h"
 #include "settings/validation.h"
@@ -58,16 +57,25 @@ int CmdEncode(const CodecArgs& a) {
 }
 
 std::optional<ModuleImage> ReadImage(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    const std::string cannotOpen = TrFormat(BRENVOX_TEXT("Nie można otworzyć obrazu pamięci: %1"), {path});
+    std::error_code error;
+    std::FILE* in = OpenFileForReading(PathFromUtf8(path), error);
     if (!in) {
-        std::cerr << TrFormat(BRENVOX_TEXT("Nie można otworzyć obrazu pamięci: %1"), {path}) << '\n';
+        ReportFileFault(cannotOpen, error, path, FileAction::Read);
         return std::nullopt;
     }
     ModuleImage img{};
-    in.read(reinterpret_cast<char*>(img.data()), kImageSize);
-    const bool full = in.gcount() == kImageSize;
-    // Exactly 2048 bytes: a longer file is not a picture of the module's memory either.
-    const bool atEnd = full && in.peek() == std::char_traits<char>::eof();
+    // One byte more than an image, and no further: a longer file is not a picture of the module's
+    // memory either, and the name may be a device that never ends.
+    unsigned char extra = 0;
+    const bool full = std::fread(img.data(), 1, kImageSize, in) == kImageSize;
+    const bool atEnd = full && std::fread(&extra, 1, 1, in) == 0;
+    const bool failed = std::ferror(in) != 0;
+    std::fclose(in);
+    if (failed) {
+        ReportFileFault(cannotOpen, std::make_error_code(std::errc::io_error), path, FileAction::Read);
+        return std::nullopt;
+    }
     if (!full || !atEnd) {
         std::cerr << TrFormat(
                          BRENVOX_TEXT("To nie jest obraz pamięci modułu (musi mieć dokładnie %1 bajtów): %2"),

@@ -2,9 +2,7 @@
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <memory>
 #include <thread>
 
@@ -12,7 +10,6 @@
 #include "cli_util.h"
 #include "codec/image_codec.h"
 #include "commands.h"
-#include "files/file_error_text.h"
 #include "files/safe_file.h"
 #include "i18n/translate.h"
 #include "settings/messages.h"
@@ -32,13 +29,13 @@ constexpr std::size_t kWriters = 32;
 int CmdRender(const std::string& templatePath, const std::string& tablePath, const std::string& outDir) {
     ModuleSettings base;
     if (!LoadSettingsOrReport(templatePath, base)) return 2;
-    std::ifstream in(tablePath, std::ios::binary);
-    if (!in) {
-        std::cerr << Tr(msg::kOpenFailed) << " (" << tablePath << ")\n";
+    const FileReadResult csv = ReadWholeFile(PathFromUtf8(tablePath));
+    if (!csv) {
+        ReportFileFault(std::string(Tr(msg::kOpenFailed)) + " (" + tablePath + ")", csv.error, tablePath,
+                        FileAction::Read);
         return 2;
     }
-    const std::string csv{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    const SettingsTableResult table = ApplySettingsTable(csv, base);
+    const SettingsTableResult table = ApplySettingsTable(csv.bytes, base);
     if (!table.ok) {
         std::cerr << tablePath;
         if (table.row > 0)
@@ -67,16 +64,15 @@ int CmdRender(const std::string& templatePath, const std::string& tablePath, con
     std::size_t written = 0, failed = 0;
     if (!good.empty()) {
         // The units hold their PINs: a folder made for them is the user's alone.
-        if (const std::error_code ec = MakePrivateDirs(outDir)) {
-            std::cerr << TrFormat(BRENVOX_TEXT("Nie można utworzyć folderu %1: %2"),
-                                  {outDir, FileErrorText(ec)})
-                      << '\n';
+        if (const std::error_code ec = MakePrivateDirs(PathFromUtf8(outDir))) {
+            ReportFileFault(TrFormat(BRENVOX_TEXT("Nie można utworzyć folderu: %1"), {outDir}), ec, outDir,
+                            FileAction::Write);
             return 2;
         }
         // Every file is flushed to the disk before it replaces its name, and one flush waits for
         // the disk's journal: one at a time, a thousand units take many seconds. Flushes that
         // wait together share the journal's commits, so the files are written by a few threads.
-        std::vector<char> saved(good.size(), 0);
+        std::vector<FileWriteResult> saved(good.size());
         std::atomic<std::size_t> next{0};
         auto worker = [&] {
             for (std::size_t i; (i = next++) < good.size();)
@@ -90,8 +86,9 @@ int CmdRender(const std::string& templatePath, const std::string& tablePath, con
             if (saved[i]) {
                 ++written;
             } else {
-                std::cerr << Tr(msg::kSaveFailed) << " (" << (fs::path(outDir) / good[i]->name).string()
-                          << ")\n";
+                const std::string path = (fs::path(outDir) / good[i]->name).string();
+                ReportFileFault(std::string(Tr(msg::kSaveFailed)) + " (" + path + ")", saved[i].error, path,
+                                FileAction::Write);
                 ++failed;
             }
         }
@@ -109,7 +106,8 @@ int CmdRender(const std::string& templatePath, const std::string& tablePath, con
 int CmdHistory(const std::string& dir, const std::string& name) {
     const HistoryResult h = ReadHistory(dir, name);
     if (!h.ok) {
-        std::cerr << TrFormat(BRENVOX_TEXT("Nie można odczytać folderu %1: %2"), {dir, h.error}) << '\n';
+        ReportFileFault(TrFormat(BRENVOX_TEXT("Nie można odczytać folderu %1."), {dir}), h.error, dir,
+                        FileAction::Read);
         return 2;
     }
     for (const std::string& s : h.skipped) std::cerr << TrFormat(BRENVOX_TEXT("Pominięto %1"), {s}) << '\n';

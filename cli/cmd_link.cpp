@@ -135,8 +135,8 @@ void PrintFileFault(const OperationFileFault& f) {
             std::cerr << Tr(msg::kSaveFailed) << " (" << f.path << ")";
             break;
     }
-    if (f.error) std::cerr << " (" << FileErrorText(f.error) << ")";
     std::cerr << '\n';
+    if (f.error) std::cerr << FileErrorText(f.error, PathFromUtf8(f.path)) << '\n';
 }
 
 // The option of the command line that named a destination.
@@ -232,9 +232,9 @@ int RunOperation(OperationMode mode, const ModuleSettings& s, const LinkArgs& a,
             std::cerr << TrFormat(BRENVOX_TEXT("Przesłanie zarchiwizowane w %1"), {r.archive->folder})
                       << '\n';
         else
-            std::cerr << TrFormat(BRENVOX_TEXT("Uwaga: przesłania nie zarchiwizowano w %1: %2"),
-                                  {op.archive, r.archive->error})
-                      << '\n';
+            ReportFileFault(TrFormat(BRENVOX_TEXT("Uwaga: przesłania nie zarchiwizowano w %1: %2"),
+                                     {op.archive, r.archive->error}),
+                            r.archive->cause, r.archive->causePath, FileAction::Write);
     }
     return ExitStatus(r.status());
 }

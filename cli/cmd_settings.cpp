@@ -1,15 +1,12 @@
 // Settings commands: new, show, export, import, validate, print, diff.
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <limits>
 #include <memory>
 
 #include "cli_util.h"
 #include "commands.h"
-#include "files/file_error_text.h"
 #include "files/safe_file.h"
 #include "i18n/translate.h"
 #include "settings/cp1250.h"
@@ -45,14 +42,14 @@ int CmdExport(const std::string& file) {
 }
 
 int CmdImport(const std::string& jsonPath, const std::string& out) {
-    std::ifstream in(jsonPath, std::ios::binary);
-    if (!in) {
-        std::cerr << Tr(msg::kOpenFailed) << " (" << jsonPath << ")\n";
+    const FileReadResult json = ReadWholeFile(PathFromUtf8(jsonPath));
+    if (!json) {
+        ReportFileFault(std::string(Tr(msg::kOpenFailed)) + " (" + jsonPath + ")", json.error, jsonPath,
+                        FileAction::Read);
         return 2;
     }
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     ModuleSettings s;  // the defaults, as reading a settings file starts from what is there
-    const JsonImportResult r = ApplySettingsJson(text, s);
+    const JsonImportResult r = ApplySettingsJson(json.bytes, s);
     if (!r.ok) {
         if (r.key.empty())
             std::cerr << jsonPath << ": " << r.error << '\n';
@@ -94,9 +91,11 @@ int CmdPrint(const std::string& file, const std::string& date, const std::string
     const std::string shownDate = date.empty() ? PrintDate() : date;
     if (!pdf.empty()) {
         // The sheet holds both PINs: written as every file of the program is, private when new.
-        if (const FileWriteResult w = WriteFileSafely(pdf, SettingsPdf(s, shownName, shownDate)); !w) {
-            std::cerr << TrFormat(BRENVOX_TEXT("Nie można zapisać %1: %2"), {pdf, FileErrorText(w.error)})
-                      << '\n';
+        if (const FileWriteResult w =
+                WriteFileSafely(PathFromUtf8(pdf), SettingsPdf(s, shownName, shownDate));
+            !w) {
+            ReportFileFault(std::string(Tr(msg::kSaveFailed)) + " (" + pdf + ")", w.error, pdf,
+                            FileAction::Write);
             return 2;
         }
         return 0;

@@ -2,8 +2,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+
+#include "cp1250_text.h"
 
 namespace brenvox::gui {
 
@@ -53,6 +56,13 @@ QString RunFileDialog(QFileDialog* dialog) {
     if (dialog->exec() != QDialog::Accepted) return {};
     const QStringList files = dialog->selectedFiles();
     return files.isEmpty() ? QString() : files.first();
+}
+
+QString FileFaultLine(const std::error_code& error, const QString& path, FileAction action,
+                      const QString& then) {
+    if (!error) return then;
+    const QString cause = FromUtf8(FileErrorText(error, QFile(path).filesystemFileName(), action));
+    return then.isEmpty() ? cause : cause + QLatin1Char(' ') + then;
 }
 
 }  // namespace brenvox::gui

@@ -40,6 +40,7 @@
 using brenvox::ModuleSettings;
 using brenvox::gui::ConfirmCaption;
 using brenvox::gui::CoreText;
+using brenvox::gui::FileFaultLine;
 using brenvox::gui::RunFileDialog;
 
 namespace {
@@ -279,9 +280,9 @@ QString MainWindow::portConfigPath() const {
 
 // The user's settings folder of an installed program is made on first use; beside the program
 // (portable layout) it exists, as that is what makes the layout portable.
-bool MainWindow::prepareSettingsDir() {
-    if (paths_.portable) return true;
-    return !brenvox::MakePrivateDirs(paths_.settingsDir);
+std::error_code MainWindow::prepareSettingsDir() {
+    if (paths_.portable) return {};
+    return brenvox::MakePrivateDirs(paths_.settingsDir);
 }
 
 void MainWindow::SaveConfig() {
@@ -348,8 +349,10 @@ void MainWindow::NewCommand() {
 
 namespace {
 bool WriteSettings(const QString& path, const ModuleSettings& s) {
-    if (brenvox::WriteSettingsFile(LocalPath(path), s)) return true;
-    Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), CoreText(brenvox::msg::kSaveFailed), {});
+    const brenvox::FileWriteResult written = brenvox::WriteSettingsFile(LocalPath(path), s);
+    if (written) return true;
+    Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), CoreText(brenvox::msg::kSaveFailed),
+        FileFaultLine(written.error, path, brenvox::FileAction::Write));
     return false;
 }
 }  // namespace
@@ -365,22 +368,25 @@ void MainWindow::OpenCommand() {
     }
     pointDialogsAt(path);
     setSettingsName(QFileInfo(path).fileName());
-    brenvox::ReadOutcome outcome;
+    brenvox::SettingsReadResult read;
     {
         const InputsPage::Hold hold = pages_.inputs->holdEditor();
-        outcome = brenvox::ReadSettingsFile(LocalPath(path), settings_);
+        read = brenvox::ReadSettingsFile(LocalPath(path), settings_);
     }
-    switch (outcome) {
+    switch (read.outcome) {
         case brenvox::ReadOutcome::Ok:
             keepSettings();
             refreshControls();
             break;
         case brenvox::ReadOutcome::OpenFailed:
-            Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), CoreText(brenvox::msg::kOpenFailed), {});
+            Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), CoreText(brenvox::msg::kOpenFailed),
+                FileFaultLine(read.error, path, brenvox::FileAction::Read));
             break;
         case brenvox::ReadOutcome::ReadError:
+            // The cause, when the disk gave one, before what was done about it.
             Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), CoreText(brenvox::msg::kReadError),
-                CoreText(brenvox::msg::kDefaultsRestored));
+                FileFaultLine(read.error, path, brenvox::FileAction::Read,
+                              CoreText(brenvox::msg::kDefaultsRestored)));
             ResetSettings();
             break;
     }
@@ -401,8 +407,9 @@ void MainWindow::SaveCommand() {
 void MainWindow::SaveAsCommand() {
     // Without a settings folder there is nowhere to propose; reported as a failed save before
     // anything (name, dialogs) changes.
-    if (!prepareSettingsDir()) {
-        Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), CoreText(brenvox::msg::kSaveFailed), {});
+    if (const std::error_code made = prepareSettingsDir()) {
+        Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), CoreText(brenvox::msg::kSaveFailed),
+            FileFaultLine(made, FromFsPath(paths_.settingsDir), brenvox::FileAction::Write));
         return;
     }
     const QString path = RunFileDialog(saveDialog_);

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <memory>
+#include <system_error>
 
 #include "settings/app_paths.h"
 #include "settings/module_settings.h"
@@ -152,7 +153,7 @@ private:
     void StartUp();
     void restorePortConfig();
     void pointDialogsAt(const QString& path);
-    bool prepareSettingsDir();
+    std::error_code prepareSettingsDir();
     // What "Programuj", "Porównanie..." and "Odczyt..." hand to the progress window: the mode,
     // the port chosen, the settings, where the archive keeps the transfer.
     brenvox::OperationRequest operationRequest(brenvox::OperationMode mode) const;

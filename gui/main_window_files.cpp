@@ -18,6 +18,7 @@
 
 using brenvox::gui::ConfirmCaption;
 using brenvox::gui::CoreText;
+using brenvox::gui::FileFaultLine;
 
 void MainWindow::SavePdfCommand() {
     brenvox::gui::CreatePdfDialog(this, pdfDialog_);
@@ -37,8 +38,11 @@ void MainWindow::SavePdfCommand() {
     // whole or not at all), as the sheet holds both PINs.
     const std::string pdf =
         brenvox::SettingsPdf(settings_, settingsName_.toStdString(), brenvox::PrintDate());
-    if (!brenvox::WriteFileSafely(QFile(path).filesystemFileName(), pdf))
-        Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), CoreText(brenvox::msg::kSaveFailed), {});
+    if (const brenvox::FileWriteResult written =
+            brenvox::WriteFileSafely(QFile(path).filesystemFileName(), pdf);
+        !written)
+        Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), CoreText(brenvox::msg::kSaveFailed),
+            FileFaultLine(written.error, path, brenvox::FileAction::Write));
 }
 
 void MainWindow::ArchiveCommand() {
@@ -56,10 +60,12 @@ bool MainWindow::LoadArchivedSettings(const QString& settingsFile, const QString
     // Read aside first: an entry damaged since it was written leaves the program's settings as
     // they are, not reset to the defaults.
     brenvox::ModuleSettings loaded;
-    if (brenvox::ReadSettingsFile(QFile::encodeName(settingsFile).toStdString(), loaded) !=
-        brenvox::ReadOutcome::Ok) {
+    if (const brenvox::SettingsReadResult read =
+            brenvox::ReadSettingsFile(QFile::encodeName(settingsFile).toStdString(), loaded);
+        read.outcome != brenvox::ReadOutcome::Ok) {
         Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), CoreText(brenvox::msg::kReadError),
-            tr("Ustawienia nie zostały załadowane."));
+            FileFaultLine(read.error, settingsFile, brenvox::FileAction::Read,
+                          tr("Ustawienia nie zostały załadowane.")));
         return false;
     }
     {

@@ -101,6 +101,8 @@ RunBoth show-polish show polish.brx
 RunBoth print-polish print polish.brx --date 08-12-2026 --name "Łódź"
 cp inputs/polish.brx "inputs/Łódź.brx"
 RunBoth polish-name validate "Łódź.brx"
+# Written under the name given, not under its UTF-8 bytes taken one by one.
+RunBoth polish-new new "Żółw.brx"
 RunBoth diff diff default.brx polish.brx
 grep -q 'Żółw gęś' lin/show-polish/stdout || Fail "the Polish text did not reach the settings file"
 

@@ -1275,24 +1275,20 @@
         <translation>the folder %1 does not exist</translation>
     </message>
     <message>
-        <source>nie można utworzyć folderu archiwum: %1</source>
-        <translation>cannot create the archive folder: %1</translation>
+        <source>nie można utworzyć folderu archiwum</source>
+        <translation>cannot create the archive folder</translation>
     </message>
     <message>
-        <source>nie można utworzyć folderu w archiwum: %1</source>
-        <translation>cannot create a folder in the archive: %1</translation>
+        <source>nie można utworzyć folderu w archiwum</source>
+        <translation>cannot create a folder in the archive</translation>
     </message>
     <message>
-        <source>nie można zapisać pliku ustawień</source>
-        <translation>cannot write the settings file</translation>
+        <source>nie można zapisać %1</source>
+        <translation>cannot write %1</translation>
     </message>
     <message>
-        <source>nie można zapisać %1: %2</source>
-        <translation>cannot write %1: %2</translation>
-    </message>
-    <message>
-        <source>nie można nadać wpisowi jego nazwy: %1</source>
-        <translation>cannot give the entry its name: %1</translation>
+        <source>nie można nadać wpisowi jego nazwy</source>
+        <translation>cannot give the entry its name</translation>
     </message>
     <message>
         <source>za dużo wpisów o tej nazwie w jednej sekundzie</source>
@@ -1442,10 +1438,6 @@
         <translation>no module answered</translation>
     </message>
     <message>
-        <source>Nie można zapisać obrazu pamięci %1: %2</source>
-        <translation>Cannot write the memory image %1: %2</translation>
-    </message>
-    <message>
         <source>Nie można otworzyć obrazu pamięci: %1</source>
         <translation>Cannot open the memory image: %1</translation>
     </message>
@@ -1502,8 +1494,8 @@
         <translation>settings file to write</translation>
     </message>
     <message>
-        <source>Nie można odczytać folderu %1: %2</source>
-        <translation>Cannot list the folder %1: %2</translation>
+        <source>Nie można odczytać folderu %1.</source>
+        <translation>Cannot list the folder %1.</translation>
     </message>
     <message>
         <source>Pominięto %1</source>
@@ -1712,10 +1704,6 @@ TABLE is a CSV file (UTF-8, comma-separated, one header row). The first column i
     <message>
         <source>--date: oczekiwano DD-MM-RRRR, podano "%1"</source>
         <translation>--date: expected DD-MM-YYYY, got "%1"</translation>
-    </message>
-    <message>
-        <source>Nie można zapisać %1: %2</source>
-        <translation>Cannot write %1: %2</translation>
     </message>
     <message>
         <source>Zapisuje ustawienia domyślne do pliku PLIK.</source>
@@ -2545,40 +2533,100 @@ Exit status: 0 success, 1 the operation failed (a failed check, a difference, a 
         <translation>, not supported by this program</translation>
     </message>
     <message>
-        <source>nie ma takiego pliku ani folderu</source>
-        <translation>no such file or folder</translation>
+        <source>Brak folderu %1.</source>
+        <translation>The folder %1 does not exist.</translation>
     </message>
     <message>
-        <source>brak uprawnień</source>
-        <translation>permission denied</translation>
+        <source>Brak pliku %1.</source>
+        <translation>The file %1 does not exist.</translation>
     </message>
     <message>
-        <source>nośnik tylko do odczytu</source>
-        <translation>read-only medium</translation>
+        <source>Brak takiego pliku lub folderu.</source>
+        <translation>No such file or folder.</translation>
     </message>
     <message>
-        <source>brak miejsca na dysku</source>
-        <translation>no space left on the disk</translation>
+        <source>Brak prawa odczytu pliku %1.</source>
+        <translation>No permission to read the file %1.</translation>
     </message>
     <message>
-        <source>część ścieżki nie jest folderem</source>
-        <translation>a part of the path is not a folder</translation>
+        <source>Brak prawa odczytu.</source>
+        <translation>No permission to read.</translation>
     </message>
     <message>
-        <source>to jest folder</source>
-        <translation>it is a folder</translation>
+        <source>Plik %1 jest tylko do odczytu.</source>
+        <translation>The file %1 is read-only.</translation>
     </message>
     <message>
-        <source>już istnieje</source>
-        <translation>it already exists</translation>
+        <source>Plik jest tylko do odczytu.</source>
+        <translation>The file is read-only.</translation>
     </message>
     <message>
-        <source>za długa nazwa</source>
-        <translation>the name is too long</translation>
+        <source>Brak prawa zapisu w folderze %1.</source>
+        <translation>No permission to write in the folder %1.</translation>
     </message>
     <message>
-        <source>błąd wejścia-wyjścia</source>
-        <translation>input/output error</translation>
+        <source>Brak prawa zapisu.</source>
+        <translation>No permission to write.</translation>
+    </message>
+    <message>
+        <source>Dysk jest pełny.</source>
+        <translation>The disk is full.</translation>
+    </message>
+    <message>
+        <source>Folder %1 jest na nośniku tylko do odczytu.</source>
+        <translation>The folder %1 is on a read-only disk.</translation>
+    </message>
+    <message>
+        <source>Nośnik jest tylko do odczytu.</source>
+        <translation>The disk is read-only.</translation>
+    </message>
+    <message>
+        <source>%1 jest folderem, a nie plikiem.</source>
+        <translation>%1 is a folder, not a file.</translation>
+    </message>
+    <message>
+        <source>To jest folder, a nie plik.</source>
+        <translation>That is a folder, not a file.</translation>
+    </message>
+    <message>
+        <source>%1 nie jest zwykłym plikiem.</source>
+        <translation>%1 is not a regular file.</translation>
+    </message>
+    <message>
+        <source>To nie jest zwykły plik.</source>
+        <translation>That is not a regular file.</translation>
+    </message>
+    <message>
+        <source>Plik %1 jest otwarty w innym programie.</source>
+        <translation>The file %1 is open in another program.</translation>
+    </message>
+    <message>
+        <source>Plik jest otwarty w innym programie.</source>
+        <translation>The file is open in another program.</translation>
+    </message>
+    <message>
+        <source>%1 jest plikiem, a nie folderem.</source>
+        <translation>%1 is a file, not a folder.</translation>
+    </message>
+    <message>
+        <source>Część ścieżki nie jest folderem.</source>
+        <translation>Part of the path is not a folder.</translation>
+    </message>
+    <message>
+        <source>Za długa nazwa pliku lub ścieżki.</source>
+        <translation>The file name or path is too long.</translation>
+    </message>
+    <message>
+        <source>Nośnik zgłosił błąd odczytu lub zapisu.</source>
+        <translation>The disk reported a read or write error.</translation>
+    </message>
+    <message>
+        <source>%1 już istnieje.</source>
+        <translation>%1 already exists.</translation>
+    </message>
+    <message>
+        <source>Taki plik lub folder już istnieje.</source>
+        <translation>Such a file or folder already exists.</translation>
     </message>
     <message>
         <source>wiersz %1</source>
@@ -2589,8 +2637,8 @@ Exit status: 0 success, 1 the operation failed (a failed check, a difference, a 
         <translation>column %1</translation>
     </message>
     <message>
-        <source>Nie można utworzyć folderu %1: %2</source>
-        <translation>Cannot create the folder %1: %2</translation>
+        <source>Nie można utworzyć folderu: %1</source>
+        <translation>Cannot create the folder: %1</translation>
     </message>
     <message>
         <source>zapisano %1, odrzucono %2</source>

@@ -182,21 +182,27 @@ std::optional<LinkOutcome> OutcomeFromName(std::string_view name) {
 
 ArchiveResult ArchiveTransfer(const std::string& archiveDir, const ArchiveRecord& record) {
     ArchiveResult r;
-    const fs::path dir(archiveDir);
+    const fs::path dir = PathFromUtf8(archiveDir);
     std::error_code ec = MakePrivateDirs(dir);
     if (ec) {
-        r.error = TrFormat(BRENVOX_TEXT("nie można utworzyć folderu archiwum: %1"), {FileErrorText(ec)});
+        r.error = Tr(BRENVOX_TEXT("nie można utworzyć folderu archiwum"));
+        r.cause = ec;
+        r.causePath = dir.string();
         return r;
     }
     const fs::path temp = MakeTempFolder(dir, ec);
     if (temp.empty()) {
-        r.error = TrFormat(BRENVOX_TEXT("nie można utworzyć folderu w archiwum: %1"), {FileErrorText(ec)});
+        r.error = Tr(BRENVOX_TEXT("nie można utworzyć folderu w archiwum"));
+        r.cause = ec;
+        r.causePath = dir.string();
         return r;
     }
-    auto fail = [&](std::string why) {
+    auto fail = [&](std::string_view why, std::error_code cause = {}, const fs::path& path = {}) {
         std::error_code ignored;
         fs::remove_all(temp, ignored);
-        r.error = std::move(why);
+        r.error = why;
+        r.cause = cause;
+        r.causePath = path.string();
         return r;
     };
 
@@ -212,24 +218,26 @@ ArchiveResult ArchiveTransfer(const std::string& archiveDir, const ArchiveRecord
     // A name that is not UTF-8 still gives an entry rather than none.
     const std::string json = j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 
-    if (record.settings && !WriteSettingsFile((temp / "settings").string(), *record.settings))
-        return fail(std::string(Tr(BRENVOX_TEXT("nie można zapisać pliku ustawień"))));
+    const auto cannotWrite = [](std::string_view file) {
+        return TrFormat(BRENVOX_TEXT("nie można zapisać %1"), {file});
+    };
+    if (record.settings) {
+        if (const FileWriteResult w = WriteSettingsFile((temp / "settings").string(), *record.settings); !w)
+            return fail(cannotWrite("settings"), w.error, temp / "settings");
+    }
     if (record.image) {
         const std::string_view image(reinterpret_cast<const char*>(record.image->data()),
                                      record.image->size());
         if (const FileWriteResult w = WriteFileSafely(temp / "image.bin", image); !w)
-            return fail(
-                TrFormat(BRENVOX_TEXT("nie można zapisać %1: %2"), {"image.bin", FileErrorText(w.error)}));
+            return fail(cannotWrite("image.bin"), w.error, temp / "image.bin");
     }
     if (!record.trace.empty()) {
         if (const FileWriteResult w = WriteFileSafely(temp / "trace", record.trace); !w)
-            return fail(
-                TrFormat(BRENVOX_TEXT("nie można zapisać %1: %2"), {"trace", FileErrorText(w.error)}));
+            return fail(cannotWrite("trace"), w.error, temp / "trace");
     }
     // entry.json last: a folder with it is complete even to a reader that ignores the rename.
     if (const FileWriteResult w = WriteFileSafely(temp / "entry.json", json); !w)
-        return fail(
-            TrFormat(BRENVOX_TEXT("nie można zapisać %1: %2"), {"entry.json", FileErrorText(w.error)}));
+        return fail(cannotWrite("entry.json"), w.error, temp / "entry.json");
 
     const std::string base = Format("%04d%02u%02u-%02u%02u%02u-", t) + ArchiveModeName(record.mode) + "-" +
                              SafeEntryName(record.name);
@@ -244,10 +252,9 @@ ArchiveResult ArchiveTransfer(const std::string& archiveDir, const ArchiveRecord
         }
         // Taken between the look and the rename (another program archiving): try the next.
         if (!fs::exists(target))
-            return fail(
-                TrFormat(BRENVOX_TEXT("nie można nadać wpisowi jego nazwy: %1"), {FileErrorText(ec)}));
+            return fail(Tr(BRENVOX_TEXT("nie można nadać wpisowi jego nazwy")), ec, target);
     }
-    return fail(std::string(Tr(BRENVOX_TEXT("za dużo wpisów o tej nazwie w jednej sekundzie"))));
+    return fail(Tr(BRENVOX_TEXT("za dużo wpisów o tej nazwie w jednej sekundzie")));
 }
 
 bool NameContains(std::string_view name, std::string_view part) {
@@ -257,9 +264,9 @@ bool NameContains(std::string_view name, std::string_view part) {
 HistoryResult ReadHistory(const std::string& archiveDir, const std::string& name) {
     HistoryResult r;
     std::error_code ec;
-    fs::directory_iterator it(archiveDir, ec);
+    fs::directory_iterator it(PathFromUtf8(archiveDir), ec);
     if (ec) {
-        r.error = FileErrorText(ec);
+        r.error = ec;
         return r;
     }
     for (const fs::directory_entry& d : it) {

@@ -16,6 +16,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "link/transfer.h"
@@ -39,7 +40,11 @@ struct ArchiveRecord {
 struct ArchiveResult {
     bool ok = false;
     std::string folder;  // the entry's path when ok
-    std::string error;   // why not, in plain words of the user's language
+    std::string error;   // what could not be done, in plain words of the user's language
+    // The system's cause and the file or folder it concerns, when there is one: the faces tell it
+    // on a line of its own (FileErrorText), as every file fault.
+    std::error_code cause;
+    std::string causePath;
 };
 
 // "program", "compare" or "read".
@@ -73,7 +78,7 @@ struct HistoryEntry {
 
 struct HistoryResult {
     bool ok = false;                    // false: the folder cannot be listed
-    std::string error;                  // why, in the user's language
+    std::error_code error;              // why
     std::vector<HistoryEntry> entries;  // newest first
     std::vector<std::string> skipped;   // "FOLDER: why" for folders that are not readable entries
 };

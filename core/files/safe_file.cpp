@@ -1,7 +1,9 @@
 #include "files/safe_file.h"
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -42,7 +44,39 @@ bool HasWriteBit(fs::perms p) {
     return (p & (owner_write | group_write | others_write)) != none;
 }
 
+class FileErrorCategory : public std::error_category {
+public:
+    const char* name() const noexcept override { return "brenvox-file"; }
+    std::string message(int value) const override {
+        switch (static_cast<FileErrc>(value)) {
+            case FileErrc::NotRegularFile:
+                return "not a regular file";
+            case FileErrc::Locked:
+                return "the file is locked by another program";
+        }
+        return "file error " + std::to_string(value);
+    }
+};
+
 }  // namespace
+
+const std::error_category& FileCategory() {
+    static const FileErrorCategory category;
+    return category;
+}
+
+std::error_code make_error_code(FileErrc error) {
+    return {static_cast<int>(error), FileCategory()};
+}
+
+fs::path PathFromUtf8(std::string_view utf8) {
+    try {
+        return fs::path(std::u8string(utf8.begin(), utf8.end()));
+    } catch (const std::exception&) {
+        // Not UTF-8 after all (only POSIX names can be that, and there the bytes are the name).
+        return fs::path(std::string(utf8));
+    }
+}
 
 FileWriteResult WriteFileSafely(const fs::path& requested, std::string_view contents) {
     if (requested.empty()) return {std::make_error_code(std::errc::invalid_argument)};
@@ -51,6 +85,7 @@ FileWriteResult WriteFileSafely(const fs::path& requested, std::string_view cont
     const fs::file_status st = fs::status(target, ec);
     if (fs::is_directory(st)) return {std::make_error_code(std::errc::is_a_directory)};
     const bool replacing = fs::is_regular_file(st);
+    if (fs::exists(st) && !replacing) return {make_error_code(FileErrc::NotRegularFile)};
     if (replacing && !HasWriteBit(st.permissions()))
         return {std::make_error_code(std::errc::permission_denied)};
 
@@ -67,6 +102,29 @@ FileWriteResult WriteFileSafely(const fs::path& requested, std::string_view cont
     error = files_platform::RenameOver(temp, target);
     if (error) fs::remove(temp, ec);
     return {error};
+}
+
+std::FILE* OpenFileForReading(const fs::path& path, std::error_code& error) {
+    // Some systems open a folder as a stream whose reads then fail; it is no file to read.
+    if (std::error_code ec; fs::is_directory(path, ec)) {
+        error = std::make_error_code(std::errc::is_a_directory);
+        return nullptr;
+    }
+    return files_platform::OpenForReading(path, error);
+}
+
+FileReadResult ReadWholeFile(const fs::path& path) {
+    FileReadResult r;
+    std::FILE* f = OpenFileForReading(path, r.error);
+    if (!f) return r;
+    char block[65536];
+    errno = 0;
+    for (std::size_t n; (n = std::fread(block, 1, sizeof block, f)) > 0;) r.bytes.append(block, n);
+    // errno is the system's cause where the C library sets it (POSIX, the Windows runtime).
+    if (std::ferror(f)) r.error = {errno != 0 ? errno : EIO, std::generic_category()};
+    std::fclose(f);
+    if (r.error) r.bytes.clear();
+    return r;
 }
 
 std::error_code MakePrivateDirs(const fs::path& dir) {

@@ -1,7 +1,9 @@
 #pragma once
 // The system calls under safe_file.cpp, one definition per platform (safe_file_posix.cpp,
 // safe_file_win32.cpp). Not for use outside core/files.
+#include <cstdio>
 #include <filesystem>
+#include <string>
 #include <string_view>
 #include <system_error>
 
@@ -15,5 +17,12 @@ std::error_code WriteNewFile(const std::filesystem::path& path, std::string_view
 // Puts `from` in the place of `to` in one step: a reader of `to` sees the old file or the new one,
 // never neither. `to` may exist.
 std::error_code RenameOver(const std::filesystem::path& from, const std::filesystem::path& to);
+
+// Opens an existing file for reading in binary mode, or gives the cause.
+std::FILE* OpenForReading(const std::filesystem::path& path, std::error_code& error);
+
+// The system's own description of an error it reported, in the system's language, without a final
+// period or line break.
+std::string SystemWords(const std::error_code& error);
 
 }  // namespace brenvox::files_platform

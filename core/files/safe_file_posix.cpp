@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 
 #include "files/safe_file.h"
 #include "files/safe_file_platform.h"
@@ -45,6 +46,18 @@ std::error_code WriteNewFile(const std::filesystem::path& path, std::string_view
 std::error_code RenameOver(const std::filesystem::path& from, const std::filesystem::path& to) {
     if (::rename(from.c_str(), to.c_str()) != 0) return LastError();
     return {};
+}
+
+std::FILE* OpenForReading(const std::filesystem::path& path, std::error_code& error) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    error = f ? std::error_code() : LastError();
+    return f;
+}
+
+std::string SystemWords(const std::error_code& error) {
+    std::string words = error.message();
+    while (!words.empty() && (words.back() == '.' || words.back() == '\n')) words.pop_back();
+    return words;
 }
 
 }  // namespace files_platform

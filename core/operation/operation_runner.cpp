@@ -328,15 +328,16 @@ std::optional<ModuleReadout> OperationRunner::AcceptRead(ModuleSettings base) {
 
 bool OperationRunner::WriteRequested(OperationFile file, const std::string& path, std::string_view bytes) {
     if (path.empty()) return true;
-    const FileWriteResult written = WriteFileSafely(path, bytes);
+    const FileWriteResult written = WriteFileSafely(PathFromUtf8(path), bytes);
     if (written) return true;
     result_.fileFault = OperationFileFault{file, path, written.error};
     return false;
 }
 
 bool OperationRunner::WriteSettings(const std::string& path, const ModuleSettings& settings) {
-    if (WriteSettingsFile(path, settings)) return true;
-    result_.fileFault = OperationFileFault{OperationFile::ReadSettings, path, {}};
+    const FileWriteResult written = WriteSettingsFile(path, settings);
+    if (written) return true;
+    result_.fileFault = OperationFileFault{OperationFile::ReadSettings, path, written.error};
     return false;
 }
 
@@ -374,7 +375,7 @@ void OperationRunner::Archive() {
 
 bool OperationRunner::WriteTrace() {
     if (!traceReady_) return true;
-    const FileWriteResult written = WriteFileSafely(request_.tracePath, recorder_.Text());
+    const FileWriteResult written = WriteFileSafely(PathFromUtf8(request_.tracePath), recorder_.Text());
     if (written) return true;
     if (!result_.fileFault)
         result_.fileFault = OperationFileFault{OperationFile::Trace, request_.tracePath, written.error};

@@ -4,10 +4,13 @@
 
 namespace brenvox {
 
-PortConfig ReadPortConfig(const std::string& path) {
-    PortConfig cfg;
+PortConfigRead ReadPortConfig(const std::string& path) {
+    PortConfigRead cfg;
     SettingsFile f;
-    if (!f.OpenForReading(path)) return cfg;
+    if (!f.OpenForReading(path)) {
+        cfg.error = f.error();
+        return cfg;
+    }
     std::string key;
     while (f.NextKey(key) == 1) {
         int32_t v = 0;
@@ -24,17 +27,19 @@ PortConfig ReadPortConfig(const std::string& path) {
         }
     }
     f.CloseConfigFile();
+    cfg.error = f.error();
     return cfg;
 }
 
-bool WritePortConfig(const std::string& path, int32_t portType, int32_t portNum,
-                     const std::string& portDevice) {
+FileWriteResult WritePortConfig(const std::string& path, int32_t portType, int32_t portNum,
+                                const std::string& portDevice) {
     SettingsFile f;
-    if (!f.OpenForWriting(path)) return false;
+    if (!f.OpenForWriting(path)) return {f.error()};
     f.WriteIntegerValue("PORTTYPE", portType);
     f.WriteIntegerValue("PORTNUM", portNum);
     if (!portDevice.empty()) f.WriteStringValue("PORTDEV", portDevice);
-    return f.CloseConfigFile();
+    f.CloseConfigFile();
+    return {f.error()};
 }
 
 }  // namespace brenvox

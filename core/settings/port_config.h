@@ -6,6 +6,9 @@
 // do not know, so a copy of the program from before PORTDEV still reads its two entries.
 #include <cstdint>
 #include <string>
+#include <system_error>
+
+#include "files/safe_file.h"
 
 namespace brenvox {
 
@@ -17,15 +20,22 @@ struct PortConfig {
     bool operator==(const PortConfig&) const = default;
 };
 
+// The entries read, and why the file could not be opened or read, as the system said it (empty
+// when it was read, and when it was read but malformed).
+struct PortConfigRead : PortConfig {
+    std::error_code error;
+};
+
 // A missing, unreadable or malformed file gives the defaults, or keeps the entries read before
 // the fault. Values come back as stored; the GUI leaves a box without selection when an index
 // lies outside its list.
-PortConfig ReadPortConfig(const std::string& path);
+PortConfigRead ReadPortConfig(const std::string& path);
 
 // Writes the entries safely (a failed write leaves a previous file as it was); PORTDEV only when
 // a device is given, so a file without one is what every copy of the program writes. The folder
-// is never created. The result is only for tests and callers that care: the GUI stays silent.
-bool WritePortConfig(const std::string& path, int32_t portType, int32_t portNum,
-                     const std::string& portDevice = {});
+// is never created. The result, with the cause, is only for tests and callers that care: the GUI
+// stays silent.
+FileWriteResult WritePortConfig(const std::string& path, int32_t portType, int32_t portNum,
+                                const std::string& portDevice = {});
 
 }  // namespace brenvox

@@ -1,9 +1,8 @@
 #include "settings/settings_file.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
-
-#include "files/safe_file.h"
 
 namespace brenvox {
 namespace {
@@ -33,7 +32,11 @@ SettingsFile::~SettingsFile() {
 }
 
 bool SettingsFile::OpenForWriting(const std::string& path) {
-    if (state_ != ConfigFileState::Closed || path.empty()) return false;
+    if (state_ != ConfigFileState::Closed || path.empty()) {
+        error_ = std::make_error_code(std::errc::invalid_argument);
+        return false;
+    }
+    error_.clear();
     target_ = path;
     out_ = "[BEG]\r\n";
     state_ = ConfigFileState::Writing;
@@ -43,11 +46,11 @@ bool SettingsFile::OpenForWriting(const std::string& path) {
 }
 
 bool SettingsFile::OpenForReading(const std::string& path) {
-    if (state_ != ConfigFileState::Closed || path.empty()) return false;
-    std::error_code ec;
-    // A directory opens as a stream on some systems; it is no settings file.
-    if (std::filesystem::is_directory(path, ec)) return false;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (state_ != ConfigFileState::Closed || path.empty()) {
+        error_ = std::make_error_code(std::errc::invalid_argument);
+        return false;
+    }
+    std::FILE* f = OpenFileForReading(PathFromUtf8(path), error_);
     if (!f) return false;
     file_ = f;
     state_ = ConfigFileState::Reading;
@@ -74,10 +77,11 @@ bool SettingsFile::CloseConfigFile() {
     }
     out_ += "[END]\r\n";
     // A refused line fails the whole save before the disk is touched.
-    const bool ok = !writeFailed_ && WriteFileSafely(target_, out_);
+    error_ = writeFailed_ ? std::make_error_code(std::errc::invalid_argument)
+                          : WriteFileSafely(PathFromUtf8(target_), out_).error;
     out_.clear();
     state_ = ConfigFileState::Closed;
-    return ok;
+    return !error_;
 }
 
 void SettingsFile::putHexByte(uint8_t b) {
@@ -127,7 +131,12 @@ SettingsFile::LineResult SettingsFile::readLine() {
     for (;;) {
         const int c = std::getc(file_);
         if (c == EOF) {
-            if (std::ferror(file_)) return LineResult::Error;
+            if (std::ferror(file_)) {
+                // errno is the system's cause where the C library sets it (POSIX, the Windows
+                // runtime).
+                error_ = {errno != 0 ? errno : EIO, std::generic_category()};
+                return LineResult::Error;
+            }
             return any ? LineResult::Ok : LineResult::Eof;
         }
         any = true;
@@ -236,9 +245,9 @@ bool SettingsFile::ReadBooleanValue(bool& out) {
     return true;
 }
 
-bool WriteSettingsFile(const std::string& path, const ModuleSettings& s) {
+FileWriteResult WriteSettingsFile(const std::string& path, const ModuleSettings& s) {
     SettingsFile f;
-    if (!f.OpenForWriting(path)) return false;
+    if (!f.OpenForWriting(path)) return {f.error()};
     for (const SettingKey& k : SettingKeys()) {
         switch (k.kind) {
             case ValueKind::String:
@@ -252,18 +261,19 @@ bool WriteSettingsFile(const std::string& path, const ModuleSettings& s) {
                 break;
         }
     }
-    return f.CloseConfigFile();
+    f.CloseConfigFile();
+    return {f.error()};
 }
 
-ReadOutcome ReadSettingsFile(const std::string& path, ModuleSettings& s) {
+SettingsReadResult ReadSettingsFile(const std::string& path, ModuleSettings& s) {
     SettingsFile f;
-    if (!f.OpenForReading(path)) return ReadOutcome::OpenFailed;
+    if (!f.OpenForReading(path)) return {ReadOutcome::OpenFailed, f.error()};
     std::string name;
     for (;;) {
         const int r = f.NextKey(name);
         if (r == 0) {
             f.CloseConfigFile();
-            return ReadOutcome::Ok;
+            return {ReadOutcome::Ok, {}};
         }
         bool ok = r == 1;
         if (ok) {
@@ -293,7 +303,7 @@ ReadOutcome ReadSettingsFile(const std::string& path, ModuleSettings& s) {
         if (!ok) {
             f.CloseConfigFile();
             ResetSettings(s);
-            return ReadOutcome::ReadError;
+            return {ReadOutcome::ReadError, f.error()};
         }
     }
 }

@@ -20,8 +20,10 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
+#include "files/safe_file.h"
 #include "settings/module_settings.h"
 
 namespace brenvox {
@@ -46,6 +48,9 @@ public:
 
     ConfigFileState state() const { return state_; }
     uint8_t scrambleKey() const { return key_; }
+    // Why the last open, read or write failed, as the system said it (a file that is simply not
+    // one of ours leaves it empty).
+    std::error_code error() const { return error_; }
 
     // False when this object already has a file open or the path is empty. The disk is not
     // touched before CloseConfigFile.
@@ -92,6 +97,7 @@ private:
     std::vector<uint8_t> value_;  // descrambled bytes of the pending value
     bool valuePending_ = false;
     bool writeFailed_ = false;
+    std::error_code error_;
     bool failed_ = false;       // a read error happened; NextKey keeps returning -1
     bool ended_ = false;        // "[END]" was read; nothing after it is read
     std::string target_, out_;  // writing: the path, and the file's bytes so far
@@ -99,15 +105,24 @@ private:
 
 // Messages the caller shows for the outcomes below are in settings/messages.h.
 
-// Writes all 123 keys in file order. False when the file could not be written completely; a file
-// that was at `path` before is then unchanged.
-bool WriteSettingsFile(const std::string& path, const ModuleSettings& s);
+// Writes all 123 keys in file order. Fails, with the cause, when the file could not be written
+// completely; a file that was at `path` before is then unchanged.
+FileWriteResult WriteSettingsFile(const std::string& path, const ModuleSettings& s);
 
 enum class ReadOutcome { Ok, OpenFailed, ReadError };
+
+struct SettingsReadResult {
+    ReadOutcome outcome = ReadOutcome::Ok;
+    // Why the file could not be opened or read, as the system said it; empty for a file that
+    // opened and read but is not a settings file.
+    std::error_code error;
+    // Callers that only branch on the outcome read as they did when it was all there was.
+    operator ReadOutcome() const { return outcome; }
+};
 
 // Applies the keys of the file as they are read: any order, the last of a repeated key wins,
 // unknown keys are skipped, missing keys keep their values. OpenFailed leaves `s` unchanged;
 // ReadError puts the default settings into `s`.
-ReadOutcome ReadSettingsFile(const std::string& path, ModuleSettings& s);
+SettingsReadResult ReadSettingsFile(const std::string& path, ModuleSettings& s);
 
 }  // namespace brenvox

@@ -1,7 +1,9 @@
 // The settings commands of brenvox-cli, run as the built program.
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -101,14 +103,87 @@ TEST_F(Cli, NewWritesTheDefaultsOrFailsWithTheSaveMessage) {
     EXPECT_EQ(r.rc, 0) << r.err;
     EXPECT_EQ(Slurp(file("Nowy")), Slurp(saved("ref", ModuleSettings{})));
 
-    const CliResult bad = run({"new", file("missing/Nowy")});
-    EXPECT_EQ(bad.rc, 2);
-    EXPECT_NE(bad.err.find("Problem z utworzeniem pliku na dysku!"), std::string::npos) << bad.err;
-
     EXPECT_EQ(run({"new"}).rc, 2);
     EXPECT_EQ(run({"nosuchcommand"}).rc, 2);
     EXPECT_EQ(run({}).rc, 2);
 }
+
+// Where `new` cannot make its file, the message names the file and the next line says why. The
+// places that need root (a tmpfs to fill or mount read-only, a user to become) are skipped,
+// saying so, where that is not allowed.
+enum class Place { MissingFolder, FolderWithoutRights, FullDisk, ReadOnlyDisk };
+
+class CliFileFault : public Cli, public ::testing::WithParamInterface<Place> {
+protected:
+    void TearDown() override {
+        if (!mounted_.empty()) [[maybe_unused]]
+            const int rc = std::system(("umount " + ShellQuote(mounted_)).c_str());
+        Cli::TearDown();
+    }
+    bool mount(const std::string& where, const std::string& options) {
+        fs::create_directory(where);
+        if (std::system(
+                ("mount -t tmpfs -o " + options + " tmpfs " + ShellQuote(where) + " 2>/dev/null").c_str()) !=
+            0)
+            return false;
+        mounted_ = where;
+        return true;
+    }
+    std::string mounted_;
+};
+
+TEST_P(CliFileFault, NewSaysWhyTheFileCouldNotBeMade) {
+    std::string target, cause, as;
+    switch (GetParam()) {
+        case Place::MissingFolder:
+            target = file("brak/Nowy");
+            cause = "Brak folderu " + file("brak") + ".";
+            break;
+        case Place::FolderWithoutRights: {
+            // Root writes anywhere: the command runs as nobody, who may only look into the folder.
+            if (::geteuid() == 0) {
+                const passwd* nobody = ::getpwnam("nobody");
+                if (nobody)
+                    as = "setpriv --reuid=" + std::to_string(nobody->pw_uid) +
+                         " --regid=" + std::to_string(nobody->pw_gid) + " --clear-groups";
+                if (!nobody || std::system((as + " true 2>/dev/null").c_str()) != 0)
+                    GTEST_SKIP() << "running as root and cannot run a command as the user nobody";
+            }
+            fs::create_directory(file("zamkniety"));
+            fs::permissions(dir_, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                      fs::perms::others_read | fs::perms::others_exec);
+            fs::permissions(file("zamkniety"), fs::perms::owner_read | fs::perms::owner_exec |
+                                                   fs::perms::group_read | fs::perms::group_exec |
+                                                   fs::perms::others_read | fs::perms::others_exec);
+            target = file("zamkniety/Nowy");
+            cause = "Brak prawa zapisu w folderze " + file("zamkniety") + ".";
+            break;
+        }
+        case Place::FullDisk: {
+            if (!mount(file("pelny"), "size=16k")) GTEST_SKIP() << "cannot mount a tmpfs here (needs root)";
+            std::ofstream fill(file("pelny/zapelnienie"), std::ios::binary);
+            const std::string block(512, 'f');
+            while (fill.write(block.data(), block.size()) && fill.flush()) {
+            }
+            target = file("pelny/Nowy");
+            cause = "Dysk jest pełny.";
+            break;
+        }
+        case Place::ReadOnlyDisk:
+            if (!mount(file("ro"), "ro,size=16k")) GTEST_SKIP() << "cannot mount a tmpfs here (needs root)";
+            target = file("ro/Nowy");
+            cause = "Folder " + file("ro") + " jest na nośniku tylko do odczytu.";
+            break;
+    }
+    const CliResult r = run({"new", target}, as);
+    EXPECT_EQ(r.rc, 2);
+    EXPECT_EQ(r.err, "Problem z utworzeniem pliku na dysku! (" + target + ")\n" + cause + "\n");
+    EXPECT_FALSE(fs::exists(target));
+}
+
+INSTANTIATE_TEST_SUITE_P(EachPlace, CliFileFault,
+                         ::testing::Values(Place::MissingFolder, Place::FolderWithoutRights, Place::FullDisk,
+                                           Place::ReadOnlyDisk));
 
 TEST_F(Cli, ShowListsEveryKeyInFileOrderWithEscapes) {
     ModuleSettings s;

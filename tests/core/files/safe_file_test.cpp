@@ -105,6 +105,7 @@ TEST_F(SafeFile, WritingThroughALinkWritesItsTargetAndKeepsTheLink) {
 TEST_F(SafeFile, RefusedTargetsAreLeftAsTheyWere) {
     Put(dir / "old", "old contents");
     fs::create_directory(dir / "folder");
+    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);  // stands in for a device such as /dev/null
     const auto before = Names(dir);
     const struct {
         fs::path target;
@@ -120,6 +121,9 @@ TEST_F(SafeFile, RefusedTargetsAreLeftAsTheyWere) {
         EXPECT_FALSE(r) << c.target;
         EXPECT_EQ(r.error, c.error) << c.target << ": " << r.error.message();
     }
+    // Renamed over, a device would be gone from the system.
+    EXPECT_EQ(WriteFileSafely(dir / "pipe", "new").error, FileErrc::NotRegularFile);
+    EXPECT_EQ(fs::status(dir / "pipe").type(), fs::file_type::fifo);
     // A file the user made read-only is not replaced behind its back, whoever runs the program.
     fs::permissions(dir / "old", owner_read | group_read);
     EXPECT_EQ(WriteFileSafely(dir / "old", "new").error, std::errc::permission_denied);

@@ -317,8 +317,12 @@ TEST_F(SettingsFileRead, LineEndsMayBeCrAloneOrLfAloneAndTheLastMayBeMissing) {
 
 TEST_F(SettingsFileRead, AFileThatCannotBeOpenedChangesNothing) {
     ModuleSettings s = NonDefault();
-    EXPECT_EQ(ReadSettingsFile(dir_.file("missing"), s), ReadOutcome::OpenFailed);
-    EXPECT_EQ(ReadSettingsFile(dir_.path().string(), s), ReadOutcome::OpenFailed);  // a folder
+    const SettingsReadResult missing = ReadSettingsFile(dir_.file("missing"), s);
+    EXPECT_EQ(missing, ReadOutcome::OpenFailed);
+    EXPECT_EQ(missing.error, std::errc::no_such_file_or_directory);
+    const SettingsReadResult folder = ReadSettingsFile(dir_.path().string(), s);
+    EXPECT_EQ(folder, ReadOutcome::OpenFailed);
+    EXPECT_EQ(folder.error, std::errc::is_a_directory);
     EXPECT_EQ(ReadSettingsFile("", s), ReadOutcome::OpenFailed);
     EXPECT_EQ(s, NonDefault());
 }
@@ -390,7 +394,9 @@ TEST_F(SettingsFileRead, MalformedFilesEndInReadErrorAndDefaults) {
     for (const Case& c : cases) {
         WriteRaw(path_, c.bytes);
         ModuleSettings s = NonDefault();
-        EXPECT_EQ(ReadSettingsFile(path_, s), ReadOutcome::ReadError) << c.name;
+        const SettingsReadResult read = ReadSettingsFile(path_, s);
+        EXPECT_EQ(read, ReadOutcome::ReadError) << c.name;
+        EXPECT_FALSE(read.error) << c.name;  // the disk did no wrong: there is no cause to tell
         EXPECT_EQ(s, ModuleSettings{}) << c.name;
 
         // The low-level reader closes the file at the fault and stays failed.
