@@ -53,20 +53,20 @@ void ModulePage::setUp() {
     for (QComboBox* box : {f.portTypeCombo, f.portNumberCombo}) {
         brenvox::gui::ChooseFromListOnly(box);
         connect(box, &QComboBox::currentIndexChanged, this, [this] {
-            Ui::ModulePage& f = form();
+            Ui::ModulePage& page = form();
             if (!device_.isEmpty()) {
                 // Back from a device the boxes could not name: the box not touched shows the
                 // port it showed before, so that one choice makes a whole port.
-                const QSignalBlocker quietType(f.portTypeCombo);
-                const QSignalBlocker quietNumber(f.portNumberCombo);
-                if (f.portTypeCombo->currentIndex() < 0)
-                    brenvox::gui::SelectIndex(f.portTypeCombo, lastType_);
-                if (f.portNumberCombo->currentIndex() < 0)
-                    brenvox::gui::SelectIndex(f.portNumberCombo, lastNumber_);
+                const QSignalBlocker quietType(page.portTypeCombo);
+                const QSignalBlocker quietNumber(page.portNumberCombo);
+                if (page.portTypeCombo->currentIndex() < 0)
+                    brenvox::gui::SelectIndex(page.portTypeCombo, lastType_);
+                if (page.portNumberCombo->currentIndex() < 0)
+                    brenvox::gui::SelectIndex(page.portNumberCombo, lastNumber_);
             }
             device_.clear();
-            lastType_ = f.portTypeCombo->currentIndex();
-            lastNumber_ = f.portNumberCombo->currentIndex();
+            lastType_ = page.portTypeCombo->currentIndex();
+            lastNumber_ = page.portNumberCombo->currentIndex();
             module_.clear();
             note_.clear();
             showChoice();

@@ -551,8 +551,8 @@ TEST_F(CliLink, ProbeNamesTheModuleAndWritesNothing) {
     // Only wake pairs and identify requests reached the module.
     std::istringstream trace(ReadText(Path("trace")));
     int frames = 0;
-    for (std::string ms, dir, rest; trace >> ms >> dir && std::getline(trace, rest);) {
-        if (dir != "rx") continue;
+    for (std::string ms, direction, rest; trace >> ms >> direction && std::getline(trace, rest);) {
+        if (direction != "rx") continue;
         ++frames;
         EXPECT_TRUE(rest == " CA 53" || rest == " 06 FA") << rest;
     }

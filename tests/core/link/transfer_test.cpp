@@ -257,7 +257,7 @@ INSTANTIATE_TEST_SUITE_P(
                   })},
         FaultCase{"gaps_below_interval", MakeFaults([](sim::Faults& f) { f.gapMs = 5; })},
         FaultCase{"slow_replies", MakeFaults([](sim::Faults& f) { f.replyDelayMs = 150; })}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(TransferRecovers, BadReadBackRepeatsTheWholeAttemptWriteIncluded) {
     Identity(1, 1, 1);
