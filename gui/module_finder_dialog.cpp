@@ -116,8 +116,7 @@ namespace brenvox::gui {
 std::optional<DeviceProbe> FindModule(QWidget* parent, const std::vector<SerialDeviceInfo>& devices) {
     const QString info = CoreText(msg::kCaptionInfo);
     if (devices.empty()) {
-        Ask(AskButtons::Ok, AskFocus::Ok, info,
-            ModuleFinderDialog::tr("Nie wykryto żadnego portu szeregowego."),
+        Ask(AskButtons::Ok, AskFocus::Ok, info, brenvox::gui::CoreText(brenvox::kNoSerialPorts),
             ModuleFinderDialog::tr("Sprawdź podłączenie kabla."));
         return std::nullopt;
     }

@@ -141,14 +141,6 @@
         <translation>SMS text</translation>
     </message>
     <message>
-        <source>Rozwarcie - Praca dozwolona</source>
-        <translation>Open - Module enabled</translation>
-    </message>
-    <message>
-        <source>Zwarcie - Zablokowanie modułu</source>
-        <translation>Closed - Module locked</translation>
-    </message>
-    <message>
         <source> Opis wejścia modułu </source>
         <translation> Input description </translation>
     </message>
@@ -157,88 +149,12 @@
         <translation>. . .</translation>
     </message>
     <message>
-        <source>Rozwarte - Czujnik NO wyłączony / Czujnik NC załączony.</source>
-        <translation>Open - NO sensor off / NC sensor on.</translation>
+        <source>Rozwarcie - Praca dozwolona</source>
+        <translation>Open - Module enabled</translation>
     </message>
     <message>
-        <source>Zwarte do masy - Czujnik NO załączony / Czujnik NC wyłączony.</source>
-        <translation>Closed to ground - NO sensor on / NC sensor off.</translation>
-    </message>
-    <message>
-        <source>Rozwarcie - Rozwarte</source>
-        <translation>Opening - Open</translation>
-    </message>
-    <message>
-        <source>Zwarcie - Zwarte do masy</source>
-        <translation>Closing - Closed to ground</translation>
-    </message>
-    <message>
-        <source>Wejście 1 - Blokada pracy modułu  (zwierne do masy 0V).</source>
-        <translation>Input 1 - Module lock  (active when closed to ground 0V).</translation>
-    </message>
-    <message>
-        <source>Rozwarte - Moduł reaguje na zmiany sygnałów na pozostałych wejściach.</source>
-        <translation>Open - the module responds to changes on the other inputs.</translation>
-    </message>
-    <message>
-        <source>Zwarte do masy - Moduł ignoruje zmiany sygnałów na pozostałych wejściach.</source>
-        <translation>Closed to ground - the module ignores changes on the other inputs.</translation>
-    </message>
-    <message>
-        <source>Wejście 2 - Kontrola napięcia akumulatora  (zwierne do +12V).</source>
-        <translation>Input 2 - Battery voltage monitoring  (active when closed to +12V).</translation>
-    </message>
-    <message>
-        <source>Napięcie poniżej 10,4V (rozwarte) - niskie napięcie akumulatora.</source>
-        <translation>Below 10.4V (open) - battery low.</translation>
-    </message>
-    <message>
-        <source>Napięcie powyżej 10,4V (zwarte do +12V) - napięcie akumulatora właściwe.</source>
-        <translation>Above 10.4V (closed to +12V) - battery OK.</translation>
-    </message>
-    <message>
-        <source>Rozwarcie - Awaria akumulatora</source>
-        <translation>Opening - Battery failure</translation>
-    </message>
-    <message>
-        <source>Zwarcie - Napięcie właściwe</source>
-        <translation>Closing - Battery OK</translation>
-    </message>
-    <message>
-        <source>Wejście 3 - Alarm aktywny  (zwierne do +12V).</source>
-        <translation>Input 3 - Alarm active  (active when closed to +12V).</translation>
-    </message>
-    <message>
-        <source>Napięcie poniżej 7V (rozwarte) - stan normalny systemu.</source>
-        <translation>Below 7V (open) - system normal.</translation>
-    </message>
-    <message>
-        <source>Napięcie powyżej 7V (zwarte do +12V) - alarmowanie aktywne.</source>
-        <translation>Above 7V (closed to +12V) - alarm in progress.</translation>
-    </message>
-    <message>
-        <source>Rozwarcie - Koniec alarmu</source>
-        <translation>Opening - Alarm ended</translation>
-    </message>
-    <message>
-        <source>Zwarcie - Alarm uaktywniony</source>
-        <translation>Closing - Alarm triggered</translation>
-    </message>
-    <message>
-        <source>Wejście 4 - Uniwersalne nr 1  (zwierne do masy 0V).</source>
-        <translation>Input 4 - Universal no. 1  (active when closed to ground 0V).</translation>
-    </message>
-    <message>
-        <source>Wejście 5 - Uniwersalne nr 2  (zwierne do masy 0V).</source>
-        <translation>Input 5 - Universal no. 2  (active when closed to ground 0V).</translation>
-    </message>
-    <message>
-        <source>Wejście 6 - Uniwersalne nr 3  (zwierne do masy 0V).</source>
-        <translation>Input 6 - Universal no. 3  (active when closed to ground 0V).</translation>
-    </message>
-    <message>
-        <source>Wejście 7 - Uniwersalne nr 4  (zwierne do masy 0V).</source>
-        <translation>Input 7 - Universal no. 4  (active when closed to ground 0V).</translation>
+        <source>Zwarcie - Zablokowanie modułu</source>
+        <translation>Closed - Module locked</translation>
     </message>
 </context>
 <context>
@@ -278,10 +194,6 @@
     <message>
         <source>Przerywanie szukania...</source>
         <translation>Stopping the search...</translation>
-    </message>
-    <message>
-        <source>Nie wykryto żadnego portu szeregowego.</source>
-        <translation>No serial port found.</translation>
     </message>
     <message>
         <source>Sprawdź podłączenie kabla.</source>
@@ -369,10 +281,6 @@
     <message>
         <source>, typ %1</source>
         <translation>, type %1</translation>
-    </message>
-    <message>
-        <source>Program nie obsługuje tej wersji modułu!</source>
-        <translation>This module version is not supported!</translation>
     </message>
     <message>
         <source>Port: %1</source>

@@ -65,7 +65,7 @@ std::string_view OutcomeLine(LinkOutcome outcome, OperationMode mode) {
         case LinkOutcome::RestartError:
             return Tr(BRENVOX_TEXT("Błąd restartu modułu - powtórz programowanie!"));
         case LinkOutcome::UnsupportedModule:
-            return Tr(BRENVOX_TEXT("Program nie obsługuje tej wersji modułu!"));
+            return Tr(kUnsupportedModule);
     }
     return {};
 }

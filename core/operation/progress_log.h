@@ -27,6 +27,10 @@ inline constexpr std::string_view kProgramming = BRENVOX_TEXT("Programowanie..."
 inline constexpr std::string_view kVerifying = BRENVOX_TEXT("Weryfikacja...");
 inline constexpr std::string_view kComparing = BRENVOX_TEXT("Porównanie...");
 inline constexpr std::string_view kReading = BRENVOX_TEXT("Odczyt...");
+// The outcome of a transfer to a module this program does not know; page 8 says it of a module
+// found there before anyone tries one.
+inline constexpr std::string_view kUnsupportedModule =
+    BRENVOX_TEXT("Program nie obsługuje tej wersji modułu!");
 inline constexpr std::string_view kRestarting = BRENVOX_TEXT("Reset modułu...");
 
 // Above the settings a compare found different, each "Label: in the program -> in the module".

@@ -39,6 +39,9 @@ Item Button(Command command, const char* text, const char* argument = nullptr) {
     i.argument = argument;
     return i;
 }
+Item Preset(const SmsCentrePreset& preset) {
+    return Button(Command::Preset, preset.name, preset.number);
+}
 Item SlotField(Item item) {
     item.slotField = true;
     return item;
@@ -69,9 +72,7 @@ std::vector<Page> BuildPages() {
             {Label(BRENVOX_TEXT("Numer centrum SMS operatora sieci GSM/DCS")), Edit("SMSC", kSmscTypeMax)},
             {Label(BRENVOX_TEXT("Automatyczne wstawienie numeru centrum SMS dla operatora:"))},
             // The operators' names are names: they stay as they are in every language.
-            {Button(Command::Preset, "EraGSM", "+48602951111"),
-             Button(Command::Preset, "PlusGSM", "+48601000310"),
-             Button(Command::Preset, "Idea", "+48501200777")}}}}});
+            {Preset(kSmsCentrePresets[0]), Preset(kSmsCentrePresets[1]), Preset(kSmsCentrePresets[2])}}}}});
     p.push_back(
         {BRENVOX_TEXT("3.Wejścia"),
          {{nullptr, {{{ItemKind::SlotList}}}},
@@ -149,7 +150,7 @@ constexpr const char* kUniversal3 =
 constexpr const char* kUniversalOpen = BRENVOX_TEXT("Rozwarcie - Rozwarte");
 constexpr const char* kUniversalClose = BRENVOX_TEXT("Zwarcie - Zwarte do masy");
 // The first lines hold two blanks before the parenthesis, as the program has always shown them.
-constexpr std::array<InputTexts, 7> kInputTexts = {{
+constexpr std::array<InputTexts, kModuleInputs> kInputTexts = {{
     {BRENVOX_TEXT("Wejście 1 - Blokada pracy modułu  (zwierne do masy 0V)."),
      BRENVOX_TEXT("Rozwarte - Moduł reaguje na zmiany sygnałów na pozostałych wejściach."),
      BRENVOX_TEXT("Zwarte do masy - Moduł ignoruje zmiany sygnałów na pozostałych wejściach."),

@@ -54,7 +54,10 @@ struct Page {
 // The eight pages in their order.
 const std::vector<Page>& SettingsPages();
 
-// What the slot editor says of a module input (1..7): three lines of description, and the
+// The module's inputs, numbered from 1.
+inline constexpr int kModuleInputs = 7;
+
+// What the slot editor says of a module input (1..kModuleInputs): three lines of description, and the
 // captions of the two reactions (value 0, the input opens; value 1, it closes).
 struct InputTexts {
     const char* line1;
@@ -64,5 +67,16 @@ struct InputTexts {
     const char* closing;
 };
 const InputTexts& InputTextsOf(int input);
+
+// The SMS centre numbers the buttons of page "2.SIM" put in, by the operator's name on the button.
+struct SmsCentrePreset {
+    const char* name;
+    const char* number;
+};
+inline constexpr SmsCentrePreset kSmsCentrePresets[] = {
+    {"EraGSM", "+48602951111"},
+    {"PlusGSM", "+48601000310"},
+    {"Idea", "+48501200777"},
+};
 
 }  // namespace brenvox::pages

@@ -1,57 +1,15 @@
 #include "inputs_page.h"
 
-#include <QCoreApplication>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
 #include "cp1250_text.h"
 #include "gui_style.h"
+#include "settings/settings_pages.h"
 
 namespace {
 
 constexpr int kListItemHeight = 13;
-
-// What the three description labels and the two reaction captions say for each module input.
-struct InputTexts {
-    const char* line1;
-    const char* line2;
-    const char* line3;
-    const char* opening;
-    const char* closing;
-};
-constexpr const char* kUniversal2 =
-    QT_TRANSLATE_NOOP("InputsPage", "Rozwarte - Czujnik NO wyłączony / Czujnik NC załączony.");
-constexpr const char* kUniversal3 =
-    QT_TRANSLATE_NOOP("InputsPage", "Zwarte do masy - Czujnik NO załączony / Czujnik NC wyłączony.");
-constexpr const char* kUniversalOpen = QT_TRANSLATE_NOOP("InputsPage", "Rozwarcie - Rozwarte");
-constexpr const char* kUniversalClose = QT_TRANSLATE_NOOP("InputsPage", "Zwarcie - Zwarte do masy");
-constexpr InputTexts kInputTexts[7] = {
-    {QT_TRANSLATE_NOOP("InputsPage", "Wejście 1 - Blokada pracy modułu  (zwierne do masy 0V)."),
-     QT_TRANSLATE_NOOP("InputsPage", "Rozwarte - Moduł reaguje na zmiany sygnałów na pozostałych wejściach."),
-     QT_TRANSLATE_NOOP("InputsPage",
-                       "Zwarte do masy - Moduł ignoruje zmiany sygnałów na pozostałych wejściach."),
-     QT_TRANSLATE_NOOP("InputsPage", "Rozwarcie - Praca dozwolona"),
-     QT_TRANSLATE_NOOP("InputsPage", "Zwarcie - Zablokowanie modułu")},
-    {QT_TRANSLATE_NOOP("InputsPage", "Wejście 2 - Kontrola napięcia akumulatora  (zwierne do +12V)."),
-     QT_TRANSLATE_NOOP("InputsPage", "Napięcie poniżej 10,4V (rozwarte) - niskie napięcie akumulatora."),
-     QT_TRANSLATE_NOOP("InputsPage",
-                       "Napięcie powyżej 10,4V (zwarte do +12V) - napięcie akumulatora właściwe."),
-     QT_TRANSLATE_NOOP("InputsPage", "Rozwarcie - Awaria akumulatora"),
-     QT_TRANSLATE_NOOP("InputsPage", "Zwarcie - Napięcie właściwe")},
-    {QT_TRANSLATE_NOOP("InputsPage", "Wejście 3 - Alarm aktywny  (zwierne do +12V)."),
-     QT_TRANSLATE_NOOP("InputsPage", "Napięcie poniżej 7V (rozwarte) - stan normalny systemu."),
-     QT_TRANSLATE_NOOP("InputsPage", "Napięcie powyżej 7V (zwarte do +12V) - alarmowanie aktywne."),
-     QT_TRANSLATE_NOOP("InputsPage", "Rozwarcie - Koniec alarmu"),
-     QT_TRANSLATE_NOOP("InputsPage", "Zwarcie - Alarm uaktywniony")},
-    {QT_TRANSLATE_NOOP("InputsPage", "Wejście 4 - Uniwersalne nr 1  (zwierne do masy 0V)."), kUniversal2,
-     kUniversal3, kUniversalOpen, kUniversalClose},
-    {QT_TRANSLATE_NOOP("InputsPage", "Wejście 5 - Uniwersalne nr 2  (zwierne do masy 0V)."), kUniversal2,
-     kUniversal3, kUniversalOpen, kUniversalClose},
-    {QT_TRANSLATE_NOOP("InputsPage", "Wejście 6 - Uniwersalne nr 3  (zwierne do masy 0V)."), kUniversal2,
-     kUniversal3, kUniversalOpen, kUniversalClose},
-    {QT_TRANSLATE_NOOP("InputsPage", "Wejście 7 - Uniwersalne nr 4  (zwierne do masy 0V)."), kUniversal2,
-     kUniversal3, kUniversalOpen, kUniversalClose},
-};
 
 // Rows of the slot list are as high as the original list's items, so all sixteen fit.
 class FixedHeightDelegate : public QStyledItemDelegate {
@@ -158,10 +116,11 @@ void InputsPage::storeSlot() {
 }
 
 void InputsPage::describeInput(int input) {
-    if (input < 1 || input > int(std::size(kInputTexts))) return;
-    const InputTexts& t = kInputTexts[input - 1];
+    if (input < 1 || input > brenvox::pages::kModuleInputs) return;
+    // The core's texts of each input, which the page in the browser shows too.
+    const brenvox::pages::InputTexts& t = brenvox::pages::InputTextsOf(input);
     Ui::InputsPage& f = form();
-    auto text = [](const char* polish) { return QCoreApplication::translate("InputsPage", polish); };
+    auto text = [](const char* polish) { return brenvox::gui::CoreText(polish); };
     f.inputTitleLabel->setCaption(text(t.line1));
     f.openStateLabel->setCaption(text(t.line2));
     f.closedStateLabel->setCaption(text(t.line3));

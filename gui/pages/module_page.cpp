@@ -5,10 +5,12 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
+#include "cp1250_text.h"
 #include "link/module_identity.h"
 #include "link/transfer.h"
 #include "operation/module_finder.h"
 #include "operation/port_texts.h"
+#include "operation/progress_log.h"
 
 namespace {
 
@@ -196,7 +198,8 @@ void ModulePage::showFoundModule(const brenvox::DeviceProbe& found) {
     module_ += type.empty() ? tr(", typ %1").arg(int{m.moduleType})
                             : QStringLiteral(", ") + QString::fromUtf8(type.data(), qsizetype(type.size()));
     // What a transfer would refuse, said before anyone tries one.
-    note_ = brenvox::ModuleSupported(m) ? QString() : tr("Program nie obsługuje tej wersji modułu!");
+    note_ = brenvox::ModuleSupported(m) ? QString()
+                                        : brenvox::gui::CoreText(brenvox::progress::kUnsupportedModule);
     showChoice();
     Q_EMIT portChosen();
 }

@@ -174,6 +174,8 @@ private Q_SLOTS:
             {"reportHoursSpin", "reportTenMinutesSpin", "event1FunctionCombo", "event1PhoneEdit",
              "event1SmsEdit", "event2FunctionCombo", "event2PhoneEdit", "event2SmsEdit"},
             {"ringTimeSpin", "ringCountSpin", "ringGapSpin", "rejectCallRadio", "rejectAfterSpin"},
+            {"programButton", "modulePinEdit", "portTypeCombo", "FindModuleButton", "portNumberCombo",
+             "PortDeviceBox", "compareButton", "readButton"},
         };
         for (int page = 0; page < orders.size(); ++page) {
             c.pageTabs->setCurrentIndex(page);
