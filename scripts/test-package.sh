@@ -56,8 +56,8 @@ cd "$root/work"
 [ "$(stat -c %a klient)" = 600 ] || fail "a new settings file is not private"
 "$bin/brenvox-cli" show klient | grep -q '^SMSC=' || fail "show printed no settings"
 # The translations travel inside the programs: the installed CLI speaks English when asked.
-[ "$("$bin/brenvox-cli" --lang en show no-such-file 2>&1)" = "The file could not be opened! (no-such-file)" ] ||
-  fail "the installed brenvox-cli has no English"
+[ "$("$bin/brenvox-cli" --lang en show no-such-file 2>&1)" = "The file could not be opened! (no-such-file)
+The file no-such-file does not exist." ] || fail "the installed brenvox-cli has no English"
 
 # The program itself starts from the unpacked root: its Qt plugins and libraries resolve, and it
 # is still running after its start-up routine (a missing plugin or library ends it at once). It

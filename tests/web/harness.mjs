@@ -137,7 +137,12 @@ export async function serveStatic(root) {
         createReadStream(file).pipe(res);
     });
     await new Promise((r) => server.listen(0, '127.0.0.1', r));
-    return {url: `http://127.0.0.1:${server.address().port}/`, close: () => new Promise((r) => server.close(r))};
+    // Closing also ends the browser's idle connections: the server is gone at once, as when the
+    // person's laptop goes off the network.
+    return {url: `http://127.0.0.1:${server.address().port}/`, close: () => new Promise((r) => {
+        server.close(r);
+        server.closeAllConnections();
+    })};
 }
 
 // brenvox-cli with its arguments, in the C locale (Polish); resolves with {stdout, stderr, code}.

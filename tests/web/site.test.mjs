@@ -8,7 +8,7 @@ import {after, afterEach, before, test} from 'node:test';
 
 import {Chromium} from './chromium.mjs';
 import {cli, Module, removeScratch, scratch, serveStatic} from './harness.mjs';
-import {Site} from './site.mjs';
+import {kReady, Site} from './site.mjs';
 
 const root = join(dirname(fileURLToPath(import.meta.url)), '../..');
 const siteDir = process.env.BRENVOX_SITE || join(root, 'build-web/site');
@@ -223,4 +223,16 @@ test('the page speaks Polish, and English when the browser asks for it', {timeou
     } finally {
         await en.close();
     }
+});
+
+// Last, as it ends the server: once opened, the page works with the web server gone (the service
+// worker's copies), as an installer's laptop on a site without a network needs it.
+test('the page opens again with the web server gone', {timeout: 60000}, async () => {
+    site = await Site.open(browser, server.url, null);
+    await site.page.waitUntil(`navigator.serviceWorker.getRegistration().then((g) => g?.active?.state === 'activated')`,
+        30000, 'the service worker');
+    await server.close();
+    await site.page.goto(server.url);
+    await site.page.waitUntil(kReady, 30000, 'the page ready to edit without its server');
+    assert.equal(await site.page.eval(`document.getElementById('tab-1').textContent`), '1.Pliki');
 });
