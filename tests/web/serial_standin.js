@@ -19,6 +19,7 @@
         bytesIn: 0,        // bytes handed to the page
         firstWriteAt: null, // performance.now() of the page's first write
         lastReadAt: null,   // performance.now() of the last bytes handed to the page
+        replyWaitMs: 0,     // summed: from each write of the page to the first bytes that came after it
         errors: [],
     };
 
@@ -93,6 +94,7 @@
                 socket.onerror = () => reject(new DOMException('Failed to open serial port.', 'NetworkError'));
             });
             this.#socket = socket;
+            let sentAt = null;
             // As a real port opens: both lines raised until the page says otherwise.
             this.#signals = {dataTerminalReady: true, requestToSend: true, break: false};
             this.#newReadable();
@@ -103,6 +105,7 @@
                         : new Uint8Array(chunk.buffer, chunk.byteOffset, chunk.byteLength);
                     if (record.firstWriteAt === null) record.firstWriteAt = performance.now();
                     record.bytesOut += bytes.byteLength;
+                    sentAt = performance.now();
                     this.#socket.send(bytes.slice());
                 },
             });
@@ -110,6 +113,8 @@
                 const bytes = new Uint8Array(event.data);
                 record.bytesIn += bytes.byteLength;
                 record.lastReadAt = performance.now();
+                if (sentAt !== null) record.replyWaitMs += record.lastReadAt - sentAt;
+                sentAt = null;
                 if (!this.#readController) {
                     this.#held.push(bytes);
                     return;

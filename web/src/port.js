@@ -5,6 +5,7 @@
 // settings. A background loop takes whatever the port delivers; a read of the engine waits on it
 // with the link's two time-outs: it returns at `cap` bytes, `intervalMs` after the last byte
 // that came, or `totalMs` after it began, whichever is first, exactly as the desktop's port does.
+var kEarlyMs = 2;
 var brenvoxSerial = {
   port: null,
   reader: null,
@@ -80,6 +81,7 @@ var brenvoxSerial = {
       var timer = 0;
       function finish() {
         clearTimeout(timer);
+        tick.port1.close();
         self.wake = null;
         resolve(out.subarray(0, got));
       }
@@ -98,8 +100,22 @@ var brenvoxSerial = {
         if (got > 0) deadline = Math.min(deadline, self.lastByteAt + intervalMs);
         if (now >= deadline) return finish();
         clearTimeout(timer);
-        timer = setTimeout(step, deadline - now);
+        // A timer of the browser fires a millisecond or more after it was due, once per reply
+        // that would be a tenth more than the 10 ms the reply's end costs. So the timer wakes us
+        // shortly before, and messages to ourselves (which come back within microseconds, and
+        // let the port's bytes in between) carry us to the deadline itself.
+        if (deadline - now > kEarlyMs) timer = setTimeout(step, deadline - now - kEarlyMs);
+        else if (!ticking) {
+          ticking = true;
+          tick.port2.postMessage(0);
+        }
       }
+      var ticking = false;
+      var tick = new MessageChannel();
+      tick.port1.onmessage = function () {
+        ticking = false;
+        step();
+      };
       self.wake = step;
       step();
     });
