@@ -1,7 +1,7 @@
 // SerialLink in the browser: the serial port the person chose in the browser's own picker,
-// through Web Serial (web/brenvox_library.js). The page asks for the port before an operation
-// opens it, so the device name given here only names the port in messages. Opening and reading
-// wait for the browser: the page's thread is given back meanwhile (transfer_worker_web.cpp).
+// through Web Serial (web/src/port.js, reached through web/src/brenvox_library.js). The page asks for the
+// port before an operation opens it, so the device name given here only names the port in messages. Opening
+// and reading wait for the browser: the page's thread is given back meanwhile (transfer_worker_web.cpp).
 #include <algorithm>
 #include <climits>
 #include <string>
@@ -37,8 +37,8 @@ std::vector<SerialDeviceInfo> ListSerialDevices(const DeviceRoots& /*roots*/) {
 
 struct SerialLink::Impl {
     bool open = false;
-    int32_t totalMs = 200;
-    int32_t intervalMs = 10;
+    int32_t totalMs = 0;  // set by Open
+    int32_t intervalMs = 0;
 };
 
 SerialLink::SerialLink() : impl_(std::make_unique<Impl>()) {}

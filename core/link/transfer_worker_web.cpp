@@ -10,7 +10,8 @@
 
 #include "link/transfer_worker.h"
 
-// web/brenvox_library.js: calls brenvox_web_run_transfer from a task of its own.
+// web/src/brenvox_library.js hands this to the page, whose app.js calls brenvox_web_run_transfer
+// from a task of its own.
 extern "C" void brenvox_web_schedule_transfer();
 
 namespace brenvox {

@@ -64,12 +64,10 @@ function ask(caption, line1, line2, kind) {
   $('ask-line1').textContent = line1 || '';
   $('ask-line2').textContent = line2 || '';
   $('ask-line2').hidden = !line2;
-  const ok = $('ask-ok'), no = $('ask-no'), cancel = $('ask-cancel');
+  const ok = $('ask-ok'), no = $('ask-no');
   ok.textContent = t.ok;
   no.textContent = t.no;
-  cancel.textContent = t.cancel;
   no.hidden = kind !== 'question';
-  cancel.hidden = true;
   dlg.returnValue = '';
   return new Promise((resolve) => {
     dlg.addEventListener('close', () => resolve(dlg.returnValue === 'ok' || dlg.returnValue === 'no' ? dlg.returnValue : null),
@@ -147,7 +145,7 @@ function functionList(id, keyOf, onStore) {
   return { select, show: () => { select.selectedIndex = Number(getValue(keyOf())); } };
 }
 
-function drawItem(item, row, pageNo) {
+function drawItem(item, row) {
   const t = app.t;
   const slotted = !!item.slotField;
   const keyOf = slotted ? () => slotKey(item.key) : () => item.key;
@@ -268,9 +266,10 @@ function drawPages() {
       for (const items of group.rows) {
         const cells = el('div', { className: 'cells' });
         for (let i = 0; i < items.length; ++i) {
-          // The page keeps no archive of transfers: the browser gives it no folder to keep one in.
+          // The page keeps no archive of transfers (the browser gives it no folder to keep one in):
+          // its button and the label beside it are left out.
           if (items[i].command === 'archive') { ++i; continue; }
-          drawItem(items[i], cells, n);
+          drawItem(items[i], cells);
         }
         if (!cells.childNodes.length) continue;
         // A label before its field lines up with the other labels of the group; anything else
@@ -389,7 +388,6 @@ async function fileChosen() {
   app.fileHandle = null;
   refreshAll();
   if (msg) await tell(msg.caption, msg.line1, msg.line2);
-  refreshAll();
 }
 
 function pdfBytes() {
@@ -399,8 +397,9 @@ function pdfBytes() {
 // The printout goes to the browser's PDF viewer, which prints it; where the browser will not
 // open it, it is saved instead.
 function print() {
-  const url = URL.createObjectURL(new Blob([pdfBytes()], { type: 'application/pdf' }));
-  if (!window.open(url, '_blank')) download(settingsName() + '.pdf', pdfBytes(), 'application/pdf');
+  const bytes = pdfBytes();
+  const url = URL.createObjectURL(new Blob([bytes], { type: 'application/pdf' }));
+  if (!window.open(url, '_blank')) download(settingsName() + '.pdf', bytes, 'application/pdf');
   setTimeout(() => URL.revokeObjectURL(url), 600000);
 }
 
@@ -439,6 +438,9 @@ async function startOperation(mode) {
     const answer = await question(t.offerSave);
     if (answer === null) return;
     if (answer === 'ok') await saveAs();
+    // A save cancelled or failed does not stop programming (the settings stay in the page), but
+    // it does stop the read, which would lose them.
+    if (read && answer === 'ok' && app.M._brenvox_edited()) return;
   }
   // The runner takes the operation and checks the settings first: a failure is one message.
   const failure = message(withStrings([portName()], (d) => str(app.M._brenvox_operation_check(mode, d))));

@@ -1,4 +1,4 @@
-// The page's way into the core: a small C API that web/src/app.js calls. The page holds no text,
+// The page's way into the core: a small C API that web/site/app.js calls. The page holds no text,
 // limit or list of its own: Describe hands it the pages (settings_pages), the keys' ranges and
 // the texts in the user's language, and every setting goes through the one ModuleSettings here,
 // with the same clamping, cutting, checks, files, printout and runner as the program's.
@@ -226,7 +226,7 @@ std::string Describe() {
         o += ",\"input\":" + std::to_string(s.input) + '}';
     }
     o += "],\"inputs\":[";
-    for (int input = 1; input <= 7; ++input) {
+    for (int input = 1; input <= pages::kModuleInputs; ++input) {
         const pages::InputTexts& t = pages::InputTextsOf(input);
         if (input > 1) o += ',';
         o += '[';

@@ -4,7 +4,7 @@
 // The port the page chose (Module.serialPort, a standard SerialPort), opened at the link's
 // settings. A background loop takes whatever the port delivers; a read of the engine waits on it
 // with the link's two time-outs: it returns at `cap` bytes, `intervalMs` after the last byte
-// that came, or `totalMs` after it began, whichever is first, exactly as the desktop's port does.
+// that came, or `totalMs` after it began, whichever is first, as the desktop's port does.
 var kEarlyMs = 2;
 var brenvoxSerial = {
   port: null,
@@ -43,23 +43,35 @@ var brenvoxSerial = {
     }
     this.port = port;
     this.chunks = [];
-    this.receive(this.reader);
+    this.receive(port);
     return 0;
   },
 
-  receive: async function (reader) {
-    try {
-      for (;;) {
-        var r = await reader.read();
-        if (r.done) break;
-        if (r.value && r.value.length) {
-          this.chunks.push(r.value);
-          this.lastByteAt = performance.now();
-          if (this.wake) this.wake();
+  receive: async function (port) {
+    while (this.port === port) {
+      var reader = this.reader;
+      try {
+        for (;;) {
+          var r = await reader.read();
+          if (r.done) break;
+          if (r.value && r.value.length) {
+            this.chunks.push(r.value);
+            this.lastByteAt = performance.now();
+            if (this.wake) this.wake();
+          }
         }
+        break;  // the stream ended: the port was closed
+      } catch (e) {
+        // A line error (framing, parity, a break, an overrun) ends this stream and the port
+        // offers the next one; a port that went away (unplugged) or was closed offers none.
       }
-    } catch (e) {
-      // The port went away (unplugged) or was closed: reads see no more bytes.
+      if (this.port !== port || !port.readable) break;
+      try { reader.releaseLock(); } catch (ignored) {}
+      try {
+        this.reader = port.readable.getReader();
+      } catch (e) {
+        break;
+      }
     }
     if (this.wake) this.wake();
   },
@@ -96,10 +108,13 @@ var brenvoxSerial = {
         }
         if (got >= cap || !self.port) return finish();
         var now = performance.now();
-        var deadline = start + totalMs;
-        if (got > 0) deadline = Math.min(deadline, self.lastByteAt + intervalMs);
+        // A time-out of 0 is not used; bytes that were waiting when the read began count from
+        // its start, as the link's deadline counts them.
+        var deadline = totalMs > 0 ? start + totalMs : Infinity;
+        if (got > 0 && intervalMs > 0) deadline = Math.min(deadline, Math.max(self.lastByteAt, start) + intervalMs);
         if (now >= deadline) return finish();
         clearTimeout(timer);
+        if (deadline === Infinity) return;  // only bytes end it
         // A timer of the browser fires a millisecond or more after it was due, once per reply
         // that would be a tenth more than the 10 ms the reply's end costs. So the timer wakes us
         // shortly before, and messages to ourselves (which come back within microseconds, and
@@ -129,6 +144,8 @@ var brenvoxSerial = {
     if (!port) return;
     // DTR and RTS dropped, then closed; a new opening waits for this to end.
     this.closing = (async function () {
+      // Bytes still queued for the port go out before it closes.
+      try { await writer.close(); } catch (ignored) {}
       try { await reader.cancel(); } catch (ignored) {}
       try { reader.releaseLock(); } catch (ignored) {}
       try { writer.releaseLock(); } catch (ignored) {}
