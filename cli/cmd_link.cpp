@@ -123,20 +123,20 @@ private:
 };
 
 void PrintFileFault(const OperationFileFault& f) {
+    std::string message;
     switch (f.file) {
         case OperationFile::Trace:
-            std::cerr << TrFormat(BRENVOX_TEXT("Nie można zapisać pliku śladu: %1"), {f.path});
+            message = TrFormat(BRENVOX_TEXT("Nie można zapisać pliku śladu: %1"), {f.path});
             break;
         case OperationFile::Backup:
         case OperationFile::ReadImage:
-            std::cerr << TrFormat(BRENVOX_TEXT("Nie można zapisać obrazu pamięci: %1"), {f.path});
+            message = TrFormat(BRENVOX_TEXT("Nie można zapisać obrazu pamięci: %1"), {f.path});
             break;
         case OperationFile::ReadSettings:
-            std::cerr << Tr(msg::kSaveFailed) << " (" << f.path << ")";
+            message = std::string(Tr(msg::kSaveFailed)) + " (" + f.path + ")";
             break;
     }
-    std::cerr << '\n';
-    if (f.error) std::cerr << FileErrorText(f.error, PathFromUtf8(f.path)) << '\n';
+    ReportFileFault(message, f.error, f.path, FileAction::Write);
 }
 
 // The option of the command line that named a destination.
@@ -204,11 +204,7 @@ int RunOperation(OperationMode mode, const ModuleSettings& s, const LinkArgs& a,
     if (!runner.Open()) {
         const OperationResult& r = runner.result();
         // A trace that cannot be made stops the operation before its port is tried.
-        if (r.fileFault) {
-            PrintFileFault(*r.fileFault);
-            return ExitStatus(r.status());
-        }
-        runner.Close();
+        if (r.fileFault) PrintFileFault(*r.fileFault);
         return ExitStatus(r.status());
     }
     {

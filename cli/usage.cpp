@@ -111,10 +111,6 @@ std::string CommandList(const CLI::App& app) {
 
 }  // namespace
 
-std::string TrText(std::string_view polish) {
-    return std::string(Tr(polish));
-}
-
 UsageError::UsageError(const std::string& message)
     : CLI::ParseError("UsageError", message, CLI::ExitCodes::BaseClass) {}
 

@@ -8,10 +8,13 @@
 #include <string_view>
 #include <vector>
 
+#include "i18n/translate.h"
+
 namespace brenvox::cli {
 
-// `polish` in the user's language, as the std::string CLI11 takes.
-std::string TrText(std::string_view polish);
+// TrText (i18n/translate.h) gives the help's texts in the user's language, as the std::string
+// CLI11 takes.
+using brenvox::TrText;
 
 // A usage error a command finds itself (a combination of options, a value): its message is
 // already in the user's language.

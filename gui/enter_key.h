@@ -5,8 +5,9 @@
 
 namespace brenvox::gui {
 
-// Installs the rule for the whole application once (later calls do nothing). Each window of the
-// program calls it when it is made, so the rule holds however the window came to be.
+// Installs the rule for the whole application once (later calls do nothing). The main window and
+// the windows that start-up and the tests can make without it (the question, PIN and progress
+// windows) call it when they are made, so the rule holds however the window came to be.
 void PressFocusedButtonOnEnter();
 
 }  // namespace brenvox::gui

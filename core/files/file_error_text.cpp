@@ -39,10 +39,9 @@ fs::path FileInTheWay(const fs::path& p) {
 }
 
 bool IsReadOnlyFile(const fs::path& p) {
-    using enum fs::perms;
     std::error_code ec;
     const fs::file_status st = fs::status(p, ec);
-    return fs::is_regular_file(st) && (st.permissions() & (owner_write | group_write | others_write)) == none;
+    return fs::is_regular_file(st) && !files_platform::HasWriteBit(st.permissions());
 }
 
 }  // namespace

@@ -39,11 +39,6 @@ fs::path TempNameFor(const fs::path& target, unsigned attempt) {
     return temp;
 }
 
-bool HasWriteBit(fs::perms p) {
-    using enum fs::perms;
-    return (p & (owner_write | group_write | others_write)) != none;
-}
-
 class FileErrorCategory : public std::error_category {
 public:
     const char* name() const noexcept override { return "brenvox-file"; }
@@ -86,7 +81,7 @@ FileWriteResult WriteFileSafely(const fs::path& requested, std::string_view cont
     if (fs::is_directory(st)) return {std::make_error_code(std::errc::is_a_directory)};
     const bool replacing = fs::is_regular_file(st);
     if (fs::exists(st) && !replacing) return {make_error_code(FileErrc::NotRegularFile)};
-    if (replacing && !HasWriteBit(st.permissions()))
+    if (replacing && !files_platform::HasWriteBit(st.permissions()))
         return {std::make_error_code(std::errc::permission_denied)};
 
     fs::path temp;

@@ -1,6 +1,7 @@
 #pragma once
 // The system calls under safe_file.cpp, one definition per platform (safe_file_posix.cpp,
-// safe_file_win32.cpp). Not for use outside core/files.
+// safe_file_win32.cpp), and what the files of core/files share about them. Not for use outside
+// core/files.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -8,6 +9,13 @@
 #include <system_error>
 
 namespace brenvox::files_platform {
+
+// Whether anyone may write the file: a file with no write bit is one its owner made read-only
+// (on Windows, the read-only attribute), and is neither replaced nor written past.
+inline bool HasWriteBit(std::filesystem::perms p) {
+    using enum std::filesystem::perms;
+    return (p & (owner_write | group_write | others_write)) != none;
+}
 
 // Creates `path`, which must not exist yet (errc::file_exists when it does: someone else's file,
 // left alone), readable and writable by its owner only, writes all of `contents`, flushes them to

@@ -4,6 +4,7 @@
 
 #include "files/file_error_text.h"
 #include "files/safe_file.h"
+#include "files/safe_file_platform.h"
 #include "i18n/translate.h"
 
 namespace brenvox {
@@ -11,11 +12,6 @@ namespace brenvox {
 namespace fs = std::filesystem;
 
 namespace {
-
-bool HasWriteBit(fs::perms p) {
-    using enum fs::perms;
-    return (p & (owner_write | group_write | others_write)) != none;
-}
 
 // A folder that exists: can a file be made in it?
 std::optional<std::string> FolderFault(const fs::path& folder) {
@@ -28,8 +24,10 @@ std::optional<std::string> FolderFault(const fs::path& folder) {
         return TrFormat(BRENVOX_TEXT("brak prawa zapisu w folderze %1"), {folder.string()});
     if (probe == std::errc::read_only_file_system)
         return TrFormat(BRENVOX_TEXT("folder %1 jest na nośniku tylko do odczytu"), {folder.string()});
-    return TrFormat(BRENVOX_TEXT("nie można zapisać w folderze %1: %2"),
-                    {folder.string(), FileErrorText(probe)});
+    // The cause is a sentence of its own; here it ends a reason that the caller goes on from.
+    std::string cause = FileErrorText(probe);
+    if (!cause.empty() && cause.back() == '.') cause.pop_back();
+    return TrFormat(BRENVOX_TEXT("nie można zapisać w folderze %1: %2"), {folder.string(), cause});
 }
 
 }  // namespace
@@ -43,7 +41,7 @@ std::optional<std::string> UnwritableFileReason(const fs::path& given) {
     }
     const fs::file_status st = fs::status(target, ec);
     if (fs::is_directory(st)) return TrFormat(BRENVOX_TEXT("%1 jest folderem"), {target.string()});
-    if (fs::is_regular_file(st) && !HasWriteBit(st.permissions()))
+    if (fs::is_regular_file(st) && !files_platform::HasWriteBit(st.permissions()))
         return TrFormat(BRENVOX_TEXT("plik %1 jest tylko do odczytu"), {target.string()});
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     if (!fs::exists(folder, ec)) return TrFormat(BRENVOX_TEXT("folder %1 nie istnieje"), {folder.string()});

@@ -64,6 +64,10 @@ std::string_view Tr(std::string_view polish) {
     return it->translation;
 }
 
+std::string TrText(std::string_view polish) {
+    return std::string(Tr(polish));
+}
+
 std::string TrFormat(std::string_view polish, std::initializer_list<std::string_view> args) {
     const std::string_view text = Tr(polish);
     std::string out;

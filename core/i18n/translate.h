@@ -41,6 +41,9 @@ Language CurrentLanguage();
 // translation.
 std::string_view Tr(std::string_view polish);
 
+// Tr as a string of its own, for texts that are kept or joined.
+std::string TrText(std::string_view polish);
+
 // The translated text with %1, %2, ... replaced by the arguments, in order of their numbers.
 std::string TrFormat(std::string_view polish, std::initializer_list<std::string_view> args);
 

@@ -11,20 +11,15 @@
 namespace brenvox {
 namespace {
 
-// The refusals are read by people: in their language.
-std::string Why(std::string_view text) {
-    return std::string(Tr(text));
-}
-
 using ordered_json = nlohmann::ordered_json;
 
 // Applies one JSON member to `s`; on refusal returns the reason.
 std::optional<std::string> ApplyMember(ModuleSettings& s, const std::string& name, const ordered_json& v) {
     const SettingKey* k = FindSettingKey(name);
-    if (!k) return Why(BRENVOX_TEXT("nieznany klucz ustawień"));
+    if (!k) return TrText(BRENVOX_TEXT("nieznany klucz ustawień"));
     switch (k->kind) {
         case ValueKind::String: {
-            if (!v.is_string()) return Why(BRENVOX_TEXT("oczekiwano tekstu"));
+            if (!v.is_string()) return TrText(BRENVOX_TEXT("oczekiwano tekstu"));
             const Cp1250Result r = Utf8ToCp1250(v.get<std::string>());
             if (!r.ok)
                 return TrFormat(BRENVOX_TEXT("znak spoza strony kodowej 1250 (bajt %1)"),
@@ -36,7 +31,7 @@ std::optional<std::string> ApplyMember(ModuleSettings& s, const std::string& nam
             return std::nullopt;
         }
         case ValueKind::Integer: {
-            if (!v.is_number_integer()) return Why(BRENVOX_TEXT("oczekiwano liczby całkowitej"));
+            if (!v.is_number_integer()) return TrText(BRENVOX_TEXT("oczekiwano liczby całkowitej"));
             bool inRange;
             int64_t x = 0;
             if (v.is_number_unsigned()) {
@@ -48,16 +43,16 @@ std::optional<std::string> ApplyMember(ModuleSettings& s, const std::string& nam
                 inRange =
                     x >= std::numeric_limits<int32_t>::min() && x <= std::numeric_limits<int32_t>::max();
             }
-            if (!inRange) return Why(BRENVOX_TEXT("poza zakresem liczb 32-bitowych"));
+            if (!inRange) return TrText(BRENVOX_TEXT("poza zakresem liczb 32-bitowych"));
             SetInt(s, *k, x);
             return std::nullopt;
         }
         case ValueKind::Boolean:
-            if (!v.is_boolean()) return Why(BRENVOX_TEXT("oczekiwano true lub false"));
+            if (!v.is_boolean()) return TrText(BRENVOX_TEXT("oczekiwano true lub false"));
             SetBool(s, *k, v.get<bool>());
             return std::nullopt;
     }
-    return Why(BRENVOX_TEXT("nieobsługiwany rodzaj wartości"));
+    return TrText(BRENVOX_TEXT("nieobsługiwany rodzaj wartości"));
 }
 
 }  // namespace

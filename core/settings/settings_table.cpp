@@ -13,11 +13,6 @@
 namespace brenvox {
 namespace {
 
-// The refusals are read by people: in their language.
-std::string Why(std::string_view text) {
-    return std::string(Tr(text));
-}
-
 // The settings file stores a string's length in one byte.
 constexpr std::size_t kStoredStringMax = 255;
 
@@ -41,7 +36,7 @@ std::optional<CsvFault> SplitCsv(std::string_view s, std::vector<std::vector<std
                 for (;;) {
                     if (i >= n)
                         return CsvFault{records.size(), fields.size(),
-                                        Why(BRENVOX_TEXT("pole w cudzysłowie nie jest zamknięte"))};
+                                        TrText(BRENVOX_TEXT("pole w cudzysłowie nie jest zamknięte"))};
                     if (s[i] == '"') {
                         if (i + 1 < n && s[i + 1] == '"') {
                             field += '"';
@@ -55,17 +50,17 @@ std::optional<CsvFault> SplitCsv(std::string_view s, std::vector<std::vector<std
                 }
                 if (i < n && s[i] != ',' && s[i] != '\n' && !(s[i] == '\r' && i + 1 < n && s[i + 1] == '\n'))
                     return CsvFault{records.size(), fields.size(),
-                                    Why(BRENVOX_TEXT("tekst po zamykającym cudzysłowie"))};
+                                    TrText(BRENVOX_TEXT("tekst po zamykającym cudzysłowie"))};
             } else {
                 const std::size_t start = i;
                 while (i < n && s[i] != ',' && s[i] != '\n' && s[i] != '\r' && s[i] != '"') ++i;
                 field.assign(s.substr(start, i - start));
                 if (i < n && s[i] == '"')
                     return CsvFault{records.size(), fields.size(),
-                                    Why(BRENVOX_TEXT("cudzysłów wewnątrz pola bez cudzysłowów"))};
+                                    TrText(BRENVOX_TEXT("cudzysłów wewnątrz pola bez cudzysłowów"))};
                 if (i < n && s[i] == '\r' && !(i + 1 < n && s[i + 1] == '\n'))
                     return CsvFault{records.size(), fields.size(),
-                                    Why(BRENVOX_TEXT("znak powrotu karetki (CR) poza cudzysłowem"))};
+                                    TrText(BRENVOX_TEXT("znak powrotu karetki (CR) poza cudzysłowem"))};
             }
             if (i < n && s[i] == ',') {
                 ++i;
@@ -113,11 +108,11 @@ bool Utf8Check(std::string_view s, bool& control) {
 
 // A unit's name becomes a file name inside the output folder: it must stay inside it.
 std::optional<std::string> NameFault(const std::string& name, bool control) {
-    if (name.empty()) return Why(BRENVOX_TEXT("pusta nazwa"));
-    if (name == "." || name == "..") return Why(BRENVOX_TEXT("nazwa \".\" lub \"..\""));
+    if (name.empty()) return TrText(BRENVOX_TEXT("pusta nazwa"));
+    if (name == "." || name == "..") return TrText(BRENVOX_TEXT("nazwa \".\" lub \"..\""));
     if (name.find_first_of("/\\") != std::string::npos)
-        return Why(BRENVOX_TEXT("nazwa zawiera separator ścieżki"));
-    if (control) return Why(BRENVOX_TEXT("nazwa zawiera znak sterujący"));
+        return TrText(BRENVOX_TEXT("nazwa zawiera separator ścieżki"));
+    if (control) return TrText(BRENVOX_TEXT("nazwa zawiera znak sterujący"));
     return std::nullopt;
 }
 
@@ -134,7 +129,7 @@ std::optional<std::string> ParseShownText(std::string_view cell, std::string& by
     std::size_t start = 0;
     auto flush = [&](std::size_t end) -> std::optional<std::string> {
         const Cp1250Result r = Utf8ToCp1250(cell.substr(start, end - start));
-        if (!r.ok) return Why(BRENVOX_TEXT("znak spoza strony kodowej 1250"));
+        if (!r.ok) return TrText(BRENVOX_TEXT("znak spoza strony kodowej 1250"));
         bytes += r.bytes;
         return std::nullopt;
     };
@@ -143,7 +138,7 @@ std::optional<std::string> ParseShownText(std::string_view cell, std::string& by
         if (auto why = flush(i)) return why;
         const int hi = i + 3 < cell.size() && cell[i + 1] == 'x' ? HexDigit(cell[i + 2]) : -1;
         const int lo = hi >= 0 ? HexDigit(cell[i + 3]) : -1;
-        if (lo < 0) return Why(BRENVOX_TEXT("ukośnik wsteczny, po którym nie ma \\xHH"));
+        if (lo < 0) return TrText(BRENVOX_TEXT("ukośnik wsteczny, po którym nie ma \\xHH"));
         bytes += static_cast<char>(hi * 16 + lo);
         i += 3;
         start = i + 1;
@@ -186,14 +181,15 @@ std::optional<std::string> ApplyCell(ModuleSettings& s, const SettingKey& k, std
             if (bytes.size() > max)
                 return TrFormat(BRENVOX_TEXT("za długi tekst (najwyżej %1 zn.)"), {std::to_string(max)});
             SetString(s, k, bytes);
-            if (GetString(s, k) != bytes) return Why(BRENVOX_TEXT("ustawienia nie przechowają go w całości"));
+            if (GetString(s, k) != bytes)
+                return TrText(BRENVOX_TEXT("ustawienia nie przechowają go w całości"));
             return std::nullopt;
         }
         case ValueKind::Integer: {
             const std::optional<int64_t> v = ParseDecimal(cell);
-            if (!v) return Why(BRENVOX_TEXT("to nie jest liczba całkowita"));
+            if (!v) return TrText(BRENVOX_TEXT("to nie jest liczba całkowita"));
             if (*v < std::numeric_limits<int32_t>::min() || *v > std::numeric_limits<int32_t>::max())
-                return Why(BRENVOX_TEXT("poza zakresem liczb 32-bitowych"));
+                return TrText(BRENVOX_TEXT("poza zakresem liczb 32-bitowych"));
             SetInt(s, k, *v);
             if (GetInt(s, k) != *v) {
                 const IntRange r = IntRangeOf(static_cast<IntSetting>(k.scalarId));
@@ -203,11 +199,11 @@ std::optional<std::string> ApplyCell(ModuleSettings& s, const SettingKey& k, std
             return std::nullopt;
         }
         case ValueKind::Boolean:
-            if (cell != "0" && cell != "1") return Why(BRENVOX_TEXT("oczekiwano 0 lub 1"));
+            if (cell != "0" && cell != "1") return TrText(BRENVOX_TEXT("oczekiwano 0 lub 1"));
             SetBool(s, k, cell == "1");
             return std::nullopt;
     }
-    return Why(BRENVOX_TEXT("nieobsługiwany rodzaj wartości"));
+    return TrText(BRENVOX_TEXT("nieobsługiwany rodzaj wartości"));
 }
 
 }  // namespace
@@ -230,18 +226,18 @@ SettingsTableResult ApplySettingsTable(std::string_view csv, const ModuleSetting
     // Blank lines at the end are left by editors; they are no units.
     while (records.size() > 1 && records.back().size() == 1 && records.back()[0].empty()) records.pop_back();
     if (records.empty())
-        return refuse(0, 0, {}, Why(BRENVOX_TEXT("tabela jest pusta: brak wiersza nagłówka")));
+        return refuse(0, 0, {}, TrText(BRENVOX_TEXT("tabela jest pusta: brak wiersza nagłówka")));
 
     const std::vector<std::string>& header = records[0];
     if (header[0] != "name")
-        return refuse(1, 1, header[0], Why(BRENVOX_TEXT("pierwsza kolumna musi się nazywać \"name\"")));
+        return refuse(1, 1, header[0], TrText(BRENVOX_TEXT("pierwsza kolumna musi się nazywać \"name\"")));
     std::vector<const SettingKey*> keys(header.size(), nullptr);
     std::unordered_set<std::string> seen{"name"};
     for (std::size_t c = 1; c < header.size(); ++c) {
         keys[c] = FindSettingKey(header[c]);
         if (!seen.insert(header[c]).second)
-            return refuse(1, c + 1, header[c], Why(BRENVOX_TEXT("powtórzona kolumna")));
-        if (!keys[c]) return refuse(1, c + 1, header[c], Why(BRENVOX_TEXT("to nie jest klucz ustawień")));
+            return refuse(1, c + 1, header[c], TrText(BRENVOX_TEXT("powtórzona kolumna")));
+        if (!keys[c]) return refuse(1, c + 1, header[c], TrText(BRENVOX_TEXT("to nie jest klucz ustawień")));
     }
 
     std::unordered_set<std::string> names;
@@ -255,11 +251,11 @@ SettingsTableResult ApplySettingsTable(std::string_view csv, const ModuleSetting
         for (std::size_t c = 0; c < cells.size(); ++c) {
             bool control = false;
             if (!Utf8Check(cells[c], control))
-                return refuse(row + 1, c + 1, header[c], Why(BRENVOX_TEXT("to nie jest tekst UTF-8")));
+                return refuse(row + 1, c + 1, header[c], TrText(BRENVOX_TEXT("to nie jest tekst UTF-8")));
             if (c == 0) {
                 if (auto why = NameFault(cells[0], control)) return refuse(row + 1, 1, header[0], *why);
                 if (!names.insert(cells[0]).second)
-                    return refuse(row + 1, 1, header[0], Why(BRENVOX_TEXT("powtórzona nazwa")));
+                    return refuse(row + 1, 1, header[0], TrText(BRENVOX_TEXT("powtórzona nazwa")));
             }
         }
         TableUnit& unit = r.units.emplace_back(TableUnit{cells[0], base});

@@ -17,7 +17,7 @@ void SimPage::setUp() {
         QPushButton* button = buttons[i];
         const char* number = brenvox::pages::kSmsCentrePresets[i].number;
         // Set as the program's own text: the edit's change signal stores it in the settings.
-        connect(button, &QPushButton::clicked, this, [edit = f.smsCentreEdit, number = number] {
+        connect(button, &QPushButton::clicked, this, [edit = f.smsCentreEdit, number] {
             brenvox::gui::SetProgramText(edit, QString::fromLatin1(number));
         });
         button->setAccessibleDescription(f.smsCentrePresetsLabel->text());
