@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "files/writable_path.h"
+
 namespace brenvox {
 namespace {
 
@@ -195,6 +197,22 @@ TEST_F(SafeFile, PrivateFoldersAreMadeFromTheOutermostMissingOneIn) {
     Put(dir / "file", "");
     EXPECT_TRUE(MakePrivateDirs(dir / "file"));
     EXPECT_EQ(MakePrivateDirs(dir / "file" / "x"), std::errc::not_a_directory);
+}
+
+// A folder that exists but takes no file for a cause without words of its own (here a name the
+// system finds too long once the probe's name is added) is said in one reason, which the caller
+// goes on from: no sentence's period inside it.
+TEST_F(SafeFile, AnUnwritableFoldersCauseEndsWithoutAPeriod) {
+    // Just short enough to be made, too long with the probe's name added.
+    constexpr std::size_t kLength = 4080;
+    fs::path deep = dir;
+    while (deep.native().size() + 201 < kLength) deep /= std::string(200, 'd');
+    deep /= std::string(kLength - deep.native().size() - 1, 'e');
+    ASSERT_FALSE(MakePrivateDirs(deep));
+    const std::optional<std::string> why = UnwritableFileReason(deep / "x");
+    ASSERT_TRUE(why);
+    EXPECT_EQ(why->find(".."), std::string::npos) << *why;
+    EXPECT_NE(why->back(), '.') << *why;
 }
 
 }  // namespace
