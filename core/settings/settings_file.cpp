@@ -32,12 +32,21 @@ SettingsFile::~SettingsFile() {
 }
 
 bool SettingsFile::OpenForWriting(const std::string& path) {
-    if (state_ != ConfigFileState::Closed || path.empty()) {
+    if (path.empty() || !OpenForBytes()) {
+        error_ = std::make_error_code(std::errc::invalid_argument);
+        return false;
+    }
+    target_ = path;
+    return true;
+}
+
+bool SettingsFile::OpenForBytes() {
+    if (state_ != ConfigFileState::Closed) {
         error_ = std::make_error_code(std::errc::invalid_argument);
         return false;
     }
     error_.clear();
-    target_ = path;
+    target_.clear();
     out_ = "[BEG]\r\n";
     state_ = ConfigFileState::Writing;
     key_ = ScrambleSeed;
@@ -75,13 +84,24 @@ bool SettingsFile::CloseConfigFile() {
         case ConfigFileState::Writing:
             break;
     }
-    out_ += "[END]\r\n";
     // A refused line fails the whole save before the disk is touched.
-    error_ = writeFailed_ ? std::make_error_code(std::errc::invalid_argument)
-                          : WriteFileSafely(PathFromUtf8(target_), out_).error;
-    out_.clear();
-    state_ = ConfigFileState::Closed;
+    const std::string target = target_;
+    const std::optional<std::string> bytes = CloseToBytes();
+    if (bytes) error_ = WriteFileSafely(PathFromUtf8(target), *bytes).error;
     return !error_;
+}
+
+std::optional<std::string> SettingsFile::CloseToBytes() {
+    if (state_ != ConfigFileState::Writing) return std::nullopt;
+    state_ = ConfigFileState::Closed;
+    target_.clear();
+    std::string bytes = std::move(out_);
+    out_.clear();
+    if (writeFailed_) {
+        error_ = std::make_error_code(std::errc::invalid_argument);
+        return std::nullopt;
+    }
+    return bytes + "[END]\r\n";
 }
 
 void SettingsFile::putHexByte(uint8_t b) {
@@ -245,9 +265,10 @@ bool SettingsFile::ReadBooleanValue(bool& out) {
     return true;
 }
 
-FileWriteResult WriteSettingsFile(const std::string& path, const ModuleSettings& s) {
-    SettingsFile f;
-    if (!f.OpenForWriting(path)) return {f.error()};
+namespace {
+
+// All 123 keys in file order.
+void WriteKeys(SettingsFile& f, const ModuleSettings& s) {
     for (const SettingKey& k : SettingKeys()) {
         switch (k.kind) {
             case ValueKind::String:
@@ -261,8 +282,23 @@ FileWriteResult WriteSettingsFile(const std::string& path, const ModuleSettings&
                 break;
         }
     }
+}
+
+}  // namespace
+
+FileWriteResult WriteSettingsFile(const std::string& path, const ModuleSettings& s) {
+    SettingsFile f;
+    if (!f.OpenForWriting(path)) return {f.error()};
+    WriteKeys(f, s);
     f.CloseConfigFile();
     return {f.error()};
+}
+
+std::optional<std::string> SettingsFileBytes(const ModuleSettings& s) {
+    SettingsFile f;
+    f.OpenForBytes();
+    WriteKeys(f, s);
+    return f.CloseToBytes();
 }
 
 SettingsReadResult ReadSettingsFile(const std::string& path, ModuleSettings& s) {

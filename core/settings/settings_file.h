@@ -18,6 +18,7 @@
 // that is a symbolic link writes the link's target.
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -55,6 +56,8 @@ public:
     // False when this object already has a file open or the path is empty. The disk is not
     // touched before CloseConfigFile.
     bool OpenForWriting(const std::string& path);
+    // Writing that never reaches a disk: CloseToBytes ends it. False when a file is open.
+    bool OpenForBytes();
     // False when this object already has a file open or the path cannot be opened as a file.
     bool OpenForReading(const std::string& path);
 
@@ -62,6 +65,9 @@ public:
     // leaves the target as it was) when any line was refused or the file could not be written.
     // Reading: closes the file, returns true. Closed: returns true.
     bool CloseConfigFile();
+    // Writing: appends "[END]" and hands over the file's bytes; nothing when a line was refused
+    // or nothing was being written.
+    std::optional<std::string> CloseToBytes();
 
     // Each returns true when the line was written. Refused: a key that is empty or holds a blank,
     // CR or LF; more than 255 bytes of value (the count is a single byte). A refused or failed
@@ -108,6 +114,10 @@ private:
 // Writes all 123 keys in file order. Fails, with the cause, when the file could not be written
 // completely; a file that was at `path` before is then unchanged.
 FileWriteResult WriteSettingsFile(const std::string& path, const ModuleSettings& s);
+
+// The bytes WriteSettingsFile writes, for a face that keeps them itself (the page in the
+// browser); nothing when a value could not be stored.
+std::optional<std::string> SettingsFileBytes(const ModuleSettings& s);
 
 enum class ReadOutcome { Ok, OpenFailed, ReadError };
 

@@ -287,21 +287,9 @@ std::string Message(std::string_view caption, std::string_view line1, std::strin
     return o + '}';
 }
 
-// The file commands go through the core's file functions, as the program's do, on the page's
+// A file the page opens goes through the core's reader, as the program's does, on the page's
 // in-memory file system; the page moves the bytes to and from the person's disk.
 constexpr const char* kScratch = "/tmp/brenvox-settings";
-
-bool ReadBack(const char* path) {
-    gBytes.clear();
-    std::FILE* f = std::fopen(path, "rb");
-    if (!f) return false;
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) gBytes.append(buf, n);
-    std::fclose(f);
-    std::remove(path);
-    return true;
-}
 
 // ---- Operations ----
 
@@ -447,7 +435,9 @@ EMSCRIPTEN_KEEPALIVE const char* brenvox_open_file(const uint8_t* data, int leng
 // The settings file's bytes, as the program and `brenvox-cli` write them; -1 when they could not
 // be made. Nothing changes until the page has kept them (brenvox_saved).
 EMSCRIPTEN_KEEPALIVE int brenvox_file_bytes() {
-    if (!WriteSettingsFile(kScratch, gSettings) || !ReadBack(kScratch)) return -1;
+    std::optional<std::string> bytes = SettingsFileBytes(gSettings);
+    if (!bytes) return -1;
+    gBytes = std::move(*bytes);
     return static_cast<int>(gBytes.size());
 }
 

@@ -105,6 +105,7 @@ TEST(SettingsFileFormat, RandomSettingsSurviveTheRoundTrip) {
         const std::string path = dir.file("r" + std::to_string(i));
         ASSERT_TRUE(WriteSettingsFile(path, written));
         EXPECT_EQ(ReadRaw(path), ExpectedFile(written));
+        EXPECT_EQ(SettingsFileBytes(written), ExpectedFile(written));  // the browser's save
         ModuleSettings read = NonDefault();
         ASSERT_EQ(ReadSettingsFile(path, read), ReadOutcome::Ok);
         ASSERT_EQ(read, written) << "round " << i;
@@ -192,6 +193,10 @@ TEST(SettingsFileObject, WritesThatWouldMakeAnUnreadableFileFailTheSave) {
         EXPECT_FALSE(f.CloseConfigFile()) << c.name;
         EXPECT_EQ(ReadRaw(path), "previous") << c.name;
         EXPECT_EQ(dir.entries().size(), 1u) << c.name;
+        SettingsFile bytes;
+        ASSERT_TRUE(bytes.OpenForBytes());
+        c.write(bytes);
+        EXPECT_FALSE(bytes.CloseToBytes()) << c.name;
     }
     // 255 bytes is the most a line can carry, and it comes back whole.
     SettingsFile f;
