@@ -429,7 +429,7 @@ async function choosePort() {
 
 async function startOperation(mode) {
   const t = app.t;
-  const program = mode === 1, read = mode === 3;
+  const program = mode === app.d.modes.program, read = mode === app.d.modes.read;
   // The browser asks for the port while the click that started this is fresh.
   if (!app.port && !(await choosePort())) return;
   // Before programming, and before a read replaces edits never saved, the offer to save;
@@ -585,11 +585,9 @@ async function runCommand(item) {
       refreshAll();
       return;
     case 'program':
-      return startOperation(1);
     case 'compare':
-      return startOperation(2);
     case 'read':
-      return startOperation(3);
+      return startOperation(app.d.modes[item.command]);
   }
 }
 

@@ -205,6 +205,10 @@ std::string Describe() {
     Field(o, "caption", std::string("Kavrex V") + BRENVOX_VERSION);
     o += ",\"progressMax\":" + std::to_string(progress::kProgressMax);
     o += ",\"pinLength\":" + std::to_string(kPinTypeMax);
+    // The numbers the page gives brenvox_operation_check for each operation.
+    o += ",\"modes\":{\"program\":" + std::to_string(static_cast<int>(OperationMode::Program)) +
+         ",\"compare\":" + std::to_string(static_cast<int>(OperationMode::Compare)) +
+         ",\"read\":" + std::to_string(static_cast<int>(OperationMode::Read)) + '}';
     o += ",\"texts\":{";
     for (size_t i = 0; i < std::size(kTexts); ++i) {
         if (i) o += ',';
