@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include "cp1250_text.h"
+#include "question_dialog.h"
 
 namespace brenvox::gui {
 
@@ -58,11 +59,20 @@ QString RunFileDialog(QFileDialog* dialog) {
     return files.isEmpty() ? QString() : files.first();
 }
 
+namespace {
+
 QString FileFaultLine(const std::error_code& error, const QString& path, FileAction action,
                       const QString& then) {
     if (!error) return then;
     const QString cause = FromUtf8(FileErrorText(error, QFile(path).filesystemFileName(), action));
     return then.isEmpty() ? cause : cause + QLatin1Char(' ') + then;
+}
+
+}  // namespace
+
+void TellFileFault(const QString& message, const std::error_code& error, const QString& path,
+                   FileAction action, const QString& then) {
+    Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), message, FileFaultLine(error, path, action, then));
 }
 
 }  // namespace brenvox::gui

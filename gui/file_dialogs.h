@@ -1,6 +1,6 @@
 #pragma once
 // The open and save dialogs of the settings files, the save dialog of the PDF printout, and the
-// line that tells why a file chosen in them could not be written or read.
+// message that tells why a file chosen in them could not be written or read.
 #include <QString>
 #include <system_error>
 
@@ -24,12 +24,12 @@ void CreatePdfDialog(QWidget* parent, QFileDialog*& pdf);
 // or empty when cancelled.
 QString RunFileDialog(QFileDialog* dialog);
 
-// The question dialog's second line after a file message ("Problem z utworzeniem pliku na dysku!",
-// "Problem z otwarciem pliku!", ...): why `path` could not be written or read (FileErrorText),
-// followed by `then` where the message has a second line of its own ("Przywrócone ustawienia
-// domyślne."), so that what happened is read before what was done about it. Only `then` when the
-// system gave no cause.
-QString FileFaultLine(const std::error_code& error, const QString& path, FileAction action,
-                      const QString& then = {});
+// The message of a file that could not be written or read ("Problem z utworzeniem pliku na
+// dysku!", "Problem z otwarciem pliku!", ...), in the question dialog with its one "OK"; its second
+// line says why `path` could not be written or read (FileErrorText), followed by `then` where the
+// message has a second line of its own ("Przywrócone ustawienia domyślne."), so that what
+// happened is read before what was done about it. Only `then` when the system gave no cause.
+void TellFileFault(const QString& message, const std::error_code& error, const QString& path,
+                   FileAction action, const QString& then = {});
 
 }  // namespace brenvox::gui

@@ -40,7 +40,7 @@
 using brenvox::ModuleSettings;
 using brenvox::gui::ConfirmCaption;
 using brenvox::gui::CoreText;
-using brenvox::gui::FileFaultLine;
+using brenvox::gui::TellFileFault;
 using brenvox::gui::RunFileDialog;
 
 namespace {
@@ -351,8 +351,7 @@ namespace {
 bool WriteSettings(const QString& path, const ModuleSettings& s) {
     const brenvox::FileWriteResult written = brenvox::WriteSettingsFile(LocalPath(path), s);
     if (written) return true;
-    Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), CoreText(brenvox::msg::kSaveFailed),
-        FileFaultLine(written.error, path, brenvox::FileAction::Write));
+    TellFileFault(CoreText(brenvox::msg::kSaveFailed), written.error, path, brenvox::FileAction::Write);
     return false;
 }
 }  // namespace
@@ -379,14 +378,12 @@ void MainWindow::OpenCommand() {
             refreshControls();
             break;
         case brenvox::ReadOutcome::OpenFailed:
-            Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), CoreText(brenvox::msg::kOpenFailed),
-                FileFaultLine(read.error, path, brenvox::FileAction::Read));
+            TellFileFault(CoreText(brenvox::msg::kOpenFailed), read.error, path, brenvox::FileAction::Read);
             break;
         case brenvox::ReadOutcome::ReadError:
             // The cause, when the disk gave one, before what was done about it.
-            Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), CoreText(brenvox::msg::kReadError),
-                FileFaultLine(read.error, path, brenvox::FileAction::Read,
-                              CoreText(brenvox::msg::kDefaultsRestored)));
+            TellFileFault(CoreText(brenvox::msg::kReadError), read.error, path, brenvox::FileAction::Read,
+                          CoreText(brenvox::msg::kDefaultsRestored));
             ResetSettings();
             break;
     }
@@ -408,8 +405,8 @@ void MainWindow::SaveAsCommand() {
     // Without a settings folder there is nowhere to propose; reported as a failed save before
     // anything (name, dialogs) changes.
     if (const std::error_code made = prepareSettingsDir()) {
-        Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), CoreText(brenvox::msg::kSaveFailed),
-            FileFaultLine(made, FromFsPath(paths_.settingsDir), brenvox::FileAction::Write));
+        TellFileFault(CoreText(brenvox::msg::kSaveFailed), made, FromFsPath(paths_.settingsDir),
+                      brenvox::FileAction::Write);
         return;
     }
     const QString path = RunFileDialog(saveDialog_);

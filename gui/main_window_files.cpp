@@ -18,7 +18,7 @@
 
 using brenvox::gui::ConfirmCaption;
 using brenvox::gui::CoreText;
-using brenvox::gui::FileFaultLine;
+using brenvox::gui::TellFileFault;
 
 void MainWindow::SavePdfCommand() {
     brenvox::gui::CreatePdfDialog(this, pdfDialog_);
@@ -41,8 +41,7 @@ void MainWindow::SavePdfCommand() {
     if (const brenvox::FileWriteResult written =
             brenvox::WriteFileSafely(QFile(path).filesystemFileName(), pdf);
         !written)
-        Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), CoreText(brenvox::msg::kSaveFailed),
-            FileFaultLine(written.error, path, brenvox::FileAction::Write));
+        TellFileFault(CoreText(brenvox::msg::kSaveFailed), written.error, path, brenvox::FileAction::Write);
 }
 
 void MainWindow::ArchiveCommand() {
@@ -63,9 +62,8 @@ bool MainWindow::LoadArchivedSettings(const QString& settingsFile, const QString
     if (const brenvox::SettingsReadResult read =
             brenvox::ReadSettingsFile(QFile::encodeName(settingsFile).toStdString(), loaded);
         read.outcome != brenvox::ReadOutcome::Ok) {
-        Ask(AskButtons::Ok, AskFocus::Ok, ConfirmCaption(), CoreText(brenvox::msg::kReadError),
-            FileFaultLine(read.error, settingsFile, brenvox::FileAction::Read,
-                          tr("Ustawienia nie zostały załadowane.")));
+        TellFileFault(CoreText(brenvox::msg::kReadError), read.error, settingsFile, brenvox::FileAction::Read,
+                      tr("Ustawienia nie zostały załadowane."));
         return false;
     }
     {
