@@ -40,8 +40,8 @@
 using brenvox::ModuleSettings;
 using brenvox::gui::ConfirmCaption;
 using brenvox::gui::CoreText;
-using brenvox::gui::TellFileFault;
 using brenvox::gui::RunFileDialog;
+using brenvox::gui::TellFileFault;
 
 namespace {
 
