@@ -91,7 +91,7 @@ void ArchiveWindow::Reload(const QString& archiveDir) {
     if (!archiveDir_.isEmpty() && !archiveDir_.endsWith(QLatin1Char('/'))) archiveDir_ += QLatin1Char('/');
     brenvox::HistoryResult history;
     // Before the first transfer there is no archive folder: an empty list, not an error.
-    if (!archiveDir_.isEmpty()) history = brenvox::ReadHistory(QFile::encodeName(archiveDir_).toStdString());
+    if (!archiveDir_.isEmpty()) history = brenvox::ReadHistory(brenvox::gui::ToCorePath(archiveDir_));
     model_->setEntries(std::move(history.entries));
     if (model_->rowCount() > 0) ui->entryTable->selectRow(0);
     chosenChanged();
@@ -110,7 +110,7 @@ const brenvox::HistoryEntry* ArchiveWindow::chosenEntry() const {
 
 QString ArchiveWindow::chosenFolder() const {
     const brenvox::HistoryEntry* e = chosenEntry();
-    return e ? archiveDir_ + QFile::decodeName(QByteArray::fromStdString(e->folder)) : QString();
+    return e ? archiveDir_ + brenvox::gui::FromCorePath(e->folder) : QString();
 }
 
 void ArchiveWindow::filterChanged(const QString& text) {
@@ -152,8 +152,7 @@ void ArchiveWindow::ShowDifferences() {
     if (!e || !settings_ || !ui->compareButton->isEnabled()) return;
     brenvox::ModuleSettings archived;
     const QString file = chosenFolder() + QStringLiteral("/settings");
-    if (brenvox::ReadSettingsFile(QFile::encodeName(file).toStdString(), archived) !=
-        brenvox::ReadOutcome::Ok) {
+    if (brenvox::ReadSettingsFile(brenvox::gui::ToCorePath(file), archived) != brenvox::ReadOutcome::Ok) {
         showLines({CoreText(brenvox::msg::kReadError)});
         return;
     }

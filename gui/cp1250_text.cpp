@@ -1,5 +1,6 @@
 #include "cp1250_text.h"
 
+#include <QFile>
 #include <QLineEdit>
 
 #include "i18n/translate.h"
@@ -13,6 +14,14 @@ QString FromCp1250(const std::string& bytes) {
 
 QString FromUtf8(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+std::string ToCorePath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+QString FromCorePath(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
 QString CoreText(std::string_view polish) {

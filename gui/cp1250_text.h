@@ -1,6 +1,7 @@
 #pragma once
-// The GUI boundary of settings texts: the model keeps code page 1250 bytes, the widgets QStrings.
-// The validator keeps out what the code page cannot hold and limits what the user types.
+// The GUI boundary of the core's texts and paths: the model keeps code page 1250 bytes, the core's
+// messages are UTF-8, its paths the file system's bytes; the widgets hold QStrings. The validator
+// keeps out what the code page cannot hold and limits what the user types.
 #include <QString>
 #include <QValidator>
 #include <string>
@@ -13,6 +14,10 @@ namespace brenvox::gui {
 QString FromCp1250(const std::string& bytes);
 // A UTF-8 text of the core, as it is.
 QString FromUtf8(std::string_view utf8);
+// A path or device name as the core takes it (the file system's bytes; UTF-8 on Windows), and
+// one the core gave back.
+std::string ToCorePath(const QString& path);
+QString FromCorePath(const std::string& path);
 // A text of the core written in Polish (marked BRENVOX_TEXT there), in the user's language.
 QString CoreText(std::string_view polish);
 // Characters the code page cannot hold become '?' (the validator keeps them out of the edit

@@ -65,7 +65,7 @@ public:
 };
 
 std::string LocalPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
+    return brenvox::gui::ToCorePath(path);
 }
 
 // The core names folders as std::filesystem paths; Qt converts them in the platform's own
@@ -260,8 +260,7 @@ void MainWindow::restorePortConfig() {
     const QString path = portConfigPath();
     if (!QFileInfo(path).isFile()) return;
     const brenvox::PortConfig c = brenvox::ReadPortConfig(LocalPath(path));
-    pages_.module->showPort(c.portType, c.portNum,
-                            QFile::decodeName(QByteArray::fromStdString(c.portDevice)));
+    pages_.module->showPort(c.portType, c.portNum, brenvox::gui::FromCorePath(c.portDevice));
 }
 
 QString MainWindow::settingsDir() const {

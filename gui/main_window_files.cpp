@@ -60,7 +60,7 @@ bool MainWindow::LoadArchivedSettings(const QString& settingsFile, const QString
     // they are, not reset to the defaults.
     brenvox::ModuleSettings loaded;
     if (const brenvox::SettingsReadResult read =
-            brenvox::ReadSettingsFile(QFile::encodeName(settingsFile).toStdString(), loaded);
+            brenvox::ReadSettingsFile(brenvox::gui::ToCorePath(settingsFile), loaded);
         read.outcome != brenvox::ReadOutcome::Ok) {
         TellFileFault(CoreText(brenvox::msg::kReadError), read.error, settingsFile, brenvox::FileAction::Read,
                       tr("Ustawienia nie zostały załadowane."));

@@ -1,8 +1,8 @@
 // Module commands of page "8.Moduł" (StartOperation, FindModule) and printing of the settings.
-#include <QFile>
 #include <QString>
 #include <vector>
 
+#include "cp1250_text.h"
 #include "link/transfer.h"
 #include "main_window.h"
 #include "module_finder_dialog.h"
@@ -63,7 +63,7 @@ brenvox::OperationRequest MainWindow::operationRequest(brenvox::OperationMode mo
     // test hook wins over both.
     const QString device = options_.portDevice.isEmpty() ? pages_.module->portDevice() : options_.portDevice;
     if (!device.isEmpty()) {
-        request.port.device = QFile::encodeName(device).toStdString();
+        request.port.device = brenvox::gui::ToCorePath(device);
     } else if (const auto type = brenvox::PortTypeAt(portTypeIndex())) {
         // No number chosen (index -1) gives port 0, which the port layer refuses.
         request.port.portType = *type;
@@ -74,7 +74,7 @@ brenvox::OperationRequest MainWindow::operationRequest(brenvox::OperationMode mo
     request.reportDifferences = mode == brenvox::OperationMode::Compare;
     // Every transfer that reached the module leaves an entry for later questions; a failure to
     // write it must not disturb the installer, so nothing is shown about it.
-    request.archiveDir = QFile::encodeName(archiveDir()).toStdString();
+    request.archiveDir = brenvox::gui::ToCorePath(archiveDir());
     request.archiveName = settingsName().toStdString();
     return request;
 }
@@ -94,6 +94,6 @@ void MainWindow::FindModule() {
         devices = brenvox::ListSerialDevices();
     else
         for (const QString& path : options_.finderDevices)
-            devices.push_back({QFile::encodeName(path).toStdString()});
+            devices.push_back({brenvox::gui::ToCorePath(path)});
     if (const auto found = brenvox::gui::FindModule(this, devices)) pages_.module->showFoundModule(*found);
 }

@@ -19,7 +19,7 @@ QString U8(std::string_view s) {
 }
 
 QString DeviceName(const brenvox::SerialDeviceInfo& device) {
-    return QFile::decodeName(QByteArray::fromStdString(device.path));
+    return brenvox::gui::FromCorePath(device.path);
 }
 
 // More names than this make the message wider than a screen; the count says the rest.

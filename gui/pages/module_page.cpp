@@ -1,6 +1,5 @@
 #include "module_page.h"
 
-#include <QFile>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -14,18 +13,10 @@
 
 namespace {
 
-QString FromDevicePath(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
-std::string ToDevicePath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
 // An entry of the device list: the name written on the cable first, then the device; a name
 // that carries its port already (Windows': "USB-SERIAL CH340 (COM5)") stands alone.
 QString EntryText(const brenvox::SerialDeviceInfo& d) {
-    const QString path = FromDevicePath(d.path);
+    const QString path = brenvox::gui::FromCorePath(d.path);
     const QString name = QString::fromStdString(d.product);
     if (name.isEmpty()) return path;
     if (name.contains(QStringLiteral("(%1)").arg(path))) return name;
@@ -110,7 +101,8 @@ QString ModulePage::chosenDevice() {
 QString ModulePage::boxesDevice() {
     const std::optional<brenvox::PortType> type = brenvox::PortTypeAt(form().portTypeCombo->currentIndex());
     if (!type) return {};
-    return FromDevicePath(brenvox::PortDevicePath(*type, form().portNumberCombo->currentIndex() + 1));
+    return brenvox::gui::FromCorePath(
+        brenvox::PortDevicePath(*type, form().portNumberCombo->currentIndex() + 1));
 }
 
 void ModulePage::showPort(int type, int number, const QString& device) {
@@ -143,7 +135,8 @@ bool ModulePage::selectDevice(const QString& path) {
     {
         const QSignalBlocker quietType(f.portTypeCombo);
         const QSignalBlocker quietNumber(f.portNumberCombo);
-        if (const std::optional<brenvox::NumberedPort> port = brenvox::NumberedPortOf(ToDevicePath(path))) {
+        if (const std::optional<brenvox::NumberedPort> port =
+                brenvox::NumberedPortOf(brenvox::gui::ToCorePath(path))) {
             // As if chosen in the boxes.
             brenvox::gui::SelectIndex(f.portTypeCombo, static_cast<int>(port->portType));
             brenvox::gui::SelectIndex(f.portNumberCombo, port->portNumber - 1);
@@ -181,7 +174,7 @@ void ModulePage::fillDeviceList() {
         const QSignalBlocker quiet(chooser);
         chooser->clear();
         for (const brenvox::SerialDeviceInfo& d : present_) {
-            chooser->addItem(EntryText(d), FromDevicePath(d.path));
+            chooser->addItem(EntryText(d), brenvox::gui::FromCorePath(d.path));
             const std::string about = brenvox::DeviceDescription(d);
             if (!about.empty())
                 chooser->setItemData(chooser->count() - 1, QString::fromStdString(about), Qt::ToolTipRole);
@@ -191,7 +184,7 @@ void ModulePage::fillDeviceList() {
 }
 
 void ModulePage::showFoundModule(const brenvox::DeviceProbe& found) {
-    selectDevice(FromDevicePath(found.device.path));
+    selectDevice(brenvox::gui::FromCorePath(found.device.path));
     const brenvox::ModuleInfo& m = found.result.module;
     module_ = tr("Moduł V%1.%2").arg(int{m.versionMajor}).arg(int{m.versionMinor});
     const std::string_view type = brenvox::ModuleTypeName(m.moduleType);
@@ -209,7 +202,7 @@ void ModulePage::showChoice() {
     const QString device = chosenDevice();
     const brenvox::SerialDeviceInfo* known = nullptr;
     for (const brenvox::SerialDeviceInfo& d : present_)
-        if (FromDevicePath(d.path) == device) known = &d;
+        if (brenvox::gui::FromCorePath(d.path) == device) known = &d;
     const QString about = known ? QString::fromStdString(brenvox::DeviceDescription(*known)) : QString();
 
     DeviceComboBox* chooser = f.PortDeviceBox;
