@@ -17,18 +17,21 @@ void ReportFileFault(const std::string& message, const std::error_code& error, c
     if (error) std::cerr << FileErrorText(error, PathFromUtf8(path), action) << '\n';
 }
 
+void ReportFileFaultOn(std::string_view message, const std::string& path, const std::error_code& error,
+                       FileAction action) {
+    ReportFileFault(std::string(Tr(message)) + " (" + path + ")", error, path, action);
+}
+
 bool LoadSettingsOrReport(const std::string& path, ModuleSettings& s) {
     const SettingsReadResult read = ReadSettingsFile(path, s);
     switch (read.outcome) {
         case ReadOutcome::Ok:
             return true;
         case ReadOutcome::OpenFailed:
-            ReportFileFault(std::string(Tr(msg::kOpenFailed)) + " (" + path + ")", read.error, path,
-                            FileAction::Read);
+            ReportFileFaultOn(msg::kOpenFailed, path, read.error, FileAction::Read);
             return false;
         case ReadOutcome::ReadError:
-            ReportFileFault(std::string(Tr(msg::kReadError)) + " (" + path + ")", read.error, path,
-                            FileAction::Read);
+            ReportFileFaultOn(msg::kReadError, path, read.error, FileAction::Read);
             return false;
     }
     return false;
@@ -37,8 +40,7 @@ bool LoadSettingsOrReport(const std::string& path, ModuleSettings& s) {
 bool SaveSettingsOrReport(const std::string& path, const ModuleSettings& s) {
     const FileWriteResult written = WriteSettingsFile(path, s);
     if (written) return true;
-    ReportFileFault(std::string(Tr(msg::kSaveFailed)) + " (" + path + ")", written.error, path,
-                    FileAction::Write);
+    ReportFileFaultOn(msg::kSaveFailed, path, written.error, FileAction::Write);
     return false;
 }
 

@@ -14,6 +14,10 @@ namespace brenvox::cli {
 // the file), then, when the system gave a cause, the line that tells it (FileErrorText).
 void ReportFileFault(const std::string& message, const std::error_code& error, const std::string& path,
                      FileAction action);
+// The same for one of the settings' file messages (msg::kOpenFailed, kReadError, kSaveFailed):
+// the message in the user's language with the path after it in brackets, then the cause.
+void ReportFileFaultOn(std::string_view message, const std::string& path, const std::error_code& error,
+                       FileAction action);
 
 // Reads a settings file into `s` (which should hold the defaults). On failure prints the
 // program's message with the path, and the cause, to stderr and returns false; the caller exits

@@ -31,8 +31,7 @@ int CmdRender(const std::string& templatePath, const std::string& tablePath, con
     if (!LoadSettingsOrReport(templatePath, base)) return 2;
     const FileReadResult csv = ReadWholeFile(PathFromUtf8(tablePath));
     if (!csv) {
-        ReportFileFault(std::string(Tr(msg::kOpenFailed)) + " (" + tablePath + ")", csv.error, tablePath,
-                        FileAction::Read);
+        ReportFileFaultOn(msg::kOpenFailed, tablePath, csv.error, FileAction::Read);
         return 2;
     }
     const SettingsTableResult table = ApplySettingsTable(csv.bytes, base);
@@ -87,8 +86,7 @@ int CmdRender(const std::string& templatePath, const std::string& tablePath, con
                 ++written;
             } else {
                 const std::string path = (fs::path(outDir) / good[i]->name).string();
-                ReportFileFault(std::string(Tr(msg::kSaveFailed)) + " (" + path + ")", saved[i].error, path,
-                                FileAction::Write);
+                ReportFileFaultOn(msg::kSaveFailed, path, saved[i].error, FileAction::Write);
                 ++failed;
             }
         }

@@ -44,8 +44,7 @@ int CmdExport(const std::string& file) {
 int CmdImport(const std::string& jsonPath, const std::string& out) {
     const FileReadResult json = ReadWholeFile(PathFromUtf8(jsonPath));
     if (!json) {
-        ReportFileFault(std::string(Tr(msg::kOpenFailed)) + " (" + jsonPath + ")", json.error, jsonPath,
-                        FileAction::Read);
+        ReportFileFaultOn(msg::kOpenFailed, jsonPath, json.error, FileAction::Read);
         return 2;
     }
     ModuleSettings s;  // the defaults, as reading a settings file starts from what is there
@@ -94,8 +93,7 @@ int CmdPrint(const std::string& file, const std::string& date, const std::string
         if (const FileWriteResult w =
                 WriteFileSafely(PathFromUtf8(pdf), SettingsPdf(s, shownName, shownDate));
             !w) {
-            ReportFileFault(std::string(Tr(msg::kSaveFailed)) + " (" + pdf + ")", w.error, pdf,
-                            FileAction::Write);
+            ReportFileFaultOn(msg::kSaveFailed, pdf, w.error, FileAction::Write);
             return 2;
         }
         return 0;
