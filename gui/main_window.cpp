@@ -34,6 +34,7 @@
 #include "settings/messages.h"
 #include "settings/port_config.h"
 #include "settings/settings_file.h"
+#include "settings/settings_pages.h"
 #include "splash_window.h"
 #include "ui_main_window.h"
 
@@ -126,26 +127,30 @@ QString MainWindow::caption() {
 // Puts a page on the page control under its caption, with its picture from the image list. The
 // page's controls are built later (pages/form_page.h).
 template <class Page>
-Page* MainWindow::addPage(Page* page, const char* caption, int icon) {
+Page* MainWindow::addPage(Page* page, int icon) {
     // The page the window opens on (the first) is built before the window appears; the others
     // all at once when one of them is first needed.
     if (ui->pageTabs->count() == 0)
         BuildPage(page);
     else
         page->setBuilder([this] { buildPages(); });
-    ui->pageTabs->addTab(page, brenvox::gui::PageIcon(icon), tr(caption));
+    // The tab's caption is the core's, which the page in the browser shows too.
+    const int index = ui->pageTabs->count();
+    ui->pageTabs->addTab(
+        page, brenvox::gui::PageIcon(icon),
+        CoreText(brenvox::pages::SettingsPages().at(static_cast<std::size_t>(index)).caption));
     return page;
 }
 
 void MainWindow::addPages() {
-    pages_.files = addPage(new FilesPage(this), QT_TR_NOOP("1.Pliki"), 0);
-    pages_.sim = addPage(new SimPage(settings_, this), QT_TR_NOOP("2.SIM"), 1);
-    pages_.inputs = addPage(new InputsPage(settings_, this), QT_TR_NOOP("3.Wejścia"), 4);
-    pages_.output = addPage(new OutputPage(settings_, this), QT_TR_NOOP("4.Wyjście"), 6);
-    pages_.sms = addPage(new SmsPage(settings_, this), QT_TR_NOOP("5.SMS"), 3);
-    pages_.test = addPage(new TestPage(settings_, this), QT_TR_NOOP("6.TEST"), 7);
-    pages_.ring = addPage(new RingPage(settings_, this), QT_TR_NOOP("7.RING "), 5);
-    pages_.module = addPage(new ModulePage(settings_, this), QT_TR_NOOP("8.Moduł"), 2);
+    pages_.files = addPage(new FilesPage(this), 0);
+    pages_.sim = addPage(new SimPage(settings_, this), 1);
+    pages_.inputs = addPage(new InputsPage(settings_, this), 4);
+    pages_.output = addPage(new OutputPage(settings_, this), 6);
+    pages_.sms = addPage(new SmsPage(settings_, this), 3);
+    pages_.test = addPage(new TestPage(settings_, this), 7);
+    pages_.ring = addPage(new RingPage(settings_, this), 5);
+    pages_.module = addPage(new ModulePage(settings_, this), 2);
     ui->pageTabs->setCurrentIndex(0);
 
     FilesPage* files = pages_.files;

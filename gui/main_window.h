@@ -147,7 +147,7 @@ private:
     void setUpFrame();
     void addPages();
     template <class Page>
-    Page* addPage(Page* page, const char* caption, int icon);
+    Page* addPage(Page* page, int icon);
     // Builds every page's controls (each binds them and shows the settings in them).
     void buildPages();
     void StartUp();

@@ -583,38 +583,6 @@
         <translation>GSM</translation>
     </message>
     <message>
-        <source>1.Pliki</source>
-        <translation>1.Files</translation>
-    </message>
-    <message>
-        <source>2.SIM</source>
-        <translation>2.SIM</translation>
-    </message>
-    <message>
-        <source>3.Wejścia</source>
-        <translation>3.Inputs</translation>
-    </message>
-    <message>
-        <source>4.Wyjście</source>
-        <translation>4.Output</translation>
-    </message>
-    <message>
-        <source>5.SMS</source>
-        <translation>5.SMS</translation>
-    </message>
-    <message>
-        <source>6.TEST</source>
-        <translation>6.TEST</translation>
-    </message>
-    <message>
-        <source>7.RING </source>
-        <translation>7.RING </translation>
-    </message>
-    <message>
-        <source>8.Moduł</source>
-        <translation>8.Module</translation>
-    </message>
-    <message>
         <source> Nazwa ustawień: </source>
         <translation> Settings name: </translation>
     </message>
