@@ -46,8 +46,6 @@ using brenvox::gui::TellFileFault;
 
 namespace {
 
-constexpr int kVersionMajor = 1;
-constexpr int kVersionMinor = 1;
 constexpr int kStartUpDelayMs = 500;
 // The name of settings not yet saved, in the user's language.
 QString NewName() {
@@ -120,8 +118,7 @@ MainWindow::MainWindow(const Options& options, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 QString MainWindow::caption() {
-    return QStringLiteral("Kavrex V") + QString::number(kVersionMajor) + QStringLiteral(".") +
-           QString::number(kVersionMinor);
+    return QString::fromLatin1(brenvox::msg::kProgramCaption);
 }
 
 // Puts a page on the page control under its caption, with its picture from the image list. The

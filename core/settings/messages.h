@@ -5,6 +5,9 @@
 
 namespace brenvox::msg {
 
+// The main window's caption, the same in every language (the program in the browser shows it
+// too).
+inline constexpr const char* kProgramCaption = "Kavrex V1.1";
 inline constexpr const char* kCaptionConfirm = BRENVOX_TEXT("Potwierdź");
 inline constexpr const char* kCaptionInfo = BRENVOX_TEXT("Informacja");
 

@@ -202,7 +202,7 @@ std::string Describe() {
     std::string o = "{";
     Field(o, "lang", LanguageCode(CurrentLanguage()));
     o += ',';
-    Field(o, "caption", std::string("Kavrex V") + BRENVOX_VERSION);
+    Field(o, "caption", msg::kProgramCaption);
     o += ",\"progressMax\":" + std::to_string(progress::kProgressMax);
     o += ",\"pinLength\":" + std::to_string(kPinTypeMax);
     // The numbers the page gives brenvox_operation_check for each operation.
