@@ -13,33 +13,13 @@
 #include "files/file_error_text.h"
 #include "files/safe_file.h"
 #include "i18n/translate.h"
+#include "settings/cp1250.h"
 #include "settings/settings_file.h"
 
 namespace brenvox {
 namespace {
 
 namespace fs = std::filesystem;
-
-// One code point of UTF-8 text; a byte that starts no valid sequence stands for itself.
-char32_t NextCodePoint(std::string_view s, std::size_t& i) {
-    const auto b0 = static_cast<unsigned char>(s[i]);
-    const std::size_t extra = b0 >= 0xF0 ? 3 : b0 >= 0xE0 ? 2 : b0 >= 0xC0 ? 1 : 0;
-    if (extra > 0 && i + extra < s.size()) {
-        char32_t cp = b0 & (0x3Fu >> extra);
-        bool ok = true;
-        for (std::size_t k = 1; k <= extra && ok; ++k) {
-            const auto b = static_cast<unsigned char>(s[i + k]);
-            ok = (b & 0xC0) == 0x80;
-            cp = (cp << 6) | (b & 0x3Fu);
-        }
-        if (ok) {
-            i += extra + 1;
-            return cp;
-        }
-    }
-    ++i;
-    return b0;
-}
 
 // The small letter of `c` in the alphabets settings names are written in (Latin with its
 // Central European letters, Greek, Cyrillic); any other character stays itself.

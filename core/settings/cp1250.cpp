@@ -31,8 +31,8 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-// Decodes one UTF-8 sequence at s[i]; returns 0xFFFD for malformed input (overlong forms,
-// surrogates and truncated sequences included) and advances i past what was consumed.
+}  // namespace
+
 char32_t NextCodePoint(std::string_view s, std::size_t& i) {
     const auto b0 = static_cast<unsigned char>(s[i]);
     int extra = 0;
@@ -60,8 +60,6 @@ char32_t NextCodePoint(std::string_view s, std::size_t& i) {
     if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0xFFFD;
     return cp;
 }
-
-}  // namespace
 
 char32_t Cp1250ToUnicode(unsigned char byte) {
     return byte < 0x80 ? byte : kHigh[byte - 0x80];

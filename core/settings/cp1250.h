@@ -18,6 +18,10 @@ std::optional<unsigned char> UnicodeToCp1250(char32_t cp);
 
 std::string Cp1250ToUtf8(std::string_view bytes);
 
+// Decodes one UTF-8 sequence at s[i] and moves i past what it consumed; U+FFFD for malformed
+// input (overlong forms, surrogates and truncated sequences included).
+char32_t NextCodePoint(std::string_view s, std::size_t& i);
+
 // Result of converting UTF-8 into code page 1250: either the bytes or the first offending
 // character (never a silent replacement).
 struct Cp1250Result {

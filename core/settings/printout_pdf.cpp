@@ -157,43 +157,6 @@ constexpr const char* kCp1250Glyphs[128] = {
 // Every Courier glyph is 600/1000 of the font size wide.
 constexpr double kCharWidth = L::kFontSize * 0.6;
 
-// The next code point of UTF-8 text; a malformed sequence gives U+FFFD and skips one byte.
-char32_t NextCodePoint(std::string_view s, std::size_t& i) {
-    const auto b0 = static_cast<unsigned char>(s[i]);
-    int extra = 0;
-    char32_t cp = 0;
-    if (b0 < 0x80) {
-        ++i;
-        return b0;
-    } else if ((b0 & 0xE0) == 0xC0) {
-        extra = 1;
-        cp = b0 & 0x1F;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        extra = 2;
-        cp = b0 & 0x0F;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        extra = 3;
-        cp = b0 & 0x07;
-    } else {
-        ++i;
-        return 0xFFFD;
-    }
-    if (i + extra >= s.size()) {  // cut short at the end
-        ++i;
-        return 0xFFFD;
-    }
-    for (int k = 1; k <= extra; ++k) {
-        const auto b = static_cast<unsigned char>(s[i + k]);
-        if ((b & 0xC0) != 0x80) {
-            ++i;
-            return 0xFFFD;
-        }
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    i += extra + 1;
-    return cp;
-}
-
 // One line as the bytes of a PDF string: code page 1250, with what a PDF string or the page
 // cannot show replaced (controls, characters the code page lacks).
 std::string TextBytes(std::string_view utf8) {
