@@ -14,19 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Writing through a symbolic link writes the file the link points to, so the link stays a link
-// and its target gets the new contents. Follows a chain of links (a dangling one included: the
-// file is then created where it points); a loop is left to fail on the rename.
-fs::path FollowLinks(fs::path p) {
-    std::error_code ec;
-    for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(p, ec)); ++hops) {
-        const fs::path to = fs::read_symlink(p, ec);
-        if (ec) break;
-        p = to.is_absolute() ? to : p.parent_path() / to;
-    }
-    return p;
-}
-
 // A name beside the target that no other writer (thread or process) picks at the same moment;
 // the exclusive creation catches what the clock and the counter do not.
 fs::path TempNameFor(const fs::path& target, unsigned attempt) {
@@ -55,6 +42,16 @@ public:
 
 }  // namespace
 
+fs::path files_platform::FollowLinks(fs::path p) {
+    std::error_code ec;
+    for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(p, ec)); ++hops) {
+        const fs::path to = fs::read_symlink(p, ec);
+        if (ec) break;
+        p = to.is_absolute() ? to : p.parent_path() / to;
+    }
+    return p;
+}
+
 const std::error_category& FileCategory() {
     static const FileErrorCategory category;
     return category;
@@ -75,7 +72,7 @@ fs::path PathFromUtf8(std::string_view utf8) {
 
 FileWriteResult WriteFileSafely(const fs::path& requested, std::string_view contents) {
     if (requested.empty()) return {std::make_error_code(std::errc::invalid_argument)};
-    const fs::path target = FollowLinks(requested);
+    const fs::path target = files_platform::FollowLinks(requested);
     std::error_code ec;
     const fs::file_status st = fs::status(target, ec);
     if (fs::is_directory(st)) return {std::make_error_code(std::errc::is_a_directory)};

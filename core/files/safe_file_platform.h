@@ -10,6 +10,11 @@
 
 namespace brenvox::files_platform {
 
+// Writing through a symbolic link writes the file the link points to, so the link stays a link
+// and its target gets the new contents. Follows a chain of links (a dangling one included: the
+// file is then created where it points); a loop is left to fail on the rename. (safe_file.cpp)
+std::filesystem::path FollowLinks(std::filesystem::path p);
+
 // Whether anyone may write the file: a file with no write bit is one its owner made read-only
 // (on Windows, the read-only attribute), and is neither replaced nor written past.
 inline bool HasWriteBit(std::filesystem::perms p) {

@@ -34,11 +34,8 @@ std::optional<std::string> FolderFault(const fs::path& folder) {
 
 std::optional<std::string> UnwritableFileReason(const fs::path& given) {
     std::error_code ec;
-    fs::path target = given;
-    if (fs::is_symlink(fs::symlink_status(given, ec))) {
-        const fs::path resolved = fs::weakly_canonical(given, ec);
-        if (!ec) target = resolved;
-    }
+    // Where the writer will write: through links, dangling ones included.
+    const fs::path target = files_platform::FollowLinks(given);
     const fs::file_status st = fs::status(target, ec);
     if (fs::is_directory(st)) return TrFormat(BRENVOX_TEXT("%1 jest folderem"), {target.string()});
     if (fs::is_regular_file(st) && !files_platform::HasWriteBit(st.permissions()))

@@ -215,5 +215,15 @@ TEST_F(SafeFile, AnUnwritableFoldersCauseEndsWithoutAPeriod) {
     EXPECT_NE(why->back(), '.') << *why;
 }
 
+// The check looks where the writer will write: through a dangling link, into its target's folder.
+TEST_F(SafeFile, ADanglingLinkIsCheckedWhereItPoints) {
+    fs::create_symlink(dir / "gone" / "settings", dir / "link");
+    const std::optional<std::string> why = UnwritableFileReason(dir / "link");
+    ASSERT_TRUE(why);
+    EXPECT_NE(why->find((dir / "gone").string()), std::string::npos) << *why;
+    fs::create_directory(dir / "gone");
+    EXPECT_FALSE(UnwritableFileReason(dir / "link"));
+}
+
 }  // namespace
 }  // namespace brenvox
